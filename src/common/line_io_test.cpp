@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/line_reader.h"
+#include "common/line_writer.h"
+#include "common/quoted_record.h"
+#include "common/test_support.h"
+
+namespace docbase {
+namespace {
+
+using testing::TempFolder;
+
+std::vector<std::string> ReadAllLines(const std::filesystem::path& path) {
+  LineReader reader;
+  EXPECT_TRUE(reader.Open(path).ok());
+  std::vector<std::string> lines;
+  std::string_view line;
+  while (reader.Next(&line)) lines.emplace_back(line);
+  EXPECT_TRUE(reader.status().ok());
+  return lines;
+}
+
+TEST(LineReaderTest, SplitsAtLfCrLfAndLoneCr) {
+  TempFolder folder;
+  auto path = folder.path() / "mixed.txt";
+  testing::WriteFile(path, "a\nb\r\nc\rd\r\re\n\nlast");
+  EXPECT_EQ(ReadAllLines(path),
+            (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "last"}));
+}
+
+TEST(LineReaderTest, EmptyAndMissingFilesHaveNoLines) {
+  TempFolder folder;
+  auto path = folder.path() / "empty.txt";
+  testing::WriteFile(path, "");
+  EXPECT_TRUE(ReadAllLines(path).empty());
+  LineReader reader;
+  EXPECT_TRUE(reader.Open(folder.path() / "missing.txt").ok());
+  EXPECT_FALSE(reader.found());
+  std::string_view line;
+  EXPECT_FALSE(reader.Next(&line));
+}
+
+TEST(LineReaderTest, CrLfSplitAcrossTheBufferEdgeIsOneLineEnd) {
+  TempFolder folder;
+  auto path = folder.path() / "edge.txt";
+  // The first read fills 1 MiB; put the CR as its last byte.
+  std::string first((1 << 20) - 1, 'x');
+  testing::WriteFile(path, first + "\r\nnext\r");
+  std::vector<std::string> lines = ReadAllLines(path);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], first);
+  EXPECT_EQ(lines[1], "next");
+}
+
+TEST(LineReaderTest, LinesLongerThanTheBufferAndNulBytesSurvive) {
+  TempFolder folder;
+  auto path = folder.path() / "long.txt";
+  std::string long_line(3 << 20, 'y');
+  long_line[5] = '\0';
+  testing::WriteFile(path, long_line + "\nz");
+  std::vector<std::string> lines = ReadAllLines(path);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], long_line);
+  EXPECT_EQ(lines[1], "z");
+}
+
+TEST(LineWriterTest, WritesCrLfLinesAndQuotedRecords) {
+  TempFolder folder;
+  auto path = folder.path() / "out.txt";
+  LineWriter writer;
+  ASSERT_TRUE(writer.Open(path).ok());
+  writer.WriteLine("plain");
+  writer.WriteRecord({"a,b", "", "c"});
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(testing::ReadFile(path), "plain\r\n\"a,b\",\"\",\"c\"\r\n");
+
+  ASSERT_TRUE(writer.Open(path, LineWriter::Mode::kAppend).ok());
+  writer.WriteLine("more");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(testing::ReadFile(path),
+            "plain\r\n\"a,b\",\"\",\"c\"\r\nmore\r\n");
+}
+
+TEST(LineWriterTest, FullDiskIsReportedAtClose) {
+  LineWriter writer;
+  ASSERT_TRUE(writer.Open("/dev/full").ok());
+  writer.WriteLine("lost");
+  Status status = writer.Close();
+  EXPECT_TRUE(status.io_error());
+  EXPECT_EQ(status.path(), "/dev/full");
+}
+
+TEST(LineWriterTest, UncreatableFileIsAnError) {
+  TempFolder folder;
+  LineWriter writer;
+  Status status = writer.Open(folder.path() / "no_such_folder" / "x.txt");
+  EXPECT_TRUE(status.io_error());
+}
+
+TEST(QuotedRecordTest, SplitsAtQuoteCommaQuoteOnly) {
+  std::vector<std::string_view> fields;
+  SplitQuotedRecord(R"("a,b","","c")", &fields);
+  EXPECT_EQ(fields, (std::vector<std::string_view>{"a,b", "", "c"}));
+  SplitQuotedRecord("", &fields);
+  EXPECT_EQ(fields, (std::vector<std::string_view>{""}));
+  SplitQuotedRecord("no quotes, at all", &fields);
+  EXPECT_EQ(fields, (std::vector<std::string_view>{"no quotes, at all"}));
+  std::string record;
+  AppendQuotedRecord(&record, {"x", "y"});
+  EXPECT_EQ(record, R"("x","y")");
+}
+
+}  // namespace
+}  // namespace docbase

@@ -1,0 +1,99 @@
+#include "common/line_reader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace docbase {
+namespace {
+constexpr size_t kBufferSize = 1 << 20;
+}
+
+LineReader::~LineReader() { Close(); }
+
+void LineReader::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  eof_ = true;
+  begin_ = end_ = 0;
+}
+
+Status LineReader::Open(const std::filesystem::path& path) {
+  Close();
+  path_ = path.string();
+  status_ = Status::Ok();
+  fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Status::Ok();
+    return status_ = Status::FromErrno(path_, "cannot open for reading");
+  }
+  buffer_.resize(kBufferSize);
+  eof_ = false;
+  return Status::Ok();
+}
+
+bool LineReader::Fill() {
+  if (eof_) return false;
+  if (begin_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  for (;;) {
+    ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    if (got > 0) {
+      end_ += static_cast<size_t>(got);
+      return true;
+    }
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) status_ = Status::FromErrno(path_, "cannot read");
+    eof_ = true;
+    return false;
+  }
+}
+
+bool LineReader::Next(std::string_view* line) {
+  size_t scanned = 0;  // bytes from begin_ known to hold no line end
+  for (;;) {
+    const char* base = buffer_.data() + begin_;
+    size_t avail = end_ - begin_;
+    const char* cr = static_cast<const char*>(
+        std::memchr(base + scanned, '\r', avail - scanned));
+    size_t limit = cr ? static_cast<size_t>(cr - base) : avail;
+    const char* lf = static_cast<const char*>(
+        std::memchr(base + scanned, '\n', limit - scanned));
+    if (lf) {
+      size_t length = static_cast<size_t>(lf - base);
+      *line = std::string_view(base, length);
+      begin_ += length + 1;
+      return true;
+    }
+    if (cr) {
+      size_t length = limit;
+      if (length + 1 == avail && !eof_) {
+        // A CR at the end of the buffer: the next byte decides whether it
+        // is CR LF or a lone CR.
+        scanned = length;  // offsets from begin_ survive the refill
+        Fill();
+        continue;
+      }
+      *line = std::string_view(base, length);
+      begin_ += length + 1;
+      if (length + 1 < avail && base[length + 1] == '\n') ++begin_;
+      return true;
+    }
+    scanned = avail;
+    if (!Fill()) {
+      if (end_ == begin_) return false;
+      // The last line has no line end.
+      *line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      begin_ = end_;
+      return true;
+    }
+  }
+}
+
+}  // namespace docbase

@@ -1,0 +1,50 @@
+// LineReader reads a file line by line through a large buffer. A line ends
+// at LF, at CR LF or at a lone CR; the end is not part of the line. Bytes are
+// never decoded, and a line may be of any length (the buffer grows).
+//
+// A file that does not exist reads as empty, as the phases expect of a
+// missing input; a file that exists but cannot be opened or read is an I/O
+// error.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "common/status.h"
+
+namespace docbase {
+
+class LineReader {
+ public:
+  LineReader() = default;
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  Status Open(const std::filesystem::path& path);
+
+  // Sets `*line` to the next line and returns true, or returns false at the
+  // end of the file or after a read error (see status()). The view stays
+  // valid until the next call.
+  bool Next(std::string_view* line);
+
+  // Ok, or the read error that ended the reading early.
+  const Status& status() const { return status_; }
+  // Whether Open found the file.
+  bool found() const { return fd_ >= 0; }
+  void Close();
+
+ private:
+  bool Fill();  // reads more bytes; false when nothing more came
+
+  int fd_ = -1;
+  std::string path_;
+  std::string buffer_;
+  size_t begin_ = 0;  // first unread byte
+  size_t end_ = 0;    // one past the last byte read into the buffer
+  bool eof_ = true;
+  Status status_;
+};
+
+}  // namespace docbase

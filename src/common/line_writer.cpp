@@ -1,0 +1,80 @@
+#include "common/line_writer.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace docbase {
+namespace {
+constexpr size_t kBufferSize = 1 << 20;
+}
+
+LineWriter::~LineWriter() {
+  if (fd_ >= 0) (void)Close();
+}
+
+Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
+  if (fd_ >= 0) (void)Close();
+  path_ = path.string();
+  status_ = Status::Ok();
+  int flags = O_WRONLY | O_CREAT | O_CLOEXEC |
+              (mode == Mode::kAppend ? O_APPEND : O_TRUNC);
+  fd_ = ::open(path_.c_str(), flags, 0666);
+  if (fd_ < 0) return status_ = Status::FromErrno(path_, "cannot create");
+  buffer_.clear();
+  buffer_.reserve(kBufferSize);
+  return Status::Ok();
+}
+
+void LineWriter::Write(std::string_view bytes) {
+  if (buffer_.size() + bytes.size() > kBufferSize) {
+    Flush();
+    if (bytes.size() >= kBufferSize) {
+      buffer_.assign(bytes);
+      Flush();
+      return;
+    }
+  }
+  buffer_.append(bytes);
+}
+
+void LineWriter::WriteRecord(std::initializer_list<std::string_view> fields) {
+  bool first = true;
+  for (std::string_view field : fields) {
+    Write(first ? "\"" : ",\"");
+    Write(field);
+    Write("\"");
+    first = false;
+  }
+  Write("\r\n");
+}
+
+void LineWriter::Flush() {
+  const char* data = buffer_.data();
+  size_t left = buffer_.size();
+  while (left > 0 && fd_ >= 0 && status_.ok()) {
+    ssize_t done = ::write(fd_, data, left);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) {
+      if (done == 0) errno = ENOSPC;
+      status_ = Status::FromErrno(path_, "cannot write");
+      break;
+    }
+    data += done;
+    left -= static_cast<size_t>(done);
+  }
+  buffer_.clear();
+}
+
+Status LineWriter::Close() {
+  if (fd_ < 0) return status_;
+  Flush();
+  if (::close(fd_) != 0 && status_.ok()) {
+    status_ = Status::FromErrno(path_, "cannot write");
+  }
+  fd_ = -1;
+  return status_;
+}
+
+}  // namespace docbase

@@ -1,0 +1,53 @@
+// LineWriter writes a file through a large buffer. Every line written with
+// WriteLine ends in CR LF, as every file of the run does; Write adds bytes
+// without a line end, for lines assembled from pieces.
+//
+// Write errors (a full disk, say) are kept and returned by Close, which
+// must be called and checked: a file is only known to be complete once
+// Close has returned ok.
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "common/status.h"
+
+namespace docbase {
+
+class LineWriter {
+ public:
+  enum class Mode { kReplace, kAppend };
+
+  LineWriter() = default;
+  ~LineWriter();  // closes without reporting; call Close to check
+  LineWriter(const LineWriter&) = delete;
+  LineWriter& operator=(const LineWriter&) = delete;
+
+  // Creates or empties the file (kReplace), or opens it for appending.
+  Status Open(const std::filesystem::path& path, Mode mode = Mode::kReplace);
+
+  void Write(std::string_view bytes);
+  void WriteLine(std::string_view line) {
+    Write(line);
+    Write("\r\n");
+  }
+  // Writes one quoted record: each field in double quotes, separated by
+  // commas, ended by CR LF.
+  void WriteRecord(std::initializer_list<std::string_view> fields);
+
+  Status Close();
+  bool is_open() const { return fd_ >= 0; }
+  const std::string& path() const { return path_; }
+
+ private:
+  void Flush();
+
+  int fd_ = -1;
+  std::string path_;
+  std::string buffer_;
+  Status status_;
+};
+
+}  // namespace docbase

