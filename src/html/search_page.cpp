@@ -54,7 +54,7 @@ class SearchPageWriter {
       first_word_recorded_ = true;
     }
     if (!ContainsIgnoreCase(pending_, "</html>")) {
-      out_.WriteLine(pending_ + "<br>");
+      WritePendingLine();
     }
     StartLine(record);
     WriteLinkBlock(first_word_id_, record.page);
@@ -67,7 +67,7 @@ class SearchPageWriter {
 
   void Finish() {
     if (!started_) return;
-    out_.WriteLine(pending_ + "<br>");
+    WritePendingLine();
     WriteLinkBlock(first_word_recorded_ ? first_word_id_ : first_record_id_,
                    last_page_);
     phrase_words_.clear();
@@ -75,6 +75,11 @@ class SearchPageWriter {
   }
 
  private:
+  void WritePendingLine() {
+    out_.Write(pending_);
+    out_.WriteLine("<br>");
+  }
+
   // Continues the pending line with a linked word.
   void AppendWord(const Occurrence& record) {
     pending_ += " <span id=\"";

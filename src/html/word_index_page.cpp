@@ -20,14 +20,14 @@ std::string PageName(int64_t group) {
   return "i_" + std::to_string(group) + ".htm";
 }
 
-// "<a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, COUNT)"
-std::string EntryHeadline(std::string_view id, std::string_view page,
-                          std::string_view word, int64_t count) {
-  std::string line = "<a href=\"";
-  line.append(page).append("#").append(id).append("\" id=\"").append(id);
-  line.append("\">").append(word).append("</a>&nbsp;&nbsp;&nbsp; (");
-  line.append(page).append(", ").append(std::to_string(count)).append(")");
-  return line;
+// Appends "<a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, N)".
+void AppendEntryHeadline(std::string* line, std::string_view id,
+                         std::string_view page, std::string_view word,
+                         int64_t count) {
+  line->append("<a href=\"").append(page).append("#").append(id);
+  line->append("\" id=\"").append(id).append("\">").append(word);
+  line->append("</a>&nbsp;&nbsp;&nbsp; (").append(page).append(", ");
+  line->append(std::to_string(count)).append(")");
 }
 
 }  // namespace
@@ -89,27 +89,34 @@ Status WordIndexPages::WriteEntries(const WorkArea& area,
   return page_.Close();
 }
 
+// The entry lines are assembled in one reused buffer: a page holds one
+// entry per word and page, and fresh strings per line would dominate.
 void WordIndexPages::WriteEntry(const Entry& entry, const RunState& state,
                                 const std::string& group) {
-  page_.WriteLine("<br>");
-  page_.WriteLine(
-      EntryHeadline(entry.id, entry.page, entry.word, entry.count));
-  page_.WriteLine("&nbsp;&nbsp;<a href=\"s_" + group + ".htm#" + entry.id +
-                  "_" + entry.occurrence + "\">s_" + group + "</a>");
-  page_.WriteLine("&nbsp;&nbsp;<a href=\"index.htm#" + entry.id +
-                  "\"> index</a>");
-  page_.WriteLine("&nbsp;&nbsp;<a href=\"files_list.htm#" + entry.page +
-                  "\"> Content </a>");
+  std::string& lines = scratch_;
+  lines.assign("<br>\r\n");
+  AppendEntryHeadline(&lines, entry.id, entry.page, entry.word, entry.count);
+  lines.append("\r\n&nbsp;&nbsp;<a href=\"s_").append(group);
+  lines.append(".htm#").append(entry.id).append("_").append(entry.occurrence);
+  lines.append("\">s_").append(group).append("</a>\r\n");
+  lines.append("&nbsp;&nbsp;<a href=\"index.htm#").append(entry.id);
+  lines.append("\"> index</a>\r\n");
+  lines.append("&nbsp;&nbsp;<a href=\"files_list.htm#").append(entry.page);
+  lines.append("\"> Content </a>\r\n");
   if (!state.target_site.empty()) {
     std::string query = entry.word + " site:" + state.target_site;
-    page_.WriteLine("&nbsp;&nbsp; <a href=\"" + WebSearchUrl(state, query) +
-                    "\"> " + state.target_site + "</a>");
+    lines.append("&nbsp;&nbsp; <a href=\"").append(WebSearchUrl(state, query));
+    lines.append("\"> ").append(state.target_site).append("</a>\r\n");
   }
+  page_.Write(lines);
 }
 
 void WordIndexPages::WriteLastEntry(const Entry& entry) {
-  page_.WriteLine(
-      EntryHeadline(entry.id, entry.page, entry.word, entry.count) + "<br>");
+  scratch_.clear();
+  AppendEntryHeadline(&scratch_, entry.id, entry.page, entry.word,
+                      entry.count);
+  scratch_.append("<br>");
+  page_.WriteLine(scratch_);
 }
 
 }  // namespace docbase

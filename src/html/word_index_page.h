@@ -46,6 +46,7 @@ class WordIndexPages {
   void WriteLastEntry(const Entry& entry);
 
   LineWriter page_;
+  std::string scratch_;  // the lines of one entry
   int64_t promo_entry_count_ = 0;  // lives for the whole run
 };
 
