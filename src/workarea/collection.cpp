@@ -52,9 +52,9 @@ Status MoveGeneratedPages(const WorkArea& area, int64_t group_count) {
 }  // namespace
 
 Status CollectOutput(const WorkArea& area, const RunState& state) {
-  bool present = false;
-  DOCBASE_RETURN_IF_ERROR(FolderPresent(area, "htm_out", "dir_01.txt", &present));
-  if (!present) MakeFolder(area, "htm_out");
+  // Made whenever it is missing: a presence test by name would take a
+  // folder such as old_htm_out for it, and the output would be lost.
+  MakeFolder(area, "htm_out");
   // Only this run's output goes in (no placeholder is needed to empty it).
   DeleteFiles(area, "htm_out/*.*");
   DOCBASE_RETURN_IF_ERROR(MovePages(area));

@@ -89,8 +89,11 @@ TEST_F(CollectionTest, MakesTheOutputFolderAndKeepsBlockedFolders) {
   // A work folder holding a sub-folder cannot be removed; the run goes on.
   fs::create_directory(area_.Path("wrd_24/deeper"));
   WriteFile(area_.Path("wrd_24/deeper/x.txt"), "x");
+  // A folder whose name merely contains htm_out does not stand in for it.
+  fs::create_directory(area_.Path("old_htm_out"));
   ASSERT_TRUE(CollectOutput(area_, state_).ok());
   EXPECT_EQ(Entries(area_.Path("htm_out")).size(), 9u);
+  EXPECT_TRUE(fs::is_empty(area_.Path("old_htm_out")));
   EXPECT_FALSE(fs::exists(area_.Path("htm_ndx")));
   EXPECT_EQ(Entries(area_.Path("wrd_24")), std::vector<std::string>{"deeper"});
   EXPECT_TRUE(fs::is_empty(area_.Path("wrd_24/deeper")));
