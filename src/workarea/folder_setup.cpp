@@ -49,16 +49,12 @@ Status SubFolderPresent(const WorkArea& area, std::string_view name,
   return writer.Close();
 }
 
-// "del /q folder\*.*" when `folder` is present, "md folder" otherwise.
-Status MakeOrEmptyFolder(const WorkArea& area, std::string_view folder) {
-  bool present = false;
-  DOCBASE_RETURN_IF_ERROR(FolderPresent(area, folder, "dir_cur.txt", &present));
-  if (present) {
-    DeleteFiles(area, std::string(folder) + "/*.*");
-  } else {
-    MakeFolder(area, folder);
-  }
-  return Status::Ok();
+// txt_wrk and htm_wrk: emptied when there, made otherwise. The folder is
+// made whenever it is missing, rather than only when no name contains it,
+// so that a folder such as old_txt_wrk cannot stand in for it.
+void MakeOrEmptyFolder(const WorkArea& area, std::string_view folder) {
+  DeleteFiles(area, std::string(folder) + "/*.*");
+  MakeFolder(area, folder);
 }
 
 // Empties and removes `folder` when the presence test finds it. The run
@@ -112,9 +108,9 @@ Status SetUpFolders(const WorkArea& area, RunState& state, Console& console) {
     return FailSetUp(console, kRule18, "missing txt_in subfolder");
   }
 
-  DOCBASE_RETURN_IF_ERROR(MakeOrEmptyFolder(area, "txt_wrk"));
-  DOCBASE_RETURN_IF_ERROR(MakeOrEmptyFolder(area, "htm_wrk"));
-  // Only txt_wrk is tested; htm_wrk has never been.
+  MakeOrEmptyFolder(area, "txt_wrk");
+  MakeOrEmptyFolder(area, "htm_wrk");
+  // Only txt_wrk is tested, not htm_wrk.
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "txt_wrk", &present));
   if (!present) {
     return FailSetUp(console, kRule28, "Subfolder txt_wrk must be created.");

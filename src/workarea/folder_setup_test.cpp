@@ -125,9 +125,12 @@ TEST_F(FolderSetupTest, PresenceIsASubstringOfAFolderName) {
   fs::create_directory(area_.Path("old_htm_in"));
   fs::create_directory(area_.Path("txt_in"));
   WriteFile(area_.Path("txt_in/a.txt"), "");
+  // A work folder is made all the same when only a longer name holds it.
+  fs::create_directory(area_.Path("old_txt_wrk"));
   ScriptedConsole console;
   EXPECT_TRUE(SetUpFolders(area_, state_, console).ok());
   EXPECT_TRUE(IsFolder("txt_wrk"));
+  EXPECT_TRUE(IsFolder("htm_wrk"));
 }
 
 TEST_F(FolderSetupTest, CleanUpRemovesOnlyTheRunsFileTypes) {
