@@ -55,8 +55,8 @@ const std::string kScriptHead = Lines({
     "document.writeln(self.location.hash + \" { font-size: 140% } \");",
     "document.writeln(self.location.hash + \" { font-weight: bold } \");",
 });
-const std::string kScriptInline =
-    Lines({"document.writeln(self.location.hash + \" { display: inline } \");"});
+const std::string kScriptInline = Lines(
+    {"document.writeln(self.location.hash + \" { display: inline } \");"});
 const std::string kScriptTail = Lines({
     "document.writeln(\"</style>\");",
     "}",
@@ -264,6 +264,21 @@ TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
                 "<span id=\"id00000009_7\"></span>",
                 " here",
             }));
+}
+
+// A record beyond the last line of its page (the word scan never makes
+// one) reads an empty line there instead of running on.
+TEST_F(AnnotatedPagesTest, RecordPastTheEndOfItsPage) {
+  state_.display.find_word = 0;
+  WritePageList({"page_01.htm"});
+  WritePage("page_01.htm", Lines({"text"}));
+  WriteRecords(1, {
+      Record("page_01.htm", 1000000000, 1, "lost", "id00000000", "1", ""),
+  });
+  Rewrite(1);
+  EXPECT_EQ(Page("page_01.htm"),
+            Lines({"text", "", Span("page_01.htm", "id00000000", "lost"),
+                   ""}));
 }
 
 TEST_F(AnnotatedPagesTest, EmptyOrMissingGroupChangesNoPage) {

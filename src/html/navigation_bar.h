@@ -36,9 +36,8 @@ class PageNeighbours {
   std::unordered_map<std::string, size_t> position_;  // first listing wins
 };
 
-// The bar written before the body closes when the page is left for the next
-// record's page ends its Next link without the trailing blank that every
-// other bar has.
+// Every bar ends its Next link with a blank, except the bottom bar of a
+// page that is finished because the next record is on another page.
 enum class NextLinkEnd { kTrailingBlank, kNoTrailingBlank };
 
 // "<br>", then "<a href="PREVIOUS"> Before </a> " (if any), the Next link

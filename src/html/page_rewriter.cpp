@@ -32,8 +32,13 @@ Status PageRewriter::Start(std::string_view page) {
 Status PageRewriter::AdvanceTo(uint64_t line_number) {
   while (line_count_ < line_number) {
     std::string_view line;
-    // Records name lines of the page; past its end a line reads as empty.
-    if (!reader_.Next(&line)) line = {};
+    if (!reader_.Next(&line)) {
+      // A record past the end of the page (never made by the word scan):
+      // its line is empty, and nothing is invented for the lines between.
+      line_.clear();
+      line_count_ = line_number;
+      break;
+    }
     line_.assign(line);
     ++line_count_;
     if (!body_found_ && IsBodyLine(line_)) {

@@ -9,7 +9,8 @@ namespace docbase {
 
 Status PrepareWordFolder(const WorkArea& area) {
   bool present = false;
-  DOCBASE_RETURN_IF_ERROR(FolderPresent(area, "wrd_24", "dir_01.txt", &present));
+  DOCBASE_RETURN_IF_ERROR(
+      FolderPresent(area, "wrd_24", "dir_01.txt", &present));
   std::error_code error;
   const bool is_folder =
       std::filesystem::is_directory(area.Path("wrd_24"), error);
