@@ -23,34 +23,33 @@ double LinkTargetNumber(std::string_view lower_line, size_t target_offset) {
 
 }  // namespace
 
-bool LineFilters::InBlock(Block* block) {
+bool LineFilters::InBlock(Block* block, std::string_view text,
+                          std::string_view opening, std::string_view closing,
+                          bool may_open) {
+  if (!block->open && !block->closed && may_open &&
+      FirstFollowsOpeningBracket(text, opening)) {
+    block->open = true;
+  }
+  // The opening line may close the block too.
+  if (block->open && !block->closed &&
+      FirstFollowsOpeningBracket(text, closing)) {
+    block->closed = true;
+  }
   if (!block->open) return false;
-  if (block->closed) *block = Block();
+  if (block->closed) *block = Block();  // the closing line is the last
   return true;
 }
 
 bool LineFilters::Drops(std::string_view line, std::string_view lower_line) {
-  if (!script_.open && !script_.closed &&
-      FirstFollowsOpeningBracket(line, "script")) {
-    script_.open = true;
+  // Script markers keep their letter case; style markers are found in any
+  // case, but never on a line with an inline "style=" attribute.
+  if (InBlock(&script_, line, "script", "/script", /*may_open=*/true)) {
+    return true;
   }
-  if (script_.open && !script_.closed &&
-      FirstFollowsOpeningBracket(line, "/script")) {
-    script_.closed = true;
+  if (InBlock(&style_, lower_line, "style", "/style",
+              /*may_open=*/line.find("style=") == kNone)) {
+    return true;
   }
-  if (InBlock(&script_)) return true;
-
-  if (!style_.open && !style_.closed &&
-      line.find("style=") == kNone &&
-      FirstFollowsOpeningBracket(lower_line, "style")) {
-    style_.open = true;
-  }
-  if (style_.open && !style_.closed &&
-      FirstFollowsOpeningBracket(lower_line, "/style")) {
-    style_.closed = true;
-  }
-  if (InBlock(&style_)) return true;
-
   return IsGeneratedLinkLine(lower_line);
 }
 

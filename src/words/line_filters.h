@@ -36,8 +36,12 @@ class LineFilters {
     bool open = false;
     bool closed = false;
   };
-  // Whether the line belongs to `block`; clears it after its closing line.
-  static bool InBlock(Block* block);
+  // Advances `block` over a line and tells whether the line belongs to it.
+  // `text` is the line in the form its markers are looked for in; a line
+  // opens the block only when `may_open`.
+  static bool InBlock(Block* block, std::string_view text,
+                      std::string_view opening, std::string_view closing,
+                      bool may_open);
 
   Block script_;
   Block style_;

@@ -10,15 +10,19 @@
 namespace docbase {
 namespace {
 
-// Scans one line, which begins inside a tag when `continued`, and lists
-// its words as "word@column/scan position".
-std::string Scan(std::string_view line, bool continued = false) {
+// The words of one line, which begins inside a tag when `continued`.
+std::vector<WordHit> Hits(std::string_view line, bool continued = false) {
   std::vector<Tag> tags;
   BuildTagMap(line, &continued, &tags);
   std::vector<WordHit> hits;
   ScanWords(line, tags, FirstLinkPosition(ToLowerAscii(line)), &hits);
+  return hits;
+}
+
+// The words of one line as "word@column/scan position".
+std::string Scan(std::string_view line, bool continued = false) {
   std::string text;
-  for (const WordHit& hit : hits) {
+  for (const WordHit& hit : Hits(line, continued)) {
     if (!text.empty()) text += ' ';
     text += hit.word + "@" + std::to_string(hit.column) + "/" +
             std::to_string(hit.scan_position);
@@ -59,9 +63,7 @@ TEST(LineScannerTest, TagStartWithNothingBeforeItTakesNothing) {
 TEST(LineScannerTest, LineWithoutDelimitersIsOneWord) {
   EXPECT_EQ(Scan("whole-line,no;blanks"), "whole-line,no;blanks@1/20");
   std::string long_line(5'000'000, 'x');
-  std::vector<Tag> tags;
-  std::vector<WordHit> hits;
-  ScanWords(long_line, tags, 0, &hits);
+  std::vector<WordHit> hits = Hits(long_line);
   ASSERT_EQ(hits.size(), 1u);
   EXPECT_EQ(hits[0].word.size(), long_line.size());
   EXPECT_EQ(hits[0].column, 1u);
@@ -96,10 +98,7 @@ TEST(LineScannerTest, OneByteTags) {
 TEST(LineScannerTest, LinearOnLongLines) {
   std::string blanks;
   for (int i = 0; i < 1'000'000; ++i) blanks += "ab ";
-  std::vector<Tag> tags;
-  std::vector<WordHit> hits;
-  ScanWords(blanks, tags, 0, &hits);
-  EXPECT_TRUE(hits.empty());
+  EXPECT_TRUE(Hits(blanks).empty());
 
   std::string brackets = "one two " + std::string(100'000, '<');
   EXPECT_EQ(Scan(brackets), "one@1/4 two@5/8");

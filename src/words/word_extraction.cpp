@@ -17,33 +17,44 @@ constexpr std::string_view kTraceRule =
     "=================================================";  // 49 "="
 constexpr size_t kTraceNumberWidth = 14;
 
+// The state of the phase across pages. The reader and the trace writer
+// are reused so that their large buffers are allocated once, not per page.
+struct Extraction {
+  explicit Extraction(const WorkArea& work_area) : area(work_area) {}
+
+  const WorkArea& area;
+  PageWordScanner scanner;
+  std::vector<WordHit> hits;
+  LineReader page_reader;
+  LineWriter trace;
+  LineWriter words;
+};
+
 // Scans the page listed as `listed_name` (opened under that spelling) and
 // writes its word records, under the lower-cased `page` name, and its trace.
-Status ExtractPage(const WorkArea& area, std::string_view listed_name,
-                   const std::string& page, PageWordScanner* scanner,
-                   std::vector<WordHit>* hits, LineWriter* words) {
+Status ExtractPage(std::string_view listed_name, const std::string& page,
+                   Extraction* run) {
   std::string trace_name = page.substr(0, page.find(".htm")) + ".txt";
-  LineWriter trace;
-  DOCBASE_RETURN_IF_ERROR(trace.Open(area.Path(trace_name)));
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(listed_name)));
+  DOCBASE_RETURN_IF_ERROR(run->trace.Open(run->area.Path(trace_name)));
+  DOCBASE_RETURN_IF_ERROR(run->page_reader.Open(run->area.Path(listed_name)));
 
-  scanner->BeginPage();
+  run->scanner.BeginPage();
   std::string_view line;
-  while (reader.Next(&line)) {
-    if (!scanner->ScanLine(line, hits)) continue;
-    trace.WriteLine(kTraceRule);
-    trace.WriteLine(line);
-    if (hits->empty()) continue;
-    std::string line_field = BlankPadded(scanner->line_number(), 10);
-    for (const WordHit& hit : *hits) {
-      words->WriteRecord({hit.word, page, line_field,
-                          BlankPadded(hit.column, 6), hit.word});
-      trace.WriteLine(TraceWordLine(hit.scan_position, hit.word));
+  while (run->page_reader.Next(&line)) {
+    if (!run->scanner.ScanLine(line, &run->hits)) continue;
+    run->trace.WriteLine(kTraceRule);
+    run->trace.WriteLine(line);
+    if (run->hits.empty()) continue;
+    std::string line_field = BlankPadded(run->scanner.line_number(), 10);
+    for (const WordHit& hit : run->hits) {
+      run->words.WriteRecord({hit.word, page, line_field,
+                              BlankPadded(hit.column, 6), hit.word});
+      run->trace.WriteLine(TraceWordLine(hit.scan_position, hit.word));
     }
   }
-  DOCBASE_RETURN_IF_ERROR(reader.status());
-  return trace.Close();
+  DOCBASE_RETURN_IF_ERROR(run->page_reader.status());
+  run->page_reader.Close();
+  return run->trace.Close();
 }
 
 }  // namespace
@@ -59,20 +70,17 @@ Status ExtractWords(const WorkArea& area) {
   DOCBASE_RETURN_IF_ERROR(ListNames(area, "page_*.htm", kPageListing));
   LineReader listing;
   DOCBASE_RETURN_IF_ERROR(listing.Open(area.Path(kPageListing)));
-  LineWriter words;
-  DOCBASE_RETURN_IF_ERROR(words.Open(area.Path(kWordFile)));
+  Extraction run(area);
+  DOCBASE_RETURN_IF_ERROR(run.words.Open(area.Path(kWordFile)));
 
-  PageWordScanner scanner;
-  std::vector<WordHit> hits;
   std::string_view listed_name;
   while (listing.Next(&listed_name)) {
     std::string page = ToLowerAscii(listed_name);
     if (!Contains(page, ".htm")) continue;
-    DOCBASE_RETURN_IF_ERROR(
-        ExtractPage(area, listed_name, page, &scanner, &hits, &words));
+    DOCBASE_RETURN_IF_ERROR(ExtractPage(listed_name, page, &run));
   }
   DOCBASE_RETURN_IF_ERROR(listing.status());
-  return words.Close();
+  return run.words.Close();
 }
 
 }  // namespace docbase
