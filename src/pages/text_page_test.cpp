@@ -25,13 +25,14 @@ class TextPageTest : public ::testing::Test {
  protected:
   std::string Convert(std::string_view text) {
     WriteFile(folder_.path() / "notes.txt", text);
-    Status status = WriteTextPage(folder_.path() / "notes.txt",
-                                  folder_.path() / "notes.htm",
-                                  "htm_wrk\\notes.htm");
+    Status status = maker_.Make(folder_.path() / "notes.txt",
+                                folder_.path() / "notes.htm",
+                                "htm_wrk\\notes.htm");
     EXPECT_TRUE(status.ok()) << status.ToString();
     return ReadFile(folder_.path() / "notes.htm");
   }
   TempFolder folder_;
+  TextPageMaker maker_;
 };
 
 TEST_F(TextPageTest, EmptyTextGivesAnEmptyPreBlock) {
@@ -48,14 +49,20 @@ TEST_F(TextPageTest, TrailingBlanksGoTabsAndEmptyLinesStay) {
             std::string(kHead) + "a\r\nb\t\r\n\r\n  c \t\r\nd\r\n" + kTail);
 }
 
+TEST_F(TextPageTest, OneMakerServesPageAfterPage) {
+  EXPECT_EQ(Convert("a long first text\n"),
+            std::string(kHead) + "a long first text\r\n" + kTail);
+  EXPECT_EQ(Convert("b"), std::string(kHead) + "b\r\n" + kTail);
+}
+
 TEST_F(TextPageTest, BytesAreNeverDecoded) {
   std::string text("\xff\xfe\x00z\xc3(\x01", 7);
   EXPECT_EQ(Convert(text + "\n"), std::string(kHead) + text + "\r\n" + kTail);
 }
 
 TEST_F(TextPageTest, MissingSourceGivesAnEmptyPreBlock) {
-  ASSERT_TRUE(WriteTextPage(folder_.path() / "gone.txt",
-                            folder_.path() / "notes.htm", "htm_wrk\\notes.htm")
+  ASSERT_TRUE(maker_.Make(folder_.path() / "gone.txt",
+                          folder_.path() / "notes.htm", "htm_wrk\\notes.htm")
                   .ok());
   EXPECT_EQ(ReadFile(folder_.path() / "notes.htm"),
             std::string(kHead) + kTail);

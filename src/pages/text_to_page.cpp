@@ -50,13 +50,14 @@ Status SanitiseTextNames(const WorkArea& area) {
 Status ConvertTexts(const WorkArea& area, int64_t input_file_count) {
   std::vector<std::string> names;
   DOCBASE_RETURN_IF_ERROR(ListTextCopies(area, &names));
+  TextPageMaker maker;
   int64_t pages_made = 0;
   for (const std::string& name : names) {
     if (!HasTextExtension(name)) continue;
     std::string page = ConvertedPageName(name);
-    DOCBASE_RETURN_IF_ERROR(WriteTextPage(area.Path("txt_wrk/" + name),
-                                          area.Path("htm_wrk/" + page),
-                                          "htm_wrk\\" + page));
+    DOCBASE_RETURN_IF_ERROR(maker.Make(area.Path("txt_wrk/" + name),
+                                       area.Path("htm_wrk/" + page),
+                                       "htm_wrk\\" + page));
     if (++pages_made == input_file_count) break;
   }
   return Status::Ok();

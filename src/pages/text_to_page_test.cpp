@@ -78,6 +78,21 @@ TEST_F(TextToPageTest, AnswerTwoEndsTheRunBeforeHtmInIsFilled) {
   EXPECT_FALSE(fs::exists(area_.Path("htm_in")));
 }
 
+TEST(TextToPageAutoAnswerTest, TheMenuAnswersItselfInTheMarkedFolder) {
+  TempFolder folder("Bramvale_kestrow_pages");
+  WorkArea area(folder.path());
+  for (const char* name : {"txt_in", "txt_wrk", "htm_wrk"}) {
+    fs::create_directory(area.Path(name));
+  }
+  WriteFile(area.Path("txt_in/a.txt"), "a\n");
+  RunState state;
+  state.input_file_count = 1;
+  ScriptedConsole console("");
+  ASSERT_TRUE(ConvertTextsToPages(area, state, console).ok());
+  EXPECT_EQ(console.key_reads(), 0);
+  EXPECT_EQ(MatchingNames(area, "htm_in/*.*"), (Names{"a.htm"}));
+}
+
 TEST_F(TextToPageTest, TheCountShownIsTheInputCountAndBoundsTheConversion) {
   AddText("a.txt");
   AddText("b.txt");
