@@ -42,6 +42,9 @@ std::string ConvertedPageName(std::string_view text_name) {
   }
   std::string page(text_name.substr(0, extension + 1));
   page += "htm";
+  if (NeedsFilePrefix(page, text_name.substr(0, extension))) {
+    page.insert(0, "file_");
+  }
   return page;
 }
 

@@ -22,7 +22,9 @@ std::string SanitisedName(std::string_view listed_name);
 
 // The page made from a text file: its name up to and including the dot of
 // the first ".txt" (letter case ignored), then "htm"; "NOTES.TXT" gives
-// "NOTES.htm". A name without ".txt" gets ".htm" appended.
+// "NOTES.htm". A name without ".txt" gets ".htm" appended. A file that kept
+// its old name because its sanitised name was taken ("page_3.txt" beside
+// "file_page_3.txt") still gets the "file_" prefix on its page.
 std::string ConvertedPageName(std::string_view text_name);
 
 }  // namespace docbase

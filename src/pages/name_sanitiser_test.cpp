@@ -48,6 +48,11 @@ TEST(ConvertedPageNameTest, CutsAtTheFirstTxtAndAddsLowerCaseHtm) {
   EXPECT_EQ(ConvertedPageName("file_page_1.txt"), "file_page_1.htm");
   EXPECT_EQ(ConvertedPageName("a.txt.txt"), "a.htm");
   EXPECT_EQ(ConvertedPageName("a b.txt"), "a b.htm");
+  // Old names kept after a failed rename still stay clear of the run's
+  // own pages.
+  EXPECT_EQ(ConvertedPageName("page_3.txt"), "file_page_3.htm");
+  EXPECT_EQ(ConvertedPageName("Page.txt"), "file_Page.htm");
+  EXPECT_EQ(ConvertedPageName("F_PROMOTE.txt"), "file_F_PROMOTE.htm");
 }
 
 }  // namespace

@@ -54,8 +54,8 @@ Status BuildPageSet(const WorkArea& area, RunState& state) {
         page.name.substr(0, page.name.find(".htm")) + "_01.htm";
     DOCBASE_RETURN_IF_ERROR(cleaner.Clean(area, page, working_copy));
     ++number;
-    DOCBASE_RETURN_IF_ERROR(
-        CopyFile(area, working_copy, NumberedPageName(state.number_pad, number)));
+    std::string numbered_page = NumberedPageName(state.number_pad, number);
+    DOCBASE_RETURN_IF_ERROR(CopyFile(area, working_copy, numbered_page));
   }
   return Status::Ok();
 }

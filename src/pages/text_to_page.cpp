@@ -1,6 +1,7 @@
 #include "pages/text_to_page.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "common/line_writer.h"
@@ -46,15 +47,19 @@ Status SanitiseTextNames(const WorkArea& area) {
 
 // One page per text copy, at most `input_file_count` of them. Each file is
 // opened under the name it carries, so a copy whose rename failed is still
-// converted, under a page name of its own.
+// converted. No page replaces another: names that cut to the same page
+// ("a.txt" and "a.txt.txt", or "a.txt" and "a.TXT" where letter case tells
+// files apart) give the later one "file_" in front until its name is free.
 Status ConvertTexts(const WorkArea& area, int64_t input_file_count) {
   std::vector<std::string> names;
   DOCBASE_RETURN_IF_ERROR(ListTextCopies(area, &names));
   TextPageMaker maker;
+  std::unordered_set<std::string> pages;
   int64_t pages_made = 0;
   for (const std::string& name : names) {
     if (!HasTextExtension(name)) continue;
     std::string page = ConvertedPageName(name);
+    while (!pages.insert(page).second) page.insert(0, "file_");
     DOCBASE_RETURN_IF_ERROR(maker.Make(area.Path("txt_wrk/" + name),
                                        area.Path("htm_wrk/" + page),
                                        "htm_wrk\\" + page));

@@ -139,6 +139,31 @@ TEST_F(TextToPageTest, OfTwoNamesThatSanitiseAlikeTheSecondKeepsItsOwn) {
             std::string::npos);
 }
 
+TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
+  AddText("a.txt", "plain\n");
+  AddText("a.txt.txt", "double\n");
+  AddText("a.TXT", "upper\n");
+  AddText("page_3.txt", "kept old name\n");
+  AddText("file_page_3.txt", "own name\n");
+  ASSERT_TRUE(Convert().ok());
+  EXPECT_EQ(Listed("txt_wrk/*.*"),
+            (Names{"a.TXT", "a.txt", "a.txt.txt", "file_page_3.txt",
+                   "page_3.txt"}));
+  EXPECT_EQ(Listed("htm_in/*.*"),
+            (Names{"a.htm", "file_a.htm", "file_file_a.htm",
+                   "file_file_page_3.htm", "file_page_3.htm"}));
+  std::string seen;
+  for (const std::string& page : Listed("htm_in/*.*")) {
+    std::string text = ReadFile(area_.Path("htm_in/" + page));
+    EXPECT_NE(text.find("htm_wrk\\" + page + "\r\n"), std::string::npos);
+    seen += text.substr(text.find("<pre>\r\n") + 7);
+  }
+  for (const char* text : {"plain", "double", "upper", "kept old name",
+                           "own name"}) {
+    EXPECT_NE(seen.find(text), std::string::npos) << text;
+  }
+}
+
 TEST_F(TextToPageTest, HostileNamesAreOnlyNamesAndTxtInIsLeftAlone) {
   const Names hostile = {"-rf.txt",         "a\"b'c.txt", "x;y&z|w.txt",
                          "$(touch pwn).txt", " lead.txt", "caf\xc3\xa9.txt",
