@@ -1,6 +1,7 @@
 #include "common/line_reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,7 +9,10 @@
 
 namespace docbase {
 namespace {
-constexpr size_t kBufferSize = 1 << 20;
+// Small files get a small buffer (many files are opened, and filling a big
+// buffer for each costs more than reading them); large files a big one.
+constexpr size_t kSmallBuffer = 64 << 10;
+constexpr size_t kLargeBuffer = 1 << 20;
 }
 
 LineReader::~LineReader() { Close(); }
@@ -29,7 +33,12 @@ Status LineReader::Open(const std::filesystem::path& path) {
     if (errno == ENOENT || errno == ENOTDIR) return Status::Ok();
     return status_ = Status::FromErrno(path_, "cannot open for reading");
   }
-  buffer_.resize(kBufferSize);
+  struct stat info {};
+  size_t wanted = kSmallBuffer;
+  if (fstat(fd_, &info) == 0 && info.st_size > static_cast<off_t>(wanted)) {
+    wanted = kLargeBuffer;
+  }
+  if (buffer_.size() < wanted) buffer_.resize(wanted);
   eof_ = false;
   return Status::Ok();
 }
