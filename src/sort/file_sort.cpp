@@ -41,11 +41,12 @@ Status MergePass(const WorkArea& area, const RunState& state,
   // The previous call may have left the merge output linked to its result;
   // writing into it would change that file too.
   DeleteFile(area, kMergeOutput);
-  RunMerger::Outcome outcome;
+  RunMerger::Result merged;
   DOCBASE_RETURN_IF_ERROR(
-      merger->Merge(area, RunNames(runs), kMergeOutput, &outcome));
+      merger->Merge(area, RunNames(runs), kMergeOutput, &merged));
   report->pass_widths.push_back(runs.size());
-  switch (outcome) {
+  report->pass_lines.push_back(merged.lines);
+  switch (merged.outcome) {
     case RunMerger::Outcome::kMerged:
       return Status::Ok();
     case RunMerger::Outcome::kOutOfOrder:

@@ -20,6 +20,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "common/status.h"
@@ -41,6 +42,7 @@ struct FileSortLimits {
 struct FileSortReport {
   size_t runs = 0;                  // run files made from the input
   std::vector<size_t> pass_widths;  // runs merged by each pass, in order
+  std::vector<uint64_t> pass_lines;  // lines written by each pass
 };
 
 Status FileSortWithLimits(const WorkArea& area, const RunState& state,

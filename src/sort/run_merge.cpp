@@ -19,8 +19,8 @@ RunMerger::RunMerger(size_t max_runs) {
 
 Status RunMerger::Merge(const WorkArea& area,
                         const std::vector<std::string>& runs,
-                        std::string_view output, Outcome* outcome) {
-  *outcome = Outcome::kMerged;
+                        std::string_view output, Result* result) {
+  *result = Result();
   size_t count = runs.size();
   heads_.assign(count, {});
   live_.assign(count, 0);
@@ -34,10 +34,10 @@ Status RunMerger::Merge(const WorkArea& area,
   LineWriter writer;
   Status opened = writer.Open(area.Path(output));
   if (!opened.ok()) {
-    int error = errno;
+    int error = errno;  // still that of the failed open(2)
     for (size_t i = 0; i < count; ++i) readers_[i]->Close();
     if (error == EMFILE || error == ENFILE) {
-      *outcome = Outcome::kNoFileHandle;
+      *result = {Outcome::kNoFileHandle, 0};
       return Status::Ok();
     }
     return opened;
@@ -52,15 +52,14 @@ Status RunMerger::Merge(const WorkArea& area,
       return order < 0 || (order == 0 && a < b);
     };
     LoserTree<decltype(less)> tree(count, less);
-    bool first = true;
     for (size_t w = tree.winner(); live_[w]; w = tree.winner()) {
       std::string_view line = heads_[w];
       writer.WriteLine(line);
-      if (!first && line < std::string_view(previous_)) {
-        *outcome = Outcome::kOutOfOrder;
+      if (result->lines > 0 && line < std::string_view(previous_)) {
+        result->outcome = Outcome::kOutOfOrder;
       }
       previous_.assign(line);
-      first = false;
+      ++result->lines;
       LineReader& reader = *readers_[w];
       if (!reader.Next(&heads_[w])) {
         live_[w] = 0;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,14 +28,18 @@ class RunMerger {
     kOutOfOrder,    // some written line was less than the line before it
     kNoFileHandle,  // the output could not be opened: no descriptor left
   };
+  struct Result {
+    Outcome outcome = Outcome::kMerged;
+    uint64_t lines = 0;  // lines written
+  };
 
   explicit RunMerger(size_t max_runs);
 
   // Merges `runs` (names in the work area, at most max_runs, each a file of
   // ascending lines) into `output`, replacing it. I/O failures are errors;
-  // the outcome tells the rest.
+  // the result tells the rest.
   Status Merge(const WorkArea& area, const std::vector<std::string>& runs,
-               std::string_view output, Outcome* outcome);
+               std::string_view output, Result* result);
 
  private:
   std::vector<std::unique_ptr<LineReader>> readers_;
