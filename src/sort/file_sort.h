@@ -8,8 +8,11 @@
 // "sort_output.txt" and checks its order; the last one is then given the
 // output name. A missing or empty input gives an empty output.
 //
-// The run files of the last pass and "sort_output.txt" stay behind until
-// the next call (which removes the run files first) or the final clean-up.
+// The run files stay behind until the next call or the final clean-up:
+// those of the last pass as they are, the merged ones emptied (the next
+// call rewrites them in place, which spares the file system the creation
+// and deletion of hundreds of files per sort). The next call deletes the
+// run files it does not rewrite. "sort_output.txt" stays too.
 //
 // Ways out: an empty sort_input_name ends the run silently; an order
 // failure prints "sort error"; an output that cannot get a file handle
