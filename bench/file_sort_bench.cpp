@@ -39,7 +39,8 @@ Status Generate(uint64_t lines, const char* file) {
     // Squaring a uniform draw favours small word numbers, as in text.
     double draw = random.NextUnit();
     uint64_t word_number = static_cast<uint64_t>(draw * draw * 60000.0);
-    uint64_t k = 1 + static_cast<uint64_t>(random.NextUnit() * random.NextUnit() * 40);
+    uint64_t k =
+        1 + static_cast<uint64_t>(random.NextUnit() * random.NextUnit() * 40);
     uint64_t page = 1 + static_cast<uint64_t>(random.NextUnit() * 1000);
     uint64_t line = 1 + static_cast<uint64_t>(random.NextUnit() * 400);
     uint64_t col = 5 + static_cast<uint64_t>(random.NextUnit() * 70);
@@ -50,8 +51,8 @@ Status Generate(uint64_t lines, const char* file) {
         &record, {docbase::ZeroPadded(100000000 - k, 8), id,
                   "page_" + docbase::ZeroPadded(page, 4) + ".htm",
                   docbase::BlankPadded(static_cast<int64_t>(line), 10),
-                  docbase::BlankPadded(static_cast<int64_t>(col), 6), word,
-                  id, std::to_string(k)});
+                  docbase::BlankPadded(static_cast<int64_t>(col), 6), word, id,
+                  std::to_string(k)});
     writer.Write(record);
     writer.Write("\n");
   }

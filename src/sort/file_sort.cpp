@@ -35,9 +35,9 @@ std::vector<std::string> RunNames(const std::vector<size_t>& numbers) {
 }
 
 // One merge pass of `runs` into "sort_output.txt", with its order check.
-Status MergePass(const WorkArea& area, const RunState& state,
-                 Console& console, const std::vector<size_t>& runs,
-                 RunMerger* merger, FileSortReport* report) {
+Status MergePass(const WorkArea& area, const RunState& state, Console& console,
+                 const std::vector<size_t>& runs, RunMerger* merger,
+                 FileSortReport* report) {
   // The previous call may have left the merge output linked to its result;
   // writing into it would change that file too.
   DeleteFile(area, kMergeOutput);
@@ -103,9 +103,9 @@ Status FileSortWithLimits(const WorkArea& area, const RunState& state,
   std::vector<std::string> earlier_runs = MatchingNames(area, "file_s_*.txt");
 
   size_t run_count = 0;
-  DOCBASE_RETURN_IF_ERROR(
-      MakeSortedRuns(area, state.sort_input_name,
-                     std::max<size_t>(1, limits.run_lines), &run_count));
+  DOCBASE_RETURN_IF_ERROR(MakeSortedRuns(area, state.sort_input_name,
+                                         std::max<size_t>(1, limits.run_lines),
+                                         &run_count));
   report->runs = run_count;
 
   // Runs in input order; each level merges consecutive groups, so equal

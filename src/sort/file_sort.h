@@ -5,8 +5,10 @@
 // most 50 at a time: each merge pass turns up to 50 consecutive runs into
 // one, so every line is rewritten about log50(runs) times while at most
 // 2000 lines are in memory and at most 50 runs are open. Every pass writes
-// "sort_output.txt" and checks its order; the last one is then given the
-// output name. A missing or empty input gives an empty output.
+// "sort_output.txt" and checks its order as it writes; an inner pass then
+// renames it to the next run file, and the last one gives it the output
+// name as well (a hard link, or a copy). A missing or empty input gives an
+// empty output.
 //
 // The run files stay behind until the next call or the final clean-up:
 // those of the last pass as they are, the merged ones emptied (the next
@@ -43,8 +45,8 @@ struct FileSortLimits {
 
 // What a sort did.
 struct FileSortReport {
-  size_t runs = 0;                  // run files made from the input
-  std::vector<size_t> pass_widths;  // runs merged by each pass, in order
+  size_t runs = 0;                   // run files made from the input
+  std::vector<size_t> pass_widths;   // runs merged by each pass, in order
   std::vector<uint64_t> pass_lines;  // lines written by each pass
 };
 

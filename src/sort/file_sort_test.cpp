@@ -1,6 +1,7 @@
 #include "sort/file_sort.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -8,8 +9,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "common/test_support.h"
 #include "driver/scripted_console.h"
@@ -192,7 +191,8 @@ TEST_F(FileSortTest, EarlierOutputsStayIntact) {
 // The highest of the next `count` descriptors that open(2) will hand out.
 int NthFreeDescriptor(size_t count) {
   std::vector<int> taken;
-  for (size_t i = 0; i < count; ++i) taken.push_back(open("/dev/null", O_RDONLY));
+  for (size_t i = 0; i < count; ++i)
+    taken.push_back(open("/dev/null", O_RDONLY));
   for (int fd : taken) close(fd);
   return *std::max_element(taken.begin(), taken.end());
 }
@@ -208,7 +208,8 @@ TEST_F(FileSortTest, MergeOutputWithoutFileHandleShowsDiagnostics) {
   rlimit tight = saved;
   tight.rlim_cur = static_cast<rlim_t>(NthFreeDescriptor(3) + 1);
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
-  Status status = FileSortWithLimits(area_, state_, console_, {2, 50}, &report_);
+  Status status =
+      FileSortWithLimits(area_, state_, console_, {2, 50}, &report_);
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
 
   EXPECT_TRUE(status.run_ended()) << status.ToString();

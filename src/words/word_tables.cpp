@@ -1,5 +1,7 @@
 #include "words/word_tables.h"
 
+#include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,15 +15,47 @@
 namespace docbase {
 namespace {
 
-// The fields of one record; a field the line lacks reads as empty.
-class Record {
+// One streaming pass: a table read record by record and the one or two
+// tables written from it.
+class TablePass {
  public:
-  void Split(std::string_view line) { SplitQuotedRecord(line, &fields_); }
-  std::string_view operator[](size_t index) const {
+  Status Open(const WorkArea& area, std::string_view input,
+              std::initializer_list<std::string_view> outputs) {
+    DOCBASE_RETURN_IF_ERROR(reader_.Open(area.Path(input)));
+    output_count_ = 0;
+    for (std::string_view output : outputs) {
+      DOCBASE_RETURN_IF_ERROR(
+          writers_.at(output_count_++).Open(area.Path(output)));
+    }
+    return Status::Ok();
+  }
+
+  // Reads the next record; `line()` is the line as read.
+  bool Next() {
+    if (!reader_.Next(&line_)) return false;
+    SplitQuotedRecord(line_, &fields_);
+    return true;
+  }
+  std::string_view line() const { return line_; }
+  // A field the line lacks reads as empty.
+  std::string_view field(size_t index) const {
     return index < fields_.size() ? fields_[index] : std::string_view();
+  }
+  LineWriter& output(size_t index) { return writers_[index]; }
+
+  Status Finish() {
+    DOCBASE_RETURN_IF_ERROR(reader_.status());
+    for (size_t i = 0; i < output_count_; ++i) {
+      DOCBASE_RETURN_IF_ERROR(writers_[i].Close());
+    }
+    return Status::Ok();
   }
 
  private:
+  LineReader reader_;
+  std::array<LineWriter, 2> writers_;
+  size_t output_count_ = 0;
+  std::string_view line_;
   std::vector<std::string_view> fields_;
 };
 
@@ -35,23 +69,18 @@ Status SortInto(const WorkArea& area, RunState& state, Console& console,
 // wrd_01.txt (word, page, line, col, w5) -> wrd_01_01.txt (lc, page, line,
 // word, col, w5), without the words that hold "&nbsp;" once lower-cased.
 Status WriteLowerCasedOccurrences(const WorkArea& area) {
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_01.txt")));
-  LineWriter writer;
-  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path("wrd_01_01.txt")));
-  Record record;
+  TablePass pass;
+  DOCBASE_RETURN_IF_ERROR(pass.Open(area, "wrd_01.txt", {"wrd_01_01.txt"}));
   std::string lc;
-  std::string_view line;
-  while (reader.Next(&line)) {
-    record.Split(line);
-    lc.assign(record[0]);
+  while (pass.Next()) {
+    std::string_view word = pass.field(0);
+    lc.assign(word);
     LowerAsciiInPlace(&lc);
     if (Contains(lc, "&nbsp;")) continue;
-    writer.WriteRecord(
-        {lc, record[1], record[2], record[0], record[3], record[4]});
+    pass.output(0).WriteRecord(
+        {lc, pass.field(1), pass.field(2), word, pass.field(3), pass.field(4)});
   }
-  DOCBASE_RETURN_IF_ERROR(reader.status());
-  return writer.Close();
+  return pass.Finish();
 }
 
 // wrd_01_02.txt (lc, page, line, word, col, w5) -> wrd_03.txt (page, line,
@@ -60,41 +89,34 @@ Status WriteLowerCasedOccurrences(const WorkArea& area) {
 // one id, dropped ones included, and only records with a page and an id
 // reach wrd_04.
 Status WriteIdsAndOccurrenceNumbers(const WorkArea& area) {
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_01_02.txt")));
-  LineWriter ids;
-  DOCBASE_RETURN_IF_ERROR(ids.Open(area.Path("wrd_03.txt")));
-  LineWriter numbered;
-  DOCBASE_RETURN_IF_ERROR(numbered.Open(area.Path("wrd_04.txt")));
-  Record record;
+  TablePass pass;
+  DOCBASE_RETURN_IF_ERROR(
+      pass.Open(area, "wrd_01_02.txt", {"wrd_03.txt", "wrd_04.txt"}));
   uint64_t position = 0;
   std::string current_lc;
   std::string id;
   std::string previous_id;
   uint64_t k = 0;
-  std::string_view line;
-  for (; reader.Next(&line); ++position) {
-    record.Split(line);
-    std::string_view lc = record[0], page = record[1], line_number = record[2],
-                     word = record[3], col = record[4];
+  for (; pass.Next(); ++position) {
+    std::string_view lc = pass.field(0), page = pass.field(1),
+                     line = pass.field(2), word = pass.field(3),
+                     col = pass.field(4);
     if (position == 0 || lc != current_lc) {
       id = WordId(position);
       current_lc.assign(lc);
     }
-    ids.WriteRecord({page, line_number, col, word, id});
+    pass.output(0).WriteRecord({page, line, col, word, id});
 
     if (position == 0) previous_id = id;
     ++k;
     if (id != previous_id) k = 1;
     if (Contains(page, "page_") && Contains(id, "id")) {
-      numbered.WriteRecord(
-          {page, line_number, col, word, id, std::to_string(k)});
+      pass.output(1).WriteRecord(
+          {page, line, col, word, id, std::to_string(k)});
     }
     previous_id = id;
   }
-  DOCBASE_RETURN_IF_ERROR(reader.status());
-  DOCBASE_RETURN_IF_ERROR(ids.Close());
-  return numbered.Close();
+  return pass.Finish();
 }
 
 // 100000000 - k in 8 digits: ascending inv is descending k. Occurrence
@@ -110,27 +132,19 @@ std::string InvertedOccurrenceNumber(std::string_view k) {
 // "page_" in the page, any case, and "id" in the id, unchanged) and
 // wrd_07.txt (inv, id, page, line, col, word, id, k of the same records).
 Status WriteInvertedNumbers(const WorkArea& area) {
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_05.txt")));
-  LineWriter kept;
-  DOCBASE_RETURN_IF_ERROR(kept.Open(area.Path("wrd_06.txt")));
-  LineWriter inverted;
-  DOCBASE_RETURN_IF_ERROR(inverted.Open(area.Path("wrd_07.txt")));
-  Record record;
-  std::string_view line;
-  while (reader.Next(&line)) {
-    record.Split(line);
-    std::string_view page = record[0], line_number = record[1],
-                     col = record[2], word = record[3], id = record[4],
-                     k = record[5];
+  TablePass pass;
+  DOCBASE_RETURN_IF_ERROR(
+      pass.Open(area, "wrd_05.txt", {"wrd_06.txt", "wrd_07.txt"}));
+  while (pass.Next()) {
+    std::string_view page = pass.field(0), line = pass.field(1),
+                     col = pass.field(2), word = pass.field(3),
+                     id = pass.field(4), k = pass.field(5);
     if (!ContainsIgnoreCase(page, "page_") || !Contains(id, "id")) continue;
-    kept.WriteLine(line);
-    inverted.WriteRecord({InvertedOccurrenceNumber(k), id, page, line_number,
-                          col, word, id, k});
+    pass.output(0).WriteLine(pass.line());
+    pass.output(1).WriteRecord(
+        {InvertedOccurrenceNumber(k), id, page, line, col, word, id, k});
   }
-  DOCBASE_RETURN_IF_ERROR(reader.status());
-  DOCBASE_RETURN_IF_ERROR(kept.Close());
-  return inverted.Close();
+  return pass.Finish();
 }
 
 }  // namespace

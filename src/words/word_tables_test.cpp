@@ -1,9 +1,9 @@
 #include "words/word_tables.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "common/quoted_record.h"
 #include "common/test_support.h"
@@ -88,13 +88,13 @@ TEST_F(WordTablesTest, WritesEveryTable) {
                   "id00000000", "1"}) +
                 Line({"99999999", "id00000002", "page_02.htm", l3, c11, "the",
                       "id00000002", "1"}) +
-                Line({"99999998", "id00000000", "page_03.htm", l1, c5,
-                      "PARIS", "id00000000", "2"}));
+                Line({"99999998", "id00000000", "page_03.htm", l1, c5, "PARIS",
+                      "id00000000", "2"}));
   EXPECT_EQ(Table("wrd_08.txt"),
             Line({"99999998", "id00000000", "page_03.htm", l1, c5, "PARIS",
                   "id00000000", "2"}) +
-                Line({"99999999", "id00000000", "page_02.htm", l3, c5,
-                      "Paris", "id00000000", "1"}) +
+                Line({"99999999", "id00000000", "page_02.htm", l3, c5, "Paris",
+                      "id00000000", "1"}) +
                 Line({"99999999", "id00000002", "page_02.htm", l3, c11, "the",
                       "id00000002", "1"}));
   EXPECT_TRUE(console_.output().empty());
@@ -119,10 +119,10 @@ TEST_F(WordTablesTest, IdsCountRecordsAndHighestOccurrenceComesFirst) {
   EXPECT_NE(wrd_03.find("\"river\",\"id00000005\""), std::string::npos);
 
   std::string wrd_07 = Table("wrd_07.txt");
-  EXPECT_NE(wrd_07.find(Line({"99999988", "id00000005", "page_03.htm",
-                              Padded(12, 10), Padded(5, 6), "river",
-                              "id00000005", "12"})),
-            std::string::npos);
+  EXPECT_NE(
+      wrd_07.find(Line({"99999988", "id00000005", "page_03.htm", Padded(12, 10),
+                        Padded(5, 6), "river", "id00000005", "12"})),
+      std::string::npos);
 
   // wrd_08: k from 12 down; for equal k, by id. Each word's first record
   // carries its count.
