@@ -99,20 +99,20 @@ Status WriteIdsAndOccurrenceNumbers(const WorkArea& area) {
   uint64_t k = 0;
   for (; pass.Next(); ++position) {
     std::string_view lc = pass.field(0), page = pass.field(1),
-                     line = pass.field(2), word = pass.field(3),
+                     line_number = pass.field(2), word = pass.field(3),
                      col = pass.field(4);
     if (position == 0 || lc != current_lc) {
       id = WordId(position);
       current_lc.assign(lc);
     }
-    pass.output(0).WriteRecord({page, line, col, word, id});
+    pass.output(0).WriteRecord({page, line_number, col, word, id});
 
     if (position == 0) previous_id = id;
     ++k;
     if (id != previous_id) k = 1;
     if (Contains(page, "page_") && Contains(id, "id")) {
       pass.output(1).WriteRecord(
-          {page, line, col, word, id, std::to_string(k)});
+          {page, line_number, col, word, id, std::to_string(k)});
     }
     previous_id = id;
   }
@@ -136,13 +136,13 @@ Status WriteInvertedNumbers(const WorkArea& area) {
   DOCBASE_RETURN_IF_ERROR(
       pass.Open(area, "wrd_05.txt", {"wrd_06.txt", "wrd_07.txt"}));
   while (pass.Next()) {
-    std::string_view page = pass.field(0), line = pass.field(1),
+    std::string_view page = pass.field(0), line_number = pass.field(1),
                      col = pass.field(2), word = pass.field(3),
                      id = pass.field(4), k = pass.field(5);
     if (!ContainsIgnoreCase(page, "page_") || !Contains(id, "id")) continue;
     pass.output(0).WriteLine(pass.line());
     pass.output(1).WriteRecord(
-        {InvertedOccurrenceNumber(k), id, page, line, col, word, id, k});
+        {InvertedOccurrenceNumber(k), id, page, line_number, col, word, id, k});
   }
   return pass.Finish();
 }
