@@ -23,7 +23,7 @@ namespace docbase {
 
 class LineRouter {
  public:
-  static constexpr size_t kDefaultMemoryLimit = size_t{32} << 20;
+  static constexpr size_t kDefaultMemoryLimit = size_t{8} << 20;
 
   LineRouter(const WorkArea& area, std::vector<std::string> target_names,
              size_t memory_limit = kDefaultMemoryLimit);
