@@ -38,6 +38,15 @@ std::string GroupFileName(std::string_view prefix, int64_t group) {
   return std::string(prefix) + std::to_string(group) + ".txt";
 }
 
+std::vector<std::string> GroupFileNames(std::string_view prefix,
+                                        int64_t group_count) {
+  std::vector<std::string> names;
+  for (int64_t group = 1; group <= group_count; ++group) {
+    names.push_back(GroupFileName(prefix, group));
+  }
+  return names;
+}
+
 std::string_view PageNumberText(std::string_view page) {
   constexpr size_t kStart = 5;  // after "page_"
   if (page.size() <= kStart) return {};

@@ -38,6 +38,9 @@ Status ReadPageGroups(const WorkArea& area, int64_t group_count,
 
 // prefix + group number + ".txt", e.g. wrd_11_2.txt.
 std::string GroupFileName(std::string_view prefix, int64_t group);
+// The names of groups 1 .. group_count.
+std::vector<std::string> GroupFileNames(std::string_view prefix,
+                                        int64_t group_count);
 
 // The number part of a page name: from the 6th character up to the
 // character before the first ".htm" ("07" for page_07.htm); the rest of

@@ -30,6 +30,11 @@ std::string Quoted(std::initializer_list<std::string_view> fields) {
   return line;
 }
 
+// The per-page table wrd_10_<num>.txt of a page.
+std::string PageTableName(std::string_view page) {
+  return "wrd_10_" + std::string(PageNumberText(page)) + ".txt";
+}
+
 // The word ids of the group tables, numbered in order of first sight.
 class WordSlots {
  public:
@@ -55,7 +60,7 @@ class WordSlots {
 Status SplitByPage(const WorkArea& area, const PageGroupList& groups) {
   std::vector<std::string> names;
   for (const std::string& page : groups.pages) {
-    names.push_back("wrd_10_" + std::string(PageNumberText(page)) + ".txt");
+    names.push_back(PageTableName(page));
   }
   LineRouter router(area, std::move(names));
   LineReader reader;
@@ -90,8 +95,8 @@ Status WriteGroupTables(const WorkArea& area, const PageGroupList& groups) {
     for (size_t i = groups.group_begin[group - 1];
          i < groups.group_begin[group]; ++i) {
       LineReader reader;
-      DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(
-          "wrd_10_" + std::string(PageNumberText(groups.pages[i])) + ".txt")));
+      DOCBASE_RETURN_IF_ERROR(
+          reader.Open(area.Path(PageTableName(groups.pages[i]))));
       std::string_view line;
       while (reader.Next(&line)) {
         // page, line, col, word, id, k
@@ -117,11 +122,7 @@ Status WriteGroupTables(const WorkArea& area, const PageGroupList& groups) {
 Status WriteDocumentOrderTables(const WorkArea& area,
                                 const PageGroupList& groups,
                                 WordSlots* words) {
-  std::vector<std::string> names;
-  for (int64_t group = 1; group <= groups.group_count; ++group) {
-    names.push_back(GroupFileName("wrd_12_", group));
-  }
-  LineRouter router(area, std::move(names));
+  LineRouter router(area, GroupFileNames("wrd_12_", groups.group_count));
   PlatformOrderedRuns runs(&router);
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_07.txt")));
@@ -200,11 +201,7 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
                                       const PageGroupList& groups,
                                       const WordSlots& words,
                                       NextPageIndex* next_pages) {
-  std::vector<std::string> names;
-  for (int64_t group = 1; group <= groups.group_count; ++group) {
-    names.push_back(GroupFileName("wrd_14_", group));
-  }
-  LineRouter router(area, std::move(names));
+  LineRouter router(area, GroupFileNames("wrd_14_", groups.group_count));
   PlatformOrderedRuns runs(&router);
   WordListWriter word_lists(area, words);
   LineReader reader;

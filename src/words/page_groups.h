@@ -5,7 +5,7 @@
 //
 // Every table is made in a few sequential passes: the per-page and
 // per-group files are filled through bounded buffers (LineRouter), the
-// tables in platform-sort order are taken from the tables of Part 4.2 that
+// tables in platform-sort order are taken from the word tables that
 // are already in that order but for small runs (PlatformOrderedRuns), and
 // the word list files and next pages come from one pass over wrd_03.txt.
 //

@@ -122,26 +122,17 @@ TEST_F(PageGroupsTest, ExactTablesOfASmallSet) {
                              QuotedLine({p2, l1, c7, "APPLE", apple}) +
                              QuotedLine({p1, l3, c12, "Banana", banana});
   WriteFile(area_.Path("wrd_03.txt"), wrd_03);
+  // wrd_07.txt in document order; wrd_08.txt by inverted number, id.
+  const std::string records[] = {
+      QuotedLine({"99999998", apple, p1, l3, c5, "apple", apple, "2"}),
+      QuotedLine({"99999999", banana, p1, l3, c12, "Banana", banana, "1"}),
+      QuotedLine({"99999999", apple, p1, l3, c20, "Apple", apple, "1"}),
+      QuotedLine({"99999997", apple, p1, l4, c1, "apple", apple, "3"}),
+      QuotedLine({"99999996", apple, p2, l1, c7, "APPLE", apple, "4"})};
   WriteFile(area_.Path("wrd_07.txt"),
-            QuotedLine({"99999998", apple, p1, l3, c5, "apple", apple, "2"}) +
-                QuotedLine({"99999999", banana, p1, l3, c12, "Banana", banana,
-                            "1"}) +
-                QuotedLine({"99999999", apple, p1, l3, c20, "Apple", apple,
-                            "1"}) +
-                QuotedLine({"99999997", apple, p1, l4, c1, "apple", apple,
-                            "3"}) +
-                QuotedLine({"99999996", apple, p2, l1, c7, "APPLE", apple,
-                            "4"}));
+            records[0] + records[1] + records[2] + records[3] + records[4]);
   WriteFile(area_.Path("wrd_08.txt"),
-            QuotedLine({"99999996", apple, p2, l1, c7, "APPLE", apple, "4"}) +
-                QuotedLine({"99999997", apple, p1, l4, c1, "apple", apple,
-                            "3"}) +
-                QuotedLine({"99999998", apple, p1, l3, c5, "apple", apple,
-                            "2"}) +
-                QuotedLine({"99999999", apple, p1, l3, c20, "Apple", apple,
-                            "1"}) +
-                QuotedLine({"99999999", banana, p1, l3, c12, "Banana", banana,
-                            "1"}));
+            records[4] + records[3] + records[0] + records[2] + records[1]);
   RunPhase(5);
   ASSERT_EQ(state_.group_count, 1);
 
