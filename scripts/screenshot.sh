@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png: the sample corpus's document base, an annotated
+# page opened at a word (highlighted, with its navigation strip shown), as
+# headless Chromium renders it.
+set -euo pipefail
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+index="$("$repo/scripts/demo.sh")"
+out="$(dirname "$index")"
+page="$out/page_03.htm"
+word="${1:-harbour}"
+id="$(grep -o "<span id=\"id[0-9]*\" type[^>]*>$word</span>" "$page" | head -1 |
+      grep -o 'id="id[0-9]*"' | grep -o 'id[0-9]*')"
+profile="$(mktemp -d)"
+trap 'rm -rf "$profile"' EXIT
+chromium --headless --no-sandbox --disable-gpu --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync \
+  --disable-quic --user-data-dir="$profile" --hide-scrollbars \
+  --window-size=900,560 --virtual-time-budget=2000 \
+  --screenshot="$repo/docs/screenshot.png" "file://$page#$id" 2>/dev/null
+echo "$repo/docs/screenshot.png ($word, $id)"
