@@ -2,6 +2,12 @@
 // indexed words, line by line, each word linked to the word-index page, and
 // after each line a link block with web-search links built from the line's
 // words (at most 28, drawn with the run's generator for longer lines).
+//
+// Input: wrd_12_G.txt, records (page, line, col, word, id, k) in document
+// order. A new output line starts where the line field (compared as text)
+// changes; the first line of the page keeps the form of a continued line,
+// and each link block names the page of the record that starts the next
+// line.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +18,7 @@
 
 namespace docbase {
 
+// Draws from state.random for every line of more than 28 words.
 Status WriteSearchPage(const WorkArea& area, RunState& state, int64_t group);
 
 }  // namespace docbase

@@ -1,7 +1,17 @@
 // Preparing the work area: the input presence check, the folder set-up with
 // its presence tests, the stale-file clean-up of the program directory, and
 // the output folder set-up. A failed test prints its framed message, waits
-// as specified and returns Status::RunEnded().
+// as specified and returns Status::RunEnded(); a listing that cannot be
+// written is an I/O error.
+//
+// Folder presence is learned the way the run has always learned it: from a
+// listing of the extensionless names, searched for the folder name as a
+// substring (so "old_htm_in" satisfies a test for "htm_in"). The tests
+// that check a folder after it was made or emptied search a listing of
+// folders only, so a plain file that happens to carry the folder's name
+// ends the run with the folder's message instead of passing for it.
+//
+// txt_in is only ever listed, never written.
 #pragma once
 
 #include "common/status.h"
@@ -11,15 +21,22 @@
 
 namespace docbase {
 
-// txt_in must list at least one name containing ".txt".
+// Empties an old htm_out, lists txt_in/*.txt into txt_file.txt and ends
+// the run ("Subfolder txt_in is empty", key "1") unless some listed name
+// contains ".txt" in lower case.
 Status CheckInputPresence(const WorkArea& area, Console& console);
-// htm_in made anew, input_file_count counted, txt_wrk and htm_wrk made or
-// emptied.
+
+// htm_in made anew, input_file_count counted from txt_file.list, txt_wrk
+// and htm_wrk made or emptied; each step with its presence test.
 Status SetUpFolders(const WorkArea& area, RunState& state, Console& console);
-// Removes every *.htm*, *.list and *.txt file of the program directory and
-// the old htm_out.
+
+// Removes every *.htm*, *.list and *.txt file of the program directory,
+// creates trace/file_trace.txt empty when a trace folder exists, and
+// empties and removes an old htm_out.
 Status CleanStaleFiles(const WorkArea& area);
-// htm_in and htm_out made and checked.
+
+// htm_in and htm_out made; the run ends when htm_out is not there after.
+// Precondition: SetUpFolders has passed (its test already found htm_in).
 Status SetUpOutputFolders(const WorkArea& area, Console& console);
 
 }  // namespace docbase

@@ -1,0 +1,31 @@
+// Line blocks that the generated pages (word-index pages, search pages, the
+// contents page and the main index) share: the HTML head up to "<body>",
+// the "quick and easy" introduction, the information link and the date and
+// time lines. Each block writes whole lines, one written piece per line.
+#pragma once
+
+#include <string_view>
+
+#include "common/line_writer.h"
+#include "common/run_clock.h"
+#include "driver/run_state.h"
+
+namespace docbase {
+
+// "<html>" .. "<body>": 11 lines with a "<br>" between the parts, the
+// code page in the meta line and `title` in the title line.
+void WritePageHead(LineWriter& out, std::string_view code_page_name,
+                   std::string_view title);
+
+// "QUICK AND EASY INFORMATION SEARCH" and its two sentences, ended by two
+// "<br>" lines (7 lines).
+void WriteQuickSearchIntro(LineWriter& out);
+
+// "Details:", "<br>", the information link on a line of its own and
+// "<br><br>" (4 lines).
+void WriteDetailsLink(LineWriter& out, const RunState& state);
+
+// "Date (mm-dd-yy) = ...<br>" and "Time (h:m:s)    = ...<br>".
+void WriteDateTimeLines(LineWriter& out, const DateTimeText& now);
+
+}  // namespace docbase

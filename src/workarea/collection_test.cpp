@@ -1,0 +1,103 @@
+#include "workarea/collection.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/test_support.h"
+
+namespace docbase {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+std::vector<std::string> Entries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class CollectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state_.group_count = 2;
+    fs::create_directory(area_.Path("txt_in"));
+    WriteFile(area_.Path("txt_in/notes.txt"), "notes");
+    for (const char* folder : {"htm_in", "htm_ndx", "htm_ndx/htm_in",
+                               "htm_wrk", "txt_wrk", "wrd_24"}) {
+      fs::create_directory(area_.Path(folder));
+      WriteFile(area_.Path(std::string(folder) + "/work.htm"), "w");
+    }
+    for (const char* page : {"page_1.htm", "page_2.htm", "page_3.htm"}) {
+      WriteFile(area_.Path(page), page);
+    }
+    WriteFile(area_.Path("dir_02.txt"),
+              "page_1.htm\r\n page_2.htm \r\npage_3.htm\r\n");
+    for (const char* page : {"files_list.htm", "index.htm", "i_1.htm",
+                             "i_2.htm", "s_1.htm", "s_2.htm"}) {
+      WriteFile(area_.Path(page), page);
+    }
+    // Intermediate files, and working copies of inputs named like group
+    // pages, which must not reach the output.
+    for (const char* name :
+         {"wrd_01.txt", "id00000001.txt", "out_null.list", "f_promote.htm",
+          "page_2_01.htm", "i_notes.htm", "s_3.htm", "publisher_para.txt"}) {
+      WriteFile(area_.Path(name), "x");
+    }
+  }
+
+  TempFolder folder_;
+  WorkArea area_{folder_.path()};
+  RunState state_;
+};
+
+TEST_F(CollectionTest, OutputHoldsExactlyTheDocumentBase) {
+  fs::create_directory(area_.Path("htm_out"));
+  WriteFile(area_.Path("htm_out/page_9.htm"), "earlier run");
+  WriteFile(area_.Path("program.bin"), "user file");
+  fs::create_directory(area_.Path("trace"));
+  WriteFile(area_.Path("trace/file_trace.txt"), "");
+
+  ASSERT_TRUE(CollectOutput(area_, state_).ok());
+  EXPECT_EQ(Entries(area_.Path("htm_out")),
+            (std::vector<std::string>{"files_list.htm", "i_1.htm", "i_2.htm",
+                                      "index.htm", "page_1.htm", "page_2.htm",
+                                      "page_3.htm", "s_1.htm", "s_2.htm"}));
+  EXPECT_EQ(ReadFile(area_.Path("htm_out/page_2.htm")), "page_2.htm");
+  EXPECT_EQ(ReadFile(area_.Path("htm_out/s_2.htm")), "s_2.htm");
+  EXPECT_EQ(Entries(folder_.path()),
+            (std::vector<std::string>{"dir_01.txt", "htm_out", "program.bin",
+                                      "trace", "txt_in"}));
+  EXPECT_EQ(ReadFile(area_.Path("txt_in/notes.txt")), "notes");
+  EXPECT_TRUE(fs::exists(area_.Path("trace/file_trace.txt")));
+  // The last listing is that of the last work folder, already emptied.
+  EXPECT_EQ(ReadFile(area_.Path("dir_01.txt")),
+            fs::absolute(area_.Path("wrd_24")).lexically_normal().string() +
+                "/work.htm\r\n");
+}
+
+TEST_F(CollectionTest, MakesTheOutputFolderAndKeepsBlockedFolders) {
+  // A work folder holding a sub-folder cannot be removed; the run goes on.
+  fs::create_directory(area_.Path("wrd_24/deeper"));
+  WriteFile(area_.Path("wrd_24/deeper/x.txt"), "x");
+  // A folder whose name merely contains htm_out does not stand in for it.
+  fs::create_directory(area_.Path("old_htm_out"));
+  ASSERT_TRUE(CollectOutput(area_, state_).ok());
+  EXPECT_EQ(Entries(area_.Path("htm_out")).size(), 9u);
+  EXPECT_TRUE(fs::is_empty(area_.Path("old_htm_out")));
+  EXPECT_FALSE(fs::exists(area_.Path("htm_ndx")));
+  EXPECT_EQ(Entries(area_.Path("wrd_24")), std::vector<std::string>{"deeper"});
+  EXPECT_TRUE(fs::is_empty(area_.Path("wrd_24/deeper")));
+}
+
+}  // namespace
+}  // namespace docbase
