@@ -8,6 +8,10 @@
 // buffered byte, a line longer than the buffer).
 #pragma once
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,37 +22,70 @@
 
 namespace docbase::fuzz {
 
-inline std::vector<std::string> ReferenceLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  std::string current;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    char c = bytes[i];
-    if (c == '\n' || c == '\r') {
-      lines.push_back(current);
-      current.clear();
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else {
-      current.push_back(c);
+// The lines of `bytes` by a plain split, as views into it.
+inline std::vector<std::string_view> ReferenceLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  size_t begin = 0;
+  while (begin < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) {
+      lines.push_back(bytes.substr(begin));
+      break;
+    }
+    lines.push_back(bytes.substr(begin, end - begin));
+    begin = end + 1;
+    if (bytes[end] == '\r' && begin < bytes.size() && bytes[begin] == '\n') {
+      ++begin;
     }
   }
-  if (!current.empty()) lines.push_back(current);
   return lines;
+}
+
+// Makes the file at `path` hold `filler_room` 'x' bytes and then `tail`.
+// The filler is written only when missing, so that each input costs a
+// small write.
+inline bool WriteBehindFiller(const std::filesystem::path& path,
+                              size_t filler_room, std::string_view tail) {
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  struct stat info;
+  bool ok = ::fstat(fd, &info) == 0;
+  if (ok && static_cast<size_t>(info.st_size) < filler_room) {
+    std::string filler(filler_room, 'x');
+    ok = ::pwrite(fd, filler.data(), filler.size(), 0) ==
+         static_cast<ssize_t>(filler.size());
+  }
+  ok = ok && ::ftruncate(fd, static_cast<off_t>(filler_room)) == 0;
+  ok = ok && (tail.empty() ||
+              ::pwrite(fd, tail.data(), tail.size(),
+                       static_cast<off_t>(filler_room)) ==
+                  static_cast<ssize_t>(tail.size()));
+  return ::close(fd) == 0 && ok;
 }
 
 inline std::string CheckLineReader(std::string_view input,
                                    const std::filesystem::path& scratch) {
   constexpr size_t kReaderBuffer = size_t{1} << 20;
+  constexpr size_t kMostBeforeEdge = 128;
   std::string bytes;
+  std::filesystem::path path = scratch / "lines.txt";
   if (!input.empty() && (static_cast<unsigned char>(input[0]) & 0x80)) {
     size_t before_edge = 1 + (static_cast<unsigned char>(input[0]) & 0x7f);
-    bytes.assign(kReaderBuffer - before_edge, 'x');
     input.remove_prefix(1);
+    const size_t filler_room = kReaderBuffer - kMostBeforeEdge;
+    bytes.assign(kReaderBuffer - before_edge, 'x');
+    bytes.append(input);
+    path = scratch / "edge.txt";
+    if (!WriteBehindFiller(path, filler_room,
+                           std::string_view(bytes).substr(filler_room))) {
+      return "cannot write the input file";
+    }
+  } else {
+    bytes.assign(input);
+    testing::WriteFile(path, bytes);
   }
-  bytes.append(input);
-  const std::filesystem::path path = scratch / "lines.txt";
-  testing::WriteFile(path, bytes);
 
-  std::vector<std::string> expected = ReferenceLines(bytes);
+  const std::vector<std::string_view> expected = ReferenceLines(bytes);
   LineReader reader;
   if (!reader.Open(path).ok()) return "open failed";
   std::string_view line;
@@ -60,7 +97,9 @@ inline std::string CheckLineReader(std::string_view input,
     }
     if (line != expected[count]) {
       return "line " + std::to_string(count + 1) + " is " + Shown(line) +
-             ", expected " + Shown(expected[count]);
+             " (" + std::to_string(line.size()) + " bytes), expected " +
+             Shown(expected[count]) + " (" +
+             std::to_string(expected[count].size()) + " bytes)";
     }
     ++count;
   }
