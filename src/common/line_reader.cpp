@@ -1,15 +1,39 @@
 #include "common/line_reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace docbase {
 namespace {
-constexpr size_t kBufferSize = 1 << 20;
+// Small files get a small buffer (many files are opened, and filling a big
+// buffer for each costs more than reading them); large files a big one.
+constexpr size_t kSmallBuffer = 64 << 10;
+
+// The first CR or LF in [p, p + n), or nullptr. Looks in growing windows so
+// that a file holding only one of the two bytes costs time in proportion to
+// its line lengths, not to the bytes left in the buffer.
+const char* FindLineEnd(const char* p, size_t n) {
+  size_t window = 256;
+  while (n > 0) {
+    size_t part = n < window ? n : window;
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', part));
+    size_t before_lf = lf ? static_cast<size_t>(lf - p) : part;
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', before_lf));
+    if (cr) return cr;
+    if (lf) return lf;
+    p += part;
+    n -= part;
+    window *= 2;
+  }
+  return nullptr;
 }
+
+}  // namespace
 
 LineReader::~LineReader() { Close(); }
 
@@ -29,7 +53,12 @@ Status LineReader::Open(const std::filesystem::path& path) {
     if (errno == ENOENT || errno == ENOTDIR) return Status::Ok();
     return status_ = Status::FromErrno(path_, "cannot open for reading");
   }
-  buffer_.resize(kBufferSize);
+  struct stat info {};
+  size_t wanted = std::min(kSmallBuffer, buffer_size_);
+  if (fstat(fd_, &info) == 0 && info.st_size > static_cast<off_t>(wanted)) {
+    wanted = buffer_size_;
+  }
+  if (buffer_.size() < wanted) buffer_.resize(wanted);
   eof_ = false;
   return Status::Ok();
 }
@@ -60,19 +89,15 @@ bool LineReader::Next(std::string_view* line) {
   for (;;) {
     const char* base = buffer_.data() + begin_;
     size_t avail = end_ - begin_;
-    const char* cr = static_cast<const char*>(
-        std::memchr(base + scanned, '\r', avail - scanned));
-    size_t limit = cr ? static_cast<size_t>(cr - base) : avail;
-    const char* lf = static_cast<const char*>(
-        std::memchr(base + scanned, '\n', limit - scanned));
-    if (lf) {
-      size_t length = static_cast<size_t>(lf - base);
+    const char* stop = FindLineEnd(base + scanned, avail - scanned);
+    if (stop && *stop == '\n') {
+      size_t length = static_cast<size_t>(stop - base);
       *line = std::string_view(base, length);
       begin_ += length + 1;
       return true;
     }
-    if (cr) {
-      size_t length = limit;
+    if (stop) {
+      size_t length = static_cast<size_t>(stop - base);
       if (length + 1 == avail && !eof_) {
         // A CR at the end of the buffer: the next byte decides whether it
         // is CR LF or a lone CR.

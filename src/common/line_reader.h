@@ -17,7 +17,12 @@ namespace docbase {
 
 class LineReader {
  public:
+  static constexpr size_t kDefaultBufferSize = 1 << 20;
+
   LineReader() = default;
+  // A smaller buffer suits many readers open at once (a merge of run files);
+  // the buffer still grows for a longer line.
+  explicit LineReader(size_t buffer_size) : buffer_size_(buffer_size) {}
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -38,6 +43,7 @@ class LineReader {
  private:
   bool Fill();  // reads more bytes; false when nothing more came
 
+  size_t buffer_size_ = kDefaultBufferSize;
   int fd_ = -1;
   std::string path_;
   std::string buffer_;

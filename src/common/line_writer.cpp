@@ -7,7 +7,10 @@
 
 namespace docbase {
 namespace {
+// Bytes gathered before a write to the file. The buffer starts small and
+// grows to this size, so that many small files stay cheap.
 constexpr size_t kBufferSize = 1 << 20;
+constexpr size_t kInitialBuffer = 64 << 10;
 }
 
 LineWriter::~LineWriter() {
@@ -23,7 +26,7 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
   fd_ = ::open(path_.c_str(), flags, 0666);
   if (fd_ < 0) return status_ = Status::FromErrno(path_, "cannot create");
   buffer_.clear();
-  buffer_.reserve(kBufferSize);
+  buffer_.reserve(kInitialBuffer);
   return Status::Ok();
 }
 
@@ -31,8 +34,7 @@ void LineWriter::Write(std::string_view bytes) {
   if (buffer_.size() + bytes.size() > kBufferSize) {
     Flush();
     if (bytes.size() >= kBufferSize) {
-      buffer_.assign(bytes);
-      Flush();
+      WriteOut(bytes.data(), bytes.size());
       return;
     }
   }
@@ -51,8 +53,11 @@ void LineWriter::WriteRecord(std::initializer_list<std::string_view> fields) {
 }
 
 void LineWriter::Flush() {
-  const char* data = buffer_.data();
-  size_t left = buffer_.size();
+  WriteOut(buffer_.data(), buffer_.size());
+  buffer_.clear();
+}
+
+void LineWriter::WriteOut(const char* data, size_t left) {
   while (left > 0 && fd_ >= 0 && status_.ok()) {
     ssize_t done = ::write(fd_, data, left);
     if (done < 0 && errno == EINTR) continue;
@@ -64,7 +69,6 @@ void LineWriter::Flush() {
     data += done;
     left -= static_cast<size_t>(done);
   }
-  buffer_.clear();
 }
 
 Status LineWriter::Close() {

@@ -43,6 +43,7 @@ class LineWriter {
 
  private:
   void Flush();
+  void WriteOut(const char* data, size_t size);
 
   int fd_ = -1;
   std::string path_;

@@ -1,8 +1,147 @@
-// Placeholder until this phase is built.
 #include "sort/file_sort.h"
 
-namespace docbase {
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
-Status FileSort(const WorkArea&, RunState&, Console&) { return Status::Ok(); }
+#include "common/text.h"
+#include "sort/run_files.h"
+#include "sort/run_merge.h"
+#include "workarea/commands.h"
+
+namespace docbase {
+namespace {
+
+constexpr std::string_view kMergeOutput = "sort_output.txt";
+
+// The block shown when the merge output cannot get a file handle.
+void ShowNoHandleDiagnostics(const RunState& state, size_t runs,
+                             Console& console) {
+  console.Line("---------- sort error ----------");
+  console.Line("number of files > file.max");
+  console.Line("file.max = " + SignedDecimal(static_cast<int64_t>(runs)));
+  console.Line("sort.input$ = " + state.sort_input_name);
+  console.Line("sort.output$ = " + state.sort_output_name);
+  console.Line("file.name.02$ = " + std::string(kMergeOutput));
+  console.Line("file.num.02 = " + SignedDecimal(0));
+}
+
+std::vector<std::string> RunNames(const std::vector<size_t>& numbers) {
+  std::vector<std::string> names;
+  names.reserve(numbers.size());
+  for (size_t number : numbers) names.push_back(RunFileName(number));
+  return names;
+}
+
+// One merge pass of `runs` into "sort_output.txt", with its order check.
+Status MergePass(const WorkArea& area, const RunState& state, Console& console,
+                 const std::vector<size_t>& runs, RunMerger* merger,
+                 FileSortReport* report) {
+  // The previous call may have left the merge output linked to its result;
+  // writing into it would change that file too.
+  DeleteFile(area, kMergeOutput);
+  RunMerger::Result merged;
+  DOCBASE_RETURN_IF_ERROR(
+      merger->Merge(area, RunNames(runs), kMergeOutput, &merged));
+  report->pass_widths.push_back(runs.size());
+  report->pass_lines.push_back(merged.lines);
+  switch (merged.outcome) {
+    case RunMerger::Outcome::kMerged:
+      return Status::Ok();
+    case RunMerger::Outcome::kOutOfOrder:
+      console.Line("sort error");
+      return Status::RunEnded();
+    case RunMerger::Outcome::kNoFileHandle:
+      ShowNoHandleDiagnostics(state, runs.size(), console);
+      return Status::RunEnded();
+  }
+  return Status::Ok();
+}
+
+// Frees the space of a merged run but keeps its name: the next sort
+// rewrites it in place, and creating and deleting hundreds of files per
+// sort costs more on some file systems than the sorting does.
+void EmptyRunFile(const WorkArea& area, size_t run) {
+  std::error_code ignored;
+  std::filesystem::resize_file(area.Path(RunFileName(run)), 0, ignored);
+}
+
+// Deletes the run files of earlier calls that this call, with runs
+// 1 .. last_run, did not rewrite.
+void RemoveRunsNotMadeBy(const WorkArea& area,
+                         const std::vector<std::string>& earlier_runs,
+                         size_t last_run) {
+  for (const std::string& name : earlier_runs) {
+    uint64_t run = 0;
+    bool rewritten = name.size() > 11 &&
+                     ParseCount(name.substr(7, name.size() - 11), &run) &&
+                     run >= 1 && run <= last_run && name == RunFileName(run);
+    if (!rewritten) DeleteFile(area, name);
+  }
+}
+
+// Gives the merge output the caller's output name: a hard link where the
+// file system allows it, a copy otherwise.
+Status PublishOutput(const WorkArea& area, std::string_view output) {
+  if (output.empty() || output == kMergeOutput) return Status::Ok();
+  DeleteFile(area, output);
+  std::error_code error;
+  std::filesystem::create_hard_link(area.Path(kMergeOutput), area.Path(output),
+                                    error);
+  if (!error) return Status::Ok();
+  return CopyFile(area, kMergeOutput, output);
+}
+
+}  // namespace
+
+Status FileSortWithLimits(const WorkArea& area, const RunState& state,
+                          Console& console, const FileSortLimits& limits,
+                          FileSortReport* report) {
+  *report = FileSortReport();
+  if (state.sort_input_name.empty()) return Status::RunEnded();
+  std::vector<std::string> earlier_runs = MatchingNames(area, "file_s_*.txt");
+
+  size_t run_count = 0;
+  DOCBASE_RETURN_IF_ERROR(MakeSortedRuns(area, state.sort_input_name,
+                                         std::max<size_t>(1, limits.run_lines),
+                                         &run_count));
+  report->runs = run_count;
+
+  // Runs in input order; each level merges consecutive groups, so equal
+  // lines keep their input order.
+  const size_t width = std::max<size_t>(2, limits.max_merge);
+  std::vector<size_t> level;
+  for (size_t n = 1; n <= run_count; ++n) level.push_back(n);
+  size_t next_run = run_count + 1;
+  RunMerger merger(width);
+  while (level.size() > width) {
+    std::vector<size_t> next_level;
+    for (size_t first = 0; first < level.size(); first += width) {
+      size_t last = std::min(first + width, level.size());
+      if (last - first == 1) {  // a lone last run waits for the next level
+        next_level.push_back(level[first]);
+        continue;
+      }
+      std::vector<size_t> group(level.begin() + first, level.begin() + last);
+      DOCBASE_RETURN_IF_ERROR(
+          MergePass(area, state, console, group, &merger, report));
+      for (size_t run : group) EmptyRunFile(area, run);
+      DOCBASE_RETURN_IF_ERROR(
+          MoveFile(area, kMergeOutput, RunFileName(next_run)));
+      next_level.push_back(next_run++);
+    }
+    level = std::move(next_level);
+  }
+  DOCBASE_RETURN_IF_ERROR(
+      MergePass(area, state, console, level, &merger, report));
+  RemoveRunsNotMadeBy(area, earlier_runs, next_run - 1);
+  return PublishOutput(area, state.sort_output_name);
+}
+
+Status FileSort(const WorkArea& area, RunState& state, Console& console) {
+  FileSortReport report;
+  return FileSortWithLimits(area, state, console, FileSortLimits(), &report);
+}
 
 }  // namespace docbase

@@ -1,11 +1,32 @@
 // The file sort: orders the lines of state.sort_input_name into
 // state.sort_output_name by unsigned byte value (stable; a line before its
-// longer continuations), through run files of 2000 lines and merges of at
-// most 50 runs. A missing or empty input gives an empty output.
+// longer continuations). The input is cut into sorted run files of 2000
+// lines ("file_s_1.txt", ...), and the runs are merged level by level, at
+// most 50 at a time: each merge pass turns up to 50 consecutive runs into
+// one, so every line is rewritten about log50(runs) times while at most
+// 2000 lines are in memory and at most 50 runs are open. Every pass writes
+// "sort_output.txt" and checks its order as it writes; an inner pass then
+// renames it to the next run file, and the last one gives it the output
+// name as well (a hard link, or a copy). A missing or empty input gives an
+// empty output.
+//
+// The run files stay behind until the next call or the final clean-up:
+// those of the last pass as they are, the merged ones emptied (the next
+// call rewrites them in place, which spares the file system the creation
+// and deletion of hundreds of files per sort). The next call deletes the
+// run files it does not rewrite. "sort_output.txt" stays too.
+//
+// Ways out: an empty sort_input_name ends the run silently; an order
+// failure prints "sort error"; an output that cannot get a file handle
+// prints the diagnostics block. All three return Status::RunEnded().
 //
 // Precondition: the caller has set state.sort_input_name and
 // state.sort_output_name.
 #pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "common/status.h"
 #include "driver/console.h"
@@ -15,5 +36,22 @@
 namespace docbase {
 
 Status FileSort(const WorkArea& area, RunState& state, Console& console);
+
+// The sizes FileSort works with; tests shrink them to see the merge plan.
+struct FileSortLimits {
+  size_t run_lines = 2000;  // lines per run file
+  size_t max_merge = 50;    // runs merged by one pass; at least 2
+};
+
+// What a sort did.
+struct FileSortReport {
+  size_t runs = 0;                   // run files made from the input
+  std::vector<size_t> pass_widths;   // runs merged by each pass, in order
+  std::vector<uint64_t> pass_lines;  // lines written by each pass
+};
+
+Status FileSortWithLimits(const WorkArea& area, const RunState& state,
+                          Console& console, const FileSortLimits& limits,
+                          FileSortReport* report);
 
 }  // namespace docbase

@@ -1,0 +1,11 @@
+#!/bin/sh
+# Builds and runs the word extraction benchmark against the library of an
+# existing build (default: ./build, made with the usual cmake commands).
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+make -C "$build" -j2 docbase_lib >/dev/null
+${CXX:-g++} -std=c++20 -O2 -Wall -Wextra -I"$root/src" -I"$build/generated" \
+  "$root/bench/word_extraction_bench.cpp" \
+  "$build/libdocbase_lib.a" -o "$build/word_extraction_bench"
+"$build/word_extraction_bench"

@@ -1,0 +1,296 @@
+#include "html/annotated_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "common/test_support.h"
+#include "common/text.h"
+
+namespace docbase {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+// Lines joined, each ended by CR LF.
+std::string Lines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+// One wrd_24 record, numbers padded as the page grouping writes them.
+std::string Record(std::string_view page, int line, int column,
+                   std::string_view word, std::string_view id,
+                   std::string_view k, std::string_view next) {
+  return "\"" + std::string(page) + "\",\"" + BlankPadded(line, 10) +
+         "\",\"" + BlankPadded(column, 6) + "\",\"" + std::string(word) +
+         "\",\"" + std::string(id) + "\",\"" + std::string(k) + "\",\"" +
+         std::string(next) + "\"";
+}
+
+std::string Span(std::string_view page, std::string_view id,
+                 std::string_view word) {
+  return "<span id=\"" + std::string(id) +
+         "\" type = \"text/javascript\"ondblclick = \"window.open('" +
+         std::string(page) + "#" + std::string(id) +
+         "'); window.event.cancelbubble = true;\">" + std::string(word) +
+         "</span>";
+}
+
+const std::string kScriptHead = Lines({
+    "<script language=\"javascript\">",
+    "if (history.length > 0)",
+    "{",
+    "document.writeln(\"<style type=\\\"text/css\\\">\");",
+    "document.writeln(self.location.hash + \" { color: red } \");",
+    "document.writeln(self.location.hash + \" { font-size: 140% } \");",
+    "document.writeln(self.location.hash + \" { font-weight: bold } \");",
+});
+const std::string kScriptInline = Lines(
+    {"document.writeln(self.location.hash + \" { display: inline } \");"});
+const std::string kScriptTail = Lines({
+    "document.writeln(\"</style>\");",
+    "}",
+    "</script>",
+});
+const std::string kScript = kScriptHead + kScriptInline + kScriptTail;
+const std::string kScriptWithoutInline = kScriptHead + kScriptTail;
+
+class AnnotatedPagesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { state_.display.find_word = 1; }
+
+  void WritePage(std::string_view name, std::string_view text) {
+    WriteFile(area_.Path(name), text);
+  }
+  void WritePageList(std::initializer_list<std::string_view> pages) {
+    WriteFile(area_.Path("group_page_all_sort.txt"), Lines(pages));
+  }
+  void WriteRecords(int group, std::initializer_list<std::string_view> lines) {
+    WriteFile(area_.Path("wrd_24_" + std::to_string(group) + ".txt"),
+              Lines(lines));
+  }
+  void Rewrite(int group) {
+    Status status = RewriteGroupPages(area_, state_, group);
+    ASSERT_TRUE(status.ok()) << status.ToString();
+  }
+  std::string Page(std::string_view name) {
+    return ReadFile(area_.Path(name));
+  }
+
+  TempFolder folder_;
+  WorkArea area_{folder_.path()};
+  RunState state_;
+};
+
+// Words at the start and at the end of a line, two occurrences of one word
+// on a page (link on, then the empty link), next pages present and absent,
+// and a page in the middle of the list (both neighbours).
+TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
+  WritePageList({"page_01.htm", "page_02.htm", "page_03.htm"});
+  const std::string untouched = Lines({"<body>", "<br>other", "</body>"});
+  WritePage("page_01.htm", untouched);
+  WritePage("page_03.htm", untouched);
+  WritePage("page_02.htm", Lines({"<html>", "<body>", "Hello world",
+                                  "x hello", "</body>", "</html>"}));
+  WriteRecords(1, {
+      Record("page_02.htm", 3, 1, "Hello", "id00000000", "1", "page_03.htm"),
+      Record("page_02.htm", 3, 7, "world", "id00000005", "1", ""),
+      Record("page_02.htm", 4, 3, "hello", "id00000000", "2", "page_03.htm"),
+  });
+  Rewrite(1);
+
+  const std::string bar = Lines({
+      "<br>",
+      "<a href=\"page_01.htm\"> Before </a> ",
+      "<a href=\"page_03.htm\"> Next </a> ",
+      "<a href=\"files_list.htm\"> Content </a><br>",
+  });
+  const std::string expected =
+      Lines({"<html>"}) + kScript + bar +
+      Lines({
+          "<body>",
+          "",
+          Span("page_02.htm", "id00000000", "Hello"),
+          "<span hidden id=\"id00000000\">",
+          "(1)(<a href=\"#id00000000_2\">&gt;</a>,",
+          "<a href=\"i_1.htm#id00000000\">i</a>,",
+          "<a href=\"s_1.htm#id00000000_1\">s</a>,",
+          "<a href=\"files_list.htm\">c</a>,",
+          "<a href=\"page_03.htm#id00000000\">&gt;&gt;)</a></span>",
+          "<span id=\"id00000000_1\"></span>",
+          " ",
+          Span("page_02.htm", "id00000005", "world"),
+          "<span hidden id=\"id00000005\">",
+          "(1)(<a href=\"#id00000005_1\"></a>",
+          "<a href=\"i_1.htm#id00000005\">i</a>,",
+          "<a href=\"s_1.htm#id00000005_1\">s</a>,",
+          "<a href=\"files_list.htm\">c)</a></span>",
+          "<span id=\"id00000005_1\"></span>",
+          "",
+          "x ",
+          Span("page_02.htm", "id00000000", "hello"),
+          "<span hidden id=\"id00000000\">",
+          "(2)(<a href=\"#id00000000_2\"></a>",
+          "<a href=\"i_1.htm#id00000000\">i</a>,",
+          "<a href=\"s_1.htm#id00000000_2\">s</a>,",
+          "<a href=\"files_list.htm\">c</a>,",
+          "<a href=\"page_03.htm#id00000000\">&gt;&gt;)</a></span>",
+          "<span id=\"id00000000_2\"></span>",
+          "",
+      }) +
+      bar + Lines({"</body>", "</html>"});
+  EXPECT_EQ(Page("page_02.htm"), expected);
+  EXPECT_EQ(Page("page_01.htm"), untouched);
+  EXPECT_EQ(Page("page_03.htm"), untouched);
+  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01_02.htm")));
+}
+
+// The first listed page (no Before) is left for the next page on the same
+// line number: it gets the rest of its own line and its bottom bar with the
+// Next link closed without a blank; the last listed page (no Next) starts
+// from its own first line and ends the group. Find-word off: 10-line
+// script, no navigation spans or anchors. Letter case of the tags is
+// ignored.
+TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
+  state_.display.find_word = 0;
+  WritePageList({"page_01.htm", "page_02.htm"});
+  WritePage("page_01.htm", Lines({"<body>", "<br>an alpha tail", "</body>"}));
+  WritePage("page_02.htm",
+            Lines({"<BODY bgcolor=\"white\">", "alpha", "</BODY>", "end"}));
+  WriteRecords(1, {
+      Record("page_01.htm", 2, 8, "alpha", "id00000000", "1", "page_02.htm"),
+      Record("page_02.htm", 2, 1, "alpha", "id00000000", "2", ""),
+  });
+  Rewrite(1);
+
+  EXPECT_EQ(Page("page_01.htm"),
+            kScriptWithoutInline +
+                Lines({
+                    "<br>",
+                    "<a href=\"page_02.htm\"> Next </a> ",
+                    "<a href=\"files_list.htm\"> Content </a><br>",
+                    "<body>",
+                    "<br>an ",
+                    Span("page_01.htm", "id00000000", "alpha"),
+                    " tail",
+                    "<br>",
+                    "<a href=\"page_02.htm\"> Next </a>",
+                    "<a href=\"files_list.htm\"> Content </a><br>",
+                    "</body>",
+                }));
+  EXPECT_EQ(Page("page_02.htm"),
+            kScriptWithoutInline +
+                Lines({
+                    "<br>",
+                    "<a href=\"page_01.htm\"> Before </a> ",
+                    "<a href=\"files_list.htm\"> Content </a><br>",
+                    "<BODY bgcolor=\"white\">",
+                    "",
+                    Span("page_02.htm", "id00000000", "alpha"),
+                    "",
+                    "<br>",
+                    "<a href=\"page_01.htm\"> Before </a> ",
+                    "<a href=\"files_list.htm\"> Content </a><br>",
+                    "</BODY>",
+                    "end",
+                }));
+}
+
+// A group of one page: both bars hold only the contents link. The body tag
+// shares its line with indexed words, so the script and the bar come before
+// that line's first fragment. "Pages_list" gets no navigation span;
+// "pages_list" does. A "</body>" on a word line is not looked at.
+TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
+  WritePageList({"page_01.htm"});
+  WritePage("page_01.htm",
+            Lines({"<body>Pages_list pages_list", "</body>", "</html>"}));
+  WriteRecords(1, {
+      Record("page_01.htm", 1, 7, "Pages_list", "id00000003", "1", ""),
+      Record("page_01.htm", 1, 18, "pages_list", "id00000003", "2", ""),
+  });
+  Rewrite(1);
+
+  const std::string bar =
+      Lines({"<br>", "<a href=\"files_list.htm\"> Content </a><br>"});
+  EXPECT_EQ(Page("page_01.htm"),
+            kScript + bar +
+                Lines({
+                    "<body>",
+                    Span("page_01.htm", "id00000003", "Pages_list"),
+                    " ",
+                    Span("page_01.htm", "id00000003", "pages_list"),
+                    "<span hidden id=\"id00000003\">",
+                    "(2)(<a href=\"#id00000003_2\"></a>",
+                    "<a href=\"i_1.htm#id00000003\">i</a>,",
+                    "<a href=\"s_1.htm#id00000003_2\">s</a>,",
+                    "<a href=\"files_list.htm\">c)</a></span>",
+                    "<span id=\"id00000003_2\"></span>",
+                    "",
+                }) +
+                bar + Lines({"</body>", "</html>"}));
+}
+
+// Without a body line before the words there is no script and no top bar;
+// without a "</body>" after them, no bottom bar. The stored occurrence
+// number is shown as stored, the link targets use its value. A group other
+// than 1 names its own index and search pages.
+TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
+  WritePageList({"page_01.htm", "page_02.htm"});
+  WritePage("page_02.htm", Lines({"<p>nobody</p>", "words here"}));
+  WriteRecords(12, {
+      Record("page_02.htm", 2, 1, "words", "id00000009", "7", ""),
+  });
+  Rewrite(12);
+  EXPECT_EQ(Page("page_02.htm"),
+            Lines({
+                "<p>nobody</p>",
+                "",
+                Span("page_02.htm", "id00000009", "words"),
+                "<span hidden id=\"id00000009\">",
+                "(7)(<a href=\"#id00000009_7\"></a>",
+                "<a href=\"i_12.htm#id00000009\">i</a>,",
+                "<a href=\"s_12.htm#id00000009_7\">s</a>,",
+                "<a href=\"files_list.htm\">c)</a></span>",
+                "<span id=\"id00000009_7\"></span>",
+                " here",
+            }));
+}
+
+// A record beyond the last line of its page (the word scan never makes
+// one) reads an empty line there instead of running on.
+TEST_F(AnnotatedPagesTest, RecordPastTheEndOfItsPage) {
+  state_.display.find_word = 0;
+  WritePageList({"page_01.htm"});
+  WritePage("page_01.htm", Lines({"text"}));
+  WriteRecords(1, {
+      Record("page_01.htm", 1000000000, 1, "lost", "id00000000", "1", ""),
+  });
+  Rewrite(1);
+  EXPECT_EQ(Page("page_01.htm"),
+            Lines({"text", "", Span("page_01.htm", "id00000000", "lost"),
+                   ""}));
+}
+
+TEST_F(AnnotatedPagesTest, EmptyOrMissingGroupChangesNoPage) {
+  WritePageList({"page_01.htm"});
+  const std::string page = Lines({"<body>", "text", "</body>"});
+  WritePage("page_01.htm", page);
+  WriteRecords(2, {});
+  Rewrite(2);
+  Rewrite(3);
+  EXPECT_EQ(Page("page_01.htm"), page);
+  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01_02.htm")));
+}
+
+}  // namespace
+}  // namespace docbase

@@ -1,0 +1,55 @@
+#include "html/navigation_bar.h"
+
+#include "common/line_reader.h"
+#include "common/text.h"
+
+namespace docbase {
+
+Status PageNeighbours::Load(const WorkArea& area) {
+  pages_.clear();
+  position_.clear();
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("group_page_all_sort.txt")));
+  std::string_view line;
+  while (reader.Next(&line)) {
+    position_.try_emplace(ToLowerAscii(line), pages_.size());
+    pages_.push_back(ToLowerAscii(line));
+  }
+  return reader.status();
+}
+
+PageNeighbours::Neighbours PageNeighbours::Find(std::string_view page) const {
+  Neighbours found;
+  auto it = position_.find(ToLowerAscii(page));
+  if (it == position_.end()) return found;
+  const size_t index = it->second;
+  if (index > 0) {
+    found.previous = pages_[index - 1];
+    found.has_previous = true;
+  }
+  if (index + 1 < pages_.size()) {
+    found.next = pages_[index + 1];
+    found.has_next = true;
+  }
+  return found;
+}
+
+void WriteNavigationBar(LineWriter& out,
+                        const PageNeighbours::Neighbours& neighbours,
+                        NextLinkEnd next_end) {
+  out.WriteLine("<br>");
+  if (neighbours.has_previous) {
+    out.Write("<a href=\"");
+    out.Write(neighbours.previous);
+    out.WriteLine("\"> Before </a> ");
+  }
+  if (neighbours.has_next) {
+    out.Write("<a href=\"");
+    out.Write(neighbours.next);
+    out.WriteLine(next_end == NextLinkEnd::kTrailingBlank ? "\"> Next </a> "
+                                                          : "\"> Next </a>");
+  }
+  out.WriteLine("<a href=\"files_list.htm\"> Content </a><br>");
+}
+
+}  // namespace docbase

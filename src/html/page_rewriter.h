@@ -1,0 +1,81 @@
+// The rewrite of one page of the page set, driven record by record by the
+// group's occurrence file: the page is copied line by line into its working
+// file <base>_02.htm, the highlight script and top bar go before the body
+// line, each word line is cut into the text between words (one output line
+// per piece, empty pieces included) around the spans the caller writes, and
+// the bottom bar goes before the line that closes the body. Finishing
+// replaces the page with the working file.
+//
+// Only one line of the page is held at a time.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/line_reader.h"
+#include "common/line_writer.h"
+#include "common/status.h"
+#include "driver/run_state.h"
+#include "html/navigation_bar.h"
+#include "workarea/work_area.h"
+
+namespace docbase {
+
+class PageRewriter {
+ public:
+  PageRewriter(const WorkArea& area, const DisplayParameters& display,
+               const PageNeighbours& neighbours)
+      : area_(area), display_(display), neighbours_(neighbours) {}
+
+  bool is_open() const { return open_; }
+  const std::string& page() const { return page_; }
+  // The number of the current line: lines read from the page so far.
+  uint64_t line_count() const { return line_count_; }
+
+  // Opens the page and creates its working file.
+  Status Start(std::string_view page);
+
+  // Reads up to line `line_number`, copying the lines before it; the line
+  // that opens the body is preceded by the script and the top bar.
+  Status AdvanceTo(uint64_t line_number);
+
+  // Writes the current line's bytes from the end of its last word written
+  // (or from its start) up to the byte before `column`, as one line. Then
+  // the caller writes the spans and calls EndWordAt.
+  void WriteTextBefore(uint64_t column);
+  // `end` is the position of the byte after the word.
+  void EndWordAt(uint64_t end) { word_end_ = end; }
+
+  // When a word of the current line has been written: writes the rest of
+  // the line after it as one line (possibly empty).
+  void LeaveWordLine();
+
+  // Leaves the word line, copies the rest of the page with the bottom bar
+  // before the line that closes the body, and replaces the page.
+  Status Finish(NextLinkEnd bottom_next_end);
+
+  LineWriter& out() { return working_; }
+
+ private:
+  // The bytes from position `from` to position `to` of the current line,
+  // 1-based and inclusive, cut to the line.
+  std::string_view LineBytes(uint64_t from, uint64_t to) const;
+
+  const WorkArea& area_;
+  const DisplayParameters& display_;
+  const PageNeighbours& neighbours_;
+
+  bool open_ = false;
+  std::string page_;
+  std::string working_name_;
+  LineReader reader_;
+  LineWriter working_;
+  uint64_t line_count_ = 0;
+  bool body_found_ = false;
+  std::string line_;
+  std::optional<uint64_t> word_end_;  // unset: no word of this line yet
+};
+
+}  // namespace docbase

@@ -1,0 +1,33 @@
+#include "html/word_folder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "workarea/commands.h"
+
+namespace docbase {
+
+Status PrepareWordFolder(const WorkArea& area) {
+  bool present = false;
+  DOCBASE_RETURN_IF_ERROR(
+      FolderPresent(area, "wrd_24", "dir_01.txt", &present));
+  std::error_code error;
+  const bool is_folder =
+      std::filesystem::is_directory(area.Path("wrd_24"), error);
+  if (!present) {
+    MakeFolder(area, "wrd_24");
+  } else if (is_folder) {
+    // The listing makes sure the deletion finds a file.
+    DOCBASE_RETURN_IF_ERROR(WriteDirectoryListing(area, "wrd_24/f_01.txt"));
+    DeleteFiles(area, "wrd_24/*.txt");
+  }
+  // The folder test matches any name that contains wrd_24; when it found
+  // another name, there is no folder to fill, and the copies find nowhere
+  // to go, silently.
+  if (!std::filesystem::is_directory(area.Path("wrd_24"), error)) {
+    return Status::Ok();
+  }
+  return CopyFiles(area, "wrd_24*.txt", "wrd_24");
+}
+
+}  // namespace docbase

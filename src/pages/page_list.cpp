@@ -1,0 +1,38 @@
+#include "pages/page_list.h"
+
+#include <string_view>
+
+#include "common/line_reader.h"
+#include "common/line_writer.h"
+#include "common/text.h"
+#include "workarea/commands.h"
+
+namespace docbase {
+
+Status ListInputPages(const WorkArea& area, std::vector<ListedPage>* pages) {
+  pages->clear();
+  DOCBASE_RETURN_IF_ERROR(ListNames(area, "htm_in/*.htm*", "dir_02.txt"));
+  DOCBASE_RETURN_IF_ERROR(PlatformSort(area, "dir_02.txt", "dir_03.txt"));
+
+  LineReader sorted;
+  DOCBASE_RETURN_IF_ERROR(sorted.Open(area.Path("dir_03.txt")));
+  LineWriter list;
+  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path("dir_01.txt")));
+  constexpr std::string_view kPromotionalPage = "f_promote.htm";
+  list.WriteLine(kPromotionalPage);
+  pages->push_back({std::string(kPromotionalPage),
+                    std::string(kPromotionalPage)});
+  std::string_view line;
+  while (sorted.Next(&line)) {
+    std::string lower = ToLowerAscii(line);
+    if (lower == kPromotionalPage) continue;
+    list.WriteLine(lower);
+    if (Contains(lower, ".htm")) {
+      pages->push_back({std::string(line), std::move(lower)});
+    }
+  }
+  DOCBASE_RETURN_IF_ERROR(sorted.status());
+  return list.Close();
+}
+
+}  // namespace docbase

@@ -1,0 +1,145 @@
+#include "pages/page_set.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/test_support.h"
+#include "pages/text_page.h"
+#include "workarea/commands.h"
+
+namespace docbase {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+using Names = std::vector<std::string>;
+
+class PageSetTest : public ::testing::Test {
+ protected:
+  PageSetTest() {
+    fs::create_directory(area_.Path("htm_in"));
+    state_.info_address = "www.example.com/info";
+  }
+
+  void AddPage(const std::string& name, std::string_view text) {
+    WriteFile(area_.Path("htm_in/" + name), text);
+  }
+
+  std::string Read(const std::string& name) {
+    return ReadFile(area_.Path(name));
+  }
+
+  void Build() {
+    Status status = BuildPageSet(area_, state_);
+    ASSERT_TRUE(status.ok()) << status.ToString();
+  }
+
+  TempFolder folder_;
+  WorkArea area_{folder_.path()};
+  RunState state_;
+};
+
+TEST_F(PageSetTest, ThreePagesFollowThePromotionalPageInSortedOrder) {
+  AddPage("b.htm", "bee\n");
+  AddPage("a.htm", "ay\n");
+  AddPage("c.htm", "sea\n");
+  Build();
+
+  EXPECT_EQ(Read("dir_02.txt"), "a.htm\r\nb.htm\r\nc.htm\r\nf_promote.htm\r\n");
+  EXPECT_EQ(Read("dir_03.txt"), "a.htm\r\nb.htm\r\nc.htm\r\nf_promote.htm\r\n");
+  EXPECT_EQ(Read("dir_01.txt"), "f_promote.htm\r\na.htm\r\nb.htm\r\nc.htm\r\n");
+  EXPECT_EQ(MatchingNames(area_, "page_*.*"),
+            (Names{"page_01.htm", "page_02.htm", "page_03.htm",
+                   "page_04.htm"}));
+  EXPECT_EQ(Read("page_01.htm"), Read("f_promote_01.htm"));
+  EXPECT_EQ(Read("page_01.htm").substr(0, 24), "<br><html>\r\n<br><head>\r\n");
+  EXPECT_EQ(Read("page_02.htm"), "<br>ay\r\n");
+  EXPECT_EQ(Read("page_03.htm"), "<br>bee\r\n");
+  EXPECT_EQ(Read("page_04.htm"), "<br>sea\r\n");
+  EXPECT_EQ(Read("a_01.htm"), "<br>ay\r\n");
+  EXPECT_EQ(state_.number_pad, "00");
+}
+
+TEST_F(PageSetTest, ConvertedPageLosesItsPreLinesAndGetsBreaks) {
+  WriteFile(area_.Path("a.txt"), "  <b>x</b> &\ty  \n\n");
+  ASSERT_TRUE(TextPageMaker()
+                  .Make(area_.Path("a.txt"), area_.Path("htm_in/a.htm"),
+                        "htm_wrk\\a.htm")
+                  .ok());
+  Build();
+  EXPECT_EQ(Read("page_02.htm"),
+            "<br><HTML>\r\n"
+            "<br><head>\r\n"
+            "<br><meta http-equiv=\"content-type\"  content=\"text/HTML; "
+            "charset=utf-8\">\r\n"
+            "<br><title>\r\n"
+            "<br>htm_wrk\\a.htm\r\n"
+            "<br></title>\r\n"
+            "<br></head>\r\n"
+            "<br><body>\r\n"
+            "<br>&nbsp;&nbsp;  <b>x</b> &y\r\n"
+            "<br>\r\n"
+            "<br></body>\r\n"
+            "<br></html>\r\n");
+}
+
+TEST_F(PageSetTest, PadWidthComesFromThePageCount) {
+  for (int i = 1; i <= 9; ++i) AddPage("p" + std::to_string(i) + ".htm", "");
+  Build();
+  Names names = MatchingNames(area_, "page_*.htm");
+  ASSERT_EQ(names.size(), 10u);
+  EXPECT_EQ(names.front(), "page_01.htm");
+  EXPECT_EQ(names.back(), "page_10.htm");
+
+  AddPage("p10.htm", "");
+  DeleteFiles(area_, "page_*.htm");
+  Build();
+  names = MatchingNames(area_, "page_*.htm");
+  ASSERT_EQ(names.size(), 11u);
+  EXPECT_EQ(names.front(), "page_001.htm");
+  EXPECT_EQ(names.back(), "page_011.htm");
+  EXPECT_EQ(state_.number_pad, "000");
+}
+
+TEST_F(PageSetTest, ThePromotionalPageAloneKeepsTheEarlierPad) {
+  state_.number_pad = "000";
+  Build();
+  EXPECT_EQ(Read("dir_01.txt"), "f_promote.htm\r\n");
+  EXPECT_EQ(MatchingNames(area_, "page_*.*"), (Names{"page_001.htm"}));
+}
+
+TEST_F(PageSetTest, ListIsLowerCasedButFilesOpenUnderTheirOwnSpelling) {
+  AddPage("Zeta.htm", "zed\n");
+  AddPage("alpha.HTML", "first\n");
+  AddPage("my_f_promote.htm", "mine\n");
+  AddPage("notes.txt", "not a page\n");
+  Build();
+
+  EXPECT_EQ(Read("dir_03.txt"),
+            "alpha.HTML\r\nf_promote.htm\r\nmy_f_promote.htm\r\nZeta.htm\r\n");
+  EXPECT_EQ(Read("dir_01.txt"),
+            "f_promote.htm\r\nalpha.html\r\nmy_f_promote.htm\r\nzeta.htm\r\n");
+  EXPECT_EQ(Read("page_02.htm"), "<br>first\r\n");
+  EXPECT_EQ(Read("alpha_01.htm"), "<br>first\r\n");
+  EXPECT_EQ(Read("page_03.htm"), "<br>mine\r\n");
+  EXPECT_EQ(Read("page_04.htm"), "<br>zed\r\n");
+  EXPECT_EQ(Read("zeta_01.htm"), "<br>zed\r\n");
+  EXPECT_FALSE(fs::exists(area_.Path("page_05.htm")));
+}
+
+TEST_F(PageSetTest, ATableLeftOpenDoesNotReachTheNextPage) {
+  AddPage("a.htm", "<table border=1>\n<tr>\t1\n");
+  AddPage("b.htm", "x\ty\n");
+  Build();
+  EXPECT_EQ(Read("page_02.htm"), "<table border=1>\r\n<tr>\t1\r\n");
+  EXPECT_EQ(Read("page_03.htm"), "<br>xy\r\n");
+}
+
+}  // namespace
+}  // namespace docbase

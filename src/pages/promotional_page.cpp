@@ -1,0 +1,57 @@
+#include "pages/promotional_page.h"
+
+#include <string_view>
+
+#include "common/line_writer.h"
+#include "workarea/commands.h"
+
+namespace docbase {
+
+Status WritePromotionalPage(const WorkArea& area, const RunState& state) {
+  LineWriter page;
+  DOCBASE_RETURN_IF_ERROR(page.Open(area.Path("f_promote.htm")));
+  page.WriteLine("<html>");
+  page.WriteLine("<head>");
+  page.WriteLine(
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" +
+      state.display.code_page_name + "\">");
+  for (std::string_view line : {
+           "<title>advertising message</title>",
+           "</head>",
+           "<body>",
+           "<br>",
+           "<br> <b> PROMOTE YOUR BRAND WITH OUR PROGRAMS </b>",
+           "<br>",
+           "<br> Our programs are intended for companis who want to "
+           "consolidate their brand through free distribution of the "
+           "programs.",
+           "<br> Advertising messages and search links in the programs are "
+           "tailored to each customer individually.",
+           "<br>",
+           "<br> PLACEMENT OF ADVERTISING MESSAGES",
+           "<br> The programs read advertising messages from the web address "
+           "specified by the buyer when ordering.",
+           "<br> Advertisement messages are placed in the all-words index and "
+           "other output files.",
+           "<br>",
+           "<br> GOOGLE SEARCH PHRASES",
+           "<br> The programs generate Google search strings for all words in "
+           "the all-words index and target the web address specified by the "
+           "buyer when ordering.",
+           "<br>",
+           "<br> Remember: the all-words index file is accessible while "
+           "reading output file, just by double-clicking on any word.",
+           "<br> More info at:",
+       }) {
+    page.WriteLine(line);
+  }
+  page.WriteLine("<br> " + InfoLink(state));
+  // The two breaks after </body> are part of the page as it has always been.
+  for (std::string_view line : {"</body>", "<br>", "<br>", "</html>"}) {
+    page.WriteLine(line);
+  }
+  DOCBASE_RETURN_IF_ERROR(page.Close());
+  return CopyFile(area, "f_promote.htm", "htm_in/f_promote.htm");
+}
+
+}  // namespace docbase

@@ -1,0 +1,17 @@
+// The promotional page f_promote.htm: a fixed 26-line page that advertises
+// the programs and is indexed like any input page (it is always page 1).
+// Its only variable parts are the character set of its meta line (the code
+// page name of the display parameters) and the link to the information
+// address.
+#pragma once
+
+#include "common/status.h"
+#include "driver/run_state.h"
+#include "workarea/work_area.h"
+
+namespace docbase {
+
+// Writes f_promote.htm in the program directory and copies it into htm_in.
+Status WritePromotionalPage(const WorkArea& area, const RunState& state);
+
+}  // namespace docbase

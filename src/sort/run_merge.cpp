@@ -1,0 +1,75 @@
+#include "sort/run_merge.h"
+
+#include <cerrno>
+
+#include "common/line_writer.h"
+#include "sort/loser_tree.h"
+
+namespace docbase {
+namespace {
+constexpr size_t kRunReaderBuffer = 128 << 10;
+}
+
+RunMerger::RunMerger(size_t max_runs) {
+  readers_.reserve(max_runs);
+  for (size_t i = 0; i < max_runs; ++i) {
+    readers_.push_back(std::make_unique<LineReader>(kRunReaderBuffer));
+  }
+}
+
+Status RunMerger::Merge(const WorkArea& area,
+                        const std::vector<std::string>& runs,
+                        std::string_view output, Result* result) {
+  *result = Result();
+  size_t count = runs.size();
+  heads_.assign(count, {});
+  live_.assign(count, 0);
+  for (size_t i = 0; i < count; ++i) {
+    LineReader& reader = *readers_.at(i);
+    DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(runs[i])));
+    live_[i] = reader.Next(&heads_[i]);
+    DOCBASE_RETURN_IF_ERROR(reader.status());
+  }
+
+  LineWriter writer;
+  Status opened = writer.Open(area.Path(output));
+  if (!opened.ok()) {
+    int error = errno;  // still that of the failed open(2)
+    for (size_t i = 0; i < count; ++i) readers_[i]->Close();
+    if (error == EMFILE || error == ENFILE) {
+      *result = {Outcome::kNoFileHandle, 0};
+      return Status::Ok();
+    }
+    return opened;
+  }
+
+  if (count > 0) {
+    // Exhausted runs lose every match; equal lines go to the earlier run.
+    auto less = [this](size_t a, size_t b) {
+      if (!live_[a]) return false;
+      if (!live_[b]) return true;
+      int order = heads_[a].compare(heads_[b]);
+      return order < 0 || (order == 0 && a < b);
+    };
+    LoserTree<decltype(less)> tree(count, less);
+    for (size_t w = tree.winner(); live_[w]; w = tree.winner()) {
+      std::string_view line = heads_[w];
+      writer.WriteLine(line);
+      if (result->lines > 0 && line < std::string_view(previous_)) {
+        result->outcome = Outcome::kOutOfOrder;
+      }
+      previous_.assign(line);
+      ++result->lines;
+      LineReader& reader = *readers_[w];
+      if (!reader.Next(&heads_[w])) {
+        live_[w] = 0;
+        DOCBASE_RETURN_IF_ERROR(reader.status());
+        reader.Close();
+      }
+      tree.ReplayWinner();
+    }
+  }
+  return writer.Close();
+}
+
+}  // namespace docbase

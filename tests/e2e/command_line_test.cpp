@@ -1,0 +1,62 @@
+// The only arguments docbase knows are --help and --version; anything else
+// is refused before the folder is touched, since a run cleans its folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/test_support.h"
+#include "program_runner.h"
+
+namespace docbase::e2e {
+namespace {
+
+using docbase::testing::TempFolder;
+using docbase::testing::WriteFile;
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"notes.txt", "a.list", "page.htm", "x.html"}) {
+      WriteFile(folder_.path() / name, "keep me");
+    }
+    before_ = EntryNames(folder_.path());
+  }
+
+  ProgramOutcome Run(std::vector<std::string> arguments) {
+    return RunProgram(DOCBASE_BINARY, arguments, folder_.path(), "1\n1\n1\n");
+  }
+
+  TempFolder folder_;
+  std::vector<std::string> before_;
+};
+
+TEST_F(CommandLineTest, HelpAndVersionPrintAndTouchNothing) {
+  ProgramOutcome help = Run({"--help"});
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_TRUE(help.out.starts_with("usage: docbase"));
+  EXPECT_NE(help.out.find("deletes every *.txt"), std::string::npos);
+
+  ProgramOutcome version = Run({"--version"});
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_TRUE(version.out.starts_with("docbase "));
+  EXPECT_EQ(EntryNames(folder_.path()), before_);
+}
+
+TEST_F(CommandLineTest, UnknownArgumentsAreRefusedWithStatusTwo) {
+  for (std::vector<std::string> arguments :
+       {std::vector<std::string>{"--bogus"}, {"-h"}, {"txt_in"},
+        {"--help", "--version"}}) {
+    ProgramOutcome outcome = Run(arguments);
+    EXPECT_EQ(outcome.exit_status, 2) << arguments[0];
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.err.find("usage: docbase") != std::string::npos);
+  }
+  EXPECT_EQ(EntryNames(folder_.path()), before_);
+  EXPECT_EQ(docbase::testing::ReadFile(folder_.path() / "notes.txt"),
+            "keep me");
+}
+
+}  // namespace
+}  // namespace docbase::e2e
