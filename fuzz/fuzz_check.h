@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace docbase::fuzz {
 
@@ -37,6 +39,36 @@ inline std::string Shown(std::string_view bytes) {
   }
   if (bytes.size() > 60) shown += "...";
   return "\"" + shown + "\"";
+}
+
+// The lines of `bytes` by a plain split (a line ends at LF, at CR LF or at
+// a lone CR; the last line may lack its end), as views into it.
+inline std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  size_t begin = 0;
+  while (begin < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) {
+      lines.push_back(bytes.substr(begin));
+      break;
+    }
+    lines.push_back(bytes.substr(begin, end - begin));
+    begin = end + 1;
+    if (bytes[end] == '\r' && begin < bytes.size() && bytes[begin] == '\n') {
+      ++begin;
+    }
+  }
+  return lines;
+}
+
+// Cuts `input` in two at a point chosen by its first byte (the byte itself
+// is dropped), for checks that feed two pages through one object.
+inline std::pair<std::string_view, std::string_view> CutInTwo(
+    std::string_view input) {
+  if (input.empty()) return {};
+  size_t cut = static_cast<unsigned char>(input[0]) * (input.size() - 1) / 255;
+  input.remove_prefix(1);
+  return {input.substr(0, cut), input.substr(cut)};
 }
 
 }  // namespace docbase::fuzz

@@ -22,25 +22,6 @@
 
 namespace docbase::fuzz {
 
-// The lines of `bytes` by a plain split, as views into it.
-inline std::vector<std::string_view> ReferenceLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t begin = 0;
-  while (begin < bytes.size()) {
-    size_t end = bytes.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos) {
-      lines.push_back(bytes.substr(begin));
-      break;
-    }
-    lines.push_back(bytes.substr(begin, end - begin));
-    begin = end + 1;
-    if (bytes[end] == '\r' && begin < bytes.size() && bytes[begin] == '\n') {
-      ++begin;
-    }
-  }
-  return lines;
-}
-
 // Makes the file at `path` hold `filler_room` 'x' bytes and then `tail`.
 // The filler is written only when missing, so that each input costs a
 // small write.
@@ -85,7 +66,7 @@ inline std::string CheckLineReader(std::string_view input,
     testing::WriteFile(path, bytes);
   }
 
-  const std::vector<std::string_view> expected = ReferenceLines(bytes);
+  const std::vector<std::string_view> expected = SplitLines(bytes);
   LineReader reader;
   if (!reader.Open(path).ok()) return "open failed";
   std::string_view line;

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "../fuzz/line_reader_check.h"
+#include "../fuzz/page_cleaner_check.h"
+#include "../fuzz/pipeline_check.h"
 #include "../fuzz/quoted_record_check.h"
+#include "../fuzz/word_scanner_check.h"
 #include "common/test_support.h"
 
 namespace docbase {
@@ -17,7 +20,10 @@ namespace {
 const std::map<std::string, fuzz::Check>& ChecksByTarget() {
   static const std::map<std::string, fuzz::Check> checks = {
       {"line_reader", fuzz::CheckLineReader},
+      {"page_cleaner", fuzz::CheckPageCleaner},
+      {"pipeline", fuzz::CheckPipeline},
       {"quoted_record", fuzz::CheckQuotedRecord},
+      {"word_scanner", fuzz::CheckWordScanner},
   };
   return checks;
 }
@@ -57,7 +63,9 @@ TEST_P(FuzzRegression, KeptInputsPassTheCheck) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression,
-                         ::testing::Values("line_reader", "quoted_record"),
+                         ::testing::Values("line_reader", "page_cleaner",
+                                           "pipeline", "quoted_record",
+                                           "word_scanner"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

@@ -29,7 +29,9 @@ Status RunLock::Acquire(const std::filesystem::path& path) {
   const std::string name = path.string();
   // A few attempts cover the window in which the holder removes the file.
   for (int attempt = 0; attempt < 100; ++attempt) {
-    int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Read-only: flock needs no write access, and a file held open for
+    // writing would keep the file system from being remounted read-only.
+    int fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return Status::FromErrno(name, "cannot create the run lock");
     int locked;
     do {

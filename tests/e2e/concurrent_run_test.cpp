@@ -23,7 +23,7 @@ TEST(ConcurrentRunEndToEnd, SecondRunIsRefusedAndTheFirstFinishes) {
   LiveProgram first(folder.path());
   ASSERT_TRUE(first.started());
   first.Send(kAnswersBeforeFileCount);
-  ASSERT_TRUE(first.WaitForOutput(kFileCountMenu)) << first.out();
+  ASSERT_TRUE(first.WaitForOutput(FileCountMenu(3))) << first.out();
 
   const Snapshot while_waiting = TakeSnapshot(folder.path());
   ProgramOutcome second = RunDocbaseBinary(folder.path(), kAnswers);

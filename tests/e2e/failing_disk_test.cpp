@@ -46,14 +46,13 @@ TEST(FailingDiskEndToEnd, FolderTurnedReadOnlyAtTheFileCountMenu) {
   WriteWordCorpus(root / "txt_in", 5, 3000);
   const Snapshot inputs = TakeSnapshot(root / "txt_in");
 
+  ScopedMount mount = ScopedMount::Bind(root);
+  if (!mount.ok()) GTEST_SKIP() << "cannot mount: " << mount.error();
   LiveProgram run(root);
   ASSERT_TRUE(run.started());
   run.Send(kAnswersBeforeFileCount);
-  ASSERT_TRUE(run.WaitForOutput(kFileCountMenu)) << run.out();
-  ScopedMount read_only = ScopedMount::ReadOnly(root);
-  if (!read_only.ok()) {
-    GTEST_SKIP() << "cannot make a read-only mount: " << read_only.error();
-  }
+  ASSERT_TRUE(run.WaitForOutput(FileCountMenu(5))) << run.out();
+  ASSERT_TRUE(mount.MakeReadOnly()) << mount.error();
   run.Send(kAnswersAfterFileCount);
   ProgramOutcome outcome = run.Finish();
   ExpectStoppedOnAFile(outcome, "Read-only file system");

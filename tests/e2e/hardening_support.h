@@ -8,7 +8,9 @@
 #pragma once
 
 #include <sys/mount.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,7 +29,11 @@ namespace docbase::e2e {
 inline constexpr char kAnswers[] = "1\n1\n1\n1\nwww.example.org\n";
 // Up to the "number of files =" menu, which then waits.
 inline constexpr char kAnswersBeforeFileCount[] = "1\n1\n1\n";
-inline constexpr char kFileCountMenu[] = "<2> = end\r\n";
+// The "number of files =" menu, as it waits for its key.
+inline std::string FileCountMenu(int files) {
+  return "number of files = " + std::to_string(files) +
+         "\r\n\r\n<1> continue\r\n<2> end\r\n";
+}
 inline constexpr char kAnswersAfterFileCount[] = "1\nwww.example.org\n";
 
 inline constexpr char kDone[] = "Indexing is done.";
@@ -92,17 +98,24 @@ class ScopedMount {
     return mount;
   }
 
-  // `dir` itself, bound onto itself and made read-only.
-  static ScopedMount ReadOnly(const std::filesystem::path& dir) {
+  // `dir` itself, bound onto itself. A run started in it afterwards works
+  // on this mount, so MakeReadOnly reaches it (a mount made on top of a
+  // run's current folder would not).
+  static ScopedMount Bind(const std::filesystem::path& dir) {
     ScopedMount mount;
     mount.Try(::mount(dir.c_str(), dir.c_str(), nullptr, MS_BIND, nullptr),
               dir);
-    if (mount.ok() &&
-        ::mount(nullptr, dir.c_str(), nullptr,
-                MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
-      mount.error_ = std::strerror(errno);
-    }
     return mount;
+  }
+
+  // Turns a bind mount read-only, for every process working in it.
+  bool MakeReadOnly() {
+    if (::mount(nullptr, dir_.c_str(), nullptr,
+                MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0) {
+      return true;
+    }
+    error_ = std::strerror(errno);
+    return false;
   }
 
   ScopedMount(ScopedMount&& other) noexcept
@@ -128,6 +141,25 @@ class ScopedMount {
 
   std::filesystem::path dir_;  // empty when nothing is mounted
   std::string error_;
+};
+
+// Caps the size of every file this process and the programs it starts
+// write (RLIMIT_FSIZE), for the life of the object: a run whose output
+// grows without bound is stopped by SIGXFSZ instead of filling the disk.
+class ScopedFileSizeLimit {
+ public:
+  explicit ScopedFileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limited = saved_;
+    limited.rlim_cur = std::min<rlim_t>(bytes, saved_.rlim_max);
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~ScopedFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_;
 };
 
 // `count` text files of about `bytes_each` bytes of words from a small

@@ -33,14 +33,14 @@ TEST(KilledRunEndToEnd, NextRunInTheFolderGivesTheUninterruptedPages) {
   const Snapshot expected = TakeSnapshot(reference.path() / "htm_out");
   ASSERT_FALSE(expected.empty());
 
-  const char* const kill_points[] = {
-      kFileCountMenu,       "= ? ",
+  const std::string kill_points[] = {
+      FileCountMenu(kFiles), "= ? ",
       "processed 1%\r\n",   "processed 10%\r\n", "processed 20%\r\n",
       "processed 30%\r\n",  "processed 40%\r\n", "processed 50%\r\n",
       "processed 60%\r\n",  "processed 70%\r\n", "processed 90%\r\n",
       "processed 100%\r\n"};
-  for (const char* point : kill_points) {
-    SCOPED_TRACE(std::string("killed at ") + point);
+  for (const std::string& point : kill_points) {
+    SCOPED_TRACE("killed at " + point);
     TempFolder folder;
     WriteWordCorpus(folder.path() / "txt_in", kFiles, kBytesEach);
     const Snapshot inputs = TakeSnapshot(folder.path() / "txt_in");
