@@ -7,6 +7,7 @@
 
 #include "build_settings.h"
 #include "driver/run_driver.h"
+#include "driver/run_lock.h"
 #include "driver/run_state.h"
 #include "driver/terminal_console.h"
 #include "workarea/work_area.h"
@@ -47,8 +48,18 @@ int main(int argc, char** argv) {
   }
   docbase::TerminalConsole console;
   docbase::WorkArea area;
+  // One run at a time per folder; the lock comes before anything else
+  // touches the folder.
+  docbase::RunLock lock;
+  docbase::Status locked = lock.Acquire(area.Path(docbase::kRunLockName));
+  if (!locked.ok()) return docbase::FinishRun(locked, console);
+  if (!lock.held()) {
+    docbase::ReportRunInProgress(console);
+    return 1;
+  }
   docbase::RunState state =
       docbase::RunStateFromBuildSettings(argc > 0 ? argv[0] : "docbase");
   docbase::Status outcome = docbase::RunDocbase(area, state, console);
+  lock.Release();
   return docbase::FinishRun(outcome, console);
 }

@@ -1,0 +1,4 @@
+// libFuzzer target: see line_reader_check.h.
+#include "line_reader_check.h"
+
+DOCBASE_FUZZ_TARGET(docbase::fuzz::CheckLineReader)

@@ -1,0 +1,4 @@
+// libFuzzer target: see word_scanner_check.h.
+#include "word_scanner_check.h"
+
+DOCBASE_FUZZ_TARGET(docbase::fuzz::CheckWordScanner)

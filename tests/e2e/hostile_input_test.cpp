@@ -1,0 +1,110 @@
+// Hostile input corpora: file names a shell would take apart, bytes that
+// are not text, huge single lines, thousands of empty files. Every run must
+// end normally with the expected pages, and no input may start anything
+// (tests/e2e/no_child_process.sh checks that under strace).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "common/test_support.h"
+#include "hardening_support.h"
+#include "hostile_inputs.h"
+#include "program_runner.h"
+
+namespace docbase::e2e {
+namespace {
+
+using docbase::testing::ReadFile;
+using docbase::testing::TempFolder;
+using docbase::testing::WriteFile;
+namespace fs = std::filesystem;
+
+// The largest file a run here may write: the pages of a 5 MB line of
+// short words are some hundred megabytes; a run whose output grows without
+// bound is stopped at this size (SIGXFSZ) instead of filling the disk.
+constexpr rlim_t kLargestFile = rlim_t{1} << 30;
+
+// Runs docbase in `root` and checks the normal end: status 0, the results
+// screen, txt_in unchanged, one page per input plus the promotional page,
+// and the contents and index pages.
+ProgramOutcome RunAndExpectPages(const fs::path& root, size_t inputs) {
+  const Snapshot before = TakeSnapshot(root / "txt_in");
+  ProgramOutcome outcome;
+  {
+    ScopedFileSizeLimit limit(kLargestFile);
+    outcome = RunDocbaseBinary(root, kAnswers);
+  }
+  EXPECT_FALSE(outcome.timed_out);
+  EXPECT_EQ(outcome.exit_status, 0)
+      << "(-1: killed, SIGXFSZ when a file outgrew the limit)\n"
+      << outcome.out.substr(outcome.out.size() > 3000
+                                ? outcome.out.size() - 3000
+                                : 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_NE(outcome.out.find(kDone), std::string::npos);
+  DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(root / "txt_in"), before);
+  size_t pages = 0;
+  for (const std::string& name : EntryNames(root / "htm_out")) {
+    if (name.starts_with("page_")) ++pages;
+  }
+  EXPECT_EQ(pages, inputs + 1);
+  for (const char* page : {"index.htm", "files_list.htm", "i_1.htm",
+                           "s_1.htm"}) {
+    EXPECT_TRUE(fs::exists(root / "htm_out" / page)) << page;
+  }
+  return outcome;
+}
+
+TEST(HostileInputEndToEnd, NamesAndBytesAShellWouldMisread) {
+  TempFolder folder;
+  WriteHostileFiles(folder.path() / "txt_in");
+  RunAndExpectPages(folder.path(), HostileFiles().size());
+  // Every file was read: its own word is in the index of all words.
+  const std::string index = ReadFile(folder.path() / "htm_out/index.htm");
+  for (const HostileFile& file : HostileFiles()) {
+    EXPECT_NE(index.find(file.marker), std::string::npos) << file.name;
+  }
+  // Nothing was run.
+  for (const auto& name : EntryNames(folder.path())) {
+    EXPECT_EQ(name.find("pwned"), std::string::npos) << name;
+  }
+}
+
+TEST(HostileInputEndToEnd, FiveMegabyteSingleLines) {
+  TempFolder folder;
+  fs::create_directory(folder.path() / "txt_in");
+  std::string words;
+  while (words.size() < 5'000'000) words += "gamma delta epsilon ";
+  WriteFile(folder.path() / "txt_in/with blanks.txt", words);
+  WriteFile(folder.path() / "txt_in/no blanks.txt",
+            std::string(5'000'000, 'z') + "\n");
+  RunAndExpectPages(folder.path(), 2);
+  const std::string index = ReadFile(folder.path() / "htm_out/index.htm");
+  EXPECT_NE(index.find("epsilon"), std::string::npos);
+}
+
+TEST(HostileInputEndToEnd, FiveThousandEmptyFiles) {
+  TempFolder folder;
+  fs::create_directory(folder.path() / "txt_in");
+  for (int i = 0; i < 5000; ++i) {
+    WriteFile(folder.path() / "txt_in" / ("empty_" + std::to_string(i) + ".txt"),
+              "");
+  }
+  WriteFile(folder.path() / "txt_in/words.txt", "some words at last\n");
+  RunAndExpectPages(folder.path(), 5001);
+}
+
+// The strace script: one execve in the whole run, the program's own.
+TEST(HostileInputEndToEnd, NoProcessIsEverStarted) {
+  const std::string script =
+      std::string(DOCBASE_SOURCE_DIR) + "/tests/e2e/no_child_process.sh";
+  TempFolder scratch;
+  ProgramOutcome outcome =
+      RunProgram("/bin/bash", {script, DOCBASE_BINARY}, scratch.path(), "");
+  if (outcome.exit_status == 77) GTEST_SKIP() << outcome.out << outcome.err;
+  EXPECT_EQ(outcome.exit_status, 0) << outcome.out << outcome.err;
+}
+
+}  // namespace
+}  // namespace docbase::e2e

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs docbase under strace on a corpus of hostile file names and contents
+# and checks that the whole run makes exactly one execve, the program's
+# own: no shell, no command, nothing started whatever the names hold.
+# Usage: no_child_process.sh DOCBASE_BINARY. Exit 77 (skipped) where strace
+# is missing or may not trace (scripts/install_test_deps.sh installs it).
+set -euo pipefail
+binary="$(realpath "$1")"
+
+if ! command -v strace >/dev/null; then
+  echo "strace is not installed" >&2
+  exit 77
+fi
+if ! strace -qq -o /dev/null true 2>/dev/null; then
+  echo "strace may not trace here" >&2
+  exit 77
+fi
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+base="$work/base"
+mkdir -p "$base/txt_in"
+in="$base/txt_in"
+printf 'plain words\n' >"$in/with blanks in it.txt"
+printf 'quoted words\n' >"$in/quote\"double.txt"
+printf 'single quoted\n' >"$in/quote'single.txt"
+printf 'semi colon\n' >"$in/semi;colon.txt"
+printf 'and words\n' >"$in/amp&ersand.txt"
+printf 'pipe words\n' >"$in/pipe|name.txt"
+printf '$(touch pwned_inside) words\n' >"$in/\$(touch pwned_dollar).txt"
+printf '`touch pwned_text` words\n' >"$in/\`touch pwned_tick\`.txt"
+printf -- '-rf words\n' >"$in/-leading-dash.txt"
+printf -- '--version words\n' >"$in/--help.txt"
+printf 'bytes \xc3\x28 here\n' >"$in/bad"$'\xff\xfe'" utf8.txt"
+printf 'long name\n' >"$in/$(printf 'n%.0s' $(seq 196)).txt"
+printf 'before\0after words\n' >"$in/nul bytes.txt"
+printf 'first\rsecond\rthird\r' >"$in/lone cr.txt"
+printf '%%s%%n words\n' >"$in/percent %s %n.txt"
+
+log="$work/execve.log"
+status=0
+(cd "$base" && printf '1\n1\n1\n1\nwww.example.org\n' |
+   strace -f -qq -e trace=execve,execveat -o "$log" "$binary" \
+       >"$work/out.txt" 2>"$work/err.txt") || status=$?
+
+fail() {
+  echo "no_child_process: $*" >&2
+  echo "---- strace log:" >&2
+  cat "$log" >&2
+  echo "---- run output (tail):" >&2
+  tail -20 "$work/out.txt" >&2
+  exit 1
+}
+
+[ "$status" -eq 0 ] || fail "the run ended with status $status"
+grep -q 'Indexing is done.' "$work/out.txt" || fail "the run did not finish"
+calls="$(grep -cE 'execve(at)?\(' "$log" || true)"
+[ "$calls" -eq 1 ] || fail "$calls execve calls, expected exactly one"
+grep -qF "execve(\"$binary\"" "$log" || fail "the one execve is not the program's"
+if find "$work" -name 'pwned*' | grep -q .; then
+  fail "a name or a content was run as a command"
+fi
+echo "no_child_process: one execve, the program's own"
