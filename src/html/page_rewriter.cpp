@@ -24,7 +24,7 @@ Status PageRewriter::Start(std::string_view page) {
   open_ = true;
   line_count_ = 0;
   body_found_ = false;
-  line_.clear();
+  line_ = {};
   word_end_.reset();
   return Status::Ok();
 }
@@ -35,11 +35,11 @@ Status PageRewriter::AdvanceTo(uint64_t line_number) {
     if (!reader_.Next(&line)) {
       // A record past the end of the page (never made by the word scan):
       // its line is empty, and nothing is invented for the lines between.
-      line_.clear();
+      line_ = {};
       line_count_ = line_number;
       break;
     }
-    line_.assign(line);
+    line_ = line;
     ++line_count_;
     if (!body_found_ && IsBodyLine(line_)) {
       WriteHighlightScript(working_, display_);
