@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
+#include "html/piece_buffer.h"
 #include "html/quoted_fields.h"
 #include "html/search_phrase.h"
 
@@ -79,8 +80,9 @@ class SearchPageWriter {
     StartLine(record);
     WriteLinkBlock(first_word_id_, record.page);
     first_word_id_ = record.id;
-    phrase_words_ = TrimBlanks(record.word);
-    phrase_words_ += ' ';
+    phrase_words_.Clear();
+    phrase_words_.Append(TrimBlanks(record.word));
+    phrase_words_.Append(' ');
     word_count_ = 1;
     line_key_ = record.line;
   }
@@ -90,47 +92,57 @@ class SearchPageWriter {
     WritePendingLine();
     WriteLinkBlock(first_word_recorded_ ? first_word_id_ : first_record_id_,
                    last_page_);
-    phrase_words_.clear();
+    phrase_words_.Clear();
     word_count_ = 0;
   }
 
  private:
   void WritePendingLine() {
-    out_.Write(pending_);
+    out_.Write(pending_.view());
     out_.Write("<br>\r\n");
   }
 
   // Continues the pending line with a linked word.
   void AppendWord(const Occurrence& record) {
-    pending_ += " <span id=\"";
+    pending_.Append(" <span id=\"");
     AppendAnchor(record);
-    pending_ += "\"><a href=\"";
+    pending_.Append("\"><a href=\"");
     AppendWordIndexLink(record.id);
-    pending_.append("\">").append(record.word).append("</a></span>");
+    pending_.Append("\">");
+    pending_.Append(record.word);
+    pending_.Append("</a></span>");
     NoteData(record);
     draw_limit_ = phrase_words_.size();
-    phrase_words_ += TrimBlanks(record.word);
-    phrase_words_ += ' ';
+    phrase_words_.Append(TrimBlanks(record.word));
+    phrase_words_.Append(' ');
     ++word_count_;
   }
 
   // A new pending line: the word plain, then as a link.
   void StartLine(const Occurrence& record) {
-    pending_ = "<span id=\"";
+    pending_.Clear();
+    pending_.Append("<span id=\"");
     AppendAnchor(record);
-    pending_.append("\">").append(record.word);
-    pending_ += " &nbsp </span>&nbsp <a href=\"";
+    pending_.Append("\">");
+    pending_.Append(record.word);
+    pending_.Append(" &nbsp </span>&nbsp <a href=\"");
     AppendWordIndexLink(record.id);
-    pending_.append("\">").append(record.word).append("</a></span>");
+    pending_.Append("\">");
+    pending_.Append(record.word);
+    pending_.Append("</a></span>");
     pending_closes_html_ = false;
     NoteData(record);
   }
 
   void AppendAnchor(const Occurrence& record) {
-    pending_.append(record.id).append("_").append(record.occurrence);
+    pending_.Append(record.id);
+    pending_.Append('_');
+    pending_.Append(record.occurrence);
   }
   void AppendWordIndexLink(std::string_view id) {
-    pending_.append(word_index_).append("#").append(id);
+    pending_.Append(word_index_);
+    pending_.Append('#');
+    pending_.Append(id);
   }
 
   // A line holding "</html>" (in any case) is left out. The markup around
@@ -165,9 +177,9 @@ class SearchPageWriter {
     out_.Write(")</a>\r\n");
 
     // Only longer lines draw; the others use their words as they are.
-    std::string_view phrase = phrase_words_;
+    std::string_view phrase = phrase_words_.view();
     if (word_count_ > kPhraseSlots) {
-      drawn_phrase_ = SearchPhrase(phrase_words_, word_count_, draw_limit_,
+      drawn_phrase_ = SearchPhrase(phrase, word_count_, draw_limit_,
                                    state_.random);
       phrase = drawn_phrase_;
     }
@@ -179,7 +191,7 @@ class SearchPageWriter {
     out_.Write(search_start_);
     out_.Write(phrase);
     out_.Write("\"> web_search </a>\r\n<br><br>\r\n");
-    phrase_words_.clear();
+    phrase_words_.Clear();
   }
 
   LineWriter& out_;
@@ -192,10 +204,10 @@ class SearchPageWriter {
   std::vector<std::string> site_searches_;  //  site:SITE"> SITE</a> CR LF
 
   bool started_ = false;
-  std::string pending_;
+  PieceBuffer pending_;  // the line waiting for its last word
   bool pending_closes_html_ = false;
   std::string line_key_;
-  std::string phrase_words_;
+  PieceBuffer phrase_words_;
   std::string drawn_phrase_;
   int64_t word_count_ = 0;
   size_t draw_limit_ = 0;
