@@ -6,6 +6,7 @@
 #include "html/occurrence_bounds.h"
 #include "html/occurrence_record.h"
 #include "html/page_rewriter.h"
+#include "html/same_bytes.h"
 #include "html/word_spans.h"
 
 namespace docbase {
@@ -26,7 +27,7 @@ Status RewriteGroupPages(const WorkArea& area, const RunState& state,
   while (records.Next(&line)) {
     if (line.empty()) continue;
     ParseOccurrenceRecord(line, &record);
-    const bool same_page = page.is_open() && record.page == page.page();
+    const bool same_page = page.is_open() && SameBytes(record.page, page.page());
     if (!same_page || record.line != page.line_count()) page.LeaveWordLine();
     if (!same_page) {
       if (page.is_open()) {

@@ -41,7 +41,8 @@ TEST(KeyMaxTableTest, AgreesWithAMapAcrossGrowthAndClearing) {
   for (int page = 0; page < 30; ++page) {
     std::map<std::string, uint64_t> expected;
     table.Clear();
-    const int records = page % 3 == 0 ? 5000 : 50;
+    // Large pages grow the table, the small ones after them cut it back.
+    const int records = page % 3 == 0 ? 5000 : (page % 3 == 1 ? 50 : 3);
     for (int i = 0; i < records; ++i) {
       std::string key = "id" + std::to_string(random() % 3000);
       uint64_t value = random() % 100;

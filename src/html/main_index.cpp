@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "html/page_head.h"
 #include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 #include "sort/file_sort.h"
 
 namespace docbase {
@@ -38,7 +39,7 @@ class MainIndexEntries {
 
   void Add(std::string_view id, std::string_view group,
            std::string_view word) {
-    if (count_ > 0 && id == id_ && group == group_) {
+    if (count_ > 0 && SameBytes(id, id_) && SameBytes(group, group_)) {
       ++count_;
       return;
     }

@@ -1,6 +1,7 @@
 #include "html/occurrence_bounds.h"
 
 #include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 
 namespace docbase {
 
@@ -29,7 +30,7 @@ bool PageOccurrenceBounds::ReadPending() {
 Status PageOccurrenceBounds::LoadPage(std::string_view page) {
   last_k_.Clear();
   while (has_pending_ || ReadPending()) {
-    if (pending_page_ != page) break;
+    if (!SameBytes(pending_page_, page)) break;
     last_k_.Raise(pending_id_, pending_k_);
     has_pending_ = false;
   }

@@ -13,10 +13,11 @@ namespace docbase {
 
 class PieceBuffer {
  public:
+  PieceBuffer() { Grow(0); }
+
   void Append(std::string_view bytes) {
     if (bytes.size() > capacity_ - size_) Grow(bytes.size());
-    // A piece may be empty, and then the buffer may still have no memory.
-    if (!bytes.empty()) std::memcpy(data_.get() + size_, bytes.data(), bytes.size());
+    std::memcpy(data_.get() + size_, bytes.data(), bytes.size());
     size_ += bytes.size();
   }
   void Append(char byte) { Append(std::string_view(&byte, 1)); }
@@ -26,14 +27,8 @@ class PieceBuffer {
   std::string_view view() const { return {data_.get(), size_}; }
 
  private:
-  void Grow(size_t more) {
-    size_t capacity = capacity_ < 256 ? 256 : capacity_ * 2;
-    while (capacity - size_ < more) capacity *= 2;
-    std::unique_ptr<char[]> larger(new char[capacity]);
-    if (size_ > 0) std::memcpy(larger.get(), data_.get(), size_);
-    data_ = std::move(larger);
-    capacity_ = capacity;
-  }
+  // Makes room for `more` bytes (kept out of line, so Append stays small).
+  void Grow(size_t more);
 
   std::unique_ptr<char[]> data_;
   size_t size_ = 0;

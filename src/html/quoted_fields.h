@@ -25,7 +25,8 @@ class QuotedFields {
 
   // The next field; empty once the record is used up.
   std::string_view Next() {
-    if (done_) return {};
+    // Past the end: an empty view at the end of the record (never null).
+    if (done_) return rest_.substr(rest_.size());
     const char* begin = rest_.data();
     const char* end = begin + rest_.size();
     for (const char* q = FindQuote(begin, end); q != end;

@@ -11,6 +11,7 @@
 #include "html/page_templates.h"
 #include "html/piece_buffer.h"
 #include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 #include "html/search_phrase.h"
 
 namespace docbase {
@@ -38,9 +39,12 @@ Occurrence ParseOccurrence(std::string_view line) {
 }
 
 // Whether a piece of record data holds a closing html tag, in any case.
+// The pieces are a few bytes long and almost never hold a "<".
 bool HoldsHtmlClose(std::string_view piece) {
-  return piece.find('<') != std::string_view::npos &&
-         ContainsIgnoreCase(piece, "</html>");
+  for (char c : piece) {
+    if (c == '<') return ContainsIgnoreCase(piece, "</html>");
+  }
+  return false;
 }
 
 // Writes one search page from its records, in file order.
@@ -68,7 +72,7 @@ class SearchPageWriter {
       first_record_id_ = record.id;
     }
     last_page_ = record.page;
-    if (record.line == line_key_) {
+    if (SameBytes(record.line, line_key_)) {
       AppendWord(record);
       return;
     }

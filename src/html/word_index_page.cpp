@@ -8,6 +8,7 @@
 #include "html/page_head.h"
 #include "html/page_templates.h"
 #include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 
 namespace docbase {
 namespace {
@@ -52,7 +53,8 @@ Status WordIndexPages::WriteEntries(const WorkArea& area,
     QuotedFields fields(line);
     std::string_view id = fields.Next();
     std::string_view page = fields.Next();
-    if (run.count > 0 && id == run.id && page == run.page) {
+    if (run.count > 0 && SameBytes(id, run.id) &&
+        SameBytes(page, run.page)) {
       ++run.count;
     } else {
       if (run.count > 0) {
