@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "driver/display_parameters.h"
@@ -37,21 +38,38 @@ namespace {
 using docbase::Status;
 using Clock = std::chrono::steady_clock;
 
+// CPU seconds of the process (user and system): steadier than the wall
+// time on a machine that other work shares.
+double CpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+}
+
 class PhaseTimer {
  public:
+  PhaseTimer() { std::printf("%-40s %8s %8s\n", "phase", "wall s", "cpu s"); }
+
   // Prints the time since the last mark under `name`.
   void Mark(const char* name) {
     Clock::time_point now = Clock::now();
-    double seconds = std::chrono::duration<double>(now - last_).count();
-    std::printf("%-44s %8.3f\n", name, seconds);
-    total_ += seconds;
+    double cpu = CpuSeconds();
+    double wall = std::chrono::duration<double>(now - last_).count();
+    std::printf("%-40s %8.3f %8.3f\n", name, wall, cpu - last_cpu_);
+    total_wall_ += wall;
+    total_cpu_ += cpu - last_cpu_;
     last_ = now;
+    last_cpu_ = cpu;
   }
-  void Total() { std::printf("%-44s %8.3f\n", "total", total_); }
+  void Total() {
+    std::printf("%-40s %8.3f %8.3f\n", "total", total_wall_, total_cpu_);
+  }
 
  private:
   Clock::time_point last_ = Clock::now();
-  double total_ = 0;
+  double last_cpu_ = CpuSeconds();
+  double total_wall_ = 0;
+  double total_cpu_ = 0;
 };
 
 // The preparation of a run, as the driver makes it, without the screens.
