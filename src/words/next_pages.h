@@ -14,11 +14,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "words/text_hash.h"
 
 namespace docbase {
 
@@ -32,19 +35,39 @@ class NextPageIndex {
   void Finish();
   // The next page after `page` holding word `slot`; empty when there is
   // none (also when the word's list holds no record of `page`).
-  std::string_view NextPage(size_t slot, const std::string& page) const;
+  std::string_view NextPage(size_t slot, std::string_view page) const {
+    return NextPage(slot, FindPage(page));
+  }
+
+  // The same in two steps, for callers that meet one page many times: the
+  // number of a page (kNoPage for a page no list holds), then the answer.
+  static constexpr uint32_t kNoPage = UINT32_MAX;
+  uint32_t FindPage(std::string_view page) const;
+  std::string_view NextPage(size_t slot, uint32_t page_number) const {
+    return PageName(NextPageNumber(slot, page_number));
+  }
+  // The answer as a page number (kNoPage for none), and the page it names
+  // (empty for kNoPage).
+  uint32_t NextPageNumber(size_t slot, uint32_t page_number) const;
+  std::string_view PageName(uint32_t page_number) const {
+    return page_number == kNoPage ? std::string_view()
+                                  : std::string_view(page_names_[page_number]);
+  }
 
  private:
-  static constexpr uint32_t kNone = UINT32_MAX;
+  static constexpr uint32_t kNone = kNoPage;
 
   uint32_t PageNumber(std::string_view page);
 
   std::vector<std::string> page_names_;
-  std::unordered_map<std::string, uint32_t> page_numbers_;
+  std::unordered_map<std::string, uint32_t, TextHash, std::equal_to<>>
+      page_numbers_;
   // Per word until Finish: its list's pages, equal neighbours merged.
   std::vector<std::vector<uint32_t>> page_runs_;
-  // After Finish: per word, (page, next page) sorted by page, stored from
-  // answers_[answer_begin_[slot]] to answers_[answer_begin_[slot + 1]].
+  // After Finish: per page, (word, next page) sorted by word, stored from
+  // answers_[answer_begin_[page]] to answers_[answer_begin_[page + 1]].
+  // Kept by page because the callers go through the records page by page:
+  // the answers of one page then stay in the processor's caches.
   std::vector<size_t> answer_begin_;
   std::vector<std::pair<uint32_t, uint32_t>> answers_;
 };

@@ -1,63 +1,33 @@
 #include "words/page_groups.h"
 
-#include <unordered_map>
+#include <charconv>
 #include <unordered_set>
 #include <vector>
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/text.h"
 #include "sort/file_sort.h"
 #include "words/line_router.h"
 #include "words/next_pages.h"
 #include "words/page_group_list.h"
 #include "words/platform_order.h"
+#include "words/record_view.h"
+#include "words/word_slots.h"
 
 namespace docbase {
 namespace {
-
-using Fields = std::vector<std::string_view>;
-
-// Field `i` of a record, empty when the record is short.
-std::string_view Field(const Fields& fields, size_t i) {
-  return i < fields.size() ? fields[i] : std::string_view();
-}
-
-std::string Quoted(std::initializer_list<std::string_view> fields) {
-  std::string line;
-  AppendQuotedRecord(&line, fields);
-  return line;
-}
 
 // The per-page table wrd_10_<num>.txt of a page.
 std::string PageTableName(std::string_view page) {
   return "wrd_10_" + std::string(PageNumberText(page)) + ".txt";
 }
 
-// The word ids of the group tables, numbered in order of first sight.
-class WordSlots {
- public:
-  static constexpr size_t kNone = static_cast<size_t>(-1);
-
-  void Add(std::string_view id) {
-    std::string key(id);
-    if (slots_.emplace(key, ids_.size()).second) ids_.push_back(key);
-  }
-  size_t Find(std::string_view id) const {
-    auto found = slots_.find(std::string(id));
-    return found == slots_.end() ? kNone : found->second;
-  }
-  size_t size() const { return ids_.size(); }
-  const std::string& id(size_t slot) const { return ids_[slot]; }
-
- private:
-  std::unordered_map<std::string, size_t> slots_;
-  std::vector<std::string> ids_;
-};
-
-// wrd_08.txt -> wrd_10_<num>.txt: each page's records in wrd_08.txt order.
-Status SplitByPage(const WorkArea& area, const PageGroupList& groups) {
+// wrd_08.txt -> wrd_10_<num>.txt: each page's records in wrd_08.txt order,
+// without the first two fields. The word ids of these records, the ones
+// the group tables hold, are collected into `words`.
+Status SplitByPage(const WorkArea& area, const PageGroupList& groups,
+                   WordSlots* words) {
   std::vector<std::string> names;
   for (const std::string& page : groups.pages) {
     names.push_back(PageTableName(page));
@@ -65,15 +35,15 @@ Status SplitByPage(const WorkArea& area, const PageGroupList& groups) {
   LineRouter router(area, std::move(names));
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_08.txt")));
-  Fields f;
+  std::string scratch;
   std::string_view line;
   while (reader.Next(&line)) {
-    SplitQuotedRecord(line, &f);
-    size_t page = groups.IndexOf(std::string(Field(f, 2)));
+    // inv, id, page, line, col, word, id, k
+    RecordView record(line, 8, &scratch);
+    size_t page = groups.IndexOf(record.field(2));
     if (page == PageGroupList::kNoPage) continue;
-    DOCBASE_RETURN_IF_ERROR(router.AddRecord(
-        page, {Field(f, 2), Field(f, 3), Field(f, 4), Field(f, 5),
-               Field(f, 6), Field(f, 7)}));
+    words->Add(record.field(6));
+    DOCBASE_RETURN_IF_ERROR(router.Add(page, record.RawFields(2, 8)));
   }
   DOCBASE_RETURN_IF_ERROR(reader.status());
   return router.Finish();
@@ -84,29 +54,39 @@ Status SplitByPage(const WorkArea& area, const PageGroupList& groups) {
 Status WriteGroupTables(const WorkArea& area, const PageGroupList& groups) {
   LineWriter all_groups;
   DOCBASE_RETURN_IF_ERROR(all_groups.Open(area.Path("wrd_15.txt")));
-  Fields f;
+  LineWriter by_page, with_id;
+  LineReader reader;
+  std::string scratch;
   for (int64_t group = 1; group <= groups.group_count; ++group) {
     const std::string grp = BlankPadded(group, 5);
-    LineWriter by_page, with_id;
     DOCBASE_RETURN_IF_ERROR(
         by_page.Open(area.Path(GroupFileName("wrd_11_", group))));
     DOCBASE_RETURN_IF_ERROR(
         with_id.Open(area.Path(GroupFileName("wrd_13_", group))));
     for (size_t i = groups.group_begin[group - 1];
          i < groups.group_begin[group]; ++i) {
-      LineReader reader;
       DOCBASE_RETURN_IF_ERROR(
           reader.Open(area.Path(PageTableName(groups.pages[i]))));
       std::string_view line;
       while (reader.Next(&line)) {
         // page, line, col, word, id, k
-        SplitQuotedRecord(line, &f);
+        RecordView record(line, 6, &scratch);
+        std::string_view id = record.field(4);
         by_page.WriteLine(line);
-        with_id.WriteRecord({Field(f, 4), Field(f, 0), Field(f, 1),
-                             Field(f, 2), Field(f, 3), Field(f, 4),
-                             Field(f, 5)});
-        all_groups.WriteRecord({Field(f, 4), grp, Field(f, 0), Field(f, 1),
-                                Field(f, 2), Field(f, 3), Field(f, 5)});
+        // id, page, line, col, word, id, k
+        with_id.Write("\"");
+        with_id.Write(id);
+        with_id.Write("\",");
+        with_id.WriteLine(record.RawFields(0, 6));
+        // id, grp, page, line, col, word, k
+        all_groups.Write("\"");
+        all_groups.Write(id);
+        all_groups.Write("\",\"");
+        all_groups.Write(grp);
+        all_groups.Write("\",");
+        all_groups.Write(record.RawFields(0, 4));
+        all_groups.Write(",");
+        all_groups.WriteLine(record.RawFields(5, 6));
       }
       DOCBASE_RETURN_IF_ERROR(reader.status());
     }
@@ -114,37 +94,6 @@ Status WriteGroupTables(const WorkArea& area, const PageGroupList& groups) {
     DOCBASE_RETURN_IF_ERROR(with_id.Close());
   }
   return all_groups.Close();
-}
-
-// wrd_07.txt -> wrd_12_N.txt. wrd_07.txt is in byte order of (page, line,
-// col, ...), which is the platform sort's order too except among records at
-// one position; the word ids met are collected into `words`.
-Status WriteDocumentOrderTables(const WorkArea& area,
-                                const PageGroupList& groups,
-                                WordSlots* words) {
-  LineRouter router(area, GroupFileNames("wrd_12_", groups.group_count));
-  PlatformOrderedRuns runs(&router);
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_07.txt")));
-  Fields f;
-  std::string key;
-  std::string_view line;
-  while (reader.Next(&line)) {
-    // inv, id, page, line, col, word, id, k
-    SplitQuotedRecord(line, &f);
-    size_t page = groups.IndexOf(std::string(Field(f, 2)));
-    if (page == PageGroupList::kNoPage) continue;
-    words->Add(Field(f, 6));
-    key.assign(Field(f, 2)).append("\"").append(Field(f, 3)).append("\"");
-    key.append(Field(f, 4));
-    DOCBASE_RETURN_IF_ERROR(runs.Add(
-        key, static_cast<size_t>(groups.group_of_page[page] - 1),
-        Quoted({Field(f, 2), Field(f, 3), Field(f, 4), Field(f, 5),
-                Field(f, 6), Field(f, 7)})));
-  }
-  DOCBASE_RETURN_IF_ERROR(reader.status());
-  DOCBASE_RETURN_IF_ERROR(runs.Finish());
-  return router.Finish();
 }
 
 // Writes the word list files: every wrd_03.txt record whose word id field
@@ -159,10 +108,10 @@ class WordListWriter {
   Status Write(size_t slot, std::string_view record) {
     if (slot != current_) {
       DOCBASE_RETURN_IF_ERROR(writer_.Close());
+      name_.assign(words_.id(slot)).append(".txt");
       DOCBASE_RETURN_IF_ERROR(writer_.Open(
-          area_.Path(words_.id(slot) + ".txt"),
-          started_[slot] ? LineWriter::Mode::kAppend
-                         : LineWriter::Mode::kReplace));
+          area_.Path(name_), started_[slot] ? LineWriter::Mode::kAppend
+                                            : LineWriter::Mode::kReplace));
       started_[slot] = true;
       current_ = slot;
     }
@@ -188,6 +137,7 @@ class WordListWriter {
   const WordSlots& words_;
   std::vector<bool> started_;
   size_t current_ = WordSlots::kNone;
+  std::string name_;
   LineWriter writer_;
 };
 
@@ -206,32 +156,43 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
   WordListWriter word_lists(area, words);
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_03.txt")));
-  Fields f;
-  std::string previous_id, key;
+  std::string scratch, previous_id, out;
   uint64_t k = 0;
+  size_t slot = WordSlots::kNone;
   bool first = true;
   std::string_view line;
   while (reader.Next(&line)) {
     // page, line, col, word, id
-    SplitQuotedRecord(line, &f);
-    std::string_view page = Field(f, 0), id = Field(f, 4);
-    k = (first || id != previous_id) ? 1 : k + 1;
+    RecordView record(line, 5, &scratch);
+    std::string_view page = record.field(0), id = record.field(4);
+    if (first || id != previous_id) {
+      k = 1;
+      previous_id.assign(id);
+      slot = words.Find(id);
+    } else {
+      ++k;
+    }
     first = false;
-    previous_id.assign(id);
 
-    size_t slot = words.Find(id);
     if (slot != WordSlots::kNone) {
       DOCBASE_RETURN_IF_ERROR(word_lists.Write(slot, line));
       next_pages->Add(slot, page);
     }
-    size_t page_index = groups.IndexOf(std::string(page));
+    size_t page_index = groups.IndexOf(page);
     // The word tables keep only records whose id field holds "id".
     if (page_index == PageGroupList::kNoPage || !Contains(id, "id")) continue;
-    key.assign(id).append("\"").append(page).append("\"").append(Field(f, 1));
+    // id, page, line, col, word, id, k; the run key is (id, page, line).
+    out.clear();
+    out.append(1, '"').append(id).append("\",");
+    size_t key_begin = 0;
+    size_t key_end = out.size() + (record.RawFields(0, 2).size());
+    out.append(record.RawFields(0, 5)).append(",\"");
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof(digits), k).ptr);
+    out.append("\"");
     DOCBASE_RETURN_IF_ERROR(runs.Add(
-        key, static_cast<size_t>(groups.group_of_page[page_index] - 1),
-        Quoted({id, page, Field(f, 1), Field(f, 2), Field(f, 3), id,
-                std::to_string(k)})));
+        std::string_view(out).substr(key_begin, key_end - key_begin),
+        static_cast<size_t>(groups.group_of_page[page_index] - 1), out));
   }
   DOCBASE_RETURN_IF_ERROR(reader.status());
   DOCBASE_RETURN_IF_ERROR(word_lists.Finish());
@@ -240,34 +201,54 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
   return router.Finish();
 }
 
-// wrd_12_N.txt -> wrd_24_N.txt: each record with its next page.
-Status WriteNextPageTables(const WorkArea& area, const PageGroupList& groups,
-                           const WordSlots& words,
-                           const NextPageIndex& next_pages) {
-  Fields f;
-  for (int64_t group = 1; group <= groups.group_count; ++group) {
-    LineReader reader;
-    DOCBASE_RETURN_IF_ERROR(
-        reader.Open(area.Path(GroupFileName("wrd_12_", group))));
-    LineWriter writer;
-    DOCBASE_RETURN_IF_ERROR(
-        writer.Open(area.Path(GroupFileName("wrd_24_", group))));
-    std::string_view line;
-    while (reader.Next(&line)) {
-      // page, line, col, word, id, k
-      SplitQuotedRecord(line, &f);
-      size_t slot = words.Find(Field(f, 4));
-      std::string_view next =
-          slot == WordSlots::kNone
-              ? std::string_view()
-              : next_pages.NextPage(slot, std::string(Field(f, 0)));
-      writer.WriteRecord({Field(f, 0), Field(f, 1), Field(f, 2), Field(f, 3),
-                          Field(f, 4), Field(f, 5), next});
+// wrd_07.txt -> wrd_12_N.txt and wrd_24_N.txt. wrd_07.txt is in byte order
+// of (page, line, col, ...), which is the platform sort's order too except
+// among records at one position; wrd_24_N holds the same records in the
+// same order, each with its next page.
+Status WriteDocumentOrderTables(const WorkArea& area,
+                                const PageGroupList& groups,
+                                const WordSlots& words,
+                                const NextPageIndex& next_pages) {
+  LineRouter document_order(area,
+                            GroupFileNames("wrd_12_", groups.group_count));
+  LineRouter with_next(area, GroupFileNames("wrd_24_", groups.group_count));
+  // Each line travels with the number of its next page.
+  PlatformOrderedRuns runs([&](size_t target, std::string_view line,
+                               uint32_t next_page) -> Status {
+    DOCBASE_RETURN_IF_ERROR(document_order.Add(target, line));
+    return with_next.AddPieces(
+        target, {line, ",\"", next_pages.PageName(next_page), "\""});
+  });
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_07.txt")));
+  std::string scratch, page;
+  size_t page_index = PageGroupList::kNoPage;
+  uint32_t page_number = NextPageIndex::kNoPage;
+  std::string_view line;
+  while (reader.Next(&line)) {
+    // inv, id, page, line, col, word, id, k
+    RecordView record(line, 8, &scratch);
+    if (record.field(2) != page || page_index == PageGroupList::kNoPage) {
+      // The records come page by page: look the page up once per run.
+      page.assign(record.field(2));
+      page_index = groups.IndexOf(page);
+      page_number = next_pages.FindPage(page);
     }
-    DOCBASE_RETURN_IF_ERROR(reader.status());
-    DOCBASE_RETURN_IF_ERROR(writer.Close());
+    if (page_index == PageGroupList::kNoPage) continue;
+    size_t slot = words.Find(record.field(6));
+    uint32_t next = slot == WordSlots::kNone
+                        ? NextPageIndex::kNoPage
+                        : next_pages.NextPageNumber(slot, page_number);
+    // page, line, col, word, id, k; the run key is (page, line, col).
+    DOCBASE_RETURN_IF_ERROR(runs.Add(
+        record.RawFields(2, 5),
+        static_cast<size_t>(groups.group_of_page[page_index] - 1),
+        record.RawFields(2, 8), next));
   }
-  return Status::Ok();
+  DOCBASE_RETURN_IF_ERROR(reader.status());
+  DOCBASE_RETURN_IF_ERROR(runs.Finish());
+  DOCBASE_RETURN_IF_ERROR(document_order.Finish());
+  return with_next.Finish();
 }
 
 }  // namespace
@@ -283,13 +264,12 @@ Status BuildPageGroups(const WorkArea& area, RunState& state,
       group_pages.Open(area.Path(GroupFileName("group_search_", group))));
   int64_t pages_in_group = 0;
   std::unordered_set<std::string> listed;
-  std::string last_listed;
-  Fields f;
+  std::string last_listed, scratch;
   std::string_view line;
   while (reader.Next(&line)) {
     // inv, id, page, line, col, word, id, k
-    SplitQuotedRecord(line, &f);
-    std::string_view page = Field(f, 2);
+    RecordView record(line, 3, &scratch);
+    std::string_view page = record.field(2);
     bool first_page = listed.empty();
     if (!first_page && page == last_listed) continue;
     if (!listed.emplace(page).second) continue;
@@ -320,14 +300,13 @@ Status BuildPageGroups(const WorkArea& area, RunState& state,
 Status SplitWordsByGroup(const WorkArea& area, RunState& state) {
   PageGroupList groups;
   DOCBASE_RETURN_IF_ERROR(ReadPageGroups(area, state.group_count, &groups));
-  DOCBASE_RETURN_IF_ERROR(SplitByPage(area, groups));
-  DOCBASE_RETURN_IF_ERROR(WriteGroupTables(area, groups));
   WordSlots words;
-  DOCBASE_RETURN_IF_ERROR(WriteDocumentOrderTables(area, groups, &words));
+  DOCBASE_RETURN_IF_ERROR(SplitByPage(area, groups, &words));
+  DOCBASE_RETURN_IF_ERROR(WriteGroupTables(area, groups));
   NextPageIndex next_pages(words.size());
   DOCBASE_RETURN_IF_ERROR(
       WriteWordListsAndIdOrderTables(area, groups, words, &next_pages));
-  return WriteNextPageTables(area, groups, words, next_pages);
+  return WriteDocumentOrderTables(area, groups, words, next_pages);
 }
 
 }  // namespace docbase
