@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+
+#include <sys/resource.h>
 #include <string>
 
 #include "driver/display_parameters.h"
@@ -46,20 +48,34 @@ double CpuSeconds() {
   return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
 }
 
+// The part of the CPU time spent in the kernel (file system work).
+double SystemSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_stime.tv_sec) +
+         usage.ru_stime.tv_usec * 1e-6;
+}
+
 class PhaseTimer {
  public:
-  PhaseTimer() { std::printf("%-40s %8s %8s\n", "phase", "wall s", "cpu s"); }
+  PhaseTimer() {
+    std::printf("%-40s %8s %8s %8s\n", "phase", "wall s", "cpu s",
+                "of it sys");
+  }
 
   // Prints the time since the last mark under `name`.
   void Mark(const char* name) {
     Clock::time_point now = Clock::now();
     double cpu = CpuSeconds();
+    double sys = SystemSeconds();
     double wall = std::chrono::duration<double>(now - last_).count();
-    std::printf("%-40s %8.3f %8.3f\n", name, wall, cpu - last_cpu_);
+    std::printf("%-40s %8.3f %8.3f %8.3f\n", name, wall, cpu - last_cpu_,
+                sys - last_sys_);
     total_wall_ += wall;
     total_cpu_ += cpu - last_cpu_;
     last_ = now;
     last_cpu_ = cpu;
+    last_sys_ = sys;
   }
   void Total() {
     std::printf("%-40s %8.3f %8.3f\n", "total", total_wall_, total_cpu_);
@@ -68,6 +84,7 @@ class PhaseTimer {
  private:
   Clock::time_point last_ = Clock::now();
   double last_cpu_ = CpuSeconds();
+  double last_sys_ = SystemSeconds();
   double total_wall_ = 0;
   double total_cpu_ = 0;
 };

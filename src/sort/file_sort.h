@@ -26,11 +26,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
+#include "sort/run_files.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -53,5 +56,32 @@ struct FileSortReport {
 Status FileSortWithLimits(const WorkArea& area, const RunState& state,
                           Console& console, const FileSortLimits& limits,
                           FileSortReport* report);
+
+// The file sort with its input lines handed over one by one, for a caller
+// that writes the input file itself and would otherwise read it straight
+// back: Start, Add every line the input file gets (without its line end,
+// in file order), Finish. The result is FileSort's, run files included.
+class FileSorter {
+ public:
+  // `state` gives the input and output names (set before Start) and must
+  // outlive the sorter.
+  FileSorter(const WorkArea& area, const RunState& state, Console& console,
+             const FileSortLimits& limits = FileSortLimits());
+
+  // Notes the run files of earlier calls; the same ways out as FileSort
+  // for an empty input name.
+  Status Start();
+  Status Add(std::string_view line) { return runs_.Add(line); }
+  // Merges the runs into the output file.
+  Status Finish(FileSortReport* report = nullptr);
+
+ private:
+  const WorkArea& area_;
+  const RunState& state_;
+  Console& console_;
+  FileSortLimits limits_;
+  std::vector<std::string> earlier_runs_;
+  RunWriter runs_;
+};
 
 }  // namespace docbase
