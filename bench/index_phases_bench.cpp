@@ -12,6 +12,10 @@
 //                                       The work files stay in place, so
 //                                       that they can be compared with
 //                                       those of another build.
+//   index_phases_bench groups FOLDER INPUT_FILE_COUNT
+//                                       the page groups and word splits
+//                                       alone, in a folder where `index`
+//                                       has run (for profiling them)
 //   index_phases_bench collect FOLDER GROUP_COUNT
 //                                       the final collection and clean-up
 #include <chrono>
@@ -133,15 +137,28 @@ Status RunIndexPhases(const docbase::WorkArea& area,
   return Status::Ok();
 }
 
+Status RunGroupPhases(const docbase::WorkArea& area,
+                      docbase::RunState& state) {
+  docbase::ScriptedConsole console;
+  PhaseTimer timer;
+  DOCBASE_RETURN_IF_ERROR(docbase::BuildPageGroups(area, state, console));
+  timer.Mark("page groups (30%)");
+  DOCBASE_RETURN_IF_ERROR(docbase::SplitWordsByGroup(area, state));
+  timer.Mark("word splits (40%)");
+  return Status::Ok();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string mode = argc > 1 ? argv[1] : "";
   if (!((mode == "prepare" && argc == 3) ||
-        ((mode == "index" || mode == "collect") && argc == 4))) {
+        ((mode == "index" || mode == "groups" || mode == "collect") &&
+         argc == 4))) {
     std::fprintf(stderr,
                  "usage: index_phases_bench prepare FOLDER\n"
                  "       index_phases_bench index FOLDER INPUT_FILE_COUNT\n"
+                 "       index_phases_bench groups FOLDER INPUT_FILE_COUNT\n"
                  "       index_phases_bench collect FOLDER GROUP_COUNT\n");
     return 2;
   }
@@ -150,9 +167,10 @@ int main(int argc, char** argv) {
   Status status;
   if (mode == "prepare") {
     status = Prepare(area, state);
-  } else if (mode == "index") {
+  } else if (mode == "index" || mode == "groups") {
     state.input_file_count = std::atoll(argv[3]);
-    status = RunIndexPhases(area, state);
+    status = mode == "index" ? RunIndexPhases(area, state)
+                             : RunGroupPhases(area, state);
   } else {
     state.group_count = std::atoll(argv[3]);
     PhaseTimer timer;

@@ -14,6 +14,7 @@ uint32_t NextPageIndex::PageNumber(std::string_view page) {
 }
 
 void NextPageIndex::Add(size_t slot, std::string_view page) {
+  if (slot >= page_runs_.size()) page_runs_.resize(slot + 1);
   std::vector<uint32_t>& runs = page_runs_[slot];
   uint32_t number = PageNumber(page);
   if (runs.empty() || runs.back() != number) runs.push_back(number);

@@ -27,9 +27,10 @@ namespace docbase {
 
 class NextPageIndex {
  public:
-  explicit NextPageIndex(size_t word_count) : page_runs_(word_count) {}
+  explicit NextPageIndex(size_t word_count = 0) : page_runs_(word_count) {}
 
-  // One record of the list file of word `slot`, in list file order.
+  // One record of the list file of word `slot`, in list file order (words
+  // beyond the count given are added).
   void Add(size_t slot, std::string_view page);
   // Works out the answers; call once, after the last Add.
   void Finish();

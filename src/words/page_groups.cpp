@@ -8,9 +8,11 @@
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "sort/file_sort.h"
+#include "workarea/commands.h"
 #include "words/line_router.h"
 #include "words/next_pages.h"
 #include "words/page_group_list.h"
+#include "words/page_tables.h"
 #include "words/platform_order.h"
 #include "words/record_view.h"
 #include "words/word_slots.h"
@@ -24,10 +26,8 @@ std::string PageTableName(std::string_view page) {
 }
 
 // wrd_08.txt -> wrd_10_<num>.txt: each page's records in wrd_08.txt order,
-// without the first two fields. The word ids of these records, the ones
-// the group tables hold, are collected into `words`.
-Status SplitByPage(const WorkArea& area, const PageGroupList& groups,
-                   WordSlots* words) {
+// without the first two fields.
+Status SplitByPage(const WorkArea& area, const PageGroupList& groups) {
   std::vector<std::string> names;
   for (const std::string& page : groups.pages) {
     names.push_back(PageTableName(page));
@@ -42,7 +42,6 @@ Status SplitByPage(const WorkArea& area, const PageGroupList& groups,
     RecordView record(line, 8, &scratch);
     size_t page = groups.IndexOf(record.field(2));
     if (page == PageGroupList::kNoPage) continue;
-    words->Add(record.field(6));
     DOCBASE_RETURN_IF_ERROR(router.Add(page, record.RawFields(2, 8)));
   }
   DOCBASE_RETURN_IF_ERROR(reader.status());
@@ -50,7 +49,8 @@ Status SplitByPage(const WorkArea& area, const PageGroupList& groups,
 }
 
 // wrd_10_<num>.txt -> wrd_11_N.txt, wrd_13_N.txt, wrd_15.txt: the pages of
-// each group in group order.
+// each group in group order. (With SplitByPage, the general way of making
+// the tables that PageTables makes from wrd_07.txt in the usual case.)
 Status WriteGroupTables(const WorkArea& area, const PageGroupList& groups) {
   LineWriter all_groups;
   DOCBASE_RETURN_IF_ERROR(all_groups.Open(area.Path("wrd_15.txt")));
@@ -99,16 +99,22 @@ Status WriteGroupTables(const WorkArea& area, const PageGroupList& groups) {
 // Writes the word list files: every wrd_03.txt record whose word id field
 // is the id goes to <id>.txt, in wrd_03.txt order. A word's records lie
 // together, so one file is open at a time; should a word come back after
-// another, its file is appended to.
+// another, its file is appended to. A list is wanted only for a word the
+// group tables hold, which is known once one of its records has passed the
+// tests of the word tables (Keep); the lists of other words are removed at
+// the end.
 class WordListWriter {
  public:
-  WordListWriter(const WorkArea& area, const WordSlots& words)
-      : area_(area), words_(words), started_(words.size(), false) {}
+  explicit WordListWriter(const WorkArea& area) : area_(area) {}
 
-  Status Write(size_t slot, std::string_view record) {
+  Status Write(size_t slot, std::string_view id, std::string_view record) {
     if (slot != current_) {
       DOCBASE_RETURN_IF_ERROR(writer_.Close());
-      name_.assign(words_.id(slot)).append(".txt");
+      if (slot >= started_.size()) {
+        started_.resize(slot + 1, false);
+        kept_.resize(slot + 1, false);
+      }
+      name_.assign(id).append(".txt");
       DOCBASE_RETURN_IF_ERROR(writer_.Open(
           area_.Path(name_), started_[slot] ? LineWriter::Mode::kAppend
                                             : LineWriter::Mode::kReplace));
@@ -118,42 +124,39 @@ class WordListWriter {
     writer_.WriteLine(record);
     return Status::Ok();
   }
+  void Keep(size_t slot) { kept_[slot] = true; }
 
-  // Closes the last file and makes an empty one for every word without a
-  // record, as the search would.
-  Status Finish() {
+  Status Finish(const WordSlots& words) {
     DOCBASE_RETURN_IF_ERROR(writer_.Close());
-    for (size_t slot = 0; slot < started_.size(); ++slot) {
-      if (started_[slot]) continue;
-      DOCBASE_RETURN_IF_ERROR(
-          writer_.Open(area_.Path(words_.id(slot) + ".txt")));
-      DOCBASE_RETURN_IF_ERROR(writer_.Close());
+    for (size_t slot = 0; slot < kept_.size(); ++slot) {
+      if (!kept_[slot]) DeleteFile(area_, words.id(slot) + ".txt");
     }
     return Status::Ok();
   }
 
  private:
   const WorkArea& area_;
-  const WordSlots& words_;
   std::vector<bool> started_;
+  std::vector<bool> kept_;
   size_t current_ = WordSlots::kNone;
   std::string name_;
   LineWriter writer_;
 };
 
-// wrd_03.txt -> word list files, wrd_14_N.txt and the next-page index.
-// wrd_03.txt is in word id order and, within a word, in (page, line)
-// order, as the platform sort orders wrd_13_N; only the records of one
-// word on one line need re-ordering (wrd_03.txt has them by spelling, the
-// sort by column). The occurrence number is counted as the word tables
-// count it: along wrd_03.txt, from 1 at each new word id.
+// wrd_03.txt -> word list files, wrd_14_N.txt and the next-page index;
+// the word ids met are numbered in `words`. wrd_03.txt is in word id order
+// and, within a word, in (page, line) order, as the platform sort orders
+// wrd_13_N; only the records of one word on one line need re-ordering
+// (wrd_03.txt has them by spelling, the sort by column). The occurrence
+// number is counted as the word tables count it: along wrd_03.txt, from 1
+// at each new word id.
 Status WriteWordListsAndIdOrderTables(const WorkArea& area,
                                       const PageGroupList& groups,
-                                      const WordSlots& words,
+                                      WordSlots* words,
                                       NextPageIndex* next_pages) {
   LineRouter router(area, GroupFileNames("wrd_14_", groups.group_count));
   PlatformOrderedRuns runs(&router);
-  WordListWriter word_lists(area, words);
+  WordListWriter word_lists(area);
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("wrd_03.txt")));
   std::string scratch, previous_id, out;
@@ -168,19 +171,19 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
     if (first || id != previous_id) {
       k = 1;
       previous_id.assign(id);
-      slot = words.Find(id);
+      slot = words->Add(id);
     } else {
       ++k;
     }
     first = false;
 
-    if (slot != WordSlots::kNone) {
-      DOCBASE_RETURN_IF_ERROR(word_lists.Write(slot, line));
-      next_pages->Add(slot, page);
-    }
+    DOCBASE_RETURN_IF_ERROR(word_lists.Write(slot, id, line));
+    next_pages->Add(slot, page);
     size_t page_index = groups.IndexOf(page);
-    // The word tables keep only records whose id field holds "id".
+    // The word tables keep only records whose id field holds "id"; the
+    // group tables hold the words of the records they keep.
     if (page_index == PageGroupList::kNoPage || !Contains(id, "id")) continue;
+    word_lists.Keep(slot);
     // id, page, line, col, word, id, k; the run key is (id, page, line).
     out.clear();
     out.append(1, '"').append(id).append("\",");
@@ -195,20 +198,22 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
         static_cast<size_t>(groups.group_of_page[page_index] - 1), out));
   }
   DOCBASE_RETURN_IF_ERROR(reader.status());
-  DOCBASE_RETURN_IF_ERROR(word_lists.Finish());
+  DOCBASE_RETURN_IF_ERROR(word_lists.Finish(*words));
   DOCBASE_RETURN_IF_ERROR(runs.Finish());
   next_pages->Finish();
   return router.Finish();
 }
 
-// wrd_07.txt -> wrd_12_N.txt and wrd_24_N.txt. wrd_07.txt is in byte order
-// of (page, line, col, ...), which is the platform sort's order too except
-// among records at one position; wrd_24_N holds the same records in the
-// same order, each with its next page.
+// wrd_07.txt -> wrd_12_N.txt and wrd_24_N.txt, and the records for
+// `page_tables`. wrd_07.txt is in byte order of (page, line, col, ...),
+// which is the platform sort's order too except among records at one
+// position; wrd_24_N holds the same records in the same order, each with
+// its next page.
 Status WriteDocumentOrderTables(const WorkArea& area,
                                 const PageGroupList& groups,
                                 const WordSlots& words,
-                                const NextPageIndex& next_pages) {
+                                const NextPageIndex& next_pages,
+                                PageTables* page_tables) {
   LineRouter document_order(area,
                             GroupFileNames("wrd_12_", groups.group_count));
   LineRouter with_next(area, GroupFileNames("wrd_24_", groups.group_count));
@@ -235,6 +240,7 @@ Status WriteDocumentOrderTables(const WorkArea& area,
       page_number = next_pages.FindPage(page);
     }
     if (page_index == PageGroupList::kNoPage) continue;
+    DOCBASE_RETURN_IF_ERROR(page_tables->Add(page_index, record));
     size_t slot = words.Find(record.field(6));
     uint32_t next = slot == WordSlots::kNone
                         ? NextPageIndex::kNoPage
@@ -247,6 +253,7 @@ Status WriteDocumentOrderTables(const WorkArea& area,
   }
   DOCBASE_RETURN_IF_ERROR(reader.status());
   DOCBASE_RETURN_IF_ERROR(runs.Finish());
+  DOCBASE_RETURN_IF_ERROR(page_tables->Finish());
   DOCBASE_RETURN_IF_ERROR(document_order.Finish());
   return with_next.Finish();
 }
@@ -298,15 +305,23 @@ Status BuildPageGroups(const WorkArea& area, RunState& state,
 }
 
 Status SplitWordsByGroup(const WorkArea& area, RunState& state) {
+  return SplitWordsByGroupWithLimit(area, state, PageTables::kDefaultPageLimit);
+}
+
+Status SplitWordsByGroupWithLimit(const WorkArea& area, const RunState& state,
+                                  size_t page_limit) {
   PageGroupList groups;
   DOCBASE_RETURN_IF_ERROR(ReadPageGroups(area, state.group_count, &groups));
   WordSlots words;
-  DOCBASE_RETURN_IF_ERROR(SplitByPage(area, groups, &words));
-  DOCBASE_RETURN_IF_ERROR(WriteGroupTables(area, groups));
-  NextPageIndex next_pages(words.size());
+  NextPageIndex next_pages;
   DOCBASE_RETURN_IF_ERROR(
-      WriteWordListsAndIdOrderTables(area, groups, words, &next_pages));
-  return WriteDocumentOrderTables(area, groups, words, next_pages);
+      WriteWordListsAndIdOrderTables(area, groups, &words, &next_pages));
+  PageTables page_tables(area, groups, page_limit);
+  DOCBASE_RETURN_IF_ERROR(
+      WriteDocumentOrderTables(area, groups, words, next_pages, &page_tables));
+  if (!page_tables.given_up()) return Status::Ok();
+  DOCBASE_RETURN_IF_ERROR(SplitByPage(area, groups));
+  return WriteGroupTables(area, groups);
 }
 
 }  // namespace docbase

@@ -27,6 +27,7 @@ RecordView::RecordView(std::string_view line, size_t needed,
     scratch->push_back('"');
   }
   line_ = *scratch;
+  rebuilt_ = true;
   Scan(needed);
 }
 

@@ -30,8 +30,15 @@ class RecordView {
   // missing fields empty, and the view refers to it.
   RecordView(std::string_view line, size_t needed, std::string* scratch);
 
-  // The line the fields lie in (the scratch record for a short line).
+  // The line the fields lie in (the scratch record for a rebuilt line).
   std::string_view line() const { return line_; }
+  // Whether the line had to be rebuilt (the view is then not of the line
+  // given).
+  bool rebuilt() const { return rebuilt_; }
+  // Where field i stands in line(): its opening quote, and one past its
+  // closing quote.
+  size_t FieldBegin(size_t i) const { return open_[i]; }
+  size_t FieldEnd(size_t i) const { return close_[i] + 1; }
   std::string_view field(size_t i) const {
     return line_.substr(open_[i] + 1, close_[i] - open_[i] - 1);
   }
@@ -47,6 +54,7 @@ class RecordView {
   bool Scan(size_t needed);
 
   std::string_view line_;
+  bool rebuilt_ = false;
   size_t open_[kMaxFields];   // position of each field's opening quote
   size_t close_[kMaxFields];  // position of each field's closing quote
 };

@@ -29,19 +29,21 @@ void WordSlots::Grow() {
   }
 }
 
-void WordSlots::Add(std::string_view id) {
+size_t WordSlots::Add(std::string_view id) {
+  size_t slot = ids_.size();
   int64_t number = IdNumber(id);
   if (number < 0) {
-    if (others_.find(id) != others_.end()) return;
-    others_.emplace(std::string(id), ids_.size());
-    ids_.emplace_back(id);
-    return;
+    auto found = others_.find(id);
+    if (found != others_.end()) return found->second;
+    others_.emplace(std::string(id), slot);
+  } else {
+    size_t at = Probe(static_cast<uint64_t>(number));
+    if (table_[at] != kEmpty) return static_cast<size_t>(table_[at] & 0xFFFFFFFFu);
+    table_[at] = static_cast<uint64_t>(number) << 32 | slot;
+    if (++numbered_ * 2 > table_.size()) Grow();
   }
-  size_t at = Probe(static_cast<uint64_t>(number));
-  if (table_[at] != kEmpty) return;
-  table_[at] = static_cast<uint64_t>(number) << 32 | ids_.size();
   ids_.emplace_back(id);
-  if (++numbered_ * 2 > table_.size()) Grow();
+  return slot;
 }
 
 size_t WordSlots::Find(std::string_view id) const {

@@ -21,8 +21,8 @@ class WordSlots {
  public:
   static constexpr size_t kNone = static_cast<size_t>(-1);
 
-  // Gives `id` the next slot unless it has one.
-  void Add(std::string_view id);
+  // Gives `id` the next slot unless it has one; returns its slot.
+  size_t Add(std::string_view id);
   // The slot of `id`, or kNone.
   size_t Find(std::string_view id) const;
   size_t size() const { return ids_.size(); }
