@@ -35,16 +35,13 @@ std::vector<std::string> RunNames(const std::vector<size_t>& numbers) {
   return names;
 }
 
-// One merge pass of `runs` into "sort_output.txt", with its order check.
+// One merge pass of `runs` into `output`, with its order check.
 Status MergePass(const WorkArea& area, const RunState& state, Console& console,
-                 const std::vector<size_t>& runs, size_t shared,
-                 RunMerger* merger, FileSortReport* report) {
-  // The previous call may have left the merge output linked to its result;
-  // writing into it would change that file too.
-  DeleteFile(area, kMergeOutput);
+                 const std::vector<size_t>& runs, std::string_view output,
+                 size_t shared, RunMerger* merger, FileSortReport* report) {
   RunMerger::Result merged;
   DOCBASE_RETURN_IF_ERROR(
-      merger->Merge(area, RunNames(runs), kMergeOutput, &merged, shared));
+      merger->Merge(area, RunNames(runs), output, &merged, shared));
   report->pass_widths.push_back(runs.size());
   report->pass_lines.push_back(merged.lines);
   switch (merged.outcome) {
@@ -58,14 +55,6 @@ Status MergePass(const WorkArea& area, const RunState& state, Console& console,
       return Status::RunEnded();
   }
   return Status::Ok();
-}
-
-// Frees the space of a merged run but keeps its name: the next sort
-// rewrites it in place, and creating and deleting hundreds of files per
-// sort costs more on some file systems than the sorting does.
-void EmptyRunFile(const WorkArea& area, size_t run) {
-  std::error_code ignored;
-  std::filesystem::resize_file(area.Path(RunFileName(run)), 0, ignored);
 }
 
 // Deletes the run files of earlier calls that this call, with runs
@@ -134,18 +123,20 @@ Status FileSorter::Finish(FileSortReport* report) {
         next_level.push_back(level[first]);
         continue;
       }
+      // An inner pass writes its merge straight into the next run file.
       std::vector<size_t> group(level.begin() + first, level.begin() + last);
-      DOCBASE_RETURN_IF_ERROR(MergePass(area_, state_, console_, group, shared,
+      DOCBASE_RETURN_IF_ERROR(MergePass(area_, state_, console_, group,
+                                        RunFileName(next_run), shared,
                                         &merger, report));
-      for (size_t run : group) EmptyRunFile(area_, run);
-      DOCBASE_RETURN_IF_ERROR(
-          MoveFile(area_, kMergeOutput, RunFileName(next_run)));
       next_level.push_back(next_run++);
     }
     level = std::move(next_level);
   }
-  DOCBASE_RETURN_IF_ERROR(
-      MergePass(area_, state_, console_, level, shared, &merger, report));
+  // The previous call left its merge output linked to its result; writing
+  // into that file would change the result too.
+  DeleteFile(area_, kMergeOutput);
+  DOCBASE_RETURN_IF_ERROR(MergePass(area_, state_, console_, level,
+                                    kMergeOutput, shared, &merger, report));
   RemoveRunsNotMadeBy(area_, earlier_runs_, next_run - 1);
   return PublishOutput(area_, state_.sort_output_name);
 }

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_writer.h"
 #include "common/status.h"
+#include "sort/run_file_writer.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -60,7 +60,7 @@ class RunWriter {
     uint32_t index;
   };
   std::vector<Entry> entries_;
-  LineWriter writer_;
+  RunFileWriter writer_;
 };
 
 }  // namespace docbase

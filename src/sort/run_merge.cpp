@@ -2,9 +2,9 @@
 
 #include <cerrno>
 
-#include "common/line_writer.h"
 #include "sort/line_order.h"
 #include "sort/loser_tree.h"
+#include "sort/run_file_writer.h"
 
 namespace docbase {
 namespace {
@@ -35,7 +35,7 @@ Status RunMerger::Merge(const WorkArea& area,
     if (live_[i]) keys_[i] = PrefixKey(heads_[i], shared);
   }
 
-  LineWriter writer;
+  RunFileWriter writer;
   Status opened = writer.Open(area.Path(output));
   if (!opened.ok()) {
     int error = errno;  // still that of the failed open(2)

@@ -36,7 +36,8 @@ class RunMerger {
   explicit RunMerger(size_t max_runs);
 
   // Merges `runs` (names in the work area, at most max_runs, each a file of
-  // ascending lines) into `output`, replacing it. I/O failures are errors;
+  // ascending lines) into `output`, replacing its contents (written over
+  // in place, see RunFileWriter). I/O failures are errors;
   // the result tells the rest. `shared`: how many bytes every line of the
   // runs begins with alike (0 when not known), which speeds up comparisons.
   Status Merge(const WorkArea& area, const std::vector<std::string>& runs,
