@@ -13,8 +13,12 @@ uint32_t NextPageIndex::PageNumber(std::string_view page) {
   return number;
 }
 
-void NextPageIndex::Add(size_t slot, std::string_view page) {
-  if (slot >= page_runs_.size()) page_runs_.resize(slot + 1);
+void NextPageIndex::Add(size_t slot, uint32_t key, std::string_view page) {
+  if (slot >= page_runs_.size()) {
+    page_runs_.resize(slot + 1);
+    keys_.resize(slot + 1);
+  }
+  keys_[slot] = key;
   std::vector<uint32_t>& runs = page_runs_[slot];
   uint32_t number = PageNumber(page);
   if (runs.empty() || runs.back() != number) runs.push_back(number);
@@ -22,10 +26,10 @@ void NextPageIndex::Add(size_t slot, std::string_view page) {
 
 void NextPageIndex::Finish() {
   constexpr uint32_t kUndecided = kNone - 1;
-  // (page, word, answer), word by word.
+  // (page, word key, answer), word by word.
   struct Answer {
     uint32_t page;
-    uint32_t slot;
+    uint32_t key;
     uint32_t answer;
   };
   std::vector<Answer> by_word;
@@ -62,7 +66,7 @@ void NextPageIndex::Finish() {
           decided = true;
         }
       }
-      by_word.push_back(Answer{page, static_cast<uint32_t>(slot), answer});
+      by_word.push_back(Answer{page, keys_[slot], answer});
     }
     std::vector<uint32_t>().swap(runs);
   }
@@ -75,7 +79,13 @@ void NextPageIndex::Finish() {
   std::vector<size_t> next_free(answer_begin_.begin(), answer_begin_.end() - 1);
   answers_.resize(by_word.size());
   for (const Answer& a : by_word) {
-    answers_[next_free[a.page]++] = {a.slot, a.answer};
+    answers_[next_free[a.page]++] = {a.key, a.answer};
+  }
+  // Keys usually rise with the slots, and the pages' answers are in order.
+  for (size_t page = 0; page < page_names_.size(); ++page) {
+    auto begin = answers_.begin() + answer_begin_[page];
+    auto end = answers_.begin() + answer_begin_[page + 1];
+    if (!std::is_sorted(begin, end)) std::sort(begin, end);
   }
 }
 
@@ -84,17 +94,17 @@ uint32_t NextPageIndex::FindPage(std::string_view page) const {
   return found == page_numbers_.end() ? kNoPage : found->second;
 }
 
-uint32_t NextPageIndex::NextPageNumber(size_t slot,
+uint32_t NextPageIndex::NextPageNumber(uint32_t key,
                                        uint32_t page_number) const {
   if (page_number == kNoPage) return kNoPage;
   auto begin = answers_.begin() + answer_begin_[page_number];
   auto end = answers_.begin() + answer_begin_[page_number + 1];
   auto found = std::lower_bound(
-      begin, end, slot,
-      [](const std::pair<uint32_t, uint32_t>& entry, size_t key) {
-        return entry.first < key;
+      begin, end, key,
+      [](const std::pair<uint32_t, uint32_t>& entry, uint32_t wanted) {
+        return entry.first < wanted;
       });
-  if (found == end || found->first != slot) return kNoPage;
+  if (found == end || found->first != key) return kNoPage;
   return found->second;
 }
 

@@ -178,7 +178,7 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
     first = false;
 
     DOCBASE_RETURN_IF_ERROR(word_lists.Write(slot, id, line));
-    next_pages->Add(slot, page);
+    next_pages->Add(slot, words->Key(id), page);
     size_t page_index = groups.IndexOf(page);
     // The word tables keep only records whose id field holds "id"; the
     // group tables hold the words of the records they keep.
@@ -241,10 +241,10 @@ Status WriteDocumentOrderTables(const WorkArea& area,
     }
     if (page_index == PageGroupList::kNoPage) continue;
     DOCBASE_RETURN_IF_ERROR(page_tables->Add(page_index, record));
-    size_t slot = words.Find(record.field(6));
-    uint32_t next = slot == WordSlots::kNone
+    uint32_t key = words.Key(record.field(6));
+    uint32_t next = key == WordSlots::kNoKey
                         ? NextPageIndex::kNoPage
-                        : next_pages.NextPageNumber(slot, page_number);
+                        : next_pages.NextPageNumber(key, page_number);
     // page, line, col, word, id, k; the run key is (page, line, col).
     DOCBASE_RETURN_IF_ERROR(runs.Add(
         record.RawFields(2, 5),

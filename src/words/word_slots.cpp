@@ -46,6 +46,15 @@ size_t WordSlots::Add(std::string_view id) {
   return slot;
 }
 
+uint32_t WordSlots::Key(std::string_view id) const {
+  int64_t number = IdNumber(id);
+  if (number >= 0) return static_cast<uint32_t>(number);  // below 10^8
+  // Other ids by their slot, above every number of 8 digits.
+  auto found = others_.find(id);
+  if (found == others_.end()) return kNoKey;
+  return static_cast<uint32_t>(found->second) | 0x80000000u;
+}
+
 size_t WordSlots::Find(std::string_view id) const {
   int64_t number = IdNumber(id);
   if (number < 0) {

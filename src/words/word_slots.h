@@ -26,6 +26,10 @@ class WordSlots {
   // The slot of `id`, or kNone.
   size_t Find(std::string_view id) const;
   size_t size() const { return ids_.size(); }
+  // A number for `id` that no other id has, found without a table for the
+  // usual ids (their number); kNoKey for an unusual id without a slot.
+  static constexpr uint32_t kNoKey = UINT32_MAX;
+  uint32_t Key(std::string_view id) const;
   const std::string& id(size_t slot) const { return ids_[slot]; }
 
  private:
