@@ -14,10 +14,8 @@ uint32_t NextPageIndex::PageNumber(std::string_view page) {
 }
 
 void NextPageIndex::Add(size_t slot, uint32_t key, std::string_view page) {
-  if (slot >= page_runs_.size()) {
-    page_runs_.resize(slot + 1);
-    keys_.resize(slot + 1);
-  }
+  if (slot >= page_runs_.size()) page_runs_.resize(slot + 1);
+  if (slot >= keys_.size()) keys_.resize(slot + 1);
   keys_[slot] = key;
   std::vector<uint32_t>& runs = page_runs_[slot];
   uint32_t number = PageNumber(page);

@@ -30,7 +30,8 @@ namespace docbase {
 
 class NextPageIndex {
  public:
-  explicit NextPageIndex(size_t word_count = 0) : page_runs_(word_count) {}
+  explicit NextPageIndex(size_t word_count = 0)
+      : page_runs_(word_count), keys_(word_count) {}
 
   // One record of the list file of word `slot`, in list file order (words
   // beyond the count given are added); the answers name the word `key`.
