@@ -1,7 +1,6 @@
 #include "words/record_view.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -31,49 +30,25 @@ RecordView::RecordView(std::string_view line, size_t needed,
   Scan(needed);
 }
 
-namespace {
-
-// The bytes equal to '"' in the 8 bytes of `word`: bit 7 of each such byte
-// set, every other bit clear (exact, no false positives from carries).
-inline uint64_t QuoteBytes(uint64_t word) {
-  constexpr uint64_t kQuotes = 0x2222222222222222ULL;
-  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  uint64_t zero_if_quote = word ^ kQuotes;
-  uint64_t high = ((zero_if_quote & kLow7) + kLow7) | zero_if_quote;
-  return ~(high | kLow7);
-}
-
-}  // namespace
-
 bool RecordView::Scan(size_t needed) {
   const char* base = line_.data();
-  size_t size = line_.size();
+  const size_t size = line_.size();
   if (needed == 0) return true;
   if (size == 0 || base[0] != '"') return false;
-  // Quotes are found eight bytes at a time; the quotes of the fields come
-  // in pairs, opening then closing.
-  size_t found = 0;  // quotes found so far
-  size_t limit = 2 * needed;
+  // The quotes of the fields come in pairs, opening then closing.
   size_t at = 0;
-  for (; at + 8 <= size; at += 8) {
-    uint64_t word;
-    std::memcpy(&word, base + at, 8);
-    if constexpr (std::endian::native == std::endian::big) {
-      word = __builtin_bswap64(word);
-    }
-    for (uint64_t quotes = QuoteBytes(word); quotes != 0;
-         quotes &= quotes - 1) {
-      size_t position = at + static_cast<size_t>(std::countr_zero(quotes)) / 8;
-      (found % 2 == 0 ? open_ : close_)[found / 2] = position;
-      if (++found == limit) return true;
-    }
+  for (size_t field = 0; field < needed; ++field) {
+    const void* open = std::memchr(base + at, '"', size - at);
+    if (open == nullptr) return false;
+    open_[field] = static_cast<size_t>(static_cast<const char*>(open) - base);
+    at = open_[field] + 1;
+    const void* close = at < size ? std::memchr(base + at, '"', size - at)
+                                  : nullptr;
+    if (close == nullptr) return false;
+    close_[field] = static_cast<size_t>(static_cast<const char*>(close) - base);
+    at = close_[field] + 1;
   }
-  for (; at < size; ++at) {
-    if (base[at] != '"') continue;
-    (found % 2 == 0 ? open_ : close_)[found / 2] = at;
-    if (++found == limit) return true;
-  }
-  return false;
+  return true;
 }
 
 }  // namespace docbase

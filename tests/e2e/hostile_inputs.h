@@ -36,7 +36,7 @@ inline std::vector<HostileFile> HostileFiles() {
       {"--help.txt", "--version words\n"},
       {"bad\xff\xfe utf8.txt", "bytes \xc3\x28 and \xff here\n"},
       {std::string(196, 'n') + ".txt", "a long name\n"},
-      {"nul bytes.txt", std::string("before\0after words\n\0\0\n", 24)},
+      {"nul bytes.txt", std::string("before\0after words\n\0\0\n", 22)},
       {"lone cr.txt", "first line\rsecond line\rthird\r"},
       {"no line end.txt", "last words without end"},
       {"percent %s %n %d.txt", "%s%n%x format words\n"},
