@@ -179,6 +179,24 @@ TEST_F(FileSortTest, SecondCallRemovesTheRunFilesOfTheFirst) {
   EXPECT_EQ(Output(), CrLfLines(Sorted(lines)));
 }
 
+TEST_F(FileSortTest, LinesHandedOverSortAsTheFileWould) {
+  std::vector<std::string> lines = ScrambledLines(5000);
+  ASSERT_TRUE(Sort(CrLfLines(lines), {100, 4}).ok());
+  std::string from_file = Output();
+  FileSortReport from_file_report = report_;
+
+  // The same lines handed to a sorter one by one (the input file is not
+  // read).
+  std::filesystem::remove(area_.Path("in.txt"));
+  FileSorter sorter(area_, state_, console_, {100, 4});
+  ASSERT_TRUE(sorter.Start().ok());
+  for (const std::string& line : lines) ASSERT_TRUE(sorter.Add(line).ok());
+  ASSERT_TRUE(sorter.Finish(&report_).ok());
+  EXPECT_EQ(Output(), from_file);
+  EXPECT_EQ(report_.pass_widths, from_file_report.pass_widths);
+  EXPECT_EQ(Output(), CrLfLines(Sorted(lines)));
+}
+
 TEST_F(FileSortTest, EarlierOutputsStayIntact) {
   ASSERT_TRUE(Sort("b\na\n").ok());
   ASSERT_TRUE(Sort("d\nc\n").ok());

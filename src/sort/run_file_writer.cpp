@@ -18,6 +18,7 @@ Status RunFileWriter::Open(const std::filesystem::path& path) {
   status_ = Status::Ok();
   used_ = 0;
   written_ = 0;
+  last_line_ = {};
   fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd_ >= 0) {
     struct stat info {};
@@ -39,12 +40,18 @@ void RunFileWriter::WriteSlow(std::string_view line) {
   if (line.size() + 2 > kBufferSize) {
     WriteOut(line.data(), line.size());
     WriteOut("\r\n", 2);
+    last_line_ = last_line_copy_.assign(line);
     return;
   }
   WriteLine(line);
 }
 
 void RunFileWriter::Flush() {
+  // The last line outlives the buffer's contents.
+  const char* buffer = buffer_.get();
+  if (last_line_.data() >= buffer && last_line_.data() < buffer + kBufferSize) {
+    last_line_ = last_line_copy_.assign(last_line_);
+  }
   WriteOut(buffer_.get(), used_);
   used_ = 0;
 }

@@ -35,6 +35,7 @@ class RunFileWriter {
   void WriteLine(std::string_view line) {
     if (line.size() + 2 <= kBufferSize - used_) {
       std::memcpy(buffer_.get() + used_, line.data(), line.size());
+      last_line_ = std::string_view(buffer_.get() + used_, line.size());
       used_ += line.size();
       buffer_[used_++] = '\r';
       buffer_[used_++] = '\n';
@@ -42,6 +43,9 @@ class RunFileWriter {
     }
     WriteSlow(line);
   }
+  // The line written last (empty before the first), without a copy while
+  // it is still in the buffer; valid until the next WriteLine.
+  std::string_view last_line() const { return last_line_; }
   Status Close();
 
  private:
@@ -56,6 +60,8 @@ class RunFileWriter {
   std::unique_ptr<char[]> buffer_;
   size_t used_ = 0;
   uint64_t written_ = 0;  // bytes written to the file so far
+  std::string_view last_line_;
+  std::string last_line_copy_;  // last_line_ once the buffer has moved on
   Status status_;
 };
 

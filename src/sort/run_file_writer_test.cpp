@@ -36,6 +36,29 @@ TEST(RunFileWriterTest, WritesOverAnEarlierFileAndCutsItToTheNewLength) {
   EXPECT_EQ(ReadFile(folder.path() / "new.txt"), "");
 }
 
+TEST(RunFileWriterTest, KnowsTheLastLineAcrossFlushes) {
+  testing::TempFolder folder;
+  RunFileWriter writer;
+  ASSERT_TRUE(writer.Open(folder.path() / "out.txt").ok());
+  EXPECT_EQ(writer.last_line(), "");
+  std::string expected;
+  // Lines of 100 bytes fill and flush the 1 MiB buffer many times over.
+  for (int i = 0; i < 30000; ++i) {
+    std::string line = std::to_string(i) + std::string(95, 'x');
+    writer.WriteLine(line);
+    ASSERT_EQ(writer.last_line(), line);
+    expected += line + "\r\n";
+  }
+  std::string long_line(2 << 20, 'y');
+  writer.WriteLine(long_line);
+  EXPECT_EQ(writer.last_line(), long_line);
+  writer.WriteLine("z");
+  EXPECT_EQ(writer.last_line(), "z");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(ReadFile(folder.path() / "out.txt"),
+            expected + long_line + "\r\nz\r\n");
+}
+
 TEST(RunFileWriterTest, AFileWithAnotherNameIsReplacedNotWrittenOver) {
   testing::TempFolder folder;
   auto path = folder.path() / "sort_output.txt";

@@ -15,14 +15,15 @@ Status RunWriter::WriteRun() {
     size_t begin = i == 0 ? 0 : ends_[i - 1];
     return std::string_view(bytes_).substr(begin, ends_[i] - begin);
   };
-  if (run_count_ == 0) shared_ = first_line_.size();
-  // What the lines of this run begin with alike, and all lines so far.
+  // What the lines of this run begin with alike (the keys of the run's
+  // own sort start after it), and all lines so far (for the merges).
   std::string_view first = line(0);
-  size_t shared = std::min(shared_, SharedLength(first, first_line_));
+  size_t shared = first.size();
   for (size_t i = 1; i < ends_.size(); ++i) {
-    shared = std::min(shared, SharedLength(first, line(i).substr(0, shared)));
+    shared = SharedLength(first.substr(0, shared), line(i));
   }
-  shared_ = std::min(shared_, shared);
+  if (run_count_ == 0) shared_ = first_line_.size();
+  shared_ = std::min({shared_, shared, SharedLength(first, first_line_)});
 
   entries_.clear();
   for (size_t i = 0; i < ends_.size(); ++i) {

@@ -59,12 +59,11 @@ Status RunMerger::Merge(const WorkArea& area,
     uint64_t previous_key = 0;
     for (size_t w = tree.winner(); live_[w]; w = tree.winner()) {
       std::string_view line = heads_[w];
-      writer.WriteLine(line);
-      if (result->lines > 0 &&
-          CompareKeyed(keys_[w], line, previous_key, previous_, shared) < 0) {
+      if (result->lines > 0 && CompareKeyed(keys_[w], line, previous_key,
+                                            writer.last_line(), shared) < 0) {
         result->outcome = Outcome::kOutOfOrder;
       }
-      previous_.assign(line);
+      writer.WriteLine(line);
       previous_key = keys_[w];
       ++result->lines;
       LineReader& reader = *readers_[w];

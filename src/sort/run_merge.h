@@ -48,7 +48,6 @@ class RunMerger {
   std::vector<std::string_view> heads_;
   std::vector<uint64_t> keys_;  // PrefixKey of each head at `shared`
   std::vector<char> live_;
-  std::string previous_;
 };
 
 }  // namespace docbase

@@ -6,24 +6,40 @@ namespace docbase {
 
 LineRouter::LineRouter(const WorkArea& area,
                        std::vector<std::string> target_names,
-                       size_t memory_limit)
-    : area_(area), memory_limit_(memory_limit) {
+                       size_t memory_limit, size_t max_open_targets)
+    : area_(area),
+      memory_limit_(memory_limit),
+      keep_open_(target_names.size() <= max_open_targets) {
   targets_.reserve(target_names.size());
   for (std::string& name : target_names) {
-    targets_.push_back(Target{std::move(name), {}, false});
+    targets_.push_back(Target{std::move(name), {}, false, nullptr});
   }
 }
 
+Status LineRouter::OpenWriter(size_t target, LineWriter** writer) {
+  Target& t = targets_[target];
+  if (!t.open) {
+    t.open = std::make_unique<LineWriter>();
+    t.created = true;
+    DOCBASE_RETURN_IF_ERROR(t.open->Open(area_.Path(t.name)));
+  }
+  *writer = t.open.get();
+  return Status::Ok();
+}
+
 Status LineRouter::Add(size_t target, std::string_view line) {
-  std::string& pending = targets_[target].pending;
-  size_t before = pending.size();
-  pending.append(line);
-  pending.append("\r\n");
-  return AfterAppend(target, before);
+  return AddPieces(target, {line});
 }
 
 Status LineRouter::AddPieces(size_t target,
                              std::initializer_list<std::string_view> pieces) {
+  if (keep_open_) {
+    LineWriter* writer = nullptr;
+    DOCBASE_RETURN_IF_ERROR(OpenWriter(target, &writer));
+    for (std::string_view piece : pieces) writer->Write(piece);
+    writer->Write("\r\n");
+    return Status::Ok();
+  }
   std::string& pending = targets_[target].pending;
   size_t before = pending.size();
   for (std::string_view piece : pieces) pending.append(piece);
@@ -33,6 +49,12 @@ Status LineRouter::AddPieces(size_t target,
 
 Status LineRouter::AddRecord(size_t target,
                              std::initializer_list<std::string_view> fields) {
+  if (keep_open_) {
+    LineWriter* writer = nullptr;
+    DOCBASE_RETURN_IF_ERROR(OpenWriter(target, &writer));
+    writer->WriteRecord(fields);
+    return Status::Ok();
+  }
   std::string& pending = targets_[target].pending;
   size_t before = pending.size();
   AppendQuotedRecord(&pending, fields);
@@ -63,6 +85,10 @@ Status LineRouter::FlushAll() {
 }
 
 Status LineRouter::Finish() {
+  for (Target& target : targets_) {
+    if (target.open) DOCBASE_RETURN_IF_ERROR(target.open->Close());
+    target.open.reset();
+  }
   DOCBASE_RETURN_IF_ERROR(FlushAll());
   for (Target& target : targets_) {
     if (target.created) continue;

@@ -7,10 +7,15 @@
 // they were added. Finish writes what is left and creates an empty file for
 // every target that received no line.
 //
+// With only a few targets (a file per page group), every target keeps its
+// file open instead, written through its own writer: no text is held
+// twice, and no file is opened more than once.
+//
 // Precondition: the target names are distinct.
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,9 +29,12 @@ namespace docbase {
 class LineRouter {
  public:
   static constexpr size_t kDefaultMemoryLimit = size_t{8} << 20;
+  // Up to this many targets, each keeps its file open.
+  static constexpr size_t kMaxOpenTargets = 8;
 
   LineRouter(const WorkArea& area, std::vector<std::string> target_names,
-             size_t memory_limit = kDefaultMemoryLimit);
+             size_t memory_limit = kDefaultMemoryLimit,
+             size_t max_open_targets = kMaxOpenTargets);
 
   // Adds `line` (without its end) to the file of `target`.
   Status Add(size_t target, std::string_view line);
@@ -46,13 +54,17 @@ class LineRouter {
     std::string name;
     std::string pending;  // lines not yet in the file, CR LF included
     bool created = false;
+    std::unique_ptr<LineWriter> open;  // with few targets: the open file
   };
+  // The open file of `target`, opened by its first line; few targets only.
+  Status OpenWriter(size_t target, LineWriter** writer);
 
   const WorkArea& area_;
   std::vector<Target> targets_;
   size_t memory_limit_;
   size_t pending_bytes_ = 0;
   LineWriter writer_;
+  bool keep_open_ = false;
 };
 
 }  // namespace docbase

@@ -40,5 +40,23 @@ TEST(NextPageIndexTest, UnorderedListAnswersAsTheScanDoes) {
   EXPECT_EQ(index.NextPage(2, "b"), "d");
 }
 
+TEST(NextPageIndexTest, AnswersByTheKeysOfTheWords) {
+  // Keys chosen by the caller, not rising with the slots.
+  NextPageIndex index;
+  for (const char* page : {"p1", "p2"}) index.Add(0, 900, page);
+  for (const char* page : {"p2", "p3"}) index.Add(1, 7, page);
+  index.Add(2, 0x80000000u, "p1");
+  index.Add(2, 0x80000000u, "p3");
+  index.Finish();
+  EXPECT_EQ(index.NextPage(900, "p1"), "p2");
+  EXPECT_EQ(index.NextPage(7, "p2"), "p3");
+  EXPECT_EQ(index.NextPage(0x80000000u, "p1"), "p3");
+  EXPECT_EQ(index.NextPage(0, "p1"), "");  // a slot is not a key here
+  uint32_t p2 = index.FindPage("p2");
+  EXPECT_EQ(index.PageName(index.NextPageNumber(7, p2)), "p3");
+  EXPECT_EQ(index.NextPageNumber(900, p2), NextPageIndex::kNoPage);
+  EXPECT_EQ(index.FindPage("p9"), NextPageIndex::kNoPage);
+}
+
 }  // namespace
 }  // namespace docbase

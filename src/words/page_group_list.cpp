@@ -47,6 +47,10 @@ std::vector<std::string> GroupFileNames(std::string_view prefix,
   return names;
 }
 
+std::string PageTableName(std::string_view page) {
+  return "wrd_10_" + std::string(PageNumberText(page)) + ".txt";
+}
+
 std::string_view PageNumberText(std::string_view page) {
   constexpr size_t kStart = 5;  // after "page_"
   if (page.size() <= kStart) return {};

@@ -45,6 +45,9 @@ std::string GroupFileName(std::string_view prefix, int64_t group);
 std::vector<std::string> GroupFileNames(std::string_view prefix,
                                         int64_t group_count);
 
+// The per-page table of a page: wrd_10_<num>.txt.
+std::string PageTableName(std::string_view page);
+
 // The number part of a page name: from the 6th character up to the
 // character before the first ".htm" ("07" for page_07.htm); the rest of
 // the name when it has no ".htm" there.

@@ -20,11 +20,6 @@
 namespace docbase {
 namespace {
 
-// The per-page table wrd_10_<num>.txt of a page.
-std::string PageTableName(std::string_view page) {
-  return "wrd_10_" + std::string(PageNumberText(page)) + ".txt";
-}
-
 // wrd_08.txt -> wrd_10_<num>.txt: each page's records in wrd_08.txt order,
 // without the first two fields.
 Status SplitByPage(const WorkArea& area, const PageGroupList& groups) {
@@ -187,14 +182,13 @@ Status WriteWordListsAndIdOrderTables(const WorkArea& area,
     // id, page, line, col, word, id, k; the run key is (id, page, line).
     out.clear();
     out.append(1, '"').append(id).append("\",");
-    size_t key_begin = 0;
-    size_t key_end = out.size() + (record.RawFields(0, 2).size());
+    size_t key_size = out.size() + record.RawFields(0, 2).size();
     out.append(record.RawFields(0, 5)).append(",\"");
     char digits[24];
     out.append(digits, std::to_chars(digits, digits + sizeof(digits), k).ptr);
-    out.append("\"");
+    out.push_back('"');
     DOCBASE_RETURN_IF_ERROR(runs.Add(
-        std::string_view(out).substr(key_begin, key_end - key_begin),
+        std::string_view(out).substr(0, key_size),
         static_cast<size_t>(groups.group_of_page[page_index] - 1), out));
   }
   DOCBASE_RETURN_IF_ERROR(reader.status());

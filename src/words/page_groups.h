@@ -3,16 +3,20 @@
 // tables by group into the group_search_, wrd_10_ .. wrd_15, word list and
 // wrd_24_ files, each occurrence with the next page that holds its word.
 //
-// Every table is made in a few sequential passes: the per-page and
-// per-group files are filled through bounded buffers (LineRouter), the
-// tables in platform-sort order are taken from the word tables that
-// are already in that order but for small runs (PlatformOrderedRuns), and
-// the word list files and next pages come from one pass over wrd_03.txt.
+// The split takes two sequential passes. One over wrd_03.txt writes the
+// word list files and wrd_14_N and builds the next-page index; one over
+// wrd_07.txt (document order) writes wrd_12_N and wrd_24_N and, sorting
+// each page's records in memory (PageTables), the per-page and per-group
+// tables wrd_10_ .. wrd_15. The tables in platform-sort order are taken
+// from word tables that are already in that order but for small runs
+// (PlatformOrderedRuns). Only when a page is too large for memory, or the
+// tables are not in the expected order, are the per-page tables routed
+// from wrd_08.txt the general way (LineRouter) in a further pass.
 //
 // Preconditions, as the earlier phases make them: wrd_03.txt, wrd_07.txt
 // and wrd_08.txt are the consistent word tables of one run (wrd_07.txt in
-// document order, wrd_03.txt in word order with each word id's records
-// together); page names are lower case, of the form page_<num>.htm with a
+// document order, wrd_08.txt its file sort, wrd_03.txt in word order with
+// each word id's records together); page names are lower case, of the form page_<num>.htm with a
 // different num for every page; word ids have 8 digits.
 //
 // The driver prints "processed 40%" between the two calls.

@@ -92,9 +92,8 @@ Status PageTables::WritePage(size_t next_page) {
     return order < 0 || (order == 0 && a.begin < b.begin);
   });
 
-  DOCBASE_RETURN_IF_ERROR(page_table_.Open(
-      area_.Path("wrd_10_" + std::string(PageNumberText(groups_.pages[page_])) +
-                 ".txt")));
+  DOCBASE_RETURN_IF_ERROR(
+      page_table_.Open(area_.Path(PageTableName(groups_.pages[page_]))));
   for (const Line& l : lines_) {
     std::string_view text = line(l);
     // page, line, col, word, id, k

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/test_support.h"
 
 namespace docbase {
@@ -34,6 +37,21 @@ TEST(PlatformOrderTest, OnlyRunsWithOneKeyAreReordered) {
   EXPECT_EQ(testing::ReadFile(area.Path("one.txt")),
             "A\r\nb\r\na\r\nB\r\n0\r\n");
   EXPECT_EQ(testing::ReadFile(area.Path("two.txt")), "c\r\n");
+}
+
+TEST(PlatformOrderTest, TagsTravelWithTheirLines) {
+  std::vector<std::string> emitted;
+  PlatformOrderedRuns runs([&](size_t target, std::string_view line,
+                               uint32_t tag) {
+    emitted.push_back(std::to_string(target) + ":" + std::string(line) + ":" +
+                      std::to_string(tag));
+    return Status::Ok();
+  });
+  ASSERT_TRUE(runs.Add("k1", 1, "b", 10).ok());
+  ASSERT_TRUE(runs.Add("k1", 1, "A", 11).ok());
+  ASSERT_TRUE(runs.Add("k2", 0, "x", 12).ok());
+  ASSERT_TRUE(runs.Finish().ok());
+  EXPECT_EQ(emitted, (std::vector<std::string>{"1:A:11", "1:b:10", "0:x:12"}));
 }
 
 }  // namespace

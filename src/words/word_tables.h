@@ -14,7 +14,11 @@
 //
 // Every table is one streaming pass; a table and the one derived from it
 // record by record (wrd_03 and wrd_04, wrd_06 and wrd_07) are written in
-// the same pass. A missing input gives empty tables.
+// the same pass, and the table that the file sort orders next (wrd_01_01,
+// wrd_04, wrd_07) is handed to the sort line by line as it is written
+// (FileSorter), so that it is not read back. Fields that a table keeps in
+// order are copied as raw slices of the record (RecordView). A missing
+// input gives empty tables.
 //
 // The driver prints "processed 20%" between the two calls.
 #pragma once
