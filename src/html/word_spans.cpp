@@ -25,10 +25,6 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record) {
   out.Write("</span>\r\n");
 }
 
-bool HasNavigationSpan(int find_word, std::string_view word) {
-  return find_word == 1 && word != "Pages_list";
-}
-
 NavigationSpanWriter::NavigationSpanWriter(std::string_view group) {
   const std::string index_link =
       "<a href=\"i_" + std::string(group) + ".htm#";
