@@ -1,6 +1,5 @@
 #include "html/main_index.h"
 
-#include <charconv>
 #include <map>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "common/line_writer.h"
 #include "common/run_clock.h"
 #include "common/text.h"
+#include "html/decimal_text.h"
 #include "html/page_head.h"
 #include "html/quoted_fields.h"
 #include "html/same_bytes.h"
@@ -69,8 +69,6 @@ class MainIndexEntries {
  private:
   // &nbsp;&nbsp;<a href="i_G.htm#ID" id="ID">(i_G,&nbsp;&nbsp;COUNT)</a>
   void WriteGroupLink() {
-    char count[24];
-    const auto digits = std::to_chars(count, count + sizeof count, count_);
     out_.Write("&nbsp;&nbsp;<a href=\"i_");
     out_.Write(group_);
     out_.Write(".htm#");
@@ -80,7 +78,7 @@ class MainIndexEntries {
     out_.Write("\">(i_");
     out_.Write(group_);
     out_.Write(",&nbsp;&nbsp;");
-    out_.Write(std::string_view(count, static_cast<size_t>(digits.ptr - count)));
+    out_.Write(DecimalText(static_cast<uint64_t>(count_)).view());
     out_.Write(")</a>\r\n");
     last_counts_[group_] = count_;
   }

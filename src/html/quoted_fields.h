@@ -3,7 +3,8 @@
 // want a few fields of each, so a vector per record would cost more than the
 // reading. The fields are exactly those SplitQuotedRecord gives (one outer
 // quote trimmed at each end, cut at every `","`), and a field past the end
-// of the record reads as empty, as FieldAt gives it.
+// of the record reads as empty (a record cut short, in a damaged or
+// hand-edited table, gives empty fields instead of a read past its end).
 //
 // Also here: the number reader of the blank-padded counts in those records.
 #pragma once

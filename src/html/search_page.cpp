@@ -71,7 +71,8 @@ class SearchPageWriter {
       line_key_ = record.line;
       first_record_id_ = record.id;
     }
-    last_page_ = record.page;
+    // Only the last record's page is used; it seldom changes.
+    if (!SameBytes(last_page_, record.page)) last_page_ = record.page;
     if (SameBytes(record.line, line_key_)) {
       AppendWord(record);
       return;

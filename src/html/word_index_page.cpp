@@ -1,10 +1,10 @@
 #include "html/word_index_page.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "common/line_reader.h"
 #include "common/run_clock.h"
+#include "html/decimal_text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
 #include "html/quoted_fields.h"
@@ -98,8 +98,6 @@ void WordIndexPages::PreparePieces(const RunState& state, int64_t group) {
 
 // <a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, N)
 void WordIndexPages::WriteHeadline(const Entry& entry) {
-  char count[24];
-  const auto digits = std::to_chars(count, count + sizeof count, entry.count);
   page_.Write("<a href=\"");
   page_.Write(entry.page);
   page_.Write("#");
@@ -111,7 +109,7 @@ void WordIndexPages::WriteHeadline(const Entry& entry) {
   page_.Write("</a>&nbsp;&nbsp;&nbsp; (");
   page_.Write(entry.page);
   page_.Write(", ");
-  page_.Write(std::string_view(count, static_cast<size_t>(digits.ptr - count)));
+  page_.Write(DecimalText(static_cast<uint64_t>(entry.count)).view());
   page_.Write(")");
 }
 

@@ -1,17 +1,8 @@
 #include "html/word_spans.h"
 
-#include <charconv>
+#include "html/decimal_text.h"
 
 namespace docbase {
-namespace {
-
-// `value` in plain decimal, in a buffer of the caller.
-std::string_view Decimal(uint64_t value, char (&digits)[24]) {
-  auto result = std::to_chars(digits, digits + sizeof digits, value);
-  return std::string_view(digits, static_cast<size_t>(result.ptr - digits));
-}
-
-}  // namespace
 
 void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record) {
   out.Write("<span id=\"");
@@ -23,10 +14,6 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record) {
   out.Write("'); window.event.cancelbubble = true;\">");
   out.Write(record.word);
   out.Write("</span>\r\n");
-}
-
-bool HasNavigationSpan(int find_word, std::string_view word) {
-  return find_word == 1 && word != "Pages_list";
 }
 
 NavigationSpanWriter::NavigationSpanWriter(std::string_view group) {
@@ -51,9 +38,8 @@ void NavigationSpanWriter::Write(LineWriter& out,
                                  const OccurrenceRecord& record,
                                  uint64_t last_on_page) const {
   const std::string_view id = record.id;
-  char digits[24];
-  char next_digits[24];
-  const std::string_view k = Decimal(record.k, digits);
+  const DecimalText k_digits(record.k);
+  const std::string_view k = k_digits.view();
   const bool links_on = record.k < last_on_page;
 
   out.Write("<span hidden id=\"");
@@ -63,7 +49,7 @@ void NavigationSpanWriter::Write(LineWriter& out,
   out.Write(")(<a href=\"#");
   out.Write(id);
   out.Write("_");
-  out.Write(links_on ? Decimal(record.k + 1, next_digits) : k);
+  out.Write(links_on ? DecimalText(record.k + 1).view() : k);
   out.Write(links_on ? next_link_then_index_ : no_next_link_then_index_);
   out.Write(id);
   out.Write(index_end_then_search_);

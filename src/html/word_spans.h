@@ -22,7 +22,9 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record);
 
 // Whether the occurrence gets a navigation span: only with the find-word
 // flag on, and never for the word spelled exactly "Pages_list".
-bool HasNavigationSpan(int find_word, std::string_view word);
+inline bool HasNavigationSpan(int find_word, std::string_view word) {
+  return find_word == 1 && word != "Pages_list";
+}
 
 // Writes the navigation span lines and the occurrence anchor for the
 // occurrences of one page group.
