@@ -9,7 +9,7 @@ out="$(dirname "$index")"
 page="$out/page_03.htm"
 word="${1:-harbour}"
 id="$(grep -o "<span id=\"id[0-9]*\" type[^>]*>$word</span>" "$page" | head -1 |
-      grep -o 'id="id[0-9]*"' | grep -o 'id[0-9]*')"
+      sed 's/^<span id="\(id[0-9]*\)".*/\1/')"
 profile="$(mktemp -d)"
 trap 'rm -rf "$profile"' EXIT
 chromium --headless --no-sandbox --disable-gpu --no-first-run \

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace docbase {
@@ -25,26 +26,40 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
               (mode == Mode::kAppend ? O_APPEND : O_TRUNC);
   fd_ = ::open(path_.c_str(), flags, 0666);
   if (fd_ < 0) return status_ = Status::FromErrno(path_, "cannot create");
-  buffer_.clear();
-  buffer_.reserve(kInitialBuffer);
+  used_ = 0;
+  if (capacity_ == 0) {
+    buffer_.reset(new char[kInitialBuffer]);  // not zero-filled
+    capacity_ = kInitialBuffer;
+  }
   return Status::Ok();
 }
 
-void LineWriter::Write(std::string_view bytes) {
-  if (buffer_.size() + bytes.size() > kBufferSize) {
+void LineWriter::WriteSlow(std::string_view bytes) {
+  // Grow the buffer while it is small, then flush it when it is full.
+  size_t needed = used_ + bytes.size();
+  if (capacity_ < kBufferSize && needed <= kBufferSize) {
+    size_t grown = std::max(capacity_ * 2, kInitialBuffer);
+    while (grown < needed) grown *= 2;
+    grown = std::min(grown, kBufferSize);
+    std::unique_ptr<char[]> larger(new char[grown]);
+    if (used_ > 0) std::memcpy(larger.get(), buffer_.get(), used_);
+    buffer_ = std::move(larger);
+    capacity_ = grown;
+  } else {
     Flush();
-    if (bytes.size() >= kBufferSize) {
-      WriteOut(bytes.data(), bytes.size());
-      return;
-    }
   }
-  buffer_.append(bytes);
+  if (bytes.size() > capacity_ - used_) {
+    WriteOut(bytes.data(), bytes.size());
+    return;
+  }
+  std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+  used_ += bytes.size();
 }
 
 void LineWriter::WriteRecord(std::initializer_list<std::string_view> fields) {
   bool first = true;
   for (std::string_view field : fields) {
-    Write(first ? "\"" : ",\"");
+    Write(first ? std::string_view("\"") : std::string_view(",\""));
     Write(field);
     Write("\"");
     first = false;
@@ -53,8 +68,8 @@ void LineWriter::WriteRecord(std::initializer_list<std::string_view> fields) {
 }
 
 void LineWriter::Flush() {
-  WriteOut(buffer_.data(), buffer_.size());
-  buffer_.clear();
+  WriteOut(buffer_.get(), used_);
+  used_ = 0;
 }
 
 void LineWriter::WriteOut(const char* data, size_t left) {

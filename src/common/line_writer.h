@@ -7,8 +7,10 @@
 // Close has returned ok.
 #pragma once
 
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,7 +30,14 @@ class LineWriter {
   // Creates or empties the file (kReplace), or opens it for appending.
   Status Open(const std::filesystem::path& path, Mode mode = Mode::kReplace);
 
-  void Write(std::string_view bytes);
+  void Write(std::string_view bytes) {
+    if (bytes.size() <= capacity_ - used_) {
+      std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+      used_ += bytes.size();
+      return;
+    }
+    WriteSlow(bytes);
+  }
   void WriteLine(std::string_view line) {
     Write(line);
     Write("\r\n");
@@ -42,12 +51,15 @@ class LineWriter {
   const std::string& path() const { return path_; }
 
  private:
+  void WriteSlow(std::string_view bytes);
   void Flush();
   void WriteOut(const char* data, size_t size);
 
   int fd_ = -1;
   std::string path_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  size_t capacity_ = 0;
+  size_t used_ = 0;
   Status status_;
 };
 

@@ -1,12 +1,12 @@
 #include "html/annotated_pages.h"
 
 #include <string>
-#include <vector>
 
 #include "common/line_reader.h"
 #include "html/occurrence_bounds.h"
 #include "html/occurrence_record.h"
 #include "html/page_rewriter.h"
+#include "html/same_bytes.h"
 #include "html/word_spans.h"
 
 namespace docbase {
@@ -20,14 +20,14 @@ Status RewriteGroupPages(const WorkArea& area, const RunState& state,
   PageOccurrenceBounds bounds;
   DOCBASE_RETURN_IF_ERROR(bounds.Open(records_path));
   PageRewriter page(area, state.display, neighbours);
+  const NavigationSpanWriter navigation(group_text);
 
-  std::vector<std::string_view> fields;
   OccurrenceRecord record;
   std::string_view line;
   while (records.Next(&line)) {
     if (line.empty()) continue;
-    ParseOccurrenceRecord(line, &fields, &record);
-    const bool same_page = page.is_open() && record.page == page.page();
+    ParseOccurrenceRecord(line, &record);
+    const bool same_page = page.is_open() && SameBytes(record.page, page.page());
     if (!same_page || record.line != page.line_count()) page.LeaveWordLine();
     if (!same_page) {
       if (page.is_open()) {
@@ -40,8 +40,7 @@ Status RewriteGroupPages(const WorkArea& area, const RunState& state,
     page.WriteTextBefore(record.column);
     WriteWordSpan(page.out(), record);
     if (HasNavigationSpan(state.display.find_word, record.word)) {
-      WriteNavigationSpan(page.out(), group_text, record,
-                          bounds.LastOnPage(record.id));
+      navigation.Write(page.out(), record, bounds.LastOnPage(record.id));
     }
     page.EndWordAt(record.column + record.word.size());
   }

@@ -23,12 +23,16 @@ Status WriteContentsPage(const WorkArea& area, const RunState& state) {
   WriteDateTimeLines(out, CurrentDateTime());
   out.WriteLine("<br>");
 
+  // <a href="PAGE"><span id = "PAGE" >PAGE</span></a><br>
   std::string_view page;
   while (pages.Next(&page)) {
-    std::string entry = "<a href=\"";
-    entry.append(page).append("\"><span id = \"").append(page);
-    entry.append("\" >").append(page).append("</span></a><br>");
-    out.WriteLine(entry);
+    out.Write("<a href=\"");
+    out.Write(page);
+    out.Write("\"><span id = \"");
+    out.Write(page);
+    out.Write("\" >");
+    out.Write(page);
+    out.Write("</span></a><br>\r\n");
   }
   DOCBASE_RETURN_IF_ERROR(pages.status());
 

@@ -1,5 +1,6 @@
 #include "html/main_index.h"
 
+#include <charconv>
 #include <map>
 #include <string>
 #include <string_view>
@@ -7,11 +8,11 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/run_clock.h"
 #include "common/text.h"
 #include "html/page_head.h"
-#include "html/record_field.h"
+#include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 #include "sort/file_sort.h"
 
 namespace docbase {
@@ -38,7 +39,7 @@ class MainIndexEntries {
 
   void Add(std::string_view id, std::string_view group,
            std::string_view word) {
-    if (count_ > 0 && id == id_ && group == group_) {
+    if (count_ > 0 && SameBytes(id, id_) && SameBytes(group, group_)) {
       ++count_;
       return;
     }
@@ -66,11 +67,21 @@ class MainIndexEntries {
   }
 
  private:
+  // &nbsp;&nbsp;<a href="i_G.htm#ID" id="ID">(i_G,&nbsp;&nbsp;COUNT)</a>
   void WriteGroupLink() {
-    std::string count = std::to_string(count_);
-    out_.WriteLine("&nbsp;&nbsp;<a href=\"i_" + group_ + ".htm#" + id_ +
-                   "\" id=\"" + id_ + "\">(i_" + group_ +
-                   ",&nbsp;&nbsp;" + count + ")</a>");
+    char count[24];
+    const auto digits = std::to_chars(count, count + sizeof count, count_);
+    out_.Write("&nbsp;&nbsp;<a href=\"i_");
+    out_.Write(group_);
+    out_.Write(".htm#");
+    out_.Write(id_);
+    out_.Write("\" id=\"");
+    out_.Write(id_);
+    out_.Write("\">(i_");
+    out_.Write(group_);
+    out_.Write(",&nbsp;&nbsp;");
+    out_.Write(std::string_view(count, static_cast<size_t>(digits.ptr - count)));
+    out_.Write(")</a>\r\n");
     last_counts_[group_] = count_;
   }
 
@@ -125,7 +136,6 @@ Status WriteMainIndex(const WorkArea& area, const RunState& state,
   MainIndexEntries entries(out);
   bool progress_shown = false;
   int64_t records_read = 0;
-  std::vector<std::string_view> fields;
   std::string_view line;
   while (records.Next(&line)) {
     ++records_read;
@@ -134,9 +144,12 @@ Status WriteMainIndex(const WorkArea& area, const RunState& state,
       console.Line("processed 80%");
       progress_shown = true;
     }
-    SplitQuotedRecord(line, &fields);
-    entries.Add(FieldAt(fields, 0), TrimBlanks(FieldAt(fields, 1)),
-                FieldAt(fields, 5));
+    // id, group, page, line, column, word, ...
+    QuotedFields fields(line);
+    const std::string_view id = fields.Next();
+    const std::string_view group = TrimBlanks(fields.Next());
+    fields.Skip(3);
+    entries.Add(id, group, fields.Next());
   }
   DOCBASE_RETURN_IF_ERROR(records.status());
   entries.Finish();

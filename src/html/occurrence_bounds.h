@@ -7,17 +7,19 @@
 // the page's own records. Those records are contiguous in the group file,
 // so a second reader runs one page ahead of the rewrite over the same file
 // and keeps one number per distinct word of the current page.
+//
+// Every record of the group passes through here: the reader takes only the
+// three fields it needs and the table allocates nothing per record.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <vector>
 
 #include "common/line_reader.h"
 #include "common/status.h"
+#include "html/key_max_table.h"
 
 namespace docbase {
 
@@ -36,12 +38,11 @@ class PageOccurrenceBounds {
   bool ReadPending();  // false at the end of the file
 
   LineReader reader_;
-  std::vector<std::string_view> fields_;
   bool has_pending_ = false;  // a record read ahead, not yet consumed
   std::string pending_page_;
   std::string pending_id_;
   uint64_t pending_k_ = 0;
-  std::unordered_map<std::string, uint64_t> last_k_;
+  KeyMaxTable last_k_;  // word id -> bound, for the loaded page
 };
 
 }  // namespace docbase

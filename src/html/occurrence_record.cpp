@@ -1,32 +1,19 @@
 #include "html/occurrence_record.h"
 
-#include "common/quoted_record.h"
-#include "common/text.h"
+#include "html/quoted_fields.h"
 
 namespace docbase {
-namespace {
 
-uint64_t NumberOrZero(std::string_view text) {
-  uint64_t value = 0;
-  return ParseCount(text, &value) ? value : 0;
-}
-
-}  // namespace
-
-void ParseOccurrenceRecord(std::string_view line,
-                           std::vector<std::string_view>* fields,
-                           OccurrenceRecord* record) {
-  SplitQuotedRecord(line, fields);
-  fields->resize(7);
-  const std::vector<std::string_view>& f = *fields;
-  record->page = f[0];
-  record->line = NumberOrZero(f[1]);
-  record->column = NumberOrZero(f[2]);
-  record->word = f[3];
-  record->id = f[4];
-  record->k_text = f[5];
-  record->k = NumberOrZero(f[5]);
-  record->next = f[6];
+void ParseOccurrenceRecord(std::string_view line, OccurrenceRecord* record) {
+  QuotedFields fields(line);
+  record->page = fields.Next();
+  record->line = CountOrZero(fields.Next());
+  record->column = CountOrZero(fields.Next());
+  record->word = fields.Next();
+  record->id = fields.Next();
+  record->k_text = fields.Next();
+  record->k = CountOrZero(record->k_text);
+  record->next = fields.Next();
 }
 
 }  // namespace docbase

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace docbase {
 
@@ -22,9 +21,7 @@ struct OccurrenceRecord {
 };
 
 // Splits `line` (the views point into it). Missing fields are empty and
-// numbers that do not parse read as 0. `fields` is scratch space.
-void ParseOccurrenceRecord(std::string_view line,
-                           std::vector<std::string_view>* fields,
-                           OccurrenceRecord* record);
+// numbers that do not parse read as 0.
+void ParseOccurrenceRecord(std::string_view line, OccurrenceRecord* record);
 
 }  // namespace docbase

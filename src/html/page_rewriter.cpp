@@ -8,6 +8,10 @@
 namespace docbase {
 namespace {
 
+// An empty line that still points somewhere: the writer copies from the
+// pointer of every piece, even an empty one.
+constexpr std::string_view kEmpty = "";
+
 // "<base>_02.htm", base being the page name up to its first ".htm".
 std::string WorkingFileName(std::string_view page) {
   size_t extension = page.find(".htm");
@@ -24,7 +28,7 @@ Status PageRewriter::Start(std::string_view page) {
   open_ = true;
   line_count_ = 0;
   body_found_ = false;
-  line_.clear();
+  line_ = kEmpty;
   word_end_.reset();
   return Status::Ok();
 }
@@ -35,11 +39,11 @@ Status PageRewriter::AdvanceTo(uint64_t line_number) {
     if (!reader_.Next(&line)) {
       // A record past the end of the page (never made by the word scan):
       // its line is empty, and nothing is invented for the lines between.
-      line_.clear();
+      line_ = kEmpty;
       line_count_ = line_number;
       break;
     }
-    line_.assign(line);
+    line_ = line;
     ++line_count_;
     if (!body_found_ && IsBodyLine(line_)) {
       WriteHighlightScript(working_, display_);
@@ -56,7 +60,7 @@ std::string_view PageRewriter::LineBytes(uint64_t from, uint64_t to) const {
   const std::string_view line = line_;
   if (from < 1) from = 1;
   if (to > line.size()) to = line.size();
-  if (from > to) return {};
+  if (from > to) return kEmpty;
   return line.substr(from - 1, to - from + 1);
 }
 

@@ -74,7 +74,7 @@ class PageRewriter {
   LineWriter working_;
   uint64_t line_count_ = 0;
   bool body_found_ = false;
-  std::string line_;
+  std::string_view line_;  // into the reader, valid until it reads on
   std::optional<uint64_t> word_end_;  // unset: no word of this line yet
 };
 

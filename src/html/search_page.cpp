@@ -6,11 +6,12 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
-#include "html/record_field.h"
+#include "html/piece_buffer.h"
+#include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 #include "html/search_phrase.h"
 
 namespace docbase {
@@ -24,19 +25,45 @@ struct Occurrence {
   std::string_view occurrence;
 };
 
-Occurrence FromFields(const std::vector<std::string_view>& fields) {
-  return {FieldAt(fields, 0), FieldAt(fields, 1), FieldAt(fields, 3),
-          FieldAt(fields, 4), FieldAt(fields, 5)};
+// A wrd_12 record: page, line, column, word, id, occurrence number.
+Occurrence ParseOccurrence(std::string_view line) {
+  QuotedFields fields(line);
+  Occurrence record;
+  record.page = fields.Next();
+  record.line = fields.Next();
+  fields.Skip(1);
+  record.word = fields.Next();
+  record.id = fields.Next();
+  record.occurrence = fields.Next();
+  return record;
+}
+
+// Whether a piece of record data holds a closing html tag, in any case.
+// The pieces are a few bytes long and almost never hold a "<".
+bool HoldsHtmlClose(std::string_view piece) {
+  for (char c : piece) {
+    if (c == '<') return ContainsIgnoreCase(piece, "</html>");
+  }
+  return false;
 }
 
 // Writes one search page from its records, in file order.
 class SearchPageWriter {
  public:
   SearchPageWriter(LineWriter& out, RunState& state, int64_t group)
-      : out_(out),
-        state_(state),
-        group_(std::to_string(group)),
-        word_index_("i_" + group_ + ".htm") {}
+      : out_(out), state_(state) {
+    const std::string g = std::to_string(group);
+    word_index_ = "i_" + g + ".htm";
+    block_start_ = "<a href=\"" + word_index_ + "#";
+    block_after_first_id_ = "\">i_" + g + "</a>\r\n&nbsp <a href=\"index.htm#";
+    search_start_ = "&nbsp <a href=\"" + WebSearchUrl(state_, "");
+    for (const std::string* address :
+         {&state_.target_address, &state_.target_site}) {
+      if (address->empty()) continue;
+      site_searches_.push_back(" site:" + *address + "\"> " + *address +
+                               "</a>\r\n");
+    }
+  }
 
   void Add(const Occurrence& record) {
     if (!started_) {
@@ -45,7 +72,7 @@ class SearchPageWriter {
       first_record_id_ = record.id;
     }
     last_page_ = record.page;
-    if (record.line == line_key_) {
+    if (SameBytes(record.line, line_key_)) {
       AppendWord(record);
       return;
     }
@@ -53,14 +80,13 @@ class SearchPageWriter {
       first_word_id_ = record.id;
       first_word_recorded_ = true;
     }
-    if (!ContainsIgnoreCase(pending_, "</html>")) {
-      WritePendingLine();
-    }
+    if (!pending_closes_html_) WritePendingLine();
     StartLine(record);
     WriteLinkBlock(first_word_id_, record.page);
     first_word_id_ = record.id;
-    phrase_words_ = TrimBlanks(record.word);
-    phrase_words_ += ' ';
+    phrase_words_.Clear();
+    phrase_words_.Append(TrimBlanks(record.word));
+    phrase_words_.Append(' ');
     word_count_ = 1;
     line_key_ = record.line;
   }
@@ -70,84 +96,123 @@ class SearchPageWriter {
     WritePendingLine();
     WriteLinkBlock(first_word_recorded_ ? first_word_id_ : first_record_id_,
                    last_page_);
-    phrase_words_.clear();
+    phrase_words_.Clear();
     word_count_ = 0;
   }
 
  private:
   void WritePendingLine() {
-    out_.Write(pending_);
-    out_.WriteLine("<br>");
+    out_.Write(pending_.view());
+    out_.Write("<br>\r\n");
   }
 
   // Continues the pending line with a linked word.
   void AppendWord(const Occurrence& record) {
-    pending_ += " <span id=\"";
+    pending_.Append(" <span id=\"");
     AppendAnchor(record);
-    pending_ += "\"><a href=\"";
+    pending_.Append("\"><a href=\"");
     AppendWordIndexLink(record.id);
-    pending_.append("\">").append(record.word).append("</a></span>");
+    pending_.Append("\">");
+    pending_.Append(record.word);
+    pending_.Append("</a></span>");
+    NoteData(record);
     draw_limit_ = phrase_words_.size();
-    phrase_words_ += TrimBlanks(record.word);
-    phrase_words_ += ' ';
+    phrase_words_.Append(TrimBlanks(record.word));
+    phrase_words_.Append(' ');
     ++word_count_;
   }
 
   // A new pending line: the word plain, then as a link.
   void StartLine(const Occurrence& record) {
-    pending_ = "<span id=\"";
+    pending_.Clear();
+    pending_.Append("<span id=\"");
     AppendAnchor(record);
-    pending_.append("\">").append(record.word);
-    pending_ += " &nbsp </span>&nbsp <a href=\"";
+    pending_.Append("\">");
+    pending_.Append(record.word);
+    pending_.Append(" &nbsp </span>&nbsp <a href=\"");
     AppendWordIndexLink(record.id);
-    pending_.append("\">").append(record.word).append("</a></span>");
+    pending_.Append("\">");
+    pending_.Append(record.word);
+    pending_.Append("</a></span>");
+    pending_closes_html_ = false;
+    NoteData(record);
   }
 
   void AppendAnchor(const Occurrence& record) {
-    pending_.append(record.id).append("_").append(record.occurrence);
+    pending_.Append(record.id);
+    pending_.Append('_');
+    pending_.Append(record.occurrence);
   }
   void AppendWordIndexLink(std::string_view id) {
-    pending_.append(word_index_).append("#").append(id);
+    pending_.Append(word_index_);
+    pending_.Append('#');
+    pending_.Append(id);
   }
 
-  void WriteLinkBlock(const std::string& first_word_id,
-                      std::string_view page) {
-    out_.WriteLine("<a href=\"" + word_index_ + "#" + first_word_id +
-                   "\">i_" + group_ + "</a>");
-    out_.WriteLine("&nbsp <a href=\"index.htm#" + first_word_id +
-                   "\">index</a>");
-    std::string content = "&nbsp <a href=\"files_list.htm#";
-    content.append(page).append("\"> Content (").append(page).append(")</a>");
-    out_.WriteLine(content);
-
-    std::string phrase = SearchPhrase(phrase_words_, word_count_,
-                                      draw_limit_, state_.random);
-    phrase_words_.clear();
-    WriteSiteSearch(phrase, state_.target_address);
-    WriteSiteSearch(phrase, state_.target_site);
-    out_.WriteLine("&nbsp <a href=\"" + WebSearchUrl(state_, phrase) +
-                   "\"> web_search </a>");
-    out_.WriteLine("<br><br>");
+  // A line holding "</html>" (in any case) is left out. The markup around
+  // the record data holds no part of it that could join with a neighbour
+  // (it never ends in "<", "</", .. nor starts with ">", "l>", ..), so the
+  // line holds it exactly when a word, id or occurrence number does; only
+  // those few bytes are searched, not the whole line.
+  void NoteData(const Occurrence& record) {
+    if (HoldsHtmlClose(record.word) || HoldsHtmlClose(record.id) ||
+        HoldsHtmlClose(record.occurrence)) {
+      pending_closes_html_ = true;
+    }
   }
 
-  // The search restricted to `address`; nothing for an empty address.
-  void WriteSiteSearch(const std::string& phrase,
-                       const std::string& address) {
-    if (address.empty()) return;
-    out_.WriteLine("&nbsp <a href=\"" +
-                   WebSearchUrl(state_, phrase + " site:" + address) +
-                   "\"> " + address + "</a>");
+  // The lines, for the line's first word id FIRST and page PAGE:
+  //   <a href="i_G.htm#FIRST">i_G</a>
+  //   &nbsp <a href="index.htm#FIRST">index</a>
+  //   &nbsp <a href="files_list.htm#PAGE"> Content (PAGE)</a>
+  //   &nbsp <a href="http://HOST/search?q=PHRASE site:SITE"> SITE</a>
+  //     (for the target address and the target site, when not empty)
+  //   &nbsp <a href="http://HOST/search?q=PHRASE"> web_search </a>
+  //   <br><br>
+  void WriteLinkBlock(std::string_view first_word_id, std::string_view page) {
+    out_.Write(block_start_);
+    out_.Write(first_word_id);
+    out_.Write(block_after_first_id_);
+    out_.Write(first_word_id);
+    out_.Write("\">index</a>\r\n&nbsp <a href=\"files_list.htm#");
+    out_.Write(page);
+    out_.Write("\"> Content (");
+    out_.Write(page);
+    out_.Write(")</a>\r\n");
+
+    // Only longer lines draw; the others use their words as they are.
+    std::string_view phrase = phrase_words_.view();
+    if (word_count_ > kPhraseSlots) {
+      drawn_phrase_ = SearchPhrase(phrase, word_count_, draw_limit_,
+                                   state_.random);
+      phrase = drawn_phrase_;
+    }
+    for (const std::string& site_search : site_searches_) {
+      out_.Write(search_start_);
+      out_.Write(phrase);
+      out_.Write(site_search);
+    }
+    out_.Write(search_start_);
+    out_.Write(phrase);
+    out_.Write("\"> web_search </a>\r\n<br><br>\r\n");
+    phrase_words_.Clear();
   }
 
   LineWriter& out_;
   RunState& state_;
-  const std::string group_;
-  const std::string word_index_;  // i_G.htm
+  // Pieces fixed for the page.
+  std::string word_index_;             // i_G.htm
+  std::string block_start_;            // <a href="i_G.htm#
+  std::string block_after_first_id_;   // ">i_G</a> .. <a href="index.htm#
+  std::string search_start_;           // &nbsp <a href="http://HOST/search?q=
+  std::vector<std::string> site_searches_;  //  site:SITE"> SITE</a> CR LF
 
   bool started_ = false;
-  std::string pending_;
+  PieceBuffer pending_;  // the line waiting for its last word
+  bool pending_closes_html_ = false;
   std::string line_key_;
-  std::string phrase_words_;
+  PieceBuffer phrase_words_;
+  std::string drawn_phrase_;
   int64_t word_count_ = 0;
   size_t draw_limit_ = 0;
   bool first_word_recorded_ = false;
@@ -171,12 +236,8 @@ Status WriteSearchPage(const WorkArea& area, RunState& state, int64_t group) {
   WriteHighlightScript(out, state.display);
 
   SearchPageWriter writer(out, state, group);
-  std::vector<std::string_view> fields;
   std::string_view line;
-  while (records.Next(&line)) {
-    SplitQuotedRecord(line, &fields);
-    writer.Add(FromFields(fields));
-  }
+  while (records.Next(&line)) writer.Add(ParseOccurrence(line));
   DOCBASE_RETURN_IF_ERROR(records.status());
   writer.Finish();
 

@@ -145,6 +145,36 @@ TEST_F(SearchPageTest, LineHoldingAClosingHtmlTagIsLeftOut) {
   EXPECT_NE(page.find("?q=</HTML> \"> web_search"), std::string::npos);
 }
 
+// Only the record data can hold the tag: words that would complete it with
+// the markup around them ("</", "html>", "l>") leave their line in, a tag
+// in any field of any record of the line leaves it out.
+TEST_F(SearchPageTest, ClosingHtmlTagIsLookedForInTheRecordData) {
+  struct Case {
+    std::string_view word, id, k;
+    bool left_out;
+  };
+  for (const Case& c : {Case{"</", "id00000001", "00000001", false},
+                        Case{"html>", "id00000001", "00000001", false},
+                        Case{"l>", "id00000001", "00000001", false},
+                        Case{"</htm", "id00000001", "00000001", false},
+                        Case{"x</hTmL>y", "id00000001", "00000001", true},
+                        Case{"a", "id</html>", "00000001", true},
+                        Case{"a", "id00000001", "1</Html>", true}}) {
+    // The case's record continues the first line, after a plain word.
+    Write("wrd_12_1.txt",
+          Occurrence("page_1.htm", "         1", "first", "id00000009",
+                     "00000001") +
+              Occurrence("page_1.htm", "         1", c.word, c.id, c.k) +
+              Occurrence("page_1.htm", "         2", "b", "id00000002",
+                         "00000001"));
+    const std::string page = WritePage(1);
+    const bool written =
+        page.find("<a href=\"i_1.htm#id00000009\">first</a></span>") !=
+        std::string::npos;
+    EXPECT_EQ(written, !c.left_out) << c.word << " " << c.id << " " << c.k;
+  }
+}
+
 // Line 1 holds 28 words, line 2 holds 29: only the second is drawn, with
 // the first 28 draws of the run's generator (see search_phrase_test.cpp).
 TEST_F(SearchPageTest, TwentyEightWordsAllTwentyNineDrawn) {

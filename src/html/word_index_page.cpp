@@ -1,14 +1,14 @@
 #include "html/word_index_page.h"
 
+#include <charconv>
 #include <string_view>
-#include <vector>
 
 #include "common/line_reader.h"
-#include "common/quoted_record.h"
 #include "common/run_clock.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
-#include "html/record_field.h"
+#include "html/quoted_fields.h"
+#include "html/same_bytes.h"
 
 namespace docbase {
 namespace {
@@ -18,16 +18,6 @@ constexpr int64_t kEntriesPerPromotion = 101;
 
 std::string PageName(int64_t group) {
   return "i_" + std::to_string(group) + ".htm";
-}
-
-// Appends "<a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, N)".
-void AppendEntryHeadline(std::string* line, std::string_view id,
-                         std::string_view page, std::string_view word,
-                         int64_t count) {
-  line->append("<a href=\"").append(page).append("#").append(id);
-  line->append("\" id=\"").append(id).append("\">").append(word);
-  line->append("</a>&nbsp;&nbsp;&nbsp; (").append(page).append(", ");
-  line->append(std::to_string(count)).append(")");
 }
 
 }  // namespace
@@ -55,25 +45,28 @@ Status WordIndexPages::WriteEntries(const WorkArea& area,
   page_.WriteLine("<a href=\"files_list.htm\"> Content </a><br>");
   page_.WriteLine("<br>");
 
-  const std::string group_text = std::to_string(group);
+  PreparePieces(state, group);
   Entry run;
-  std::vector<std::string_view> fields;
   std::string_view line;
   while (records.Next(&line)) {
-    SplitQuotedRecord(line, &fields);
-    std::string_view id = FieldAt(fields, 0);
-    std::string_view page = FieldAt(fields, 1);
-    if (run.count > 0 && id == run.id && page == run.page) {
+    // id, page, line, column, word, id, occurrence number
+    QuotedFields fields(line);
+    std::string_view id = fields.Next();
+    std::string_view page = fields.Next();
+    if (run.count > 0 && SameBytes(id, run.id) &&
+        SameBytes(page, run.page)) {
       ++run.count;
     } else {
       if (run.count > 0) {
-        WriteEntry(run, state, group_text);
+        WriteEntry(run);
         ++promo_entry_count_;
       }
       run.id = id;
       run.page = page;
-      run.word = FieldAt(fields, 4);
-      run.occurrence = FieldAt(fields, 6);
+      fields.Skip(2);
+      run.word = fields.Next();
+      fields.Skip(1);
+      run.occurrence = fields.Next();
       run.count = 1;
     }
     if (promo_entry_count_ >= kEntriesPerPromotion) {
@@ -89,34 +82,63 @@ Status WordIndexPages::WriteEntries(const WorkArea& area,
   return page_.Close();
 }
 
-// The entry lines are assembled in one reused buffer: a page holds one
-// entry per word and page, and fresh strings per line would dominate.
-void WordIndexPages::WriteEntry(const Entry& entry, const RunState& state,
-                                const std::string& group) {
-  std::string& lines = scratch_;
-  lines.assign("<br>\r\n");
-  AppendEntryHeadline(&lines, entry.id, entry.page, entry.word, entry.count);
-  lines.append("\r\n&nbsp;&nbsp;<a href=\"s_").append(group);
-  lines.append(".htm#").append(entry.id).append("_").append(entry.occurrence);
-  lines.append("\">s_").append(group).append("</a>\r\n");
-  lines.append("&nbsp;&nbsp;<a href=\"index.htm#").append(entry.id);
-  lines.append("\"> index</a>\r\n");
-  lines.append("&nbsp;&nbsp;<a href=\"files_list.htm#").append(entry.page);
-  lines.append("\"> Content </a>\r\n");
+void WordIndexPages::PreparePieces(const RunState& state, int64_t group) {
+  const std::string g = std::to_string(group);
+  search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"s_" + g + ".htm#";
+  search_link_end_ =
+      "\">s_" + g + "</a>\r\n&nbsp;&nbsp;<a href=\"index.htm#";
+  site_search_start_.clear();
+  site_search_end_.clear();
   if (!state.target_site.empty()) {
-    std::string query = entry.word + " site:" + state.target_site;
-    lines.append("&nbsp;&nbsp; <a href=\"").append(WebSearchUrl(state, query));
-    lines.append("\"> ").append(state.target_site).append("</a>\r\n");
+    site_search_start_ = "&nbsp;&nbsp; <a href=\"" + WebSearchUrl(state, "");
+    site_search_end_ = " site:" + state.target_site + "\"> " +
+                       state.target_site + "</a>\r\n";
   }
-  page_.Write(lines);
+}
+
+// <a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, N)
+void WordIndexPages::WriteHeadline(const Entry& entry) {
+  char count[24];
+  const auto digits = std::to_chars(count, count + sizeof count, entry.count);
+  page_.Write("<a href=\"");
+  page_.Write(entry.page);
+  page_.Write("#");
+  page_.Write(entry.id);
+  page_.Write("\" id=\"");
+  page_.Write(entry.id);
+  page_.Write("\">");
+  page_.Write(entry.word);
+  page_.Write("</a>&nbsp;&nbsp;&nbsp; (");
+  page_.Write(entry.page);
+  page_.Write(", ");
+  page_.Write(std::string_view(count, static_cast<size_t>(digits.ptr - count)));
+  page_.Write(")");
+}
+
+// "<br>", the headline, then the links: search page, main index, contents
+// page and (with a target site) the web search of the word on the site.
+void WordIndexPages::WriteEntry(const Entry& entry) {
+  page_.Write("<br>\r\n");
+  WriteHeadline(entry);
+  page_.Write(search_link_start_);
+  page_.Write(entry.id);
+  page_.Write("_");
+  page_.Write(entry.occurrence);
+  page_.Write(search_link_end_);
+  page_.Write(entry.id);
+  page_.Write("\"> index</a>\r\n&nbsp;&nbsp;<a href=\"files_list.htm#");
+  page_.Write(entry.page);
+  page_.Write("\"> Content </a>\r\n");
+  if (!site_search_start_.empty()) {
+    page_.Write(site_search_start_);
+    page_.Write(entry.word);
+    page_.Write(site_search_end_);
+  }
 }
 
 void WordIndexPages::WriteLastEntry(const Entry& entry) {
-  scratch_.clear();
-  AppendEntryHeadline(&scratch_, entry.id, entry.page, entry.word,
-                      entry.count);
-  scratch_.append("<br>");
-  page_.WriteLine(scratch_);
+  WriteHeadline(entry);
+  page_.Write("<br>\r\n");
 }
 
 }  // namespace docbase

@@ -41,13 +41,20 @@ class WordIndexPages {
     int64_t count = 0;
   };
 
-  void WriteEntry(const Entry& entry, const RunState& state,
-                  const std::string& group);
+  // Sets the pieces of the entry lines fixed for one group's page.
+  void PreparePieces(const RunState& state, int64_t group);
+  void WriteHeadline(const Entry& entry);
+  void WriteEntry(const Entry& entry);
   void WriteLastEntry(const Entry& entry);
 
   LineWriter page_;
-  std::string scratch_;  // the lines of one entry
   int64_t promo_entry_count_ = 0;  // lives for the whole run
+  // Entries are written a piece at a time, the group's pieces made once:
+  // a page holds one entry per word and page.
+  std::string search_link_start_;   // CR LF &nbsp;&nbsp;<a href="s_G.htm#
+  std::string search_link_end_;     // ">s_G</a> .. <a href="index.htm#
+  std::string site_search_start_;   // &nbsp;&nbsp; <a href="http://HOST/..
+  std::string site_search_end_;     //  site:SITE"> SITE</a> CR LF
 };
 
 }  // namespace docbase

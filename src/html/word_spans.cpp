@@ -5,11 +5,10 @@
 namespace docbase {
 namespace {
 
-// Writes `value` in plain decimal.
-void WriteNumber(LineWriter& out, uint64_t value) {
-  char digits[24];
+// `value` in plain decimal, in a buffer of the caller.
+std::string_view Decimal(uint64_t value, char (&digits)[24]) {
   auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out.Write(std::string_view(digits, static_cast<size_t>(result.ptr - digits)));
+  return std::string_view(digits, static_cast<size_t>(result.ptr - digits));
 }
 
 }  // namespace
@@ -23,64 +22,69 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record) {
   out.Write(record.id);
   out.Write("'); window.event.cancelbubble = true;\">");
   out.Write(record.word);
-  out.WriteLine("</span>");
+  out.Write("</span>\r\n");
 }
 
 bool HasNavigationSpan(int find_word, std::string_view word) {
   return find_word == 1 && word != "Pages_list";
 }
 
-void WriteNavigationSpan(LineWriter& out, std::string_view group,
-                         const OccurrenceRecord& record,
-                         uint64_t last_on_page) {
+NavigationSpanWriter::NavigationSpanWriter(std::string_view group) {
+  const std::string index_link =
+      "<a href=\"i_" + std::string(group) + ".htm#";
+  next_link_then_index_ = "\">&gt;</a>,\r\n" + index_link;
+  no_next_link_then_index_ = "\"></a>\r\n" + index_link;
+  index_end_then_search_ =
+      "\">i</a>,\r\n<a href=\"s_" + std::string(group) + ".htm#";
+}
+
+// The lines, for word id ID, occurrence K (as stored and as a number N),
+// group G and next page NEXT:
+//   <span hidden id="ID">
+//   (K)(<a href="#ID_N+1">&gt;</a>,     or  (K)(<a href="#ID_N"></a>
+//   <a href="i_G.htm#ID">i</a>,
+//   <a href="s_G.htm#ID_N">s</a>,
+//   <a href="files_list.htm">c</a>,     and <a href="NEXT#ID">&gt;&gt;)</a></span>
+//     or, without a next page, <a href="files_list.htm">c)</a></span>
+//   <span id="ID_N"></span>
+void NavigationSpanWriter::Write(LineWriter& out,
+                                 const OccurrenceRecord& record,
+                                 uint64_t last_on_page) const {
   const std::string_view id = record.id;
+  char digits[24];
+  char next_digits[24];
+  const std::string_view k = Decimal(record.k, digits);
+  const bool links_on = record.k < last_on_page;
+
   out.Write("<span hidden id=\"");
   out.Write(id);
-  out.WriteLine("\">");
-
-  out.Write("(");
+  out.Write("\">\r\n(");
   out.Write(record.k_text);
   out.Write(")(<a href=\"#");
   out.Write(id);
   out.Write("_");
-  if (record.k < last_on_page) {
-    WriteNumber(out, record.k + 1);
-    out.WriteLine("\">&gt;</a>,");
-  } else {
-    WriteNumber(out, record.k);
-    out.WriteLine("\"></a>");
-  }
-
-  out.Write("<a href=\"i_");
-  out.Write(group);
-  out.Write(".htm#");
+  out.Write(links_on ? Decimal(record.k + 1, next_digits) : k);
+  out.Write(links_on ? next_link_then_index_ : no_next_link_then_index_);
   out.Write(id);
-  out.WriteLine("\">i</a>,");
-
-  out.Write("<a href=\"s_");
-  out.Write(group);
-  out.Write(".htm#");
+  out.Write(index_end_then_search_);
   out.Write(id);
   out.Write("_");
-  WriteNumber(out, record.k);
-  out.WriteLine("\">s</a>,");
-
+  out.Write(k);
   if (record.next.empty()) {
-    out.WriteLine("<a href=\"files_list.htm\">c)</a></span>");
+    out.Write(
+        "\">s</a>,\r\n<a href=\"files_list.htm\">c)</a></span>\r\n"
+        "<span id=\"");
   } else {
-    out.WriteLine("<a href=\"files_list.htm\">c</a>,");
-    out.Write("<a href=\"");
+    out.Write("\">s</a>,\r\n<a href=\"files_list.htm\">c</a>,\r\n<a href=\"");
     out.Write(record.next);
     out.Write("#");
     out.Write(id);
-    out.WriteLine("\">&gt;&gt;)</a></span>");
+    out.Write("\">&gt;&gt;)</a></span>\r\n<span id=\"");
   }
-
-  out.Write("<span id=\"");
   out.Write(id);
   out.Write("_");
-  WriteNumber(out, record.k);
-  out.WriteLine("\"></span>");
+  out.Write(k);
+  out.Write("\"></span>\r\n");
 }
 
 }  // namespace docbase

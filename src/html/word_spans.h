@@ -3,9 +3,13 @@
 // applies to it) and reopens the page at the word on a double click; and
 // the hidden navigation span after it, shown only when the page is opened
 // at that word, with the occurrence anchor that search pages link to.
+//
+// These are written once per occurrence, so the lines go out as a few
+// pieces each, the group's link prefixes made once per group.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "common/line_writer.h"
@@ -20,12 +24,25 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record);
 // flag on, and never for the word spelled exactly "Pages_list".
 bool HasNavigationSpan(int find_word, std::string_view word);
 
-// The navigation span lines and the occurrence anchor. `group` is the
-// group number in decimal; `last_on_page` the occurrence number of the
-// word's last occurrence on this page (a link to the next occurrence only
-// below it).
-void WriteNavigationSpan(LineWriter& out, std::string_view group,
-                         const OccurrenceRecord& record,
-                         uint64_t last_on_page);
+// Writes the navigation span lines and the occurrence anchor for the
+// occurrences of one page group.
+class NavigationSpanWriter {
+ public:
+  // `group` is the group number in decimal.
+  explicit NavigationSpanWriter(std::string_view group);
+
+  // `last_on_page` is the occurrence number of the word's last occurrence
+  // on this page (a link to the next occurrence only below it).
+  void Write(LineWriter& out, const OccurrenceRecord& record,
+             uint64_t last_on_page) const;
+
+ private:
+  // The end of the next-occurrence line, with and without the link, each
+  // followed by the start of the link to the word-index page.
+  std::string next_link_then_index_;
+  std::string no_next_link_then_index_;
+  // The end of the word-index line and the start of the search page link.
+  std::string index_end_then_search_;
+};
 
 }  // namespace docbase

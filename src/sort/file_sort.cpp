@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "common/line_reader.h"
 #include "common/text.h"
 #include "sort/run_files.h"
 #include "sort/run_merge.h"
@@ -34,16 +35,13 @@ std::vector<std::string> RunNames(const std::vector<size_t>& numbers) {
   return names;
 }
 
-// One merge pass of `runs` into "sort_output.txt", with its order check.
+// One merge pass of `runs` into `output`, with its order check.
 Status MergePass(const WorkArea& area, const RunState& state, Console& console,
-                 const std::vector<size_t>& runs, RunMerger* merger,
-                 FileSortReport* report) {
-  // The previous call may have left the merge output linked to its result;
-  // writing into it would change that file too.
-  DeleteFile(area, kMergeOutput);
+                 const std::vector<size_t>& runs, std::string_view output,
+                 size_t shared, RunMerger* merger, FileSortReport* report) {
   RunMerger::Result merged;
   DOCBASE_RETURN_IF_ERROR(
-      merger->Merge(area, RunNames(runs), kMergeOutput, &merged));
+      merger->Merge(area, RunNames(runs), output, &merged, shared));
   report->pass_widths.push_back(runs.size());
   report->pass_lines.push_back(merged.lines);
   switch (merged.outcome) {
@@ -57,14 +55,6 @@ Status MergePass(const WorkArea& area, const RunState& state, Console& console,
       return Status::RunEnded();
   }
   return Status::Ok();
-}
-
-// Frees the space of a merged run but keeps its name: the next sort
-// rewrites it in place, and creating and deleting hundreds of files per
-// sort costs more on some file systems than the sorting does.
-void EmptyRunFile(const WorkArea& area, size_t run) {
-  std::error_code ignored;
-  std::filesystem::resize_file(area.Path(RunFileName(run)), 0, ignored);
 }
 
 // Deletes the run files of earlier calls that this call, with runs
@@ -95,22 +85,32 @@ Status PublishOutput(const WorkArea& area, std::string_view output) {
 
 }  // namespace
 
-Status FileSortWithLimits(const WorkArea& area, const RunState& state,
-                          Console& console, const FileSortLimits& limits,
-                          FileSortReport* report) {
-  *report = FileSortReport();
-  if (state.sort_input_name.empty()) return Status::RunEnded();
-  std::vector<std::string> earlier_runs = MatchingNames(area, "file_s_*.txt");
+FileSorter::FileSorter(const WorkArea& area, const RunState& state,
+                       Console& console, const FileSortLimits& limits)
+    : area_(area),
+      state_(state),
+      console_(console),
+      limits_(limits),
+      runs_(area, std::max<size_t>(1, limits.run_lines)) {}
 
-  size_t run_count = 0;
-  DOCBASE_RETURN_IF_ERROR(MakeSortedRuns(area, state.sort_input_name,
-                                         std::max<size_t>(1, limits.run_lines),
-                                         &run_count));
+Status FileSorter::Start() {
+  if (state_.sort_input_name.empty()) return Status::RunEnded();
+  earlier_runs_ = MatchingNames(area_, "file_s_*.txt");
+  return Status::Ok();
+}
+
+Status FileSorter::Finish(FileSortReport* report) {
+  FileSortReport ignored;
+  if (report == nullptr) report = &ignored;
+  *report = FileSortReport();
+  DOCBASE_RETURN_IF_ERROR(runs_.Finish());
+  size_t run_count = runs_.run_count();
+  size_t shared = runs_.shared_length();
   report->runs = run_count;
 
   // Runs in input order; each level merges consecutive groups, so equal
   // lines keep their input order.
-  const size_t width = std::max<size_t>(2, limits.max_merge);
+  const size_t width = std::max<size_t>(2, limits_.max_merge);
   std::vector<size_t> level;
   for (size_t n = 1; n <= run_count; ++n) level.push_back(n);
   size_t next_run = run_count + 1;
@@ -123,20 +123,37 @@ Status FileSortWithLimits(const WorkArea& area, const RunState& state,
         next_level.push_back(level[first]);
         continue;
       }
+      // An inner pass writes its merge straight into the next run file.
       std::vector<size_t> group(level.begin() + first, level.begin() + last);
-      DOCBASE_RETURN_IF_ERROR(
-          MergePass(area, state, console, group, &merger, report));
-      for (size_t run : group) EmptyRunFile(area, run);
-      DOCBASE_RETURN_IF_ERROR(
-          MoveFile(area, kMergeOutput, RunFileName(next_run)));
+      DOCBASE_RETURN_IF_ERROR(MergePass(area_, state_, console_, group,
+                                        RunFileName(next_run), shared,
+                                        &merger, report));
       next_level.push_back(next_run++);
     }
     level = std::move(next_level);
   }
-  DOCBASE_RETURN_IF_ERROR(
-      MergePass(area, state, console, level, &merger, report));
-  RemoveRunsNotMadeBy(area, earlier_runs, next_run - 1);
-  return PublishOutput(area, state.sort_output_name);
+  // The previous call left its merge output linked to its result; writing
+  // into that file would change the result too.
+  DeleteFile(area_, kMergeOutput);
+  DOCBASE_RETURN_IF_ERROR(MergePass(area_, state_, console_, level,
+                                    kMergeOutput, shared, &merger, report));
+  RemoveRunsNotMadeBy(area_, earlier_runs_, next_run - 1);
+  return PublishOutput(area_, state_.sort_output_name);
+}
+
+Status FileSortWithLimits(const WorkArea& area, const RunState& state,
+                          Console& console, const FileSortLimits& limits,
+                          FileSortReport* report) {
+  *report = FileSortReport();
+  FileSorter sorter(area, state, console, limits);
+  DOCBASE_RETURN_IF_ERROR(sorter.Start());
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(state.sort_input_name)));
+  std::string_view line;
+  while (reader.Next(&line)) DOCBASE_RETURN_IF_ERROR(sorter.Add(line));
+  DOCBASE_RETURN_IF_ERROR(reader.status());
+  reader.Close();
+  return sorter.Finish(report);
 }
 
 Status FileSort(const WorkArea& area, RunState& state, Console& console) {

@@ -4,17 +4,17 @@
 // lines ("file_s_1.txt", ...), and the runs are merged level by level, at
 // most 50 at a time: each merge pass turns up to 50 consecutive runs into
 // one, so every line is rewritten about log50(runs) times while at most
-// 2000 lines are in memory and at most 50 runs are open. Every pass writes
-// "sort_output.txt" and checks its order as it writes; an inner pass then
-// renames it to the next run file, and the last one gives it the output
-// name as well (a hard link, or a copy). A missing or empty input gives an
-// empty output.
+// 2000 lines are in memory and at most 50 runs are open. Every pass checks
+// the order of what it writes as it writes it; an inner pass writes its
+// merge straight into the next run file, and the last one writes
+// "sort_output.txt" and gives it the output name as well (a hard link, or
+// a copy). A missing or empty input gives an empty output.
 //
-// The run files stay behind until the next call or the final clean-up:
-// those of the last pass as they are, the merged ones emptied (the next
-// call rewrites them in place, which spares the file system the creation
-// and deletion of hundreds of files per sort). The next call deletes the
-// run files it does not rewrite. "sort_output.txt" stays too.
+// The run files stay behind until the next call or the final clean-up, as
+// they are. The next call writes its run files over them in place (see
+// RunFileWriter: a sort's runs are about the size of the last sort's, and
+// rewriting storage in place is cheaper than allocating and freeing it),
+// and deletes the ones it does not rewrite. "sort_output.txt" stays too.
 //
 // Ways out: an empty sort_input_name ends the run silently; an order
 // failure prints "sort error"; an output that cannot get a file handle
@@ -26,11 +26,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
+#include "sort/run_files.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -53,5 +56,32 @@ struct FileSortReport {
 Status FileSortWithLimits(const WorkArea& area, const RunState& state,
                           Console& console, const FileSortLimits& limits,
                           FileSortReport* report);
+
+// The file sort with its input lines handed over one by one, for a caller
+// that writes the input file itself and would otherwise read it straight
+// back: Start, Add every line the input file gets (without its line end,
+// in file order), Finish. The result is FileSort's, run files included.
+class FileSorter {
+ public:
+  // `state` gives the input and output names (set before Start) and must
+  // outlive the sorter.
+  FileSorter(const WorkArea& area, const RunState& state, Console& console,
+             const FileSortLimits& limits = FileSortLimits());
+
+  // Notes the run files of earlier calls; the same ways out as FileSort
+  // for an empty input name.
+  Status Start();
+  Status Add(std::string_view line) { return runs_.Add(line); }
+  // Merges the runs into the output file.
+  Status Finish(FileSortReport* report = nullptr);
+
+ private:
+  const WorkArea& area_;
+  const RunState& state_;
+  Console& console_;
+  FileSortLimits limits_;
+  std::vector<std::string> earlier_runs_;
+  RunWriter runs_;
+};
 
 }  // namespace docbase

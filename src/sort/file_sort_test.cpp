@@ -60,14 +60,13 @@ class FileSortTest : public ::testing::Test {
   std::vector<std::string> RunFiles() {
     return MatchingNames(area_, "file_s_*.txt");
   }
-  // Merged runs are emptied, not deleted; these are the others.
-  std::vector<std::string> NonEmptyRunFiles() {
+  // The run files file_s_1.txt .. file_s_<count>.txt, in listing order.
+  static std::vector<std::string> RunNames(size_t count) {
     std::vector<std::string> names;
-    for (std::string& name : RunFiles()) {
-      if (std::filesystem::file_size(area_.Path(name)) > 0) {
-        names.push_back(std::move(name));
-      }
+    for (size_t n = 1; n <= count; ++n) {
+      names.push_back("file_s_" + std::to_string(n) + ".txt");
     }
+    std::sort(names.begin(), names.end());
     return names;
   }
 
@@ -137,9 +136,11 @@ TEST_F(FileSortTest, FiftyOneRunsMergeInTwoPasses) {
   // Runs 1..50 become run 52; run 51 waits and joins the last pass.
   EXPECT_EQ(report_.pass_widths, (std::vector<size_t>{50, 2}));
   EXPECT_EQ(report_.pass_lines, (std::vector<uint64_t>{100000, 100001}));
-  EXPECT_EQ(RunFiles().size(), 52u);
-  EXPECT_EQ(NonEmptyRunFiles(),
-            (std::vector<std::string>{"file_s_51.txt", "file_s_52.txt"}));
+  EXPECT_EQ(RunFiles(), RunNames(52));
+  // The last pass merged run 51 (the last line) with run 52 (the others).
+  EXPECT_EQ(ReadFile(area_.Path("file_s_51.txt")), lines.back() + "\r\n");
+  std::vector<std::string> merged(lines.begin(), lines.end() - 1);
+  EXPECT_EQ(ReadFile(area_.Path("file_s_52.txt")), CrLfLines(Sorted(merged)));
   EXPECT_EQ(Output(), CrLfLines(Sorted(lines)));
 }
 
@@ -153,8 +154,10 @@ TEST_F(FileSortTest, MergesLevelByLevel) {
   EXPECT_EQ(report_.runs, 10u);
   EXPECT_EQ(report_.pass_widths, (std::vector<size_t>{3, 3, 3, 3, 2}));
   EXPECT_EQ(report_.pass_lines, (std::vector<uint64_t>{6, 6, 6, 18, 20}));
-  EXPECT_EQ(NonEmptyRunFiles(),
-            (std::vector<std::string>{"file_s_10.txt", "file_s_14.txt"}));
+  EXPECT_EQ(RunFiles(), RunNames(14));
+  // Run 14 is the level-2 merge of runs 11 .. 13 (all lines but run 10's).
+  std::vector<std::string> merged(lines.begin(), lines.begin() + 18);
+  EXPECT_EQ(ReadFile(area_.Path("file_s_14.txt")), CrLfLines(Sorted(merged)));
   EXPECT_EQ(Output(), CrLfLines(Sorted(lines)));
 }
 

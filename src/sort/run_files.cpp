@@ -1,74 +1,48 @@
 #include "sort/run_files.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "common/line_reader.h"
-#include "common/line_writer.h"
+#include "sort/line_order.h"
 
 namespace docbase {
-namespace {
-
-// One run in memory: the bytes of its lines end to end in one buffer, so a
-// run costs no allocation per line once the buffers have grown.
-class RunBuffer {
- public:
-  void Add(std::string_view line) {
-    bytes_.append(line);
-    ends_.push_back(bytes_.size());
-  }
-  size_t size() const { return ends_.size(); }
-
-  // Orders the lines and writes them to `path`; empties the buffer.
-  Status WriteSorted(const std::filesystem::path& path, LineWriter* writer) {
-    lines_.clear();
-    size_t begin = 0;
-    for (size_t end : ends_) {
-      lines_.emplace_back(bytes_.data() + begin, end - begin);
-      begin = end;
-    }
-    // string_view compares as unsigned bytes, shorter prefix first.
-    std::stable_sort(lines_.begin(), lines_.end());
-    DOCBASE_RETURN_IF_ERROR(writer->Open(path));
-    for (std::string_view line : lines_) writer->WriteLine(line);
-    bytes_.clear();
-    ends_.clear();
-    return writer->Close();
-  }
-
- private:
-  std::string bytes_;
-  std::vector<size_t> ends_;
-  std::vector<std::string_view> lines_;
-};
-
-}  // namespace
 
 std::string RunFileName(size_t number) {
   return "file_s_" + std::to_string(number) + ".txt";
 }
 
-Status MakeSortedRuns(const WorkArea& area, std::string_view input,
-                      size_t run_lines, size_t* run_count) {
-  *run_count = 0;
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(input)));
-  LineWriter writer;
-  RunBuffer run;
-  std::string_view line;
-  while (reader.Next(&line)) {
-    run.Add(line);
-    if (run.size() == run_lines) {
-      DOCBASE_RETURN_IF_ERROR(
-          run.WriteSorted(area.Path(RunFileName(++*run_count)), &writer));
-    }
+Status RunWriter::WriteRun() {
+  auto line = [this](size_t i) {
+    size_t begin = i == 0 ? 0 : ends_[i - 1];
+    return std::string_view(bytes_).substr(begin, ends_[i] - begin);
+  };
+  if (run_count_ == 0) shared_ = first_line_.size();
+  // What the lines of this run begin with alike, and all lines so far.
+  std::string_view first = line(0);
+  size_t shared = std::min(shared_, SharedLength(first, first_line_));
+  for (size_t i = 1; i < ends_.size(); ++i) {
+    shared = std::min(shared, SharedLength(first, line(i).substr(0, shared)));
   }
-  DOCBASE_RETURN_IF_ERROR(reader.status());
-  if (run.size() > 0) {
-    DOCBASE_RETURN_IF_ERROR(
-        run.WriteSorted(area.Path(RunFileName(++*run_count)), &writer));
+  shared_ = std::min(shared_, shared);
+
+  entries_.clear();
+  for (size_t i = 0; i < ends_.size(); ++i) {
+    entries_.push_back(Entry{PrefixKey(line(i), shared),
+                             static_cast<uint32_t>(i)});
   }
-  return Status::Ok();
+  // Equal lines by input position: the order is stable.
+  std::sort(entries_.begin(), entries_.end(),
+            [&](const Entry& a, const Entry& b) {
+              if (a.key != b.key) return a.key < b.key;
+              int order = CompareKeyed(a.key, line(a.index), b.key,
+                                       line(b.index), shared);
+              return order < 0 || (order == 0 && a.index < b.index);
+            });
+
+  DOCBASE_RETURN_IF_ERROR(writer_.Open(area_.Path(RunFileName(++run_count_))));
+  for (const Entry& entry : entries_) writer_.WriteLine(line(entry.index));
+  bytes_.clear();
+  ends_.clear();
+  return writer_.Close();
 }
 
 }  // namespace docbase

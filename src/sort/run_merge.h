@@ -36,14 +36,17 @@ class RunMerger {
   explicit RunMerger(size_t max_runs);
 
   // Merges `runs` (names in the work area, at most max_runs, each a file of
-  // ascending lines) into `output`, replacing it. I/O failures are errors;
-  // the result tells the rest.
+  // ascending lines) into `output`, replacing its contents (written over
+  // in place, see RunFileWriter). I/O failures are errors;
+  // the result tells the rest. `shared`: how many bytes every line of the
+  // runs begins with alike (0 when not known), which speeds up comparisons.
   Status Merge(const WorkArea& area, const std::vector<std::string>& runs,
-               std::string_view output, Result* result);
+               std::string_view output, Result* result, size_t shared = 0);
 
  private:
   std::vector<std::unique_ptr<LineReader>> readers_;
   std::vector<std::string_view> heads_;
+  std::vector<uint64_t> keys_;  // PrefixKey of each head at `shared`
   std::vector<char> live_;
   std::string previous_;
 };

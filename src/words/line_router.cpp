@@ -22,6 +22,15 @@ Status LineRouter::Add(size_t target, std::string_view line) {
   return AfterAppend(target, before);
 }
 
+Status LineRouter::AddPieces(size_t target,
+                             std::initializer_list<std::string_view> pieces) {
+  std::string& pending = targets_[target].pending;
+  size_t before = pending.size();
+  for (std::string_view piece : pieces) pending.append(piece);
+  pending.append("\r\n");
+  return AfterAppend(target, before);
+}
+
 Status LineRouter::AddRecord(size_t target,
                              std::initializer_list<std::string_view> fields) {
   std::string& pending = targets_[target].pending;

@@ -30,6 +30,9 @@ class LineRouter {
 
   // Adds `line` (without its end) to the file of `target`.
   Status Add(size_t target, std::string_view line);
+  // Adds the line made of `pieces`, end to end, to the file of `target`.
+  Status AddPieces(size_t target,
+                   std::initializer_list<std::string_view> pieces);
   // Adds a quoted record to the file of `target`.
   Status AddRecord(size_t target,
                    std::initializer_list<std::string_view> fields);

@@ -5,14 +5,18 @@
 namespace docbase {
 
 uint32_t NextPageIndex::PageNumber(std::string_view page) {
-  std::string name(page);
-  auto [entry, added] = page_numbers_.emplace(
-      name, static_cast<uint32_t>(page_names_.size()));
-  if (added) page_names_.push_back(std::move(name));
-  return entry->second;
+  auto found = page_numbers_.find(page);
+  if (found != page_numbers_.end()) return found->second;
+  uint32_t number = static_cast<uint32_t>(page_names_.size());
+  page_names_.emplace_back(page);
+  page_numbers_.emplace(page_names_.back(), number);
+  return number;
 }
 
-void NextPageIndex::Add(size_t slot, std::string_view page) {
+void NextPageIndex::Add(size_t slot, uint32_t key, std::string_view page) {
+  if (slot >= page_runs_.size()) page_runs_.resize(slot + 1);
+  if (slot >= keys_.size()) keys_.resize(slot + 1);
+  keys_[slot] = key;
   std::vector<uint32_t>& runs = page_runs_[slot];
   uint32_t number = PageNumber(page);
   if (runs.empty() || runs.back() != number) runs.push_back(number);
@@ -20,7 +24,13 @@ void NextPageIndex::Add(size_t slot, std::string_view page) {
 
 void NextPageIndex::Finish() {
   constexpr uint32_t kUndecided = kNone - 1;
-  answer_begin_.assign(1, 0);
+  // (page, word key, answer), word by word.
+  struct Answer {
+    uint32_t page;
+    uint32_t key;
+    uint32_t answer;
+  };
+  std::vector<Answer> by_word;
   // (page, position of its run, answer) for the runs of one word.
   struct Visit {
     uint32_t page;
@@ -28,7 +38,8 @@ void NextPageIndex::Finish() {
     uint32_t answer;
   };
   std::vector<Visit> visits;
-  for (std::vector<uint32_t>& runs : page_runs_) {
+  for (size_t slot = 0; slot < page_runs_.size(); ++slot) {
+    std::vector<uint32_t>& runs = page_runs_[slot];
     visits.clear();
     for (size_t i = 0; i < runs.size(); ++i) {
       uint32_t answer = kNone;  // the list ends after this page's records
@@ -53,29 +64,46 @@ void NextPageIndex::Finish() {
           decided = true;
         }
       }
-      answers_.emplace_back(page, answer);
+      by_word.push_back(Answer{page, keys_[slot], answer});
     }
-    answer_begin_.push_back(answers_.size());
     std::vector<uint32_t>().swap(runs);
+  }
+  // Regrouped by page (a counting sort, which keeps the word order).
+  answer_begin_.assign(page_names_.size() + 1, 0);
+  for (const Answer& a : by_word) ++answer_begin_[a.page + 1];
+  for (size_t page = 0; page < page_names_.size(); ++page) {
+    answer_begin_[page + 1] += answer_begin_[page];
+  }
+  std::vector<size_t> next_free(answer_begin_.begin(), answer_begin_.end() - 1);
+  answers_.resize(by_word.size());
+  for (const Answer& a : by_word) {
+    answers_[next_free[a.page]++] = {a.key, a.answer};
+  }
+  // Keys usually rise with the slots, and the pages' answers are in order.
+  for (size_t page = 0; page < page_names_.size(); ++page) {
+    auto begin = answers_.begin() + answer_begin_[page];
+    auto end = answers_.begin() + answer_begin_[page + 1];
+    if (!std::is_sorted(begin, end)) std::sort(begin, end);
   }
 }
 
-std::string_view NextPageIndex::NextPage(size_t slot,
-                                         const std::string& page) const {
-  auto number = page_numbers_.find(page);
-  if (number == page_numbers_.end()) return {};
-  auto begin = answers_.begin() + answer_begin_[slot];
-  auto end = answers_.begin() + answer_begin_[slot + 1];
+uint32_t NextPageIndex::FindPage(std::string_view page) const {
+  auto found = page_numbers_.find(page);
+  return found == page_numbers_.end() ? kNoPage : found->second;
+}
+
+uint32_t NextPageIndex::NextPageNumber(uint32_t key,
+                                       uint32_t page_number) const {
+  if (page_number == kNoPage) return kNoPage;
+  auto begin = answers_.begin() + answer_begin_[page_number];
+  auto end = answers_.begin() + answer_begin_[page_number + 1];
   auto found = std::lower_bound(
-      begin, end, number->second,
-      [](const std::pair<uint32_t, uint32_t>& entry, uint32_t key) {
-        return entry.first < key;
+      begin, end, key,
+      [](const std::pair<uint32_t, uint32_t>& entry, uint32_t wanted) {
+        return entry.first < wanted;
       });
-  if (found == end || found->first != number->second ||
-      found->second == kNone) {
-    return {};
-  }
-  return page_names_[found->second];
+  if (found == end || found->first != key) return kNoPage;
+  return found->second;
 }
 
 }  // namespace docbase

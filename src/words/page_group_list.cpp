@@ -5,7 +5,7 @@
 
 namespace docbase {
 
-size_t PageGroupList::IndexOf(const std::string& page) const {
+size_t PageGroupList::IndexOf(std::string_view page) const {
   auto found = index_of_page.find(page);
   return found == index_of_page.end() ? kNoPage : found->second;
 }

@@ -6,12 +6,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "common/status.h"
+#include "words/text_hash.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -26,10 +28,11 @@ struct PageGroupList {
   // including) pages[group_begin[N]].
   std::vector<size_t> group_begin;
 
-  std::unordered_map<std::string, size_t> index_of_page;
+  std::unordered_map<std::string, size_t, TextHash, std::equal_to<>>
+      index_of_page;
 
   // Position of `page` in `pages`, or kNoPage.
-  size_t IndexOf(const std::string& page) const;
+  size_t IndexOf(std::string_view page) const;
 };
 
 // Reads group_search_1.txt .. group_search_<group_count>.txt.

@@ -18,6 +18,8 @@
 // The driver prints "processed 40%" between the two calls.
 #pragma once
 
+#include <cstddef>
+
 #include "common/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
@@ -32,5 +34,9 @@ Status BuildPageGroups(const WorkArea& area, RunState& state,
 // wrd_08.txt, wrd_07.txt, wrd_03.txt, group_search_N.txt -> wrd_10_ ..
 // wrd_15, word list files, wrd_24_.
 Status SplitWordsByGroup(const WorkArea& area, RunState& state);
+// The same with the largest page (in bytes of wrd_07.txt records) that is
+// sorted in memory; tests make it small to see the general way at work.
+Status SplitWordsByGroupWithLimit(const WorkArea& area, const RunState& state,
+                                  size_t page_limit);
 
 }  // namespace docbase

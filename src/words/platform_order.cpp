@@ -14,28 +14,35 @@ bool PlatformSortLess(std::string_view a, std::string_view b) {
       });
 }
 
+PlatformOrderedRuns::PlatformOrderedRuns(LineRouter* router)
+    : emit_([router](size_t target, std::string_view line, uint32_t) {
+        return router->Add(target, line);
+      }) {}
+
 Status PlatformOrderedRuns::Add(std::string_view key, size_t target,
-                                std::string line) {
+                                std::string_view line, uint32_t tag) {
   if (!run_.empty() && key != key_) DOCBASE_RETURN_IF_ERROR(Finish());
   if (run_.empty()) {
     key_.assign(key);
     target_ = target;
   }
-  run_.push_back(std::move(line));
+  run_.push_back(Entry{bytes_.size(), line.size(), tag});
+  bytes_.append(line);
   return Status::Ok();
 }
 
 Status PlatformOrderedRuns::Finish() {
   if (run_.size() > 1) {
     std::stable_sort(run_.begin(), run_.end(),
-                     [](const std::string& a, const std::string& b) {
-                       return PlatformSortLess(a, b);
+                     [this](const Entry& a, const Entry& b) {
+                       return PlatformSortLess(EntryLine(a), EntryLine(b));
                      });
   }
-  for (const std::string& line : run_) {
-    DOCBASE_RETURN_IF_ERROR(router_->Add(target_, line));
+  for (const Entry& entry : run_) {
+    DOCBASE_RETURN_IF_ERROR(emit_(target_, EntryLine(entry), entry.tag));
   }
   run_.clear();
+  bytes_.clear();
   return Status::Ok();
 }
 

@@ -17,6 +17,35 @@ constexpr std::string_view kTraceRule =
     "=================================================";  // 49 "="
 constexpr size_t kTraceNumberWidth = 14;
 
+// A number as the tables and trace lines write it, without allocating:
+// right-aligned in `width` characters (blanks in front), or, for a trace
+// line, with one blank in front and blanks after up to `width`. A longer
+// number is written in full.
+class PaddedNumber {
+ public:
+  PaddedNumber(size_t value, size_t width, bool left_aligned) {
+    char digits[24];
+    size_t count = 0;
+    do {
+      digits[count++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value > 0);
+    if (left_aligned) text_[size_++] = ' ';
+    if (!left_aligned) {
+      while (size_ + count < width) text_[size_++] = ' ';
+    }
+    while (count > 0) text_[size_++] = digits[--count];
+    if (left_aligned) {
+      while (size_ < width) text_[size_++] = ' ';
+    }
+  }
+  std::string_view text() const { return std::string_view(text_, size_); }
+
+ private:
+  char text_[48];
+  size_t size_ = 0;
+};
+
 // The state of the phase across pages. The reader and the trace writer
 // are reused so that their large buffers are allocated once, not per page.
 struct Extraction {
@@ -45,11 +74,26 @@ Status ExtractPage(std::string_view listed_name, const std::string& page,
     run->trace.WriteLine(kTraceRule);
     run->trace.WriteLine(line);
     if (run->hits.empty()) continue;
-    std::string line_field = BlankPadded(run->scanner.line_number(), 10);
+    // Written piece by piece: a page set has millions of words.
+    PaddedNumber line_field(run->scanner.line_number(), 10, false);
     for (const WordHit& hit : run->hits) {
-      run->words.WriteRecord({hit.word, page, line_field,
-                              BlankPadded(hit.column, 6), hit.word});
-      run->trace.WriteLine(TraceWordLine(hit.scan_position, hit.word));
+      PaddedNumber column(hit.column, 6, false);
+      LineWriter& words = run->words;
+      words.Write("\"");
+      words.Write(hit.word);
+      words.Write("\",\"");
+      words.Write(page);
+      words.Write("\",\"");
+      words.Write(line_field.text());
+      words.Write("\",\"");
+      words.Write(column.text());
+      words.Write("\",\"");
+      words.Write(hit.word);
+      words.Write("\"\r\n");
+      // The trace line: " " + position, blanks up to 14 characters, word.
+      PaddedNumber position(hit.scan_position, kTraceNumberWidth, true);
+      run->trace.Write(position.text());
+      run->trace.WriteLine(hit.word);
     }
   }
   DOCBASE_RETURN_IF_ERROR(run->page_reader.status());
@@ -60,8 +104,8 @@ Status ExtractPage(std::string_view listed_name, const std::string& page,
 }  // namespace
 
 std::string TraceWordLine(size_t scan_position, std::string_view word) {
-  std::string line = SignedDecimal(static_cast<int64_t>(scan_position));
-  if (line.size() < kTraceNumberWidth) line.resize(kTraceNumberWidth, ' ');
+  std::string line(
+      PaddedNumber(scan_position, kTraceNumberWidth, true).text());
   line.append(word);
   return line;
 }

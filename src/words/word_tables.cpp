@@ -1,6 +1,7 @@
 #include "words/word_tables.h"
 
 #include <array>
+#include <charconv>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -8,113 +9,139 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/text.h"
 #include "sort/file_sort.h"
+#include "words/record_view.h"
 
 namespace docbase {
 namespace {
 
-// One streaming pass: a table read record by record and the one or two
-// tables written from it.
+// One streaming pass: a table read record by record, and the one or two
+// tables written from it. The last output is also the input of the file
+// sort that follows, which takes its lines as they are written instead of
+// reading the file back.
 class TablePass {
  public:
-  Status Open(const WorkArea& area, std::string_view input,
-              std::initializer_list<std::string_view> outputs) {
-    DOCBASE_RETURN_IF_ERROR(reader_.Open(area.Path(input)));
+  TablePass(const WorkArea& area, RunState& state, Console& console)
+      : area_(area), state_(state), sorter_(area, state, console) {}
+
+  // Opens the tables; with a `sorted` name, the last output is sorted into
+  // that file.
+  Status Open(std::string_view input,
+              std::initializer_list<std::string_view> outputs,
+              std::string_view sorted) {
+    DOCBASE_RETURN_IF_ERROR(reader_.Open(area_.Path(input)));
     output_count_ = 0;
     for (std::string_view output : outputs) {
       DOCBASE_RETURN_IF_ERROR(
-          writers_.at(output_count_++).Open(area.Path(output)));
+          writers_.at(output_count_++).Open(area_.Path(output)));
+      state_.sort_input_name = output;
     }
-    return Status::Ok();
+    state_.sort_output_name = sorted;
+    return sorter_.Start();
   }
 
-  // Reads the next record; `line()` is the line as read.
-  bool Next() {
-    if (!reader_.Next(&line_)) return false;
-    SplitQuotedRecord(line_, &fields_);
-    return true;
+  bool Next(std::string_view* line) { return reader_.Next(line); }
+
+  // Writes `line` to output `index`.
+  Status Write(size_t index, std::string_view line) {
+    writers_[index].WriteLine(line);
+    return index + 1 == output_count_ ? sorter_.Add(line) : Status::Ok();
   }
-  std::string_view line() const { return line_; }
-  // A field the line lacks reads as empty.
-  std::string_view field(size_t index) const {
-    return index < fields_.size() ? fields_[index] : std::string_view();
-  }
-  LineWriter& output(size_t index) { return writers_[index]; }
 
   Status Finish() {
     DOCBASE_RETURN_IF_ERROR(reader_.status());
+    reader_.Close();
     for (size_t i = 0; i < output_count_; ++i) {
       DOCBASE_RETURN_IF_ERROR(writers_[i].Close());
     }
-    return Status::Ok();
+    return sorter_.Finish();
   }
 
  private:
+  const WorkArea& area_;
+  RunState& state_;
   LineReader reader_;
   std::array<LineWriter, 2> writers_;
   size_t output_count_ = 0;
-  std::string_view line_;
-  std::vector<std::string_view> fields_;
+  FileSorter sorter_;
 };
 
-Status SortInto(const WorkArea& area, RunState& state, Console& console,
-                std::string_view input, std::string_view output) {
-  state.sort_input_name = input;
-  state.sort_output_name = output;
-  return FileSort(area, state, console);
+void AppendQuotedField(std::string* out, std::string_view field) {
+  out->push_back('"');
+  out->append(field);
+  out->push_back('"');
 }
 
 // wrd_01.txt (word, page, line, col, w5) -> wrd_01_01.txt (lc, page, line,
-// word, col, w5), without the words that hold "&nbsp;" once lower-cased.
-Status WriteLowerCasedOccurrences(const WorkArea& area) {
-  TablePass pass;
-  DOCBASE_RETURN_IF_ERROR(pass.Open(area, "wrd_01.txt", {"wrd_01_01.txt"}));
-  std::string lc;
-  while (pass.Next()) {
-    std::string_view word = pass.field(0);
+// word, col, w5), without the words that hold "&nbsp;" once lower-cased;
+// then the file sort of wrd_01_01.txt into wrd_01_02.txt.
+Status WriteLowerCasedOccurrences(const WorkArea& area, RunState& state,
+                                  Console& console) {
+  TablePass pass(area, state, console);
+  DOCBASE_RETURN_IF_ERROR(
+      pass.Open("wrd_01.txt", {"wrd_01_01.txt"}, "wrd_01_02.txt"));
+  std::string scratch, lc, out;
+  std::string_view line;
+  while (pass.Next(&line)) {
+    RecordView record(line, 5, &scratch);
+    std::string_view word = record.field(0);
     lc.assign(word);
     LowerAsciiInPlace(&lc);
     if (Contains(lc, "&nbsp;")) continue;
-    pass.output(0).WriteRecord(
-        {lc, pass.field(1), pass.field(2), word, pass.field(3), pass.field(4)});
+    out.clear();
+    AppendQuotedField(&out, lc);
+    out.append(1, ',').append(record.RawFields(1, 3)).append(1, ',');
+    AppendQuotedField(&out, word);
+    out.append(1, ',').append(record.RawFields(3, 5));
+    DOCBASE_RETURN_IF_ERROR(pass.Write(0, out));
   }
   return pass.Finish();
 }
 
 // wrd_01_02.txt (lc, page, line, word, col, w5) -> wrd_03.txt (page, line,
-// col, word, id) and wrd_04.txt (the same with k). A new id starts at each
-// change of lc, numbered by the record's position; k counts the records of
-// one id, dropped ones included, and only records with a page and an id
-// reach wrd_04.
-Status WriteIdsAndOccurrenceNumbers(const WorkArea& area) {
-  TablePass pass;
-  DOCBASE_RETURN_IF_ERROR(
-      pass.Open(area, "wrd_01_02.txt", {"wrd_03.txt", "wrd_04.txt"}));
+// col, word, id) and wrd_04.txt (the same with k), then the file sort of
+// wrd_04.txt into wrd_05.txt. A new id starts at each change of lc,
+// numbered by the record's position; k counts the records of one id,
+// dropped ones included, and only records with a page and an id reach
+// wrd_04.
+Status WriteIdsAndOccurrenceNumbers(const WorkArea& area, RunState& state,
+                                    Console& console) {
+  TablePass pass(area, state, console);
+  DOCBASE_RETURN_IF_ERROR(pass.Open(
+      "wrd_01_02.txt", {"wrd_03.txt", "wrd_04.txt"}, "wrd_05.txt"));
   uint64_t position = 0;
-  std::string current_lc;
-  std::string id;
-  std::string previous_id;
+  std::string scratch, current_lc, id, out;
+  bool id_is_id = false;
   uint64_t k = 0;
-  for (; pass.Next(); ++position) {
-    std::string_view lc = pass.field(0), page = pass.field(1),
-                     line_number = pass.field(2), word = pass.field(3),
-                     col = pass.field(4);
+  std::string_view line;
+  for (; pass.Next(&line); ++position) {
+    RecordView record(line, 5, &scratch);
+    std::string_view lc = record.field(0), page = record.field(1);
     if (position == 0 || lc != current_lc) {
       id = WordId(position);
+      id_is_id = Contains(id, "id");
       current_lc.assign(lc);
+      k = 1;  // a new id (ids are never repeated: each names its position)
+    } else {
+      ++k;
     }
-    pass.output(0).WriteRecord({page, line_number, col, word, id});
-
-    if (position == 0) previous_id = id;
-    ++k;
-    if (id != previous_id) k = 1;
-    if (Contains(page, "page_") && Contains(id, "id")) {
-      pass.output(1).WriteRecord(
-          {page, line_number, col, word, id, std::to_string(k)});
+    // page, line, col, word, id
+    out.assign(record.RawFields(1, 3)).append(1, ',');
+    AppendQuotedField(&out, record.field(4));
+    out.append(1, ',');
+    AppendQuotedField(&out, record.field(3));
+    out.append(1, ',');
+    AppendQuotedField(&out, id);
+    DOCBASE_RETURN_IF_ERROR(pass.Write(0, out));
+    if (Contains(page, "page_") && id_is_id) {
+      char digits[24];
+      out.append(",\"")
+          .append(digits,
+                  std::to_chars(digits, digits + sizeof(digits), k).ptr)
+          .append(1, '"');
+      DOCBASE_RETURN_IF_ERROR(pass.Write(1, out));
     }
-    previous_id = id;
   }
   return pass.Finish();
 }
@@ -130,19 +157,26 @@ std::string InvertedOccurrenceNumber(std::string_view k) {
 
 // wrd_05.txt (page, line, col, word, id, k) -> wrd_06.txt (the records with
 // "page_" in the page, any case, and "id" in the id, unchanged) and
-// wrd_07.txt (inv, id, page, line, col, word, id, k of the same records).
-Status WriteInvertedNumbers(const WorkArea& area) {
-  TablePass pass;
+// wrd_07.txt (inv, id, page, line, col, word, id, k of the same records),
+// then the file sort of wrd_07.txt into wrd_08.txt.
+Status WriteInvertedNumbers(const WorkArea& area, RunState& state,
+                            Console& console) {
+  TablePass pass(area, state, console);
   DOCBASE_RETURN_IF_ERROR(
-      pass.Open(area, "wrd_05.txt", {"wrd_06.txt", "wrd_07.txt"}));
-  while (pass.Next()) {
-    std::string_view page = pass.field(0), line_number = pass.field(1),
-                     col = pass.field(2), word = pass.field(3),
-                     id = pass.field(4), k = pass.field(5);
+      pass.Open("wrd_05.txt", {"wrd_06.txt", "wrd_07.txt"}, "wrd_08.txt"));
+  std::string scratch, out;
+  std::string_view line;
+  while (pass.Next(&line)) {
+    RecordView record(line, 6, &scratch);
+    std::string_view page = record.field(0), id = record.field(4);
     if (!ContainsIgnoreCase(page, "page_") || !Contains(id, "id")) continue;
-    pass.output(0).WriteLine(pass.line());
-    pass.output(1).WriteRecord(
-        {InvertedOccurrenceNumber(k), id, page, line_number, col, word, id, k});
+    DOCBASE_RETURN_IF_ERROR(pass.Write(0, line));
+    out.clear();
+    AppendQuotedField(&out, InvertedOccurrenceNumber(record.field(5)));
+    out.append(1, ',');
+    AppendQuotedField(&out, id);
+    out.append(1, ',').append(record.RawFields(0, 6));
+    DOCBASE_RETURN_IF_ERROR(pass.Write(1, out));
   }
   return pass.Finish();
 }
@@ -151,17 +185,13 @@ Status WriteInvertedNumbers(const WorkArea& area) {
 
 Status SortWordOccurrences(const WorkArea& area, RunState& state,
                            Console& console) {
-  DOCBASE_RETURN_IF_ERROR(WriteLowerCasedOccurrences(area));
-  return SortInto(area, state, console, "wrd_01_01.txt", "wrd_01_02.txt");
+  return WriteLowerCasedOccurrences(area, state, console);
 }
 
 Status NumberWordOccurrences(const WorkArea& area, RunState& state,
                              Console& console) {
-  DOCBASE_RETURN_IF_ERROR(WriteIdsAndOccurrenceNumbers(area));
-  DOCBASE_RETURN_IF_ERROR(
-      SortInto(area, state, console, "wrd_04.txt", "wrd_05.txt"));
-  DOCBASE_RETURN_IF_ERROR(WriteInvertedNumbers(area));
-  return SortInto(area, state, console, "wrd_07.txt", "wrd_08.txt");
+  DOCBASE_RETURN_IF_ERROR(WriteIdsAndOccurrenceNumbers(area, state, console));
+  return WriteInvertedNumbers(area, state, console);
 }
 
 }  // namespace docbase

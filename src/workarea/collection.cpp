@@ -1,12 +1,14 @@
 #include "workarea/collection.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <string>
 #include <string_view>
 
 #include "common/line_reader.h"
 #include "common/text.h"
 #include "workarea/commands.h"
-#include "workarea/listing_file.h"
 
 namespace docbase {
 namespace {
@@ -15,6 +17,30 @@ namespace {
 // nested htm_ndx/htm_in goes before htm_ndx.
 constexpr std::string_view kWorkFolders[] = {
     "htm_in", "htm_ndx/htm_in", "htm_ndx", "htm_wrk", "txt_wrk", "wrd_24"};
+
+// Removes every file named in `list_file` (names relative to the program
+// directory, or absolute paths), as a listing's names are removed one by
+// one. A name that is a folder or already gone is passed over silently.
+// The names are removed with unlinkat against one open descriptor of the
+// program directory: tens of thousands of work files go here, and a file
+// system call per name (no status check first) is what that costs at least.
+Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
+  LineReader reader;
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(list_file)));
+  int directory = ::open(area.Path(".").c_str(), O_RDONLY | O_DIRECTORY |
+                                                     O_CLOEXEC);
+  if (directory < 0) directory = AT_FDCWD;
+  std::string name;
+  std::string_view line;
+  while (reader.Next(&line)) {
+    name.assign(line);  // unlinkat needs the name ended by a zero byte
+    // A folder gives EISDIR and stays; the listing may name itself, which
+    // can go while it is read.
+    (void)::unlinkat(directory, name.c_str(), 0);
+  }
+  if (directory != AT_FDCWD) ::close(directory);
+  return reader.status();
+}
 
 Status MoveIntoOutput(const WorkArea& area, std::string_view name) {
   return MoveFile(area, name, "htm_out/" + std::string(name));
@@ -65,12 +91,13 @@ Status CollectOutput(const WorkArea& area, const RunState& state) {
   // Word tables, group files, word files, sort runs, trace files, listings
   // and the parameter file; the listing names itself and goes too, the
   // folder listings below write it again.
-  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, "*.txt", "dir_01.txt"));
+  DOCBASE_RETURN_IF_ERROR(ListNames(area, "*.txt", "dir_01.txt"));
+  DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, "dir_01.txt"));
 
   for (std::string_view folder : kWorkFolders) {
     DOCBASE_RETURN_IF_ERROR(ListTree(area, folder, "dir_01.txt"));
     // Absolute paths; sub-folder names cannot be removed as files.
-    DOCBASE_RETURN_IF_ERROR(RemoveListedFiles(area, "dir_01.txt", ""));
+    DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, "dir_01.txt"));
     RemoveFolder(area, folder);
   }
   return Status::Ok();
