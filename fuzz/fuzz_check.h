@@ -73,17 +73,36 @@ inline std::pair<std::string_view, std::string_view> CutInTwo(
 
 }  // namespace docbase::fuzz
 
-// Defines the libFuzzer entry point of a target that runs `check`, with one
-// scratch folder for the whole fuzzing process.
+namespace docbase::fuzz {
+
+// The scratch folder of a fuzzing process: made at the first input under
+// the temporary folder (TMPDIR), removed when the process exits normally.
+inline const std::filesystem::path& ProcessScratch() {
+  // Never destroyed, so that the exit handler can still use it.
+  static const std::filesystem::path* const scratch = [] {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "docbase_fuzz_XXXXXX")
+            .string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    return new std::filesystem::path(pattern);
+  }();
+  static const bool removed_at_exit = [] {
+    std::atexit([] {
+      std::error_code error;
+      std::filesystem::remove_all(*scratch, error);
+    });
+    return true;
+  }();
+  (void)removed_at_exit;
+  return *scratch;
+}
+
+}  // namespace docbase::fuzz
+
+// Defines the libFuzzer entry point of a target that runs `check`.
 #define DOCBASE_FUZZ_TARGET(check)                                          \
   extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \
-    static const std::filesystem::path scratch = [] {                       \
-      std::string pattern =                                                 \
-          (std::filesystem::temp_directory_path() / "docbase_fuzz_XXXXXX")  \
-              .string();                                                    \
-      if (!mkdtemp(pattern.data())) std::abort();                           \
-      return std::filesystem::path(pattern);                                \
-    }();                                                                    \
+    const std::filesystem::path& scratch = docbase::fuzz::ProcessScratch(); \
     std::string failure =                                                   \
         check(std::string_view(reinterpret_cast<const char*>(data), size),  \
               scratch);                                                     \

@@ -2,9 +2,11 @@
 # Runs one libFuzzer target for a given time: scripts/fuzz.sh TARGET SECONDS
 # (TARGET is a name like line_reader; see fuzz/CMakeLists.txt). Builds it in
 # build-fuzz with clang, grows the corpus in fuzz/corpus/TARGET (merged back
-# small at the end), writes crash inputs to build-fuzz/crashes/TARGET and
-# prints the executions and the coverage reached. Extra arguments go to
-# libFuzzer (for example -jobs=2 -workers=2).
+# small at the end; FUZZ_MERGE=0 leaves the folder in git alone, as CI
+# should), writes crash inputs to build-fuzz/crashes/TARGET and prints the
+# executions and the coverage reached. Extra arguments go to libFuzzer (for
+# example -jobs=2 -workers=2). A crash input, once fixed, belongs in
+# fuzz/regressions/TARGET/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -lt 2 ]; then
@@ -27,8 +29,12 @@ crashes="$build_dir/crashes/$target"
 mkdir -p "$corpus" "$work_corpus" "$crashes"
 log="$build_dir/fuzz-$target.log"
 
-# The run grows a working corpus in the build folder, seeded from the one in
-# git; a final merge keeps only the inputs that add coverage.
+# The checks write their files under TMPDIR; a memory file system keeps
+# the whole-run target from waiting on the disk.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
+
 set +e
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
 ASAN_OPTIONS="detect_leaks=1" \
@@ -38,14 +44,21 @@ ASAN_OPTIONS="detect_leaks=1" \
 status=$?
 set -e
 
-merged="$build_dir/corpus-merge/$target"
-rm -rf "$merged"
-mkdir -p "$merged"
-"$fuzzer" -merge=1 "$merged" "$corpus" "$work_corpus" \
-    >/dev/null 2>&1 || true
-if [ -n "$(ls -A "$merged")" ]; then
-  rm -f "$corpus"/*
-  cp "$merged"/* "$corpus"/
+# The run grows a working corpus in the build folder, seeded from the one in
+# git; a final merge puts back into git only inputs that reach new edges
+# (hit counts left aside), which keeps that folder small.
+if [ "${FUZZ_MERGE:-1}" != 0 ]; then
+  merged="$build_dir/corpus-merge/$target"
+  rm -rf "$merged"
+  mkdir -p "$merged"
+  merge_status=0
+  "$fuzzer" -merge=1 -use_counters=0 "$merged" "$corpus" "$work_corpus" \
+      >"$build_dir/merge-$target.log" 2>&1 || merge_status=$?
+  # An interrupted merge keeps the corpus as it was.
+  if [ "$merge_status" -eq 0 ] && [ -n "$(ls -A "$merged")" ]; then
+    rm -f "$corpus"/*
+    cp "$merged"/* "$corpus"/
+  fi
 fi
 
 echo "---- $target: $(ls "$corpus" | wc -l) corpus files kept in $corpus"

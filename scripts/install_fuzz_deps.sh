@@ -21,17 +21,12 @@ if command -v clang++ >/dev/null && links; then
   echo "clang++ builds libFuzzer targets."
   exit 0
 fi
-if [ "$(id -u)" -ne 0 ]; then
-  echo "clang++ cannot build libFuzzer targets; run this as root to install." >&2
-  exit 1
-fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update
-apt-get install -y clang
+cd "$(dirname "$0")"
+./apt_install.sh clang
 if ! links; then
   # The runtime libraries come separately on some releases.
   version="$(clang++ --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p')"
-  apt-get install -y "libclang-rt-${version}-dev" ||
-      apt-get install -y "libclang-common-${version}-dev"
+  ./apt_install.sh "libclang-rt-${version}-dev" ||
+      ./apt_install.sh "libclang-common-${version}-dev"
 fi
 links && echo "clang++ builds libFuzzer targets."

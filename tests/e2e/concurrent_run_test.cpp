@@ -29,13 +29,10 @@ TEST(ConcurrentRunEndToEnd, SecondRunIsRefusedAndTheFirstFinishes) {
   ProgramOutcome second = RunDocbaseBinary(folder.path(), kAnswers);
   EXPECT_FALSE(second.timed_out);
   EXPECT_EQ(second.exit_status, 1);
-  EXPECT_EQ(second.out,
-            "\r\n"
-            "============================================\r\n"
-            "Another docbase run is working in this folder.\r\n"
-            "Wait until it has ended, then start again.\r\n"
-            "lock:   .docbase.lock\r\n"
-            "============================================\r\n");
+  EXPECT_NE(second.out.find("Another docbase run is working in this folder."),
+            std::string::npos)
+      << second.out;
+  EXPECT_EQ(second.out.find("Active code page"), std::string::npos);
   // The refused run touched nothing.
   DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path()), while_waiting);
 
