@@ -32,6 +32,8 @@ class LineWriter {
 
   void Write(std::string_view bytes) {
     if (bytes.size() <= capacity_ - used_) {
+      // An empty view may carry a null pointer, which memcpy must not get.
+      if (bytes.empty()) return;
       std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
       used_ += bytes.size();
       return;
