@@ -71,6 +71,22 @@ TEST(HostileInputEndToEnd, NamesAndBytesAShellWouldMisread) {
   }
 }
 
+TEST(HostileInputEndToEnd, NamesWithLineEnds) {
+  // A listing holds one name per line, so these names come apart in it;
+  // the run must still index every file and leave txt_in alone.
+  TempFolder folder;
+  fs::create_directory(folder.path() / "txt_in");
+  WriteFile(folder.path() / "txt_in/line\nbreak.txt", "words lfname\n");
+  WriteFile(folder.path() / "txt_in/carriage\rreturn.txt", "words crname\n");
+  WriteFile(folder.path() / "txt_in/ends in lf\n.txt", "words lastlf\n");
+  WriteFile(folder.path() / "txt_in/plain.txt", "words plainname\n");
+  RunAndExpectPages(folder.path(), 4);
+  const std::string index = ReadFile(folder.path() / "htm_out/index.htm");
+  for (const char* word : {"lfname", "crname", "lastlf", "plainname"}) {
+    EXPECT_NE(index.find(word), std::string::npos) << word;
+  }
+}
+
 TEST(HostileInputEndToEnd, FiveMegabyteSingleLines) {
   TempFolder folder;
   fs::create_directory(folder.path() / "txt_in");

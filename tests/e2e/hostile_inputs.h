@@ -23,6 +23,7 @@ struct HostileFile {
 };
 
 inline std::vector<HostileFile> HostileFiles() {
+  using namespace std::string_literals;  // "..."s keeps NUL bytes
   const std::vector<std::pair<std::string, std::string>> files = {
       {"with blanks in it.txt", "plain words here\n"},
       {"quote\"double.txt", "a \"quoted\" word\n"},
@@ -36,7 +37,7 @@ inline std::vector<HostileFile> HostileFiles() {
       {"--help.txt", "--version words\n"},
       {"bad\xff\xfe utf8.txt", "bytes \xc3\x28 and \xff here\n"},
       {std::string(196, 'n') + ".txt", "a long name\n"},
-      {"nul bytes.txt", std::string("before\0after words\n\0\0\n", 22)},
+      {"nul bytes.txt", "before\0after words\n\0\0\n"s},
       {"lone cr.txt", "first line\rsecond line\rthird\r"},
       {"no line end.txt", "last words without end"},
       {"percent %s %n %d.txt", "%s%n%x format words\n"},
