@@ -2,10 +2,13 @@
 // exactly the lines a plain reference split gives (a line ends at LF, at
 // CR LF or at a lone CR; the last line may lack its end), with no error.
 //
-// An input whose first byte has its high bit set is read behind a filler of
-// 'x' bytes that ends 1 to 128 bytes before the reader's 1 MiB buffer edge,
-// so the rest of the input straddles the first refill (a CR as the last
-// buffered byte, a line longer than the buffer).
+// The first byte chooses how the rest is read:
+// - high bit set: with the default reader, behind a filler of 'x' bytes
+//   that ends 1 to 128 bytes before its 1 MiB buffer edge, so the rest
+//   straddles the first refill (a CR as the last buffered byte, a line
+//   longer than the buffer);
+// - otherwise: with a reader of a tiny buffer (1 to 64 bytes), so that
+//   every input meets many refills and buffer growths.
 #pragma once
 
 #include <fcntl.h>
@@ -46,13 +49,15 @@ inline bool WriteBehindFiller(const std::filesystem::path& path,
 
 inline std::string CheckLineReader(std::string_view input,
                                    const std::filesystem::path& scratch) {
-  constexpr size_t kReaderBuffer = size_t{1} << 20;
+  constexpr size_t kReaderBuffer = LineReader::kDefaultBufferSize;
   constexpr size_t kMostBeforeEdge = 128;
   std::string bytes;
   std::filesystem::path path = scratch / "lines.txt";
-  if (!input.empty() && (static_cast<unsigned char>(input[0]) & 0x80)) {
-    size_t before_edge = 1 + (static_cast<unsigned char>(input[0]) & 0x7f);
-    input.remove_prefix(1);
+  size_t buffer_size = LineReader::kDefaultBufferSize;
+  const unsigned char mode = input.empty() ? 0 : input[0];
+  if (!input.empty()) input.remove_prefix(1);
+  if (mode & 0x80) {
+    size_t before_edge = 1 + (mode & 0x7f);
     const size_t filler_room = kReaderBuffer - kMostBeforeEdge;
     bytes.assign(kReaderBuffer - before_edge, 'x');
     bytes.append(input);
@@ -62,12 +67,13 @@ inline std::string CheckLineReader(std::string_view input,
       return "cannot write the input file";
     }
   } else {
+    buffer_size = 1 + mode % 64;
     bytes.assign(input);
     testing::WriteFile(path, bytes);
   }
 
   const std::vector<std::string_view> expected = SplitLines(bytes);
-  LineReader reader;
+  LineReader reader(buffer_size);
   if (!reader.Open(path).ok()) return "open failed";
   std::string_view line;
   size_t count = 0;
