@@ -4,11 +4,6 @@
 
 namespace docbase {
 
-std::string InfoLink(const RunState& state) {
-  std::string address = "http://" + state.info_address;
-  return "<a href=\"" + address + "\">" + address + "</a>";
-}
-
 RunState RunStateFromBuildSettings(std::string program_path) {
   RunState state;
   state.program_name_setting = build::kProgramNameSetting;

@@ -1,0 +1,30 @@
+// RunReport is how a phase below the driver shows something to the user
+// while the run goes on: a progress line, or the block of lines a run stops
+// with. The driver implements it on the console, so the phases never see
+// the console itself (as a builder reports through a status printer).
+#pragma once
+
+#include <initializer_list>
+#include <string_view>
+
+#include "common/status.h"
+
+namespace docbase {
+
+class RunReport {
+ public:
+  enum class Wait { kNone, kAnyKey };
+
+  virtual ~RunReport() = default;
+
+  // One progress line, such as "processed 80%".
+  virtual void Progress(std::string_view line) = 0;
+
+  // Prints `lines`, each as a line of its own; with kAnyKey it then shows
+  // "<...> any key to continue and end" and waits for a key. Returns
+  // Status::RunEnded(), for the phase to hand back at once.
+  virtual Status Stop(std::initializer_list<std::string_view> lines,
+                      Wait wait) = 0;
+};
+
+}  // namespace docbase
