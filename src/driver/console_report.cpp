@@ -1,0 +1,16 @@
+#include "driver/console_report.h"
+
+#include "driver/prompts.h"
+
+namespace docbase {
+
+void ConsoleReport::Progress(std::string_view line) { console_.Line(line); }
+
+Status ConsoleReport::Stop(std::initializer_list<std::string_view> lines,
+                           Wait wait) {
+  for (std::string_view line : lines) console_.Line(line);
+  if (wait == Wait::kAnyKey) return AnyKeyExit(console_);
+  return Status::RunEnded();
+}
+
+}  // namespace docbase

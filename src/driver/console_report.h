@@ -1,0 +1,22 @@
+// ConsoleReport is the run's RunReport: progress lines and stop blocks go to
+// the console, and the any-key wait is the console's any-key exit.
+#pragma once
+
+#include "common/run_report.h"
+#include "driver/console.h"
+
+namespace docbase {
+
+class ConsoleReport : public RunReport {
+ public:
+  explicit ConsoleReport(Console& console) : console_(console) {}
+
+  void Progress(std::string_view line) override;
+  Status Stop(std::initializer_list<std::string_view> lines,
+              Wait wait) override;
+
+ private:
+  Console& console_;
+};
+
+}  // namespace docbase
