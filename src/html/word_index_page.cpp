@@ -2,13 +2,10 @@
 
 #include <string_view>
 
-#include "common/line_reader.h"
 #include "common/run_clock.h"
 #include "html/decimal_text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
-#include "html/quoted_fields.h"
-#include "html/same_bytes.h"
 
 namespace docbase {
 namespace {
@@ -22,7 +19,7 @@ std::string PageName(int64_t group) {
 
 }  // namespace
 
-Status WordIndexPages::WriteHead(const WorkArea& area, const RunState& state,
+Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
                                  int64_t group) {
   DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(PageName(group))));
   WritePageHead(page_, state.display.code_page_name, "index of key words");
@@ -33,56 +30,48 @@ Status WordIndexPages::WriteHead(const WorkArea& area, const RunState& state,
   return Status::Ok();
 }
 
-Status WordIndexPages::WriteEntries(const WorkArea& area,
-                                    const RunState& state, int64_t group) {
+Status WordIndexPages::WriteEntries(const Settings& state,
+                                    const IndexTables& tables, int64_t group) {
   if (!page_.is_open()) {
     return Status::IoError(PageName(group), "the page head was not written");
   }
-  LineReader records;
-  DOCBASE_RETURN_IF_ERROR(records.Open(
-      area.Path("wrd_14_" + std::to_string(group) + ".txt")));
-
   page_.WriteLine("<a href=\"files_list.htm\"> Content </a><br>");
   page_.WriteLine("<br>");
 
   PreparePieces(state, group);
-  Entry run;
-  std::string_view line;
-  while (records.Next(&line)) {
-    // id, page, line, column, word, id, occurrence number
-    QuotedFields fields(line);
-    std::string_view id = fields.Next();
-    std::string_view page = fields.Next();
-    if (run.count > 0 && SameBytes(id, run.id) &&
-        SameBytes(page, run.page)) {
-      ++run.count;
-    } else {
-      if (run.count > 0) {
-        WriteEntry(run);
-        ++promo_entry_count_;
-      }
-      run.id = id;
-      run.page = page;
-      fields.Skip(2);
-      run.word = fields.Next();
-      fields.Skip(1);
-      run.occurrence = fields.Next();
-      run.count = 1;
-    }
-    if (promo_entry_count_ >= kEntriesPerPromotion) {
-      WritePromotionalBlock(page_, state);
-      promo_entry_count_ = 0;
-    }
-  }
-  DOCBASE_RETURN_IF_ERROR(records.status());
-  if (run.count > 0) WriteLastEntry(run);
+  const Vocabulary& vocabulary = tables.census.vocabulary;
+  const uint32_t own_group = static_cast<uint32_t>(group);
+  bool have_entry = false;
+  Entry entry;
+  DOCBASE_RETURN_IF_ERROR(tables.word_pages.ForEach(
+      [&](const StoredWordPage& record) -> Status {
+        if (tables.groups.group_of_page[record.page] != own_group) {
+          return Status::Ok();
+        }
+        if (have_entry) {
+          WriteEntry(entry);
+          ++promo_entry_count_;
+          if (promo_entry_count_ >= kEntriesPerPromotion) {
+            WritePromotionalBlock(page_, state);
+            promo_entry_count_ = 0;
+          }
+        }
+        entry.id = WordIdText(tables.ids.number_of_word[record.word]);
+        entry.page = tables.census.pages[record.page].name;
+        entry.word = vocabulary.spelling(record.first_spelling);
+        entry.occurrence = DecimalText(record.first_k);
+        entry.count = record.count;
+        have_entry = true;
+        return Status::Ok();
+      }));
+  if (have_entry) WriteLastEntry(entry);
 
   page_.WriteLine("</body>");
   page_.WriteLine("</html>");
   return page_.Close();
 }
 
-void WordIndexPages::PreparePieces(const RunState& state, int64_t group) {
+void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
   const std::string g = std::to_string(group);
   search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"s_" + g + ".htm#";
   search_link_end_ =
@@ -101,9 +90,9 @@ void WordIndexPages::WriteHeadline(const Entry& entry) {
   page_.Write("<a href=\"");
   page_.Write(entry.page);
   page_.Write("#");
-  page_.Write(entry.id);
+  page_.Write(entry.id.view());
   page_.Write("\" id=\"");
-  page_.Write(entry.id);
+  page_.Write(entry.id.view());
   page_.Write("\">");
   page_.Write(entry.word);
   page_.Write("</a>&nbsp;&nbsp;&nbsp; (");
@@ -119,11 +108,11 @@ void WordIndexPages::WriteEntry(const Entry& entry) {
   page_.Write("<br>\r\n");
   WriteHeadline(entry);
   page_.Write(search_link_start_);
-  page_.Write(entry.id);
+  page_.Write(entry.id.view());
   page_.Write("_");
-  page_.Write(entry.occurrence);
+  page_.Write(entry.occurrence.view());
   page_.Write(search_link_end_);
-  page_.Write(entry.id);
+  page_.Write(entry.id.view());
   page_.Write("\"> index</a>\r\n&nbsp;&nbsp;<a href=\"files_list.htm#");
   page_.Write(entry.page);
   page_.Write("\"> Content </a>\r\n");

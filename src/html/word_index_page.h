@@ -6,8 +6,8 @@
 // One object serves the whole run, so that the entry count carries over
 // from one group's page to the next.
 //
-// Input: wrd_14_G.txt, records (id, page, line, col, word, id, k) sorted by
-// word id, then page, line, column.
+// Input: the word-and-page records of the group's pages, in word-id order,
+// then page order; each gives one entry.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,9 @@
 
 #include "common/line_writer.h"
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
+#include "html/decimal_text.h"
+#include "html/index_tables.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -23,26 +25,26 @@ namespace docbase {
 class WordIndexPages {
  public:
   // Creates i_G.htm and writes its head lines.
-  Status WriteHead(const WorkArea& area, const RunState& state,
+  Status WriteHead(const WorkArea& area, const Settings& state,
                    int64_t group);
   // Writes the contents link, the entries from wrd_14_G.txt and the closing
   // lines, and closes the page.
-  Status WriteEntries(const WorkArea& area, const RunState& state,
+  Status WriteEntries(const Settings& state, const IndexTables& tables,
                       int64_t group);
 
  private:
   // One entry: the first record of a run of records with the same word id
   // and page, and the number of records in the run.
   struct Entry {
-    std::string id;
-    std::string page;
-    std::string word;
-    std::string occurrence;
-    int64_t count = 0;
+    WordIdText id{0};
+    std::string_view page;
+    std::string_view word;
+    DecimalText occurrence{0};
+    uint64_t count = 0;
   };
 
   // Sets the pieces of the entry lines fixed for one group's page.
-  void PreparePieces(const RunState& state, int64_t group);
+  void PreparePieces(const Settings& state, int64_t group);
   void WriteHeadline(const Entry& entry);
   void WriteEntry(const Entry& entry);
   void WriteLastEntry(const Entry& entry);

@@ -1,0 +1,63 @@
+#include "html/page_occurrences.h"
+
+namespace docbase {
+
+PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page)
+    : tables_(tables),
+      page_(page),
+      stream_(tables.occurrences, tables.census.pages[page].first_occurrence,
+              tables.census.pages[page].occurrences) {}
+
+Status PageOccurrences::LoadNextPages() {
+  const PageTally& tally = tables_.census.pages[page_];
+  DOCBASE_RETURN_IF_ERROR(ReadRecords(tables_.page_words,
+                                      tally.first_page_word,
+                                      tally.page_words, &page_words_));
+  record_of_word_.resize(tables_.census.vocabulary.word_count());
+  for (uint32_t at = 0; at < page_words_.size(); ++at) {
+    if (page_words_[at].word >= record_of_word_.size()) {
+      return Status::IoError(tables_.page_words.path(),
+                             "work file is damaged");
+    }
+    record_of_word_[page_words_[at].word] = at;
+  }
+  next_pages_loaded_ = true;
+  return Status::Ok();
+}
+
+bool PageOccurrences::Next(OccurrenceRecord* record) {
+  StoredOccurrence stored;
+  if (!status_.ok() || !stream_.Next(&stored)) {
+    if (status_.ok()) status_ = stream_.status();
+    return false;
+  }
+  const Vocabulary& vocabulary = tables_.census.vocabulary;
+  if (stored.spelling >= vocabulary.spelling_count()) {
+    status_ = Status::IoError(tables_.occurrences.path(),
+                              "work file is damaged");
+    return false;
+  }
+  const uint32_t word = vocabulary.word_of(stored.spelling);
+  word_ = word;
+  id_ = WordIdText(tables_.ids.number_of_word[word]);
+  k_ = DecimalText(stored.k);
+  record->page = tables_.census.pages[page_].name;
+  record->line = stored.line;
+  record->column = stored.column;
+  record->word = vocabulary.spelling(stored.spelling);
+  record->id = id_.view();
+  record->k_text = k_.view();
+  record->k = stored.k;
+  record->next = {};
+  last_on_page_ = 0;
+  if (next_pages_loaded_) {
+    const StoredPageWord& on_page = page_words_[record_of_word_[word]];
+    if (on_page.next_page != kNoPage) {
+      record->next = tables_.census.pages[on_page.next_page].name;
+    }
+    last_on_page_ = on_page.last_k;
+  }
+  return true;
+}
+
+}  // namespace docbase

@@ -1,0 +1,54 @@
+#include "words/word_ids.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "common/text.h"
+
+namespace docbase {
+namespace {
+
+// Whether the lower-casing of `a` sorts before that of `b` as a field.
+bool LowerFieldLess(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    unsigned char x = static_cast<unsigned char>(ToLowerAscii(a[i]));
+    unsigned char y = static_cast<unsigned char>(ToLowerAscii(b[i]));
+    if (x != y) return x < y;
+  }
+  if (a.size() == b.size()) return false;
+  if (a.size() < b.size()) return '"' < static_cast<unsigned char>(ToLowerAscii(b[common]));
+  return static_cast<unsigned char>(ToLowerAscii(a[common])) < '"';
+}
+
+}  // namespace
+
+std::string WordIds::Text(uint32_t word) const {
+  return WordId(number_of_word[word]);
+}
+
+WordIds NumberWords(const WordCensus& census) {
+  const Vocabulary& vocabulary = census.vocabulary;
+  const size_t words = vocabulary.word_count();
+  WordIds ids;
+  ids.word_at_rank.resize(words);
+  std::iota(ids.word_at_rank.begin(), ids.word_at_rank.end(), 0u);
+  std::sort(ids.word_at_rank.begin(), ids.word_at_rank.end(),
+            [&](uint32_t a, uint32_t b) {
+              return LowerFieldLess(
+                  vocabulary.spelling(vocabulary.first_spelling(a)),
+                  vocabulary.spelling(vocabulary.first_spelling(b)));
+            });
+  ids.rank_of_word.resize(words);
+  ids.number_of_word.resize(words);
+  uint64_t position = 0;
+  for (uint32_t rank = 0; rank < words; ++rank) {
+    const uint32_t word = ids.word_at_rank[rank];
+    ids.rank_of_word[word] = rank;
+    ids.number_of_word[word] = position;
+    position += census.word_counts[word];
+  }
+  return ids;
+}
+
+}  // namespace docbase
