@@ -12,6 +12,7 @@
 #include "common/record_file.h"
 #include "driver/console_report.h"
 #include "html/index_tables.h"
+#include "html/table_sources.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -77,7 +78,9 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
       WriteGroupOutputs(area, settings, tables, state.random));
   report.Progress("processed 60%");
   report.Progress("processed 70%");
-  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(area, settings, tables, report));
+  TableWordPages all_groups(tables, 0);
+  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(area, settings, census.occurrences,
+                                         all_groups, report));
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();

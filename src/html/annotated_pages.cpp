@@ -1,43 +1,38 @@
 #include "html/annotated_pages.h"
 
-#include "html/page_occurrences.h"
 #include "html/page_rewriter.h"
 #include "html/same_bytes.h"
 #include "html/word_spans.h"
 
 namespace docbase {
 
-Status RewriteGroupPages(const WorkArea& area, const Settings& settings,
-                         const IndexTables& tables,
-                         const PageNeighbours& neighbours, int64_t group) {
-  PageRewriter page(area, settings.display, neighbours);
+Status RewritePages(const WorkArea& area, const DisplayParameters& display,
+                    const PageNeighbours& neighbours, int64_t group,
+                    OccurrenceSource& source) {
+  PageRewriter page(area, display, neighbours);
   const NavigationSpanWriter navigation(std::to_string(group));
-  for (uint32_t page_number : tables.groups.pages_of_group[group - 1]) {
-    PageOccurrences occurrences(tables, page_number);
-    DOCBASE_RETURN_IF_ERROR(occurrences.LoadNextPages());
-    OccurrenceRecord occurrence;
-    while (occurrences.Next(&occurrence)) {
-      const bool same_page =
-          page.is_open() && SameBytes(occurrence.page, page.page());
-      if (!same_page || occurrence.line != page.line_count()) {
-        page.LeaveWordLine();
-      }
-      if (!same_page) {
-        if (page.is_open()) {
-          DOCBASE_RETURN_IF_ERROR(page.Finish(NextLinkEnd::kNoTrailingBlank));
-        }
-        DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page));
-      }
-      DOCBASE_RETURN_IF_ERROR(page.AdvanceTo(occurrence.line));
-      page.WriteTextBefore(occurrence.column);
-      WriteWordSpan(page.out(), occurrence);
-      if (HasNavigationSpan(settings.display.find_word, occurrence.word)) {
-        navigation.Write(page.out(), occurrence, occurrences.last_on_page());
-      }
-      page.EndWordAt(occurrence.column + occurrence.word.size());
+  OccurrenceRecord occurrence;
+  while (source.Next(&occurrence)) {
+    const bool same_page =
+        page.is_open() && SameBytes(occurrence.page, page.page());
+    if (!same_page || occurrence.line != page.line_count()) {
+      page.LeaveWordLine();
     }
-    DOCBASE_RETURN_IF_ERROR(occurrences.status());
+    if (!same_page) {
+      if (page.is_open()) {
+        DOCBASE_RETURN_IF_ERROR(page.Finish(NextLinkEnd::kNoTrailingBlank));
+      }
+      DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page));
+    }
+    DOCBASE_RETURN_IF_ERROR(page.AdvanceTo(occurrence.line));
+    page.WriteTextBefore(occurrence.column);
+    WriteWordSpan(page.out(), occurrence);
+    if (HasNavigationSpan(display.find_word, occurrence.word)) {
+      navigation.Write(page.out(), occurrence, occurrence.last_on_page);
+    }
+    page.EndWordAt(occurrence.column + occurrence.word.size());
   }
+  DOCBASE_RETURN_IF_ERROR(source.status());
   if (page.is_open()) {
     DOCBASE_RETURN_IF_ERROR(page.Finish(NextLinkEnd::kTrailingBlank));
   }

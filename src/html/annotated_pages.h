@@ -10,14 +10,17 @@
 
 #include "common/settings.h"
 #include "common/status.h"
-#include "html/index_tables.h"
+#include "html/occurrence_record.h"
 #include "html/navigation_bar.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-Status RewriteGroupPages(const WorkArea& area, const Settings& settings,
-                         const IndexTables& tables,
-                         const PageNeighbours& neighbours, int64_t group);
+// Rewrites the pages of group `group` named by the records of `source`:
+// the records of one page lie together, in document order (line, then
+// column), and carry their next page and last occurrence number on the page.
+Status RewritePages(const WorkArea& area, const DisplayParameters& display,
+                    const PageNeighbours& neighbours, int64_t group,
+                    OccurrenceSource& source);
 
 }  // namespace docbase

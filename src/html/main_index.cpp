@@ -28,26 +28,24 @@ class MainIndexEntries {
  public:
   explicit MainIndexEntries(LineWriter& out) : out_(out) {}
 
-  void Add(uint64_t id_number, uint32_t group, std::string_view word,
-           uint64_t count) {
-    if (count_ > 0 && id_number == id_number_ && group == group_) {
-      count_ += count;
+  void Add(const WordPageEntry& entry) {
+    if (count_ > 0 && entry.id == id_ && entry.group == group_) {
+      count_ += entry.count;
       return;
     }
-    if (count_ == 0 || id_number != id_number_) {
+    if (count_ == 0 || entry.id != id_) {
       if (count_ > 0) {
         WriteGroupLink();
         out_.WriteLine("<br>");
       }
-      out_.WriteLine(word);
-      id_number_ = id_number;
-      id_ = WordIdText(id_number);
+      out_.WriteLine(entry.word);
+      id_.assign(entry.id);
     } else {
       WriteGroupLink();
     }
-    group_ = group;
-    group_text_ = DecimalText(group);
-    count_ = count;
+    group_ = entry.group;
+    group_text_ = DecimalText(entry.group);
+    count_ = entry.count;
   }
 
   void Finish() {
@@ -60,9 +58,9 @@ class MainIndexEntries {
     out_.Write("&nbsp;&nbsp;<a href=\"i_");
     out_.Write(group_text_.view());
     out_.Write(".htm#");
-    out_.Write(id_.view());
+    out_.Write(id_);
     out_.Write("\" id=\"");
-    out_.Write(id_.view());
+    out_.Write(id_);
     out_.Write("\">(i_");
     out_.Write(group_text_.view());
     out_.Write(",&nbsp;&nbsp;");
@@ -71,8 +69,7 @@ class MainIndexEntries {
   }
 
   LineWriter& out_;
-  uint64_t id_number_ = 0;
-  WordIdText id_{0};
+  std::string id_;
   uint32_t group_ = 0;
   DecimalText group_text_{0};
   uint64_t count_ = 0;  // occurrences of (id, group) so far; 0 before any
@@ -81,26 +78,23 @@ class MainIndexEntries {
 }  // namespace
 
 Status WriteMainIndex(const WorkArea& area, const Settings& state,
-                      const IndexTables& tables, RunReport& report) {
+                      uint64_t occurrences, WordPageSource& source,
+                      RunReport& report) {
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("index.htm")));
   WriteHeader(out, state);
 
-  const uint64_t total = tables.census.occurrences;
-  bool first = true;
   MainIndexEntries entries(out);
-  DOCBASE_RETURN_IF_ERROR(tables.word_pages.ForEach(
-      [&](const StoredWordPage& record) -> Status {
-        // The pass counts the occurrences it has read: only the first can
-        // leave more than twice as many still to come.
-        if (first && total > 2) report.Progress("processed 80%");
-        first = false;
-        entries.Add(tables.ids.number_of_word[record.word],
-                    tables.groups.group_of_page[record.page],
-                    tables.census.vocabulary.spelling(record.first_spelling),
-                    record.count);
-        return Status::Ok();
-      }));
+  WordPageEntry entry;
+  bool first = true;
+  while (source.Next(&entry)) {
+    // The pass counts the occurrences it has read: only the first can leave
+    // more than twice as many still to come.
+    if (first && occurrences > 2) report.Progress("processed 80%");
+    first = false;
+    entries.Add(entry);
+  }
+  DOCBASE_RETURN_IF_ERROR(source.status());
   entries.Finish();
 
   out.WriteLine("</body>");

@@ -3,21 +3,23 @@
 // occurrences in that group. The word is shown as spelled at its first
 // occurrence (lowest group, then page, line, column).
 //
-// The counts come from the word-and-page records: those of one word lie
-// together, by page and so by group.
+// The counts are the sums of the word-and-page counts: the entries of one
+// word come together, by page and so by group.
 #pragma once
 
 #include "common/run_report.h"
 #include "common/settings.h"
 #include "common/status.h"
-#include "html/index_tables.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// Writes index.htm. Reports "processed 80%" as the pass starts, when the
-// run holds more than two occurrences.
+// Writes index.htm from the word-and-page entries of all groups, in word-id
+// order. Reports "processed 80%" as the pass starts, when the run holds
+// more than two `occurrences`.
 Status WriteMainIndex(const WorkArea& area, const Settings& state,
-                      const IndexTables& tables, RunReport& report);
+                      uint64_t occurrences, WordPageSource& source,
+                      RunReport& report);
 
 }  // namespace docbase

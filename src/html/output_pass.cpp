@@ -4,6 +4,7 @@
 #include "html/contents_page.h"
 #include "html/navigation_bar.h"
 #include "html/search_page.h"
+#include "html/table_sources.h"
 #include "html/word_folder.h"
 #include "html/word_index_page.h"
 
@@ -17,14 +18,19 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
   // One object for the pass: its promotional count runs across groups.
   WordIndexPages index_pages;
   for (int64_t group = 1; group <= group_count; ++group) {
-    DOCBASE_RETURN_IF_ERROR(
-        RewriteGroupPages(area, settings, tables, neighbours, group));
+    GroupOccurrences rewrite_source(tables, group,
+                                    GroupOccurrences::Order::kDocument, true);
+    DOCBASE_RETURN_IF_ERROR(RewritePages(area, settings.display, neighbours,
+                                         group, rewrite_source));
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteHead(area, settings, group));
     DOCBASE_RETURN_IF_ERROR(
         WriteContentsPage(area, settings, tables.groups.sorted_names));
-    DOCBASE_RETURN_IF_ERROR(index_pages.WriteEntries(settings, tables, group));
+    TableWordPages entries(tables, group);
+    DOCBASE_RETURN_IF_ERROR(index_pages.WriteEntries(settings, group, entries));
+    GroupOccurrences search_source(tables, group,
+                                   GroupOccurrences::Order::kTable, false);
     DOCBASE_RETURN_IF_ERROR(
-        WriteSearchPage(area, settings, tables, random, group));
+        WriteSearchPage(area, settings, random, group, search_source));
   }
   return Status::Ok();
 }

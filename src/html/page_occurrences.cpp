@@ -38,6 +38,11 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
     return false;
   }
   const uint32_t word = vocabulary.word_of(stored.spelling);
+  if (word == Vocabulary::kNoWord) {
+    status_ = Status::IoError(tables_.occurrences.path(),
+                              "work file is damaged");
+    return false;
+  }
   word_ = word;
   id_ = WordIdText(tables_.ids.number_of_word[word]);
   k_ = DecimalText(stored.k);
@@ -49,13 +54,13 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   record->k_text = k_.view();
   record->k = stored.k;
   record->next = {};
-  last_on_page_ = 0;
+  record->last_on_page = 0;
   if (next_pages_loaded_) {
     const StoredPageWord& on_page = page_words_[record_of_word_[word]];
     if (on_page.next_page != kNoPage) {
       record->next = tables_.census.pages[on_page.next_page].name;
     }
-    last_on_page_ = on_page.last_k;
+    record->last_on_page = on_page.last_k;
   }
   return true;
 }

@@ -3,6 +3,7 @@
 // writers put into the pages: page name, word as found, word id and
 // occurrence number, and (after LoadNextPages) the next page holding the
 // word and the number of the word's last occurrence on the page.
+// GroupOccurrences (html/table_sources.h) reads a group through it.
 #pragma once
 
 #include <cstdint>
@@ -30,9 +31,6 @@ class PageOccurrences {
   bool Next(OccurrenceRecord* record);
   const Status& status() const { return status_; }
 
-  // The occurrence number of the last occurrence on the page of the word
-  // last returned by Next (after LoadNextPages).
-  uint64_t last_on_page() const { return last_on_page_; }
   // The word (lower-cased, a Vocabulary number) last returned by Next.
   uint32_t word() const { return word_; }
 
@@ -45,7 +43,6 @@ class PageOccurrences {
   // By word: its record on this page (valid for the page's words only).
   std::vector<StoredPageWord> page_words_;
   std::vector<uint32_t> record_of_word_;
-  uint64_t last_on_page_ = 0;
   uint32_t word_ = 0;
   WordIdText id_{0};
   DecimalText k_{0};

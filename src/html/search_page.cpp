@@ -1,6 +1,5 @@
 #include "html/search_page.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,18 +10,16 @@
 #include "html/page_head.h"
 #include "html/page_templates.h"
 #include "html/piece_buffer.h"
-#include "html/decimal_text.h"
-#include "html/page_occurrences.h"
+#include "html/occurrence_record.h"
 #include "html/same_bytes.h"
 #include "html/search_phrase.h"
-#include "words/table_order.h"
 
 namespace docbase {
 namespace {
 
 struct Occurrence {
   std::string_view page;
-  uint32_t line;
+  uint64_t line;
   std::string_view word;
   std::string_view id;
   std::string_view occurrence;
@@ -203,7 +200,7 @@ class SearchPageWriter {
   bool started_ = false;
   PieceBuffer pending_;  // the line waiting for its last word
   bool pending_closes_html_ = false;
-  uint32_t line_key_ = 0;
+  uint64_t line_key_ = 0;
   PieceBuffer phrase_words_;
   std::string drawn_phrase_;
   int64_t word_count_ = 0;
@@ -214,48 +211,11 @@ class SearchPageWriter {
   std::string last_page_;
 };
 
-// The occurrences of one line of a page, taken in the tables' column order
-// (which only differs from the numeric one past column 999,999).
-class LineInTableOrder {
- public:
-  struct Word {
-    std::string_view page;
-    std::string_view word;
-    uint32_t line;
-    uint32_t column;
-    uint64_t id_number;
-    uint64_t k;
-  };
-
-  bool SameLine(const Word& word) const {
-    return !words_.empty() && words_.back().page.data() == word.page.data() &&
-           words_.back().line == word.line;
-  }
-  void Add(const Word& word) { words_.push_back(word); }
-
-  void Flush(SearchPageWriter& writer) {
-    std::stable_sort(words_.begin(), words_.end(),
-                     [](const Word& a, const Word& b) {
-                       return ColumnLess(a.column, b.column);
-                     });
-    for (const Word& word : words_) {
-      WordIdText id(word.id_number);
-      DecimalText k(word.k);
-      writer.Add(Occurrence{word.page, word.line, word.word, id.view(),
-                            k.view()});
-    }
-    words_.clear();
-  }
-
- private:
-  std::vector<Word> words_;
-};
-
 }  // namespace
 
 Status WriteSearchPage(const WorkArea& area, const Settings& state,
-                       const IndexTables& tables, SplitMix64& random,
-                       int64_t group) {
+                       SplitMix64& random, int64_t group,
+                       OccurrenceSource& source) {
   const std::string group_text = std::to_string(group);
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("s_" + group_text + ".htm")));
@@ -265,21 +225,12 @@ Status WriteSearchPage(const WorkArea& area, const Settings& state,
   WriteHighlightScript(out, state.display);
 
   SearchPageWriter writer(out, state, random, group);
-  LineInTableOrder line;
-  for (uint32_t page : tables.groups.pages_of_group[group - 1]) {
-    PageOccurrences occurrences(tables, page);
-    OccurrenceRecord record;
-    while (occurrences.Next(&record)) {
-      LineInTableOrder::Word word{
-          record.page, record.word, static_cast<uint32_t>(record.line),
-          static_cast<uint32_t>(record.column),
-          tables.ids.number_of_word[occurrences.word()], record.k};
-      if (!line.SameLine(word)) line.Flush(writer);
-      line.Add(word);
-    }
-    DOCBASE_RETURN_IF_ERROR(occurrences.status());
+  OccurrenceRecord record;
+  while (source.Next(&record)) {
+    writer.Add(Occurrence{record.page, record.line, record.word, record.id,
+                          record.k_text});
   }
-  line.Flush(writer);
+  DOCBASE_RETURN_IF_ERROR(source.status());
   writer.Finish();
 
   out.WriteLine("</body> <br>");

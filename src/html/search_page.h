@@ -14,14 +14,16 @@
 #include "common/status.h"
 #include "common/settings.h"
 #include "common/split_mix.h"
-#include "html/index_tables.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
 // Draws from `random` for every line of more than 28 words.
+// `source` gives the occurrences of the group's pages by page, line and
+// column as the tables order them.
 Status WriteSearchPage(const WorkArea& area, const Settings& state,
-                       const IndexTables& tables, SplitMix64& random,
-                       int64_t group);
+                       SplitMix64& random, int64_t group,
+                       OccurrenceSource& source);
 
 }  // namespace docbase

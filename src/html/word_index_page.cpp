@@ -1,5 +1,6 @@
 #include "html/word_index_page.h"
 
+#include <string>
 #include <string_view>
 
 #include "common/run_clock.h"
@@ -30,8 +31,8 @@ Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
   return Status::Ok();
 }
 
-Status WordIndexPages::WriteEntries(const Settings& state,
-                                    const IndexTables& tables, int64_t group) {
+Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
+                                    WordPageSource& source) {
   if (!page_.is_open()) {
     return Status::IoError(PageName(group), "the page head was not written");
   }
@@ -39,31 +40,29 @@ Status WordIndexPages::WriteEntries(const Settings& state,
   page_.WriteLine("<br>");
 
   PreparePieces(state, group);
-  const Vocabulary& vocabulary = tables.census.vocabulary;
-  const uint32_t own_group = static_cast<uint32_t>(group);
+  // Each entry is written when the next one is known: the last one has a
+  // form of its own. The held entry keeps copies of its texts, as the
+  // source's views end with the next call.
+  WordPageEntry entry, next;
+  std::string id, page, word, first_k;
   bool have_entry = false;
-  Entry entry;
-  DOCBASE_RETURN_IF_ERROR(tables.word_pages.ForEach(
-      [&](const StoredWordPage& record) -> Status {
-        if (tables.groups.group_of_page[record.page] != own_group) {
-          return Status::Ok();
-        }
-        if (have_entry) {
-          WriteEntry(entry);
-          ++promo_entry_count_;
-          if (promo_entry_count_ >= kEntriesPerPromotion) {
-            WritePromotionalBlock(page_, state);
-            promo_entry_count_ = 0;
-          }
-        }
-        entry.id = WordIdText(tables.ids.number_of_word[record.word]);
-        entry.page = tables.census.pages[record.page].name;
-        entry.word = vocabulary.spelling(record.first_spelling);
-        entry.occurrence = DecimalText(record.first_k);
-        entry.count = record.count;
-        have_entry = true;
-        return Status::Ok();
-      }));
+  while (source.Next(&next)) {
+    if (have_entry) {
+      WriteEntry(entry);
+      ++promo_entry_count_;
+      if (promo_entry_count_ >= kEntriesPerPromotion) {
+        WritePromotionalBlock(page_, state);
+        promo_entry_count_ = 0;
+      }
+    }
+    entry = next;
+    entry.id = id.assign(next.id);
+    entry.page = page.assign(next.page);
+    entry.word = word.assign(next.word);
+    entry.first_k_text = first_k.assign(next.first_k_text);
+    have_entry = true;
+  }
+  DOCBASE_RETURN_IF_ERROR(source.status());
   if (have_entry) WriteLastEntry(entry);
 
   page_.WriteLine("</body>");
@@ -86,33 +85,33 @@ void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
 }
 
 // <a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, N)
-void WordIndexPages::WriteHeadline(const Entry& entry) {
+void WordIndexPages::WriteHeadline(const WordPageEntry& entry) {
   page_.Write("<a href=\"");
   page_.Write(entry.page);
   page_.Write("#");
-  page_.Write(entry.id.view());
+  page_.Write(entry.id);
   page_.Write("\" id=\"");
-  page_.Write(entry.id.view());
+  page_.Write(entry.id);
   page_.Write("\">");
   page_.Write(entry.word);
   page_.Write("</a>&nbsp;&nbsp;&nbsp; (");
   page_.Write(entry.page);
   page_.Write(", ");
-  page_.Write(DecimalText(static_cast<uint64_t>(entry.count)).view());
+  page_.Write(DecimalText(entry.count).view());
   page_.Write(")");
 }
 
 // "<br>", the headline, then the links: search page, main index, contents
 // page and (with a target site) the web search of the word on the site.
-void WordIndexPages::WriteEntry(const Entry& entry) {
+void WordIndexPages::WriteEntry(const WordPageEntry& entry) {
   page_.Write("<br>\r\n");
   WriteHeadline(entry);
   page_.Write(search_link_start_);
-  page_.Write(entry.id.view());
+  page_.Write(entry.id);
   page_.Write("_");
-  page_.Write(entry.occurrence.view());
+  page_.Write(entry.first_k_text);
   page_.Write(search_link_end_);
-  page_.Write(entry.id.view());
+  page_.Write(entry.id);
   page_.Write("\"> index</a>\r\n&nbsp;&nbsp;<a href=\"files_list.htm#");
   page_.Write(entry.page);
   page_.Write("\"> Content </a>\r\n");
@@ -123,7 +122,7 @@ void WordIndexPages::WriteEntry(const Entry& entry) {
   }
 }
 
-void WordIndexPages::WriteLastEntry(const Entry& entry) {
+void WordIndexPages::WriteLastEntry(const WordPageEntry& entry) {
   WriteHeadline(entry);
   page_.Write("<br>\r\n");
 }

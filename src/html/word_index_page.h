@@ -16,8 +16,7 @@
 #include "common/line_writer.h"
 #include "common/status.h"
 #include "common/settings.h"
-#include "html/decimal_text.h"
-#include "html/index_tables.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -29,25 +28,19 @@ class WordIndexPages {
                    int64_t group);
   // Writes the contents link, the entries from wrd_14_G.txt and the closing
   // lines, and closes the page.
-  Status WriteEntries(const Settings& state, const IndexTables& tables,
-                      int64_t group);
+  // `source` gives the group's word-and-page entries in word-id order.
+  Status WriteEntries(const Settings& state, int64_t group,
+                      WordPageSource& source);
 
  private:
   // One entry: the first record of a run of records with the same word id
   // and page, and the number of records in the run.
-  struct Entry {
-    WordIdText id{0};
-    std::string_view page;
-    std::string_view word;
-    DecimalText occurrence{0};
-    uint64_t count = 0;
-  };
 
   // Sets the pieces of the entry lines fixed for one group's page.
   void PreparePieces(const Settings& state, int64_t group);
-  void WriteHeadline(const Entry& entry);
-  void WriteEntry(const Entry& entry);
-  void WriteLastEntry(const Entry& entry);
+  void WriteHeadline(const WordPageEntry& entry);
+  void WriteEntry(const WordPageEntry& entry);
+  void WriteLastEntry(const WordPageEntry& entry);
 
   LineWriter page_;
   int64_t promo_entry_count_ = 0;  // lives for the whole run

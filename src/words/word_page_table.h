@@ -22,15 +22,22 @@ class WordPageTable {
   // Call once, after the last Add.
   Status Finish();
 
-  // Calls visit(record) for every record in order; visit returns a Status,
-  // and a record that is not ok ends the pass with it.
-  template <typename Visit>
-  Status ForEach(Visit visit) const {
-    for (const StoredWordPage& record : records_) {
-      DOCBASE_RETURN_IF_ERROR(visit(record));
+  // One pass over the records in order.
+  class Reader {
+   public:
+    explicit Reader(const WordPageTable& table) : table_(table) {}
+    // False at the end or on an error (see status()).
+    bool Next(StoredWordPage* record) {
+      if (next_ == table_.records_.size()) return false;
+      *record = table_.records_[next_++];
+      return true;
     }
-    return Status::Ok();
-  }
+    Status status() const { return Status::Ok(); }
+
+   private:
+    const WordPageTable& table_;
+    size_t next_ = 0;
+  };
 
  private:
   std::filesystem::path run_path_;
