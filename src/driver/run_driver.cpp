@@ -79,6 +79,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   report.Progress("processed 60%");
   report.Progress("processed 70%");
   TableWordPages all_groups(tables, 0);
+  DOCBASE_RETURN_IF_ERROR(all_groups.Open());
   DOCBASE_RETURN_IF_ERROR(WriteMainIndex(area, settings, census.occurrences,
                                          all_groups, report));
   report.Progress("processed 90%");

@@ -26,6 +26,7 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
     DOCBASE_RETURN_IF_ERROR(
         WriteContentsPage(area, settings, tables.groups.sorted_names));
     TableWordPages entries(tables, group);
+    DOCBASE_RETURN_IF_ERROR(entries.Open());
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteEntries(settings, group, entries));
     GroupOccurrences search_source(tables, group,
                                    GroupOccurrences::Order::kTable, false);

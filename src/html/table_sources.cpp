@@ -71,8 +71,7 @@ bool GroupOccurrences::Next(OccurrenceRecord* record) {
 
 TableWordPages::TableWordPages(const IndexTables& tables, int64_t group)
     : tables_(tables),
-      group_(static_cast<uint32_t>(group)),
-      reader_(tables.word_pages) {}
+      group_(static_cast<uint32_t>(group)) {}
 
 bool TableWordPages::Next(WordPageEntry* entry) {
   StoredWordPage record;

@@ -61,6 +61,8 @@ class GroupOccurrences : public OccurrenceSource {
 class TableWordPages : public WordPageSource {
  public:
   TableWordPages(const IndexTables& tables, int64_t group);
+  // Starts the pass; call before Next.
+  Status Open() { return tables_.word_pages.Open(&reader_); }
 
   bool Next(WordPageEntry* entry) override;
   Status status() const override;

@@ -7,11 +7,11 @@
 
 namespace docbase {
 
-RecordFile::~RecordFile() {
+SortRunFile::~SortRunFile() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-Status RecordFile::Create() {
+Status SortRunFile::Create() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   size_ = 0;
@@ -24,13 +24,13 @@ Status RecordFile::Create() {
   return Status::Ok();
 }
 
-Status RecordFile::Clear() {
+Status SortRunFile::Clear() {
   if (::ftruncate(fd_, 0) != 0) return Status::FromErrno(path_, "cannot write");
   size_ = 0;
   return Status::Ok();
 }
 
-Status RecordFile::Append(const void* data, size_t bytes) {
+Status SortRunFile::Append(const void* data, size_t bytes) {
   const char* next = static_cast<const char*>(data);
   while (bytes > 0) {
     ssize_t done = ::pwrite(fd_, next, bytes, static_cast<off_t>(size_));
@@ -46,7 +46,7 @@ Status RecordFile::Append(const void* data, size_t bytes) {
   return Status::Ok();
 }
 
-Status RecordFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
+Status SortRunFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
   char* next = static_cast<char*>(data);
   while (bytes > 0) {
     ssize_t done = ::pread(fd_, next, bytes, static_cast<off_t>(offset));
@@ -62,7 +62,7 @@ Status RecordFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
   return Status::Ok();
 }
 
-Status RecordFile::Remove() {
+Status SortRunFile::Remove() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   size_ = 0;

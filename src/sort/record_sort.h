@@ -18,7 +18,7 @@
 // blocks of 35 KB or more. Should more than kMaxMergeWidth runs be written
 // (a tiny budget for the size of the input), Finish merges them in levels,
 // groups of consecutive runs into one, through a second work file named
-// `run_path` + ".merge", until few enough are left.
+// `run_path` with "_merge" before its extension, until few enough are left.
 //
 // Damage is never silent about the order: a work file found shorter than
 // what was written is an error, and every merge checks that no record is
@@ -61,14 +61,23 @@
 
 namespace docbase {
 
+// The second work file of a merge in levels: "runs.txt" gives
+// "runs_merge.txt", so it keeps the extension of the first.
+inline std::filesystem::path MergePath(const std::filesystem::path& run_path) {
+  std::filesystem::path merge = run_path;
+  merge.replace_filename(run_path.stem().string() + "_merge" +
+                         run_path.extension().string());
+  return merge;
+}
+
 // A work file of records, written by appending and read at any offset with
 // pread, so several readers can share its one descriptor.
-class RecordFile {
+class SortRunFile {
  public:
-  explicit RecordFile(std::filesystem::path path) : path_(path.string()) {}
-  ~RecordFile();  // closes, leaves the file
-  RecordFile(const RecordFile&) = delete;
-  RecordFile& operator=(const RecordFile&) = delete;
+  explicit SortRunFile(std::filesystem::path path) : path_(path.string()) {}
+  ~SortRunFile();  // closes, leaves the file
+  SortRunFile(const SortRunFile&) = delete;
+  SortRunFile& operator=(const SortRunFile&) = delete;
 
   // Makes a new empty file at the path, never writing through whatever
   // was there (another name of the same file, a symbolic link): an
@@ -105,7 +114,7 @@ struct RecordRun {
 template <typename T, typename Less>
 class RecordRunMerge {
  public:
-  RecordRunMerge(const RecordFile& file, const RecordRun* runs, size_t count,
+  RecordRunMerge(const SortRunFile& file, const RecordRun* runs, size_t count,
                  size_t buffer_records, Less less)
       : file_(file),
         less_(std::move(less)),
@@ -171,7 +180,7 @@ class RecordRunMerge {
     ends_[run] = buffer + count;
   }
 
-  const RecordFile& file_;
+  const SortRunFile& file_;
   Less less_;
   size_t capacity_;
   std::unique_ptr<T[]> buffers_;
@@ -220,8 +229,8 @@ class RecordSorter {
   // a few records still works, with buffers of one record.
   RecordSorter(std::filesystem::path run_path, size_t budget_bytes,
                Less less = Less())
-      : files_{RecordFile(run_path),
-               RecordFile(std::filesystem::path(run_path) += ".merge")},
+      : files_{SortRunFile(run_path),
+               SortRunFile(MergePath(run_path))},
         budget_(budget_bytes),
         run_records_(std::max<size_t>(1, budget_bytes / (sizeof(T) * 3 / 2))),
         less_(std::move(less)) {}
@@ -261,9 +270,9 @@ class RecordSorter {
   Status MergeLevels();
   // Merges `count` runs from files_[current_] into one at the end of
   // `out`, buffering its writes.
-  Status MergeGroup(const RecordRun* runs, size_t count, RecordFile& out);
+  Status MergeGroup(const RecordRun* runs, size_t count, SortRunFile& out);
 
-  RecordFile files_[2];
+  SortRunFile files_[2];
   int current_ = 0;  // the file that holds runs_
   size_t budget_;
   size_t run_records_;  // records per run
@@ -290,7 +299,7 @@ Status RecordSorter<T, Less>::MakeRoom() {
 
 template <typename T, typename Less>
 Status RecordSorter<T, Less>::WriteRun() {
-  RecordFile& file = files_[current_];
+  SortRunFile& file = files_[current_];
   if (!file.is_open()) {
     status_ = file.Create();
     DOCBASE_RETURN_IF_ERROR(status_);
@@ -323,7 +332,7 @@ Status RecordSorter<T, Less>::Finish() {
 template <typename T, typename Less>
 Status RecordSorter<T, Less>::MergeLevels() {
   while (runs_.size() > kMaxMergeWidth) {
-    RecordFile& out = files_[1 - current_];
+    SortRunFile& out = files_[1 - current_];
     DOCBASE_RETURN_IF_ERROR(out.is_open() ? out.Clear() : out.Create());
     // Groups of equal width, as wide as allowed.
     size_t groups = (runs_.size() + kMaxMergeWidth - 1) / kMaxMergeWidth;
@@ -341,13 +350,13 @@ Status RecordSorter<T, Less>::MergeLevels() {
     current_ = 1 - current_;
   }
   // A work file that no longer holds runs goes at once.
-  RecordFile& spare = files_[1 - current_];
+  SortRunFile& spare = files_[1 - current_];
   return spare.is_open() ? spare.Remove() : Status::Ok();
 }
 
 template <typename T, typename Less>
 Status RecordSorter<T, Less>::MergeGroup(const RecordRun* runs, size_t count,
-                                         RecordFile& out) {
+                                         SortRunFile& out) {
   // The inputs and the output share the budget.
   size_t records = std::max<size_t>(1, budget_ / ((count + 1) * sizeof(T)));
   RecordRunMerge<T, Less> merge(files_[current_], runs, count, records, less_);

@@ -76,7 +76,7 @@ void AddAll(Sorter& sorter, const std::vector<Record>& records) {
 class RecordSorterTest : public ::testing::Test {
  protected:
   fs::path RunPath() const { return folder_.path() / "runs.bin"; }
-  fs::path MergePath() const { return folder_.path() / "runs.bin.merge"; }
+  fs::path MergePath() const { return folder_.path() / "runs_merge.bin"; }
 
   // Two passes give the stable order; Remove leaves no work file.
   void ExpectSortedTwiceThenRemoved(Sorter& sorter,

@@ -29,10 +29,11 @@ class IndexPhasesTest : public ::testing::Test {
     groups_ = BuildPageGroups(census_, group_size);
     WordPageTable table(area_.Path(work_files::kWordPageRuns), 1 << 20);
     ASSERT_TRUE(SplitWordsByGroup(area_, census_, ids_, &table).ok());
-    ASSERT_TRUE(table.ForEach([&](const StoredWordPage& record) {
-                       word_pages_.push_back(record);
-                       return Status::Ok();
-                     }).ok());
+    WordPageTable::Reader reader;
+    ASSERT_TRUE(table.Open(&reader).ok());
+    StoredWordPage record;
+    while (reader.Next(&record)) word_pages_.push_back(record);
+    ASSERT_TRUE(reader.status().ok());
     RecordFile file;
     ASSERT_TRUE(file.Open(area_.Path(work_files::kOccurrences)).ok());
     ASSERT_TRUE(ReadRecords(file, 0, census_.occurrences, &occurrences_).ok());
