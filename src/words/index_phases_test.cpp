@@ -91,12 +91,14 @@ TEST_F(IndexPhasesTest, MixedSpellingsOnOneLineNumberedBySpelling) {
 // Past column 999,999 the tables order columns as text: 1000045 before
 // 100005. Numbers and the first occurrence of a page follow that order.
 TEST_F(IndexPhasesTest, ColumnsPastAMillionFollowTextOrder) {
-  std::string line = std::string(100004, 'x') + " zzz" +
-                     std::string(1000045 - 100009, 'y') + " zzz";
+  // zzz at columns 100006 and 1000045.
+  std::string line = std::string(100004, 'x') + " zzz " +
+                     std::string(1000043 - 100009, 'y') + " zzz";
   Index({line + "\r\n"});
   ASSERT_GE(occurrences_.size(), 2u);
   EXPECT_EQ(occurrences_[1].column, 100006u);
   EXPECT_EQ(occurrences_[1].k, 2u);
+  EXPECT_EQ(occurrences_.back().column, 1000045u);
   EXPECT_EQ(occurrences_.back().k, 1u);
   for (const StoredWordPage& record : word_pages_) {
     if (census_.vocabulary.spelling(record.first_spelling) == "zzz") {
