@@ -27,6 +27,9 @@ import sys
 PLACEHOLDER = b"<PROGRAM_DIR>"
 SHOWN_FILES = 5
 SHOWN_BYTES = 160
+# Leftover files larger than this are compared as they are: only small
+# listings hold the folder's path, and a large file is not read whole.
+LARGEST_NORMALISED = 64 << 20
 
 
 def read(path):
@@ -59,7 +62,7 @@ def snapshot(root, skip=(), normalise=None):
             elif stat.S_ISDIR(info.st_mode):
                 entries[key] = ("folder", mode)
             elif stat.S_ISREG(info.st_mode):
-                if normalise is None:
+                if normalise is None or info.st_size > LARGEST_NORMALISED:
                     digest = hashlib.sha256()
                     with open(path, "rb") as source:
                         for block in iter(lambda: source.read(1 << 20), b""):
@@ -104,19 +107,30 @@ def listed(names):
     return text + (" (and %d more)" % more if more > 0 else "")
 
 
-def first_line_difference(data_a, data_b, label):
-    lines_a, lines_b = data_a.split(b"\n"), data_b.split(b"\n")
-    for number, (line_a, line_b) in enumerate(zip(lines_a, lines_b), 1):
+def first_line_difference(lines_a, lines_b, label):
+    """Where two sequences of lines first part, or None when they do not."""
+    lines_a, lines_b = iter(lines_a), iter(lines_b)
+    number = 0
+    while True:
+        number += 1
+        line_a, line_b = next(lines_a, None), next(lines_b, None)
+        if line_a is None and line_b is None:
+            return None
         if line_a != line_b:
             break
-    else:
-        number = min(len(lines_a), len(lines_b)) + 1
-        if len(lines_a) == len(lines_b):
-            return "%s: same lines, other bytes" % label
-        line_a = lines_a[number - 1] if number <= len(lines_a) else b"<end>"
-        line_b = lines_b[number - 1] if number <= len(lines_b) else b"<end>"
     return "%s line %d:\n      first:  %s\n      second: %s" % (
-        label, number, shown(line_a[:SHOWN_BYTES]), shown(line_b[:SHOWN_BYTES]))
+        label, number,
+        "<end>" if line_a is None else shown(line_a[:SHOWN_BYTES]),
+        "<end>" if line_b is None else shown(line_b[:SHOWN_BYTES]))
+
+
+def file_lines(path, normalise):
+    """The lines of a file, read as they are needed, with the program
+    folder's path replaced when `normalise` is given."""
+    with open(path, "rb") as source:
+        for line in source:
+            yield line if normalise is None else line.replace(normalise,
+                                                               PLACEHOLDER)
 
 
 def file_detail(dir_a, dir_b, names, normalise_a=None, normalise_b=None):
@@ -129,13 +143,9 @@ def file_detail(dir_a, dir_b, names, normalise_a=None, normalise_b=None):
     path_b = os.path.join(os.fsencode(dir_b), key)
     if not (os.path.isfile(path_a) and os.path.isfile(path_b)):
         return None
-    data_a, data_b = read(path_a), read(path_b)
-    if normalise_a is not None:
-        data_a = data_a.replace(normalise_a, PLACEHOLDER)
-        data_b = data_b.replace(normalise_b, PLACEHOLDER)
-    if data_a == data_b:
-        return "%s: same bytes, other permission bits" % shown(key)
-    return first_line_difference(data_a, data_b, shown(key))
+    detail = first_line_difference(file_lines(path_a, normalise_a),
+                                   file_lines(path_b, normalise_b), shown(key))
+    return detail or "%s: same bytes, other permission bits" % shown(key)
 
 
 def main():
@@ -184,7 +194,8 @@ def main():
     text_b = read(console_b).replace(path_b, PLACEHOLDER)
     if text_a != text_b:
         problems.append("console output")
-        details.append(first_line_difference(text_a, text_b, "console"))
+        details.append(first_line_difference(text_a.split(b"\n"),
+                                             text_b.split(b"\n"), "console"))
 
     if not problems:
         print("same")
