@@ -64,14 +64,14 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   report.Progress("processed 30%");
   const PageGroups groups = BuildPageGroups(census, state.input_file_count);
   report.Progress("processed 40%");
-  WordPageTable word_pages(area.Path(work_files::kWordPageRuns),
+  WordPageTable word_pages(WordPageRunFile(area),
                            kWordPageBudget);
   DOCBASE_RETURN_IF_ERROR(
       SplitWordsByGroup(area, census, ids, &word_pages));
   report.Progress("processed 50%");
   RecordFile occurrences, page_words;
-  DOCBASE_RETURN_IF_ERROR(occurrences.Open(area.Path(work_files::kOccurrences)));
-  DOCBASE_RETURN_IF_ERROR(page_words.Open(area.Path(work_files::kPageWords)));
+  DOCBASE_RETURN_IF_ERROR(occurrences.Open(OccurrenceFile(area)));
+  DOCBASE_RETURN_IF_ERROR(page_words.Open(PageWordFile(area)));
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
   DOCBASE_RETURN_IF_ERROR(

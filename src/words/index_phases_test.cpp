@@ -27,7 +27,7 @@ class IndexPhasesTest : public ::testing::Test {
     ASSERT_TRUE(ExtractWords(area_, &census_).ok());
     ids_ = NumberWords(census_);
     groups_ = BuildPageGroups(census_, group_size);
-    WordPageTable table(area_.Path(work_files::kWordPageRuns), 1 << 20);
+    WordPageTable table(WordPageRunFile(area_), 1 << 20);
     ASSERT_TRUE(SplitWordsByGroup(area_, census_, ids_, &table).ok());
     WordPageTable::Reader reader;
     ASSERT_TRUE(table.Open(&reader).ok());
@@ -35,7 +35,7 @@ class IndexPhasesTest : public ::testing::Test {
     while (reader.Next(&record)) word_pages_.push_back(record);
     ASSERT_TRUE(reader.status().ok());
     RecordFile file;
-    ASSERT_TRUE(file.Open(area_.Path(work_files::kOccurrences)).ok());
+    ASSERT_TRUE(file.Open(OccurrenceFile(area_)).ok());
     ASSERT_TRUE(ReadRecords(file, 0, census_.occurrences, &occurrences_).ok());
   }
 
@@ -118,7 +118,7 @@ TEST_F(IndexPhasesTest, NextPagesAndGroups) {
   EXPECT_TRUE(groups_.pages_of_group[1].empty());
   EXPECT_EQ(groups_.group_of_page[1], 0u);
   RecordFile file;
-  ASSERT_TRUE(file.Open(area_.Path(work_files::kPageWords)).ok());
+  ASSERT_TRUE(file.Open(PageWordFile(area_)).ok());
   std::vector<StoredPageWord> first_page;
   const PageTally& page = census_.pages[0];
   ASSERT_TRUE(

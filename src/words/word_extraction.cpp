@@ -24,8 +24,8 @@ class Extraction {
 
   Status Open() {
     DOCBASE_RETURN_IF_ERROR(
-        occurrences_.Open(area_.Path(work_files::kOccurrences)));
-    return page_words_.Open(area_.Path(work_files::kPageWords));
+        occurrences_.Open(OccurrenceFile(area_)));
+    return page_words_.Open(PageWordFile(area_));
   }
 
   Status ExtractPage(PageTally* page, uint32_t page_number);

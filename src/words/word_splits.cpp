@@ -11,7 +11,7 @@ Status SplitWordsByGroup(const WorkArea& area, const WordCensus& census,
                          const WordIds& ids, WordPageTable* table) {
   RecordFile page_words;
   DOCBASE_RETURN_IF_ERROR(
-      page_words.Open(area.Path(work_files::kPageWords)));
+      page_words.Open(PageWordFile(area)));
   std::vector<uint32_t> later_page(census.vocabulary.word_count(), kNoPage);
   std::vector<StoredPageWord> block;
   for (size_t page = census.pages.size(); page-- > 0;) {

@@ -9,23 +9,32 @@
 // occurrences, which are the only data that grow with the corpus.
 #pragma once
 
-#include <string_view>
+#include <filesystem>
 
-namespace docbase::work_files {
+#include "workarea/work_area.h"
+
+namespace docbase {
 
 // One record per word occurrence, page after page in document order
-// (StoredOccurrence, words/word_records.h). Written by word extraction; read by the
-// annotated pages and the search pages.
-constexpr std::string_view kOccurrences = "wrd_occurrences.txt";
+// (StoredOccurrence, words/word_records.h). Written by word extraction;
+// read by the annotated pages and the search pages.
+inline std::filesystem::path OccurrenceFile(const WorkArea& area) {
+  return area.Path("wrd_occurrences.txt");
+}
 
-// One record per word and page, page after page (StoredPageWord, words/word_records.h).
-// Written by word extraction; its next pages are filled in by the word
-// splits; read by the annotated pages.
-constexpr std::string_view kPageWords = "wrd_page_words.txt";
+// One record per word and page, page after page (StoredPageWord). Written
+// by word extraction; its next pages are filled in by the word splits; read
+// by the annotated pages.
+inline std::filesystem::path PageWordFile(const WorkArea& area) {
+  return area.Path("wrd_page_words.txt");
+}
 
-// The sorted runs of the word-and-page records in word order, made by the
-// word splits when they exceed the memory budget; read by the word index
-// pages and the main index.
-constexpr std::string_view kWordPageRuns = "wrd_word_pages.txt";
+// The sorted runs of the word-and-page records in word-id order
+// (StoredWordPage), made by the word splits when they exceed the memory
+// budget (a second one, "_merge" before the extension, when there are very
+// many); read by the word index pages and the main index.
+inline std::filesystem::path WordPageRunFile(const WorkArea& area) {
+  return area.Path("wrd_word_pages.txt");
+}
 
-}  // namespace docbase::work_files
+}  // namespace docbase
