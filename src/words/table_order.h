@@ -15,6 +15,9 @@ namespace docbase {
 // Whether field text `a` sorts before field text `b`.
 bool FieldLess(std::string_view a, std::string_view b);
 
+// The same for the lower-casings of `a` and `b`.
+bool LowerFieldLess(std::string_view a, std::string_view b);
+
 // Whether column `a` sorts before column `b` as the tables write them.
 bool ColumnLess(uint32_t a, uint32_t b);
 

@@ -22,6 +22,19 @@ bool LowersTo(std::string_view spelling, std::string_view lower) {
   return true;
 }
 
+// A slot table of `size` (a power of two) holding entries 0 .. count - 1.
+template <typename Hash>
+std::vector<uint32_t> Regrown(size_t size, size_t count, Hash hash) {
+  std::vector<uint32_t> slots(size, 0);
+  const size_t mask = size - 1;
+  for (uint32_t index = 0; index < count; ++index) {
+    size_t at = hash(index) & mask;
+    while (slots[at] != 0) at = (at + 1) & mask;
+    slots[at] = index + 1;
+  }
+  return slots;
+}
+
 }  // namespace
 
 Vocabulary::Vocabulary()
@@ -91,25 +104,15 @@ std::string Vocabulary::word(uint32_t word) const {
 }
 
 void Vocabulary::GrowSpellings() {
-  std::vector<uint32_t> grown(spelling_slots_.size() * 2, 0);
-  const size_t mask = grown.size() - 1;
-  for (uint32_t index = 0; index < spelling_count(); ++index) {
-    size_t at = HashText(spelling(index)) & mask;
-    while (grown[at] != 0) at = (at + 1) & mask;
-    grown[at] = index + 1;
-  }
-  spelling_slots_ = std::move(grown);
+  spelling_slots_ = Regrown(spelling_slots_.size() * 2, spelling_count(),
+                            [&](uint32_t index) {
+                              return HashText(spelling(index));
+                            });
 }
 
 void Vocabulary::GrowWords() {
-  std::vector<uint32_t> grown(word_slots_.size() * 2, 0);
-  const size_t mask = grown.size() - 1;
-  for (uint32_t index = 0; index < word_count(); ++index) {
-    size_t at = HashText(word(index)) & mask;
-    while (grown[at] != 0) at = (at + 1) & mask;
-    grown[at] = index + 1;
-  }
-  word_slots_ = std::move(grown);
+  word_slots_ = Regrown(word_slots_.size() * 2, word_count(),
+                        [&](uint32_t index) { return HashText(word(index)); });
 }
 
 }  // namespace docbase

@@ -4,24 +4,9 @@
 #include <numeric>
 
 #include "common/text.h"
+#include "words/table_order.h"
 
 namespace docbase {
-namespace {
-
-// Whether the lower-casing of `a` sorts before that of `b` as a field.
-bool LowerFieldLess(std::string_view a, std::string_view b) {
-  const size_t common = std::min(a.size(), b.size());
-  for (size_t i = 0; i < common; ++i) {
-    unsigned char x = static_cast<unsigned char>(ToLowerAscii(a[i]));
-    unsigned char y = static_cast<unsigned char>(ToLowerAscii(b[i]));
-    if (x != y) return x < y;
-  }
-  if (a.size() == b.size()) return false;
-  if (a.size() < b.size()) return '"' < static_cast<unsigned char>(ToLowerAscii(b[common]));
-  return static_cast<unsigned char>(ToLowerAscii(a[common])) < '"';
-}
-
-}  // namespace
 
 std::string WordIds::Text(uint32_t word) const {
   return WordId(number_of_word[word]);
