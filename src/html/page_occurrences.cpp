@@ -56,8 +56,14 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   record->next = {};
   record->last_on_page = 0;
   if (next_pages_loaded_) {
-    const StoredPageWord& on_page = page_words_[record_of_word_[word]];
-    if (on_page.next_page != kNoPage) {
+    const uint32_t at = record_of_word_[word];
+    if (at >= page_words_.size() || page_words_[at].word != word) {
+      status_ = Status::IoError(tables_.page_words.path(),
+                                "work file is damaged");
+      return false;
+    }
+    const StoredPageWord& on_page = page_words_[at];
+    if (on_page.next_page < tables_.census.pages.size()) {
       record->next = tables_.census.pages[on_page.next_page].name;
     }
     record->last_on_page = on_page.last_k;

@@ -20,6 +20,9 @@ Status SplitWordsByGroup(const WorkArea& area, const WordCensus& census,
     DOCBASE_RETURN_IF_ERROR(ReadRecords(page_words, tally.first_page_word,
                                         tally.page_words, &block));
     for (StoredPageWord& record : block) {
+      if (record.word >= later_page.size()) {
+        return Status::IoError(page_words.path(), "work file is damaged");
+      }
       record.next_page = later_page[record.word];
       later_page[record.word] = static_cast<uint32_t>(page);
       DOCBASE_RETURN_IF_ERROR(table->Add(StoredWordPage{
