@@ -33,11 +33,11 @@ TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
   const WordIds ids = NumberWords(census);
   const PageGroups groups = BuildPageGroups(census, 2);
   ASSERT_EQ(groups.count(), 3);
-  WordPageTable word_pages(area_.Path(work_files::kWordPageRuns), 1 << 20);
+  WordPageTable word_pages(WordPageRunFile(area_), 1 << 20);
   ASSERT_TRUE(SplitWordsByGroup(area_, census, ids, &word_pages).ok());
   RecordFile occurrences, page_words;
-  ASSERT_TRUE(occurrences.Open(area_.Path(work_files::kOccurrences)).ok());
-  ASSERT_TRUE(page_words.Open(area_.Path(work_files::kPageWords)).ok());
+  ASSERT_TRUE(occurrences.Open(OccurrenceFile(area_)).ok());
+  ASSERT_TRUE(page_words.Open(PageWordFile(area_)).ok());
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
   Status status = WriteGroupOutputs(area_, state_, tables, random_);

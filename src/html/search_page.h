@@ -4,9 +4,9 @@
 // words (at most 28, drawn with the run's generator for longer lines).
 //
 // Input: the occurrences of the group's pages in document order. A new
-// output line starts where the line number changes (even between pages); the first line of the page keeps the form of a continued line,
-// and each link block names the page of the record that starts the next
-// line.
+// output line starts where the line number changes (even between pages);
+// the first line of the page keeps the form of a continued line, and each
+// link block names the page of the record that starts the next line.
 #pragma once
 
 #include <cstdint>

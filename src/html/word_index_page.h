@@ -26,16 +26,13 @@ class WordIndexPages {
   // Creates i_G.htm and writes its head lines.
   Status WriteHead(const WorkArea& area, const Settings& state,
                    int64_t group);
-  // Writes the contents link, the entries from wrd_14_G.txt and the closing
-  // lines, and closes the page.
-  // `source` gives the group's word-and-page entries in word-id order.
+  // Writes the contents link, one entry per word-and-page entry of `source`
+  // (the group's, in word-id order, then page order) and the closing lines,
+  // and closes the page.
   Status WriteEntries(const Settings& state, int64_t group,
                       WordPageSource& source);
 
  private:
-  // One entry: the first record of a run of records with the same word id
-  // and page, and the number of records in the run.
-
   // Sets the pieces of the entry lines fixed for one group's page.
   void PreparePieces(const Settings& state, int64_t group);
   void WriteHeadline(const WordPageEntry& entry);
