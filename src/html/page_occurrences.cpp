@@ -2,18 +2,22 @@
 
 namespace docbase {
 
-PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page)
+PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page,
+                                 std::vector<uint32_t>* word_lookup)
     : tables_(tables),
       page_(page),
       stream_(tables.occurrences, tables.census.pages[page].first_occurrence,
-              tables.census.pages[page].occurrences) {}
+              tables.census.pages[page].occurrences),
+      record_of_word_(*word_lookup) {}
 
 Status PageOccurrences::LoadNextPages() {
   const PageTally& tally = tables_.census.pages[page_];
   DOCBASE_RETURN_IF_ERROR(ReadRecords(tables_.page_words,
                                       tally.first_page_word,
                                       tally.page_words, &page_words_));
-  record_of_word_.resize(tables_.census.vocabulary.word_count());
+  if (record_of_word_.size() < tables_.census.vocabulary.word_count()) {
+    record_of_word_.resize(tables_.census.vocabulary.word_count());
+  }
   for (uint32_t at = 0; at < page_words_.size(); ++at) {
     if (page_words_[at].word >= record_of_word_.size()) {
       return Status::IoError(tables_.page_words.path(),

@@ -21,7 +21,10 @@ namespace docbase {
 
 class PageOccurrences {
  public:
-  PageOccurrences(const IndexTables& tables, uint32_t page);
+  // `word_lookup` is scratch space shared by the pages read one after the
+  // other (a slot per word of the vocabulary).
+  PageOccurrences(const IndexTables& tables, uint32_t page,
+                  std::vector<uint32_t>* word_lookup);
 
   // Reads the page's word records, for next() and last_on_page().
   Status LoadNextPages();
@@ -42,7 +45,7 @@ class PageOccurrences {
   bool next_pages_loaded_ = false;
   // By word: its record on this page (valid for the page's words only).
   std::vector<StoredPageWord> page_words_;
-  std::vector<uint32_t> record_of_word_;
+  std::vector<uint32_t>& record_of_word_;
   uint32_t word_ = 0;
   WordIdText id_{0};
   DecimalText k_{0};

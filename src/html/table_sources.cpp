@@ -18,7 +18,8 @@ bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
     if (page_ && page_->Next(record)) return true;
     if (page_) status_ = page_->status();
     if (!status_.ok() || next_page_ == pages_.size()) return false;
-    page_ = std::make_unique<PageOccurrences>(tables_, pages_[next_page_++]);
+    page_ = std::make_unique<PageOccurrences>(tables_, pages_[next_page_++],
+                                              &word_lookup_);
     if (next_pages_) status_ = page_->LoadNextPages();
   }
   return false;

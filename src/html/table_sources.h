@@ -40,6 +40,7 @@ class GroupOccurrences : public OccurrenceSource {
   const bool next_pages_;
   size_t next_page_ = 0;
   std::unique_ptr<PageOccurrences> page_;
+  std::vector<uint32_t> word_lookup_;  // shared by the pages
   Status status_;
 
   // Table order: one line's records, with the numbers of their id and

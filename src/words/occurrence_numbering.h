@@ -32,6 +32,13 @@ class OccurrenceNumbering {
     return word < last_k_.size() ? last_k_[word] : 0;
   }
 
+  // At the end: the number of occurrences of every word (`words` of them),
+  // taken out of the numbering.
+  std::vector<uint32_t> TakeCounts(size_t words) {
+    last_k_.resize(words, 0);
+    return std::move(last_k_);
+  }
+
  private:
   uint32_t Next(uint32_t word);
 

@@ -99,6 +99,18 @@ uint32_t Vocabulary::WordOfNewSpelling(std::string_view spelling,
   return index;
 }
 
+void Vocabulary::Freeze() {
+  std::vector<uint32_t>().swap(spelling_slots_);
+  std::vector<uint32_t>().swap(spelling_hashes_);
+  std::vector<uint32_t>().swap(word_slots_);
+  std::vector<uint32_t>().swap(word_hashes_);
+  std::string().swap(lower_);
+  text_.shrink_to_fit();
+  spelling_starts_.shrink_to_fit();
+  word_of_.shrink_to_fit();
+  word_first_spelling_.shrink_to_fit();
+}
+
 std::string Vocabulary::word(uint32_t word) const {
   return ToLowerAscii(spelling(word_first_spelling_[word]));
 }

@@ -48,6 +48,10 @@ class Vocabulary {
 
   Vocabulary();
 
+  // Releases the lookup tables once every word is in: the texts and numbers
+  // stay, Intern may no longer be called.
+  void Freeze();
+
  private:
   template <typename Equal>
   uint32_t* FindSlot(std::vector<uint32_t>& slots, uint64_t hash,

@@ -23,7 +23,7 @@ struct PageTally {
 
 struct WordCensus {
   Vocabulary vocabulary;
-  std::vector<uint64_t> word_counts;  // occurrences, by word
+  std::vector<uint32_t> word_counts;  // occurrences, by word
   std::vector<PageTally> pages;       // every listed page, in list order
   uint64_t occurrences = 0;
   uint64_t page_words = 0;

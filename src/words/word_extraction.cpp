@@ -35,6 +35,10 @@ class Extraction {
     return page_words_.Close();
   }
 
+  std::vector<uint32_t> TakeCounts() {
+    return numbering_.TakeCounts(census_.vocabulary.word_count());
+  }
+
  private:
   Status TakeLine(uint32_t line_number);
   void CountOnPage(const LineHit& hit, uint32_t line_number);
@@ -50,18 +54,21 @@ class Extraction {
   std::vector<WordHit> hits_;
   std::vector<LineHit> line_hits_;
 
-  // The words of the current page: their records, and for each word the
-  // place of its record (valid while page_of_word_ names this page) and
-  // the line and column of its first occurrence.
+  // The words of the current page: their records and the line and column
+  // of their first occurrence; and for each word of the vocabulary, the
+  // place of its record, valid while its stamp names this page.
   struct FirstSeen {
     uint32_t line;
     uint32_t column;
   };
+  struct OnPage {
+    uint32_t page_stamp = 0;  // page number + 1
+    uint32_t record = 0;
+  };
   std::vector<StoredPageWord> page_records_;
   std::vector<FirstSeen> first_seen_;
-  std::vector<uint32_t> record_of_word_;
-  std::vector<uint32_t> page_of_word_;
-  uint32_t page_stamp_ = 0;  // page number + 1
+  std::vector<OnPage> on_page_;  // by word
+  uint32_t page_stamp_ = 0;
 };
 
 Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
@@ -108,21 +115,19 @@ Status Extraction::TakeLine(uint32_t line_number) {
 }
 
 void Extraction::CountOnPage(const LineHit& hit, uint32_t line_number) {
-  if (hit.word >= page_of_word_.size()) {
-    page_of_word_.resize(census_.vocabulary.word_count(), 0);
-    record_of_word_.resize(census_.vocabulary.word_count(), 0);
-    census_.word_counts.resize(census_.vocabulary.word_count(), 0);
+  if (hit.word >= on_page_.size()) {
+    on_page_.resize(census_.vocabulary.word_count());
   }
-  ++census_.word_counts[hit.word];
-  if (page_of_word_[hit.word] != page_stamp_) {
-    page_of_word_[hit.word] = page_stamp_;
-    record_of_word_[hit.word] = static_cast<uint32_t>(page_records_.size());
+  OnPage& on_page = on_page_[hit.word];
+  if (on_page.page_stamp != page_stamp_) {
+    on_page.page_stamp = page_stamp_;
+    on_page.record = static_cast<uint32_t>(page_records_.size());
     page_records_.push_back(
         StoredPageWord{hit.word, 1, hit.k, hit.spelling, 0, kNoPage});
     first_seen_.push_back(FirstSeen{line_number, hit.column});
     return;
   }
-  const uint32_t at = record_of_word_[hit.word];
+  const uint32_t at = on_page.record;
   StoredPageWord& record = page_records_[at];
   ++record.count;
   // The first occurrence on the page is the first of its line in the
@@ -159,8 +164,14 @@ Status ExtractWords(const WorkArea& area, WordCensus* census) {
     DOCBASE_RETURN_IF_ERROR(extraction.ExtractPage(
         &census->pages[page], static_cast<uint32_t>(page)));
   }
-  census->word_counts.resize(census->vocabulary.word_count(), 0);
-  return extraction.Close();
+  DOCBASE_RETURN_IF_ERROR(extraction.Close());
+  if (census->occurrences >= UINT32_MAX) {
+    return Status::IoError(OccurrenceFile(area).string(),
+                           "too many word occurrences for one run");
+  }
+  census->word_counts = extraction.TakeCounts();
+  census->vocabulary.Freeze();
+  return Status::Ok();
 }
 
 }  // namespace docbase

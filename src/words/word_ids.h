@@ -17,9 +17,8 @@
 namespace docbase {
 
 struct WordIds {
-  std::vector<uint32_t> rank_of_word;   // position in word-id order
-  std::vector<uint64_t> number_of_word;
-  std::vector<uint32_t> word_at_rank;
+  std::vector<uint32_t> rank_of_word;  // position in word-id order
+  std::vector<uint32_t> number_of_word;
 
   std::string Text(uint32_t word) const;
 };
