@@ -23,11 +23,13 @@ build_dir="$root/build-release"
 bench_bin="$build_dir/index_phases_bench"
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build_dir" --target docbase_lib -j2 >/dev/null
+cmake --build "$build_dir" --target docbase_test_support -j2 >/dev/null
 if [[ ! -x "$bench_bin" || "$bench_bin" -ot "$build_dir/libdocbase_lib.a" ||
+      "$bench_bin" -ot "$build_dir/libdocbase_test_support.a" ||
       "$bench_bin" -ot bench/index_phases_bench.cpp ]]; then
   g++ -std=c++20 -O2 -DNDEBUG -Wall -Wextra -Isrc -I"$build_dir/generated" \
-      bench/index_phases_bench.cpp "$build_dir/libdocbase_lib.a" -o "$bench_bin"
+      bench/index_phases_bench.cpp "$build_dir/libdocbase_test_support.a" \
+      "$build_dir/libdocbase_lib.a" -o "$bench_bin"
 fi
 
 corpus="$work_root/corpus_${size}mb"

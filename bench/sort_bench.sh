@@ -15,11 +15,13 @@ build_dir="$root/build-release"
 bench_bin="$build_dir/file_sort_bench"
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build_dir" --target docbase_lib -j2 >/dev/null
+cmake --build "$build_dir" --target docbase_test_support -j2 >/dev/null
 if [[ ! -x "$bench_bin" || "$bench_bin" -ot "$build_dir/libdocbase_lib.a" ||
+      "$bench_bin" -ot "$build_dir/libdocbase_test_support.a" ||
       "$bench_bin" -ot bench/file_sort_bench.cpp ]]; then
   g++ -std=c++20 -O2 -DNDEBUG -Wall -Wextra -Isrc -I"$build_dir/generated" \
-      bench/file_sort_bench.cpp "$build_dir/libdocbase_lib.a" -o "$bench_bin"
+      bench/file_sort_bench.cpp "$build_dir/libdocbase_test_support.a" \
+      "$build_dir/libdocbase_lib.a" -o "$bench_bin"
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/sort_bench_XXXXXX")
