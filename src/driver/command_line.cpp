@@ -66,8 +66,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     };
     auto no_value = [&] {
       if (value) {
-        line.error =
-            "option '" + std::string(argument) + "' takes no value";
+        line.error = "option '" + std::string(argument) + "' takes no value";
       }
     };
     if (argument == "-C" || argument == "--directory") {

@@ -22,9 +22,9 @@ TEST(CommandLineParseTest, NoArgumentsRunAndAskEverything) {
 }
 
 TEST(CommandLineParseTest, ValuesSeparateInlineAndEmpty) {
-  CommandLine line = ParseCommandLine(
-      {"-C", "a", "--directory=b c", "-Cd", "--directory", "-x", "--yes",
-       "--address", ""});
+  CommandLine line =
+      ParseCommandLine({"-C", "a", "--directory=b c", "-Cd", "--directory",
+                        "-x", "--yes", "--address", ""});
   EXPECT_EQ(line.error, "");
   // A value is taken as it is, even one that looks like an option.
   EXPECT_EQ(line.directories,

@@ -44,9 +44,8 @@ TEST(PresetConsoleTest, WithoutYesKeysComeFromTheConsole) {
 // The destination prompt gives the same screen and address whether the
 // answer is preset or typed through a pipe.
 TEST(PresetConsoleTest, PresetAddressIsReadAsAPipedLine) {
-  for (std::string answer :
-       {"www.example.org", "  \"quoted, kept\" rest", "a,b", "", "x\r\ny",
-        "line\nnext"}) {
+  for (std::string answer : {"www.example.org", "  \"quoted, kept\" rest",
+                             "a,b", "", "x\r\ny", "line\nnext"}) {
     ScriptedConsole piped(answer + "\n");
     RunState piped_state;
     AskTargetAddress(piped_state, piped);

@@ -54,8 +54,12 @@ TEST_F(CommandLineTest, HelpAndVersionPrintAndTouchNothing) {
 
 TEST_F(CommandLineTest, RefusedArgumentsEndWithStatusTwo) {
   for (std::vector<std::string> arguments :
-       {std::vector<std::string>{"--bogus"}, {"txt_in"}, {"--help", "-y"},
-        {"--yes", "--address"}, {"--yes=1"}, {"-C"}}) {
+       {std::vector<std::string>{"--bogus"},
+        {"txt_in"},
+        {"--help", "-y"},
+        {"--yes", "--address"},
+        {"--yes=1"},
+        {"-C"}}) {
     ProgramOutcome outcome = Run(arguments);
     EXPECT_EQ(outcome.exit_status, 2) << arguments[0];
     EXPECT_EQ(outcome.out, "");

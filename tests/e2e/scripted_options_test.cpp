@@ -63,8 +63,7 @@ class ScriptedOptionsTest : public ::testing::Test {
 
   // A folder holding the sample corpus and a user file a run deletes.
   static void MakeBase(const fs::path& root) {
-    fs::copy(fs::path(DOCBASE_SOURCE_DIR) / "examples/txt_in",
-             root / "txt_in");
+    fs::copy(fs::path(DOCBASE_SOURCE_DIR) / "examples/txt_in", root / "txt_in");
     WriteFile(root / "old_notes.txt", "deleted by every run\n");
   }
 
@@ -131,8 +130,8 @@ TEST_F(ScriptedOptionsTest, EmptyAddressAndLongFormsMatchTheirPipedRun) {
   fs::path parent = folder.path().parent_path();
   ProgramOutcome outcome = RunFromElsewhere(
       start_.path(),
-      {"--directory=" + parent.string(), "-C", folder.path().filename().string(),
-       "--address=", "--yes"},
+      {"--directory=" + parent.string(), "-C",
+       folder.path().filename().string(), "--address=", "--yes"},
       "<&-");
   EXPECT_EQ(outcome.exit_status, 0);
   EXPECT_EQ(outcome.out, piped.outcome.out);
@@ -143,12 +142,11 @@ TEST_F(ScriptedOptionsTest, AFolderThatCannotBeEnteredTouchesNothing) {
   WriteFile(start_.path() / "notes.txt", "keep me");
   MakeOneText(start_.path());
   std::map<std::string, std::string> before = TreeBytes(start_.path());
-  for (std::string directory :
-       {(start_.path() / "missing").string(),
-        (start_.path() / "notes.txt").string()}) {
-    ProgramOutcome outcome = RunProgram(
-        DOCBASE_BINARY, {"--yes", "-C", directory, "--address", ""},
-        start_.path(), "1\n1\n1\n1\n\n");
+  for (std::string directory : {(start_.path() / "missing").string(),
+                                (start_.path() / "notes.txt").string()}) {
+    ProgramOutcome outcome =
+        RunProgram(DOCBASE_BINARY, {"--yes", "-C", directory, "--address", ""},
+                   start_.path(), "1\n1\n1\n1\n\n");
     EXPECT_EQ(outcome.exit_status, 2) << directory;
     EXPECT_EQ(outcome.out, "");
     EXPECT_TRUE(outcome.err.starts_with("docbase: ")) << outcome.err;
