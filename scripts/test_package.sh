@@ -39,6 +39,10 @@ DESTDIR="$work/stage" cmake --install "$build_dir" --prefix /usr >/dev/null
 [ -x "$work/stage/usr/bin/docbase" ] || fail "cmake --install: no bin/docbase"
 cmp -s docs/docbase.1 "$work/stage/usr/share/man/man1/docbase.1" ||
   fail "cmake --install: no share/man/man1/docbase.1"
+# The man page is written by hand: its title line names the version.
+version_line=$("$work/stage/usr/bin/docbase" --version | head -n 1)
+grep -q "^\.TH DOCBASE 1 .* \"$version_line\" " docs/docbase.1 ||
+  fail "docs/docbase.1: the .TH line does not name '$version_line'"
 
 echo "package: cpack -G DEB"
 (cd "$build_dir" && rm -f docbase_*.deb && cpack -G DEB >/dev/null)
