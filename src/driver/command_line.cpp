@@ -24,7 +24,7 @@ const char kUsage[] =
     "Without options it asks its questions on the console; answers may also\n"
     "come through a pipe, one per line:\n"
     "  printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase\n"
-    "The same run without standard input:\n"
+    "or given on the command line, reading nothing from standard input:\n"
     "  docbase -C ~/mybase --yes --address www.example.org\n"
     "\n"
     "  -C, --directory DIR  run in DIR, as if started there\n"
