@@ -4,8 +4,9 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
-make -C "$build" -j2 docbase_lib >/dev/null
+make -C "$build" -j2 docbase_test_support >/dev/null
 ${CXX:-g++} -std=c++20 -O2 -Wall -Wextra -I"$root/src" -I"$build/generated" \
   "$root/bench/word_extraction_bench.cpp" \
-  "$build/libdocbase_lib.a" -o "$build/word_extraction_bench"
+  "$build/libdocbase_test_support.a" "$build/libdocbase_lib.a" \
+  -o "$build/word_extraction_bench"
 "$build/word_extraction_bench"

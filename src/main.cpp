@@ -1,52 +1,48 @@
 // docbase: turns the text files of txt_in into a cross-linked HTML document
-// base in htm_out. Without arguments it runs in the current directory; the
-// only arguments it knows are --help and --version, and any other argument
-// is refused before the folder is touched.
+// base in htm_out. Without arguments it runs in the current directory and
+// asks its questions on the console; the options (driver/command_line.h)
+// name another directory and give the answers up front. A command line that
+// is refused, or a -C folder that cannot be entered, ends the program with
+// status 2 before any folder is touched.
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
-#include "build_settings.h"
+#include "driver/command_line.h"
+#include "driver/preset_console.h"
 #include "driver/run_driver.h"
 #include "driver/run_lock.h"
 #include "driver/run_state.h"
 #include "driver/terminal_console.h"
 #include "workarea/work_area.h"
 
-namespace {
-
-constexpr char kUsage[] =
-    "usage: docbase [--help | --version]\n"
-    "\n"
-    "Run without arguments in a folder of its own that holds txt_in/ with\n"
-    "UTF-8 *.txt files: docbase indexes every word and writes a linked HTML\n"
-    "document base to htm_out/ (open htm_out/index.htm).\n"
-    "\n"
-    "WARNING: a run deletes every *.txt, *.list and *.htm* file of the\n"
-    "folder it runs in (txt_in/ itself is only read).\n"
-    "\n"
-    "Answers may come through a pipe, one per line, for example:\n"
-    "  printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase\n"
-    "\n"
-    "  --help     show this text and exit\n"
-    "  --version  show the version and exit\n";
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  if (argc > 1) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-      std::printf("docbase %s\n", docbase::build::kVersion);
-      return 0;
-    }
-    std::fprintf(stderr, "docbase: unknown argument '%s'\n\n", argv[1]);
-    std::fputs(kUsage, stderr);
+  std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  docbase::CommandLine command_line = docbase::ParseCommandLine(arguments);
+  if (!command_line.error.empty()) {
+    std::fprintf(stderr, "docbase: %s\n\n", command_line.error.c_str());
+    std::fputs(docbase::kUsage, stderr);
     return 2;
   }
-  docbase::TerminalConsole console;
+  if (command_line.action == docbase::CommandLine::Action::kHelp) {
+    std::fputs(docbase::kUsage, stdout);
+    return 0;
+  }
+  if (command_line.action == docbase::CommandLine::Action::kVersion) {
+    std::fputs(docbase::VersionText().c_str(), stdout);
+    return 0;
+  }
+  // The program directory is the current one from here on: every path the
+  // run prints or probes, the run lock included, sees it.
+  std::string entered = docbase::EnterDirectories(command_line.directories);
+  if (!entered.empty()) {
+    std::fprintf(stderr, "docbase: %s\n", entered.c_str());
+    return 2;
+  }
+
+  docbase::TerminalConsole terminal;
+  docbase::PresetConsole console(terminal, command_line.yes,
+                                 command_line.address);
   docbase::WorkArea area;
   // One run at a time per folder; the lock comes before anything else
   // touches the folder.

@@ -1,5 +1,6 @@
-// The only arguments docbase knows are --help and --version; anything else
-// is refused before the folder is touched, since a run cleans its folder.
+// The options that only print (--help, -h, --version) and every refused
+// command line end the program before any folder is touched, since a run
+// cleans its folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -33,21 +34,32 @@ class CommandLineTest : public ::testing::Test {
 };
 
 TEST_F(CommandLineTest, HelpAndVersionPrintAndTouchNothing) {
-  ProgramOutcome help = Run({"--help"});
-  EXPECT_EQ(help.exit_status, 0);
-  EXPECT_TRUE(help.out.starts_with("usage: docbase"));
-  EXPECT_NE(help.out.find("deletes every *.txt"), std::string::npos);
+  for (const char* help_option : {"--help", "-h"}) {
+    ProgramOutcome help = Run({"--yes", help_option, "--version"});
+    EXPECT_EQ(help.exit_status, 0);
+    EXPECT_TRUE(help.out.starts_with("usage: docbase")) << help_option;
+    EXPECT_NE(help.out.find("deletes every *.txt"), std::string::npos);
+    EXPECT_NE(help.out.find("--address ADDR"), std::string::npos);
+  }
 
   ProgramOutcome version = Run({"--version"});
   EXPECT_EQ(version.exit_status, 0);
-  EXPECT_TRUE(version.out.starts_with("docbase "));
+  EXPECT_EQ(version.out,
+            "docbase 0.1.0\n"
+            "program name:        www.example.com.bas\n"
+            "information address: www.example.com/info\n"
+            "search host:         www.google.com\n");
   EXPECT_EQ(EntryNames(folder_.path()), before_);
 }
 
-TEST_F(CommandLineTest, UnknownArgumentsAreRefusedWithStatusTwo) {
+TEST_F(CommandLineTest, RefusedArgumentsEndWithStatusTwo) {
   for (std::vector<std::string> arguments :
-       {std::vector<std::string>{"--bogus"}, {"-h"}, {"txt_in"},
-        {"--help", "--version"}}) {
+       {std::vector<std::string>{"--bogus"},
+        {"txt_in"},
+        {"--help", "-y"},
+        {"--yes", "--address"},
+        {"--yes=1"},
+        {"-C"}}) {
     ProgramOutcome outcome = Run(arguments);
     EXPECT_EQ(outcome.exit_status, 2) << arguments[0];
     EXPECT_EQ(outcome.out, "");

@@ -1,0 +1,125 @@
+#include "driver/command_line.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+#include "build_settings.h"
+
+namespace docbase {
+
+const char kUsage[] =
+    "usage: docbase [-C DIR] [--yes] [--address ADDR]\n"
+    "       docbase -h | --help | --version\n"
+    "\n"
+    "Run in a folder of its own that holds txt_in/ with UTF-8 *.txt files:\n"
+    "docbase indexes every word and writes a linked HTML document base to\n"
+    "htm_out/ (open htm_out/index.htm).\n"
+    "\n"
+    "WARNING: a run deletes every *.txt, *.list and *.htm* file of the\n"
+    "folder it runs in (txt_in/ itself is only read).\n"
+    "\n"
+    "Without options it asks its questions on the console; answers may also\n"
+    "come through a pipe, one per line:\n"
+    "  printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase\n"
+    "or given on the command line, reading nothing from standard input:\n"
+    "  docbase -C ~/mybase --yes --address www.example.org\n"
+    "\n"
+    "  -C, --directory DIR  run in DIR, as if started there\n"
+    "  --yes                answer the menus 1 and end without a final key\n"
+    "  --address ADDR       web address to narrow searches to ('' for none)\n"
+    "  -h, --help           show this text and exit\n"
+    "  --version            show the version and build settings and exit\n";
+
+namespace {
+
+// Splits "--name=value" into its name and value; other arguments have none.
+std::optional<std::string_view> InlineValue(std::string_view* argument) {
+  if (!argument->starts_with("--")) return std::nullopt;
+  size_t equals = argument->find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  std::string_view value = argument->substr(equals + 1);
+  *argument = argument->substr(0, equals);
+  return value;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  bool help = false;
+  bool version = false;
+  for (size_t i = 0; i < arguments.size() && line.error.empty(); ++i) {
+    std::string_view argument = arguments[i];
+    std::optional<std::string_view> value = InlineValue(&argument);
+    // The value of an option that takes one: inline, or the next argument.
+    auto take_value = [&](std::string* out) {
+      if (value) {
+        *out = *value;
+      } else if (i + 1 < arguments.size()) {
+        *out = arguments[++i];
+      } else {
+        line.error = "option '" + std::string(argument) + "' needs a value";
+      }
+    };
+    auto no_value = [&] {
+      if (value) {
+        line.error = "option '" + std::string(argument) + "' takes no value";
+      }
+    };
+    if (argument == "-C" || argument == "--directory") {
+      std::string directory;
+      take_value(&directory);
+      line.directories.push_back(directory);
+    } else if (argument.starts_with("-C")) {
+      line.directories.emplace_back(argument.substr(2));
+    } else if (argument == "--address") {
+      std::string address;
+      take_value(&address);
+      line.address = address;
+    } else if (argument == "--yes") {
+      no_value();
+      line.yes = true;
+    } else if (argument == "-h" || argument == "--help") {
+      no_value();
+      help = true;
+    } else if (argument == "--version") {
+      no_value();
+      version = true;
+    } else {
+      line.error = "unknown argument '" + arguments[i] + "'";
+    }
+  }
+  if (help) {
+    line.action = CommandLine::Action::kHelp;
+  } else if (version) {
+    line.action = CommandLine::Action::kVersion;
+  }
+  return line;
+}
+
+std::string VersionText() {
+  return std::string("docbase ") + build::kVersion +
+         "\n"
+         "program name:        " +
+         build::kProgramNameSetting +
+         "\n"
+         "information address: " +
+         build::kInfoAddress +
+         "\n"
+         "search host:         " +
+         build::kSearchHost + "\n";
+}
+
+std::string EnterDirectories(const std::vector<std::string>& directories) {
+  for (const std::string& directory : directories) {
+    if (::chdir(directory.c_str()) != 0) {
+      return "cannot run in '" + directory + "': " + std::strerror(errno);
+    }
+  }
+  return {};
+}
+
+}  // namespace docbase

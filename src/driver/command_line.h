@@ -1,0 +1,50 @@
+// The command line of docbase. Without arguments the program runs in the
+// current directory and asks every question on the console. The options let
+// a script run it elsewhere and give the answers up front:
+//
+//   -C DIR, --directory DIR  run as if started in DIR (more than one: each
+//                            is taken relative to the one before, as git does)
+//   --yes                    answer every menu "1" and end the final screen
+//   --address ADDR           the typed answer of the destination prompt
+//   -h, --help / --version   print and exit without touching any folder
+//
+// Long options also take their value as --name=VALUE, and -C as -CDIR.
+// Parsing only looks at the text; it neither reads nor changes any folder.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace docbase {
+
+struct CommandLine {
+  enum class Action { kRun, kHelp, kVersion };
+  Action action = Action::kRun;
+  // The -C folders, in the order given.
+  std::vector<std::string> directories;
+  bool yes = false;
+  std::optional<std::string> address;
+  // Why the arguments were refused (one line, no line end); empty when they
+  // are valid. A refused command line is never run.
+  std::string error;
+};
+
+// Parses the arguments after argument 0. Every argument is checked before
+// the action is decided, so an unknown one is refused even beside --help;
+// --help wins over --version.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The text of --help.
+extern const char kUsage[];
+
+// The text of --version: the version and the settings the program was
+// built with.
+std::string VersionText();
+
+// Changes the current directory to each of `directories` in turn. Empty
+// when all succeeded, else the one-line reason for the first that failed
+// (a folder that does not exist, or a file).
+std::string EnterDirectories(const std::vector<std::string>& directories);
+
+}  // namespace docbase
