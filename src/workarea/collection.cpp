@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -59,8 +58,11 @@ void RemoveFilesBelow(const std::filesystem::path& folder) {
     entries.push_back(it->path());
   }
   for (const std::filesystem::path& entry : entries) {
-    // One call per name, as with the listing; a folder gives EISDIR.
-    if (::unlink(entry.c_str()) != 0 && errno == EISDIR) {
+    // One call per name, as with the listing; only a name that is not
+    // removed is looked at again, and a folder is walked in turn.
+    if (::unlink(entry.c_str()) == 0) continue;
+    if (std::filesystem::is_directory(
+            std::filesystem::symlink_status(entry, error))) {
       RemoveFilesBelow(entry);
     }
   }
