@@ -15,6 +15,7 @@
 #include "common/text.h"
 #include "words/page_word_scanner.h"
 #include "words/word_extraction.h"
+#include "workarea/work_files.h"
 
 namespace docbase {
 namespace {
@@ -67,12 +68,13 @@ void MeasurePageSet() {
   }
   auto start = std::chrono::steady_clock::now();
   std::clock_t cpu_start = std::clock();
-  Status status = ExtractWords(area);
+  WordCensus census;
+  Status status = ExtractWords(area, &census);
   double cpu_seconds =
       static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
   double seconds = SecondsSince(start);
-  auto records = std::filesystem::file_size(area.Path("wrd_01.txt"));
-  std::printf("page set: %d pages, %.1f MB, %s, wrd_01.txt %.1f MB\n"
+  auto records = std::filesystem::file_size(OccurrenceFile(area));
+  std::printf("page set: %d pages, %.1f MB, %s, occurrences %.1f MB\n"
               "  %.3f s elapsed (%.1f MB/s), %.3f s processor time "
               "(user and system)\n",
               kPages, total / 1e6, status.ok() ? "ok" : "FAILED",

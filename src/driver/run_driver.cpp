@@ -11,11 +11,17 @@
 #include "html/output_pass.h"
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
+#include "common/record_file.h"
+#include "driver/console_report.h"
+#include "html/index_tables.h"
+#include "html/table_sources.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
-#include "words/word_tables.h"
+#include "words/word_ids.h"
+#include "words/word_splits.h"
 #include "workarea/collection.h"
 #include "workarea/folder_setup.h"
+#include "workarea/work_files.h"
 
 namespace docbase {
 namespace {
@@ -57,27 +63,47 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console) {
   return BuildPageSet(area, state, &state.number_pad);
 }
 
+// The memory the word-and-page table may hold before it sorts in runs on
+// disk.
+constexpr size_t kWordPageBudget = 16 << 20;
+
 Status Index(const WorkArea& area, RunState& state, Console& console) {
-  console.Line();
-  console.Line("processed 1%");
-  DOCBASE_RETURN_IF_ERROR(ExtractWords(area));
-  console.Line("processed 10%");
-  DOCBASE_RETURN_IF_ERROR(SortWordOccurrences(area, state, console));
-  console.Line("processed 20%");
-  DOCBASE_RETURN_IF_ERROR(NumberWordOccurrences(area, state, console));
-  console.Line("processed 30%");
-  DOCBASE_RETURN_IF_ERROR(BuildPageGroups(area, state, console));
-  console.Line("processed 40%");
-  DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, state));
-  console.Line("processed 50%");
-  DOCBASE_RETURN_IF_ERROR(WriteGroupOutputs(area, state));
-  console.Line("processed 60%");
-  int64_t total = 0;
-  DOCBASE_RETURN_IF_ERROR(SortMainIndexRecords(area, state, console, &total));
-  console.Line("processed 70%");
-  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(area, state, console, total));
-  console.Line("processed 90%");
-  return CollectOutput(area, state);
+  ConsoleReport report(console);
+  const Settings& settings = state;
+  report.Progress("");
+  report.Progress("processed 1%");
+  WordCensus census;
+  DOCBASE_RETURN_IF_ERROR(ExtractWords(area, &census));
+  report.Progress("processed 10%");
+  const WordIds ids = NumberWords(census);
+  report.Progress("processed 20%");
+  report.Progress("processed 30%");
+  const PageGroups groups = BuildPageGroups(census, state.input_file_count);
+  report.Progress("processed 40%");
+  WordPageTable word_pages(WordPageRunFile(area),
+                           kWordPageBudget);
+  DOCBASE_RETURN_IF_ERROR(
+      SplitWordsByGroup(area, census, ids, &word_pages));
+  report.Progress("processed 50%");
+  RecordFile occurrences, page_words;
+  DOCBASE_RETURN_IF_ERROR(occurrences.Open(OccurrenceFile(area)));
+  DOCBASE_RETURN_IF_ERROR(page_words.Open(PageWordFile(area)));
+  const IndexTables tables{census,     ids,         groups,
+                           word_pages, occurrences, page_words};
+  DOCBASE_RETURN_IF_ERROR(
+      WriteGroupOutputs(area, settings, tables, state.random));
+  report.Progress("processed 60%");
+  report.Progress("processed 70%");
+  TableWordPages all_groups(tables, 0);
+  DOCBASE_RETURN_IF_ERROR(all_groups.Open());
+  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(area, settings, census.occurrences,
+                                         all_groups, report));
+  report.Progress("processed 90%");
+  occurrences.Close();
+  page_words.Close();
+  std::vector<std::string> pages;
+  for (const PageTally& page : census.pages) pages.push_back(page.listed_name);
+  return CollectOutput(area, pages, groups.count());
 }
 
 void ShowResults(const RunState& state, Console& console) {

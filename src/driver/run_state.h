@@ -20,10 +20,6 @@ struct RunState : Settings {
   // Zeros giving the width of page numbers (set by text-to-page conversion,
   // set again by the page set).
   std::string number_pad;
-  // Named by the caller immediately before each file sort.
-  std::string sort_input_name;
-  std::string sort_output_name;
-  int64_t group_count = 0;
   // The one generator of the run, for the search phrases of long lines.
   SplitMix64 random;
 };

@@ -1,29 +1,26 @@
-// Annotated pages: rewrites the pages of one page group from its
-// wrd_24_G.txt records. Each page gets the highlight script and a
-// navigation bar before its body line and again before the line that
-// closes the body; every indexed word becomes a span with its word id,
-// followed (with the find-word flag on) by a hidden navigation span and the
-// occurrence anchor. Pages without records are not touched.
-//
-// Preconditions: the records of one page are contiguous and in document
-// order (line, then column), as the page grouping leaves them.
+// Annotated pages: rewrites the pages of one page group from their
+// occurrences. Each page gets the highlight script and a navigation bar
+// before its body line and again before the line that closes the body;
+// every indexed word becomes a span with its word id, followed (with the
+// find-word flag on) by a hidden navigation span and the occurrence anchor.
+// Pages without words are not touched.
 #pragma once
 
 #include <cstdint>
 
+#include "common/settings.h"
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "html/occurrence_record.h"
 #include "html/navigation_bar.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// `neighbours` is loaded once for the whole pass.
-Status RewriteGroupPages(const WorkArea& area, const RunState& state,
-                         const PageNeighbours& neighbours, int64_t group);
-
-// The same, loading the neighbour list itself.
-Status RewriteGroupPages(const WorkArea& area, const RunState& state,
-                         int64_t group);
+// Rewrites the pages of group `group` named by the records of `source`:
+// the records of one page lie together, in document order (line, then
+// column), and carry their next page and last occurrence number on the page.
+Status RewritePages(const WorkArea& area, const DisplayParameters& display,
+                    const PageNeighbours& neighbours, int64_t group,
+                    OccurrenceSource& source);
 
 }  // namespace docbase

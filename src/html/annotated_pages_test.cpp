@@ -2,20 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-#include "common/test_support.h"
-#include "common/text.h"
+#include "html/page_test_fixture.h"
 
 namespace docbase {
 namespace {
-
-using testing::ReadFile;
-using testing::TempFolder;
-using testing::WriteFile;
 
 // Lines joined, each ended by CR LF.
 std::string Lines(std::initializer_list<std::string_view> lines) {
@@ -27,14 +25,21 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
-// One wrd_24 record, numbers padded as the page grouping writes them.
-std::string Record(std::string_view page, int line, int column,
-                   std::string_view word, std::string_view id,
-                   std::string_view k, std::string_view next) {
-  return "\"" + std::string(page) + "\",\"" + BlankPadded(line, 10) +
-         "\",\"" + BlankPadded(column, 6) + "\",\"" + std::string(word) +
-         "\",\"" + std::string(id) + "\",\"" + std::string(k) + "\",\"" +
-         std::string(next) + "\"";
+// One occurrence; last_on_page is filled in by Rewrite.
+OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
+                            uint64_t column, std::string_view word,
+                            std::string_view id, std::string_view k,
+                            std::string_view next) {
+  OccurrenceRecord record;
+  record.page = page;
+  record.line = line;
+  record.column = column;
+  record.word = word;
+  record.id = id;
+  record.k_text = k;
+  record.k = std::stoull(std::string(k));
+  record.next = next;
+  return record;
 }
 
 std::string Span(std::string_view page, std::string_view id,
@@ -65,31 +70,28 @@ const std::string kScriptTail = Lines({
 const std::string kScript = kScriptHead + kScriptInline + kScriptTail;
 const std::string kScriptWithoutInline = kScriptHead + kScriptTail;
 
-class AnnotatedPagesTest : public ::testing::Test {
+class AnnotatedPagesTest : public GeneratedPageTest {
  protected:
-  void SetUp() override { state_.display.find_word = 1; }
-
-  void WritePage(std::string_view name, std::string_view text) {
-    WriteFile(area_.Path(name), text);
+  void WritePageList(std::initializer_list<std::string> pages) {
+    pages_ = pages;
   }
-  void WritePageList(std::initializer_list<std::string_view> pages) {
-    WriteFile(area_.Path("group_page_all_sort.txt"), Lines(pages));
-  }
-  void WriteRecords(int group, std::initializer_list<std::string_view> lines) {
-    WriteFile(area_.Path("wrd_24_" + std::to_string(group) + ".txt"),
-              Lines(lines));
-  }
-  void Rewrite(int group) {
-    Status status = RewriteGroupPages(area_, state_, group);
+  // Rewrites group `group` from `records`, each given the highest
+  // occurrence number of its word among the records of its page.
+  void Rewrite(int group, std::vector<OccurrenceRecord> records) {
+    for (OccurrenceRecord& record : records) {
+      for (const OccurrenceRecord& other : records) {
+        if (other.page == record.page && other.id == record.id) {
+          record.last_on_page = std::max(record.last_on_page, other.k);
+        }
+      }
+    }
+    VectorSource<OccurrenceRecord> source(std::move(records));
+    Status status = RewritePages(area_, state_.display,
+                                 PageNeighbours(pages_), group, source);
     ASSERT_TRUE(status.ok()) << status.ToString();
   }
-  std::string Page(std::string_view name) {
-    return ReadFile(area_.Path(name));
-  }
 
-  TempFolder folder_;
-  WorkArea area_{folder_.path()};
-  RunState state_;
+  std::vector<std::string> pages_;
 };
 
 // Words at the start and at the end of a line, two occurrences of one word
@@ -98,16 +100,17 @@ class AnnotatedPagesTest : public ::testing::Test {
 TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
   WritePageList({"page_01.htm", "page_02.htm", "page_03.htm"});
   const std::string untouched = Lines({"<body>", "<br>other", "</body>"});
-  WritePage("page_01.htm", untouched);
-  WritePage("page_03.htm", untouched);
-  WritePage("page_02.htm", Lines({"<html>", "<body>", "Hello world",
-                                  "x hello", "</body>", "</html>"}));
-  WriteRecords(1, {
-      Record("page_02.htm", 3, 1, "Hello", "id00000000", "1", "page_03.htm"),
-      Record("page_02.htm", 3, 7, "world", "id00000005", "1", ""),
-      Record("page_02.htm", 4, 3, "hello", "id00000000", "2", "page_03.htm"),
+  Write("page_01.htm", untouched);
+  Write("page_03.htm", untouched);
+  Write("page_02.htm", Lines({"<html>", "<body>", "Hello world", "x hello",
+                              "</body>", "</html>"}));
+  Rewrite(1, {
+      Occurrence("page_02.htm", 3, 1, "Hello", "id00000000", "1",
+                 "page_03.htm"),
+      Occurrence("page_02.htm", 3, 7, "world", "id00000005", "1", ""),
+      Occurrence("page_02.htm", 4, 3, "hello", "id00000000", "2",
+                 "page_03.htm"),
   });
-  Rewrite(1);
 
   const std::string bar = Lines({
       "<br>",
@@ -149,9 +152,9 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
           "",
       }) +
       bar + Lines({"</body>", "</html>"});
-  EXPECT_EQ(Page("page_02.htm"), expected);
-  EXPECT_EQ(Page("page_01.htm"), untouched);
-  EXPECT_EQ(Page("page_03.htm"), untouched);
+  EXPECT_EQ(Read("page_02.htm"), expected);
+  EXPECT_EQ(Read("page_01.htm"), untouched);
+  EXPECT_EQ(Read("page_03.htm"), untouched);
   EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01_02.htm")));
 }
 
@@ -164,16 +167,16 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
 TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
   state_.display.find_word = 0;
   WritePageList({"page_01.htm", "page_02.htm"});
-  WritePage("page_01.htm", Lines({"<body>", "<br>an alpha tail", "</body>"}));
-  WritePage("page_02.htm",
-            Lines({"<BODY bgcolor=\"white\">", "alpha", "</BODY>", "end"}));
-  WriteRecords(1, {
-      Record("page_01.htm", 2, 8, "alpha", "id00000000", "1", "page_02.htm"),
-      Record("page_02.htm", 2, 1, "alpha", "id00000000", "2", ""),
+  Write("page_01.htm", Lines({"<body>", "<br>an alpha tail", "</body>"}));
+  Write("page_02.htm",
+        Lines({"<BODY bgcolor=\"white\">", "alpha", "</BODY>", "end"}));
+  Rewrite(1, {
+      Occurrence("page_01.htm", 2, 8, "alpha", "id00000000", "1",
+                 "page_02.htm"),
+      Occurrence("page_02.htm", 2, 1, "alpha", "id00000000", "2", ""),
   });
-  Rewrite(1);
 
-  EXPECT_EQ(Page("page_01.htm"),
+  EXPECT_EQ(Read("page_01.htm"),
             kScriptWithoutInline +
                 Lines({
                     "<br>",
@@ -188,7 +191,7 @@ TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
                     "<a href=\"files_list.htm\"> Content </a><br>",
                     "</body>",
                 }));
-  EXPECT_EQ(Page("page_02.htm"),
+  EXPECT_EQ(Read("page_02.htm"),
             kScriptWithoutInline +
                 Lines({
                     "<br>",
@@ -212,17 +215,16 @@ TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
 // "pages_list" does. A "</body>" on a word line is not looked at.
 TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
   WritePageList({"page_01.htm"});
-  WritePage("page_01.htm",
-            Lines({"<body>Pages_list pages_list", "</body>", "</html>"}));
-  WriteRecords(1, {
-      Record("page_01.htm", 1, 7, "Pages_list", "id00000003", "1", ""),
-      Record("page_01.htm", 1, 18, "pages_list", "id00000003", "2", ""),
+  Write("page_01.htm",
+        Lines({"<body>Pages_list pages_list", "</body>", "</html>"}));
+  Rewrite(1, {
+      Occurrence("page_01.htm", 1, 7, "Pages_list", "id00000003", "1", ""),
+      Occurrence("page_01.htm", 1, 18, "pages_list", "id00000003", "2", ""),
   });
-  Rewrite(1);
 
   const std::string bar =
       Lines({"<br>", "<a href=\"files_list.htm\"> Content </a><br>"});
-  EXPECT_EQ(Page("page_01.htm"),
+  EXPECT_EQ(Read("page_01.htm"),
             kScript + bar +
                 Lines({
                     "<body>",
@@ -246,12 +248,11 @@ TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
 // than 1 names its own index and search pages.
 TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
   WritePageList({"page_01.htm", "page_02.htm"});
-  WritePage("page_02.htm", Lines({"<p>nobody</p>", "words here"}));
-  WriteRecords(12, {
-      Record("page_02.htm", 2, 1, "words", "id00000009", "7", ""),
+  Write("page_02.htm", Lines({"<p>nobody</p>", "words here"}));
+  Rewrite(12, {
+      Occurrence("page_02.htm", 2, 1, "words", "id00000009", "7", ""),
   });
-  Rewrite(12);
-  EXPECT_EQ(Page("page_02.htm"),
+  EXPECT_EQ(Read("page_02.htm"),
             Lines({
                 "<p>nobody</p>",
                 "",
@@ -271,24 +272,21 @@ TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
 TEST_F(AnnotatedPagesTest, RecordPastTheEndOfItsPage) {
   state_.display.find_word = 0;
   WritePageList({"page_01.htm"});
-  WritePage("page_01.htm", Lines({"text"}));
-  WriteRecords(1, {
-      Record("page_01.htm", 1000000000, 1, "lost", "id00000000", "1", ""),
+  Write("page_01.htm", Lines({"text"}));
+  Rewrite(1, {
+      Occurrence("page_01.htm", 1000000000, 1, "lost", "id00000000", "1", ""),
   });
-  Rewrite(1);
-  EXPECT_EQ(Page("page_01.htm"),
+  EXPECT_EQ(Read("page_01.htm"),
             Lines({"text", "", Span("page_01.htm", "id00000000", "lost"),
                    ""}));
 }
 
-TEST_F(AnnotatedPagesTest, EmptyOrMissingGroupChangesNoPage) {
+TEST_F(AnnotatedPagesTest, EmptyGroupChangesNoPage) {
   WritePageList({"page_01.htm"});
   const std::string page = Lines({"<body>", "text", "</body>"});
-  WritePage("page_01.htm", page);
-  WriteRecords(2, {});
-  Rewrite(2);
-  Rewrite(3);
-  EXPECT_EQ(Page("page_01.htm"), page);
+  Write("page_01.htm", page);
+  Rewrite(2, {});
+  EXPECT_EQ(Read("page_01.htm"), page);
   EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01_02.htm")));
 }
 

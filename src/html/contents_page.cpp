@@ -3,16 +3,14 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/run_clock.h"
 #include "html/page_head.h"
 
 namespace docbase {
 
-Status WriteContentsPage(const WorkArea& area, const RunState& state) {
-  LineReader pages;
-  DOCBASE_RETURN_IF_ERROR(pages.Open(area.Path("group_page_all_sort.txt")));
+Status WriteContentsPage(const WorkArea& area, const Settings& state,
+                         const std::vector<std::string>& pages) {
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("files_list.htm")));
 
@@ -24,8 +22,7 @@ Status WriteContentsPage(const WorkArea& area, const RunState& state) {
   out.WriteLine("<br>");
 
   // <a href="PAGE"><span id = "PAGE" >PAGE</span></a><br>
-  std::string_view page;
-  while (pages.Next(&page)) {
+  for (const std::string& page : pages) {
     out.Write("<a href=\"");
     out.Write(page);
     out.Write("\"><span id = \"");
@@ -34,7 +31,6 @@ Status WriteContentsPage(const WorkArea& area, const RunState& state) {
     out.Write(page);
     out.Write("</span></a><br>\r\n");
   }
-  DOCBASE_RETURN_IF_ERROR(pages.status());
 
   out.WriteLine("<br><br>");
   out.WriteLine("</body>");

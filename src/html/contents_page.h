@@ -3,12 +3,17 @@
 // full in every group's pass.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-Status WriteContentsPage(const WorkArea& area, const RunState& state);
+// `pages`: the names of the pages that hold words, in byte order.
+Status WriteContentsPage(const WorkArea& area, const Settings& state,
+                         const std::vector<std::string>& pages);
 
 }  // namespace docbase

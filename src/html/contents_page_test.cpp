@@ -10,8 +10,8 @@ namespace {
 class ContentsPageTest : public GeneratedPageTest {};
 
 TEST_F(ContentsPageTest, ListsEveryPageWithItsSpanId) {
-  Write("group_page_all_sort.txt", "page_01.htm\r\npage_02.htm\r\n");
-  ASSERT_TRUE(WriteContentsPage(area_, state_).ok());
+  ASSERT_TRUE(
+      WriteContentsPage(area_, state_, {"page_01.htm", "page_02.htm"}).ok());
   EXPECT_EQ(
       Read("files_list.htm"),
       ExpectedPageHead("index of key words") + "<br>\r\n" +
@@ -33,10 +33,9 @@ TEST_F(ContentsPageTest, ListsEveryPageWithItsSpanId) {
 }
 
 TEST_F(ContentsPageTest, EachPassReplacesThePage) {
-  Write("group_page_all_sort.txt", "page_1.htm\r\n");
   state_.display.code_page_name = "windows-1252";
-  ASSERT_TRUE(WriteContentsPage(area_, state_).ok());
-  ASSERT_TRUE(WriteContentsPage(area_, state_).ok());
+  ASSERT_TRUE(WriteContentsPage(area_, state_, {"page_1.htm"}).ok());
+  ASSERT_TRUE(WriteContentsPage(area_, state_, {"page_1.htm"}).ok());
   std::string page = Read("files_list.htm");
   EXPECT_NE(page.find("charset=windows-1252\">\r\n"), std::string::npos);
   EXPECT_EQ(page.find("<a href=\"page_1.htm\">"),

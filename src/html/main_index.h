@@ -1,30 +1,25 @@
-// The main index index.htm: every distinct word with one link per page group
-// in which it occurs, showing its number of occurrences in that group.
+// The main index index.htm: every distinct word, in word-id order, with one
+// link per page group in which it occurs, showing its number of
+// occurrences in that group. The word is shown as spelled at its first
+// occurrence (lowest group, then page, line, column).
 //
-// The count of (word id, group G) is the number of records of wrd_11_G.txt
-// whose word id field is the id. wrd_16.txt holds exactly those records
-// (wrd_15.txt sorted), and the records of one (id, group) lie side by side,
-// so the counts are taken in the one pass that writes the page. Each count
-// file wrd_11_G_count.txt is written once at the end, with the line the
-// count of the group's last link leaves there.
+// The counts are the sums of the word-and-page counts: the entries of one
+// word come together, by page and so by group.
 #pragma once
 
-#include <cstdint>
-
+#include "common/run_report.h"
+#include "common/settings.h"
 #include "common/status.h"
-#include "driver/console.h"
-#include "driver/run_state.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// Sorts wrd_15.txt into wrd_16.txt and counts its records into `*total`.
-Status SortMainIndexRecords(const WorkArea& area, RunState& state,
-                            Console& console, int64_t* total);
-// Writes index.htm and the count files from wrd_16.txt (precondition:
-// sorted, as SortMainIndexRecords leaves it). Prints "processed 80%" at the
-// first record when `total` is above 2.
-Status WriteMainIndex(const WorkArea& area, const RunState& state,
-                      Console& console, int64_t total);
+// Writes index.htm from the word-and-page entries of all groups, in word-id
+// order. Reports "processed 80%" as the pass starts, when the run holds
+// more than two `occurrences`.
+Status WriteMainIndex(const WorkArea& area, const Settings& state,
+                      uint64_t occurrences, WordPageSource& source,
+                      RunReport& report);
 
 }  // namespace docbase

@@ -3,25 +3,34 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
+#include <initializer_list>
 #include <regex>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-#include "common/text.h"
-#include "driver/scripted_console.h"
 #include "html/page_test_fixture.h"
-#include "workarea/commands.h"
 
 namespace docbase {
 namespace {
 
-// A wrd_16 record: id, grp, page, line, col, word, k.
-std::string Sorted(std::string_view id, int group, std::string_view page,
-                   int line, std::string_view word, std::string_view k) {
-  return Record({id, BlankPadded(group, 5), page, BlankPadded(line, 10),
-                 "     1", word, k});
+// One occurrence, as an entry of its own.
+WordPageEntry Occurrence(std::string_view id, uint32_t group,
+                         std::string_view page, std::string_view word,
+                         std::string_view k) {
+  return WordPageEntry{id, page, group, word, k, 1};
 }
+
+// Keeps the progress lines.
+class RecordingReport : public RunReport {
+ public:
+  void Progress(std::string_view line) override { lines.emplace_back(line); }
+  Status Stop(std::initializer_list<std::string_view>, Wait) override {
+    return Status::RunEnded();
+  }
+  std::vector<std::string> lines;
+};
 
 std::string ExpectedHeader() {
   return ExpectedPageHead("index of key words") + "<br>\r\n" +
@@ -39,19 +48,20 @@ std::string ExpectedHeader() {
 
 class MainIndexTest : public GeneratedPageTest {
  protected:
-  bool Exists(std::string_view name) const {
-    return std::filesystem::exists(area_.Path(name));
+  void WriteIndex(std::vector<WordPageEntry> entries, uint64_t occurrences) {
+    VectorSource<WordPageEntry> source(std::move(entries));
+    ASSERT_TRUE(
+        WriteMainIndex(area_, state_, occurrences, source, report_).ok());
   }
-  ScriptedConsole console_;
+  RecordingReport report_;
 };
 
 TEST_F(MainIndexTest, WordInTwoGroupsGetsTwoLinksWithTheirCounts) {
-  Write("wrd_16.txt",
-        Sorted("id00000000", 1, "page_1.htm", 1, "Apple", "00000001") +
-            Sorted("id00000000", 1, "page_1.htm", 2, "apple", "00000002") +
-            Sorted("id00000000", 2, "page_3.htm", 1, "APPLE", "00000003") +
-            Sorted("id00000003", 2, "page_3.htm", 1, "pear", "00000001"));
-  ASSERT_TRUE(WriteMainIndex(area_, state_, console_, 4).ok());
+  WriteIndex({Occurrence("id00000000", 1, "page_1.htm", "Apple", "00000001"),
+              Occurrence("id00000000", 1, "page_1.htm", "apple", "00000002"),
+              Occurrence("id00000000", 2, "page_3.htm", "APPLE", "00000003"),
+              Occurrence("id00000003", 2, "page_3.htm", "pear", "00000001")},
+             4);
   EXPECT_EQ(Read("index.htm"),
             ExpectedHeader() +
                 "Apple\r\n"
@@ -65,95 +75,62 @@ TEST_F(MainIndexTest, WordInTwoGroupsGetsTwoLinksWithTheirCounts) {
                 "id=\"id00000003\">(i_2,&nbsp;&nbsp;1)</a>\r\n"
                 "</body>\r\n"
                 "</html>\r\n");
-  EXPECT_EQ(console_.output(), "processed 80%\r\n");
-  // Each count file as the group's last count command leaves it.
-  EXPECT_EQ(Read("wrd_11_1_count.txt"), "---------- wrd_11_1.txt: 2\r\n");
-  EXPECT_EQ(Read("wrd_11_2_count.txt"), "---------- wrd_11_2.txt: 1\r\n");
+  EXPECT_EQ(report_.lines, std::vector<std::string>{"processed 80%"});
 }
 
 TEST_F(MainIndexTest, ProgressLineNeedsThreeRecords) {
-  Write("wrd_16.txt",
-        Sorted("id00000000", 1, "page_1.htm", 1, "one", "00000001") +
-            Sorted("id00000001", 1, "page_1.htm", 1, "two", "00000001"));
-  ASSERT_TRUE(WriteMainIndex(area_, state_, console_, 2).ok());
-  EXPECT_EQ(console_.output(), "");
+  std::vector<WordPageEntry> entries = {
+      Occurrence("id00000000", 1, "page_1.htm", "one", "00000001"),
+      Occurrence("id00000001", 1, "page_1.htm", "two", "00000001")};
+  WriteIndex(entries, 2);
+  EXPECT_TRUE(report_.lines.empty());
 
-  Write("wrd_16.txt", Read("wrd_16.txt") +
-                          Sorted("id00000002", 1, "page_1.htm", 1, "six",
-                                 "00000001"));
-  ASSERT_TRUE(WriteMainIndex(area_, state_, console_, 3).ok());
-  EXPECT_EQ(console_.output(), "processed 80%\r\n");
+  entries.push_back(
+      Occurrence("id00000002", 1, "page_1.htm", "six", "00000001"));
+  WriteIndex(entries, 3);
+  EXPECT_EQ(report_.lines, std::vector<std::string>{"processed 80%"});
 }
 
 TEST_F(MainIndexTest, NoRecordsGiveHeaderAndClosingOnly) {
-  Write("wrd_16.txt", "");
-  ASSERT_TRUE(WriteMainIndex(area_, state_, console_, 0).ok());
+  WriteIndex({}, 0);
   EXPECT_EQ(Read("index.htm"), ExpectedHeader() + "</body>\r\n</html>\r\n");
-  EXPECT_EQ(console_.output(), "");
-  EXPECT_FALSE(Exists("wrd_11_1_count.txt"));
+  EXPECT_TRUE(report_.lines.empty());
 }
 
-// The counts taken from wrd_16.txt equal those of the count command over
-// the wrd_11_ files the records came from, the count files included.
-TEST_F(MainIndexTest, CountsMatchTheCountCommand) {
-  struct Occ {
-    int group;
-    std::string page;
-    int line;
-    std::string word;
-    std::string id;
+// Each group link counts the occurrences of its word in its group, summed
+// over the entries of the group's pages; a word spelled like an id is only
+// a word.
+TEST_F(MainIndexTest, CountsSumTheEntriesOfEachGroup) {
+  std::vector<WordPageEntry> occurrences = {
+      Occurrence("id00000002", 1, "page_1.htm", "beta", "1"),
+      Occurrence("id00000000", 1, "page_1.htm", "alpha", "1"),
+      Occurrence("id00000002", 1, "page_2.htm", "Beta", "2"),
+      Occurrence("id00000005", 1, "page_2.htm", "id00000000", "1"),
+      Occurrence("id00000002", 2, "page_3.htm", "beta", "3"),
+      Occurrence("id00000000", 2, "page_3.htm", "alpha", "2"),
+      Occurrence("id00000000", 2, "page_4.htm", "ALPHA", "3"),
+      Occurrence("id00000009", 2, "page_4.htm", "gamma", "1"),
   };
-  const std::vector<Occ> occurrences = {
-      {1, "page_1.htm", 1, "beta", "id00000002"},
-      {1, "page_1.htm", 1, "alpha", "id00000000"},
-      {1, "page_2.htm", 3, "Beta", "id00000002"},
-      {1, "page_2.htm", 4, "id00000000", "id00000005"},  // a word like an id
-      {2, "page_3.htm", 1, "beta", "id00000002"},
-      {2, "page_3.htm", 2, "alpha", "id00000000"},
-      {2, "page_4.htm", 1, "ALPHA", "id00000000"},
-      {2, "page_4.htm", 5, "gamma", "id00000009"},
-  };
-  std::string wrd_11[3];
-  std::vector<std::string> wrd_15;
-  for (const Occ& occ : occurrences) {
-    std::string line = BlankPadded(occ.line, 10);
-    wrd_11[occ.group] += Record({occ.page, line, "     1", occ.word, occ.id,
-                                 "00000001"});
-    wrd_15.push_back(Record({occ.id, BlankPadded(occ.group, 5), occ.page,
-                             line, "     1", occ.word, "00000001"}));
-  }
-  Write("wrd_11_1.txt", wrd_11[1]);
-  Write("wrd_11_2.txt", wrd_11[2]);
-  std::sort(wrd_15.begin(), wrd_15.end());
-  std::string wrd_16;
-  for (const std::string& record : wrd_15) wrd_16 += record;
-  Write("wrd_16.txt", wrd_16);
+  std::stable_sort(occurrences.begin(), occurrences.end(),
+                   [](const WordPageEntry& a, const WordPageEntry& b) {
+                     return a.id != b.id ? a.id < b.id : a.page < b.page;
+                   });
+  WriteIndex(EntriesOfRuns(occurrences), occurrences.size());
 
-  ASSERT_TRUE(WriteMainIndex(area_, state_, console_, 8).ok());
-  std::string index = Read("index.htm");
+  const std::string index = Read("index.htm");
   const std::regex link(
       "<a href=\"i_(\\d+)\\.htm#(id\\d{8})\" id=\"id\\d{8}\">\\(i_\\d+,"
       "&nbsp;&nbsp;(\\d+)\\)</a>");
-  int links = 0;
+  std::vector<std::string> links;
   for (auto it = std::sregex_iterator(index.begin(), index.end(), link);
-       it != std::sregex_iterator(); ++it, ++links) {
-    std::string group = (*it)[1];
-    std::string counted = "wrd_11_" + group + ".txt";
-    ASSERT_TRUE(
-        CountWordIdLines(area_, (*it)[2].str(), counted, "check.txt").ok());
-    EXPECT_EQ(Read("check.txt"),
-              "---------- " + counted + ": " + (*it)[3].str() + "\r\n");
+       it != std::sregex_iterator(); ++it) {
+    links.push_back((*it)[2].str() + " i_" + (*it)[1].str() + " " +
+                    (*it)[3].str());
   }
-  EXPECT_EQ(links, 6);
-  // The last links of the groups name id00000005 (group 1) and id00000009.
-  ASSERT_TRUE(CountWordIdLines(area_, "id00000005", "wrd_11_1.txt",
-                               "check.txt")
-                  .ok());
-  EXPECT_EQ(Read("wrd_11_1_count.txt"), Read("check.txt"));
-  ASSERT_TRUE(CountWordIdLines(area_, "id00000009", "wrd_11_2.txt",
-                               "check.txt")
-                  .ok());
-  EXPECT_EQ(Read("wrd_11_2_count.txt"), Read("check.txt"));
+  EXPECT_EQ(links, (std::vector<std::string>{
+                       "id00000000 i_1 1", "id00000000 i_2 2",
+                       "id00000002 i_1 2", "id00000002 i_2 1",
+                       "id00000005 i_1 1", "id00000009 i_2 1"}));
 }
 
 }  // namespace

@@ -1,21 +1,14 @@
 #include "html/navigation_bar.h"
 
-#include "common/line_reader.h"
 #include "common/text.h"
 
 namespace docbase {
 
-Status PageNeighbours::Load(const WorkArea& area) {
-  pages_.clear();
-  position_.clear();
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("group_page_all_sort.txt")));
-  std::string_view line;
-  while (reader.Next(&line)) {
-    position_.try_emplace(ToLowerAscii(line), pages_.size());
-    pages_.push_back(ToLowerAscii(line));
+PageNeighbours::PageNeighbours(const std::vector<std::string>& pages) {
+  for (const std::string& page : pages) {
+    position_.try_emplace(ToLowerAscii(page), pages_.size());
+    pages_.push_back(ToLowerAscii(page));
   }
-  return reader.status();
 }
 
 PageNeighbours::Neighbours PageNeighbours::Find(std::string_view page) const {

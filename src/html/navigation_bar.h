@@ -1,7 +1,6 @@
 // The navigation bar of an annotated page: links to the previous and the
-// next page that hold indexed words and to the contents page. The
-// neighbours come from group_page_all_sort.txt, the byte-ordered list of
-// all such pages, read once into memory (one entry per page).
+// next page that hold indexed words and to the contents page, the
+// neighbours in the byte-ordered list of all such pages.
 #pragma once
 
 #include <string>
@@ -10,8 +9,6 @@
 #include <vector>
 
 #include "common/line_writer.h"
-#include "common/status.h"
-#include "workarea/work_area.h"
 
 namespace docbase {
 
@@ -24,8 +21,8 @@ class PageNeighbours {
     bool has_next = false;
   };
 
-  // Reads group_page_all_sort.txt; a missing file gives no neighbours.
-  Status Load(const WorkArea& area);
+  // `pages`: the names of the pages that hold words, in byte order.
+  explicit PageNeighbours(const std::vector<std::string>& pages);
 
   // The lines around `page` in the list, letter case ignored; none when
   // the page is not listed. The views live as long as this object.

@@ -1,11 +1,14 @@
-// One record of a group's occurrence file wrd_24_G.txt: page, line, column,
-// word, word id, occurrence number and next page, as quoted fields. The
-// line and column are blank-padded numbers; the occurrence number is kept
-// both as stored and as a number.
+// What the page writers take for one word occurrence and for one word on
+// one page, as the texts they put into the pages, and the sources that
+// hand them out one at a time. The writers never see where the data is
+// kept: the run reads it from its work files (html/table_sources.h), tests
+// hand it over from memory.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+
+#include "common/status.h"
 
 namespace docbase {
 
@@ -15,13 +18,36 @@ struct OccurrenceRecord {
   uint64_t column = 0;
   std::string_view word;
   std::string_view id;
-  std::string_view k_text;  // the occurrence number as stored
+  std::string_view k_text;  // the occurrence number in decimal
   uint64_t k = 0;
-  std::string_view next;  // empty on the word's last page
+  std::string_view next;  // the next page holding the word; empty on the last
+  // The number of the word's last occurrence on this page.
+  uint64_t last_on_page = 0;
 };
 
-// Splits `line` (the views point into it). Missing fields are empty and
-// numbers that do not parse read as 0.
-void ParseOccurrenceRecord(std::string_view line, OccurrenceRecord* record);
+// One word on one page: its first occurrence there (word as spelled and
+// occurrence number) and how often it occurs there.
+struct WordPageEntry {
+  std::string_view id;
+  std::string_view page;
+  uint32_t group = 0;
+  std::string_view word;
+  std::string_view first_k_text;
+  uint64_t count = 0;
+};
+
+// Hands out records one at a time; the views stay valid until the next
+// call. Next returns false at the end and on an error, which status()
+// then tells.
+template <typename Record>
+class RecordSource {
+ public:
+  virtual ~RecordSource() = default;
+  virtual bool Next(Record* record) = 0;
+  virtual Status status() const = 0;
+};
+
+using OccurrenceSource = RecordSource<OccurrenceRecord>;
+using WordPageSource = RecordSource<WordPageEntry>;
 
 }  // namespace docbase

@@ -4,12 +4,16 @@
 // search page.
 #pragma once
 
+#include "common/settings.h"
+#include "common/split_mix.h"
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "html/index_tables.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-Status WriteGroupOutputs(const WorkArea& area, RunState& state);
+// `random` draws the search phrases of long lines.
+Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
+                         const IndexTables& tables, SplitMix64& random);
 
 }  // namespace docbase

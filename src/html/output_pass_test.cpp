@@ -3,43 +3,66 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
-#include "common/test_support.h"
+#include "common/record_file.h"
+#include "html/page_test_fixture.h"
+#include "words/page_groups.h"
+#include "words/word_extraction.h"
+#include "words/word_ids.h"
+#include "words/word_splits.h"
+#include "workarea/work_files.h"
 
 namespace docbase {
 namespace {
 
-using testing::ReadFile;
-using testing::TempFolder;
-using testing::WriteFile;
+class OutputPassTest : public GeneratedPageTest {};
 
-// Every group's pages are rewritten, each with its own group number in the
-// links, and the wrd_24 folder holds the group files.
-TEST(OutputPassTest, RewritesThePagesOfEveryGroup) {
-  TempFolder folder;
-  WorkArea area(folder.path());
-  RunState state;
-  state.display.find_word = 1;
-  state.group_count = 3;  // the last group empty
-  WriteFile(area.Path("group_page_all_sort.txt"),
-            "page_01.htm\r\npage_02.htm\r\n");
-  WriteFile(area.Path("page_01.htm"), "one\r\n");
-  WriteFile(area.Path("page_02.htm"), "two\r\n");
-  WriteFile(area.Path("wrd_24_1.txt"),
-            "\"page_01.htm\",\"         1\",\"     1\",\"one\",\"id00000000\","
-            "\"1\",\"\"\r\n");
-  WriteFile(area.Path("wrd_24_2.txt"),
-            "\"page_02.htm\",\"         1\",\"     1\",\"two\",\"id00000001\","
-            "\"1\",\"\"\r\n");
-  WriteFile(area.Path("wrd_24_3.txt"), "");
-  Status status = WriteGroupOutputs(area, state);
+// Four pages in groups of two (the third group empty), indexed by the real
+// phases: every group's pages are rewritten with their own group number in
+// the links and their next pages, every group gets its word-index and
+// search pages from its own records, and the wrd_24 folder holds the group
+// entries.
+TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
+  Write("page_01.htm", "river one\r\n");
+  Write("page_02.htm", "two\r\n");
+  Write("page_03.htm", "river three\r\n");
+  Write("page_04.htm", "four\r\n");
+  WordCensus census;
+  ASSERT_TRUE(ExtractWords(area_, &census).ok());
+  const WordIds ids = NumberWords(census);
+  const PageGroups groups = BuildPageGroups(census, 2);
+  ASSERT_EQ(groups.count(), 3);
+  WordPageTable word_pages(WordPageRunFile(area_), 1 << 20);
+  ASSERT_TRUE(SplitWordsByGroup(area_, census, ids, &word_pages).ok());
+  RecordFile occurrences, page_words;
+  ASSERT_TRUE(occurrences.Open(OccurrenceFile(area_)).ok());
+  ASSERT_TRUE(page_words.Open(PageWordFile(area_)).ok());
+  const IndexTables tables{census,     ids,         groups,
+                           word_pages, occurrences, page_words};
+  Status status = WriteGroupOutputs(area_, state_, tables, random_);
   ASSERT_TRUE(status.ok()) << status.ToString();
 
-  EXPECT_NE(ReadFile(area.Path("page_01.htm")).find("i_1.htm#id00000000"),
+  // Ids: four 0, one 1, river 2, three 4, two 5.
+  const std::string first = Read("page_01.htm");
+  EXPECT_NE(first.find("i_1.htm#id00000002"), std::string::npos);
+  EXPECT_NE(first.find("<a href=\"page_03.htm#id00000002\">&gt;&gt;)</a>"),
             std::string::npos);
-  EXPECT_NE(ReadFile(area.Path("page_02.htm")).find("i_2.htm#id00000001"),
+  EXPECT_NE(Read("page_03.htm").find("i_2.htm#id00000002"),
             std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(area.Path("wrd_24/wrd_24_3.txt")));
+  const std::string index = Read("i_2.htm");
+  EXPECT_NE(index.find("(page_03.htm, 1)"), std::string::npos);
+  EXPECT_NE(index.find("(page_04.htm, 1)"), std::string::npos);
+  EXPECT_EQ(index.find("page_01.htm"), std::string::npos);
+  const std::string search = Read("s_1.htm");
+  EXPECT_NE(search.find(">two</a>"), std::string::npos);
+  EXPECT_EQ(search.find(">three</a>"), std::string::npos);
+  EXPECT_NE(Read("files_list.htm").find(
+                "<a href=\"page_03.htm\"><span id = \"page_03.htm\" >"),
+            std::string::npos);
+  for (const char* name : {"i_3.htm", "s_3.htm", "wrd_24/wrd_24_3.txt"}) {
+    EXPECT_TRUE(std::filesystem::exists(area_.Path(name))) << name;
+  }
 }
 
 }  // namespace

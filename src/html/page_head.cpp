@@ -36,7 +36,7 @@ void WriteQuickSearchIntro(LineWriter& out) {
   out.WriteLine("<br>");
 }
 
-void WriteDetailsLink(LineWriter& out, const RunState& state) {
+void WriteDetailsLink(LineWriter& out, const Settings& state) {
   out.WriteLine("Details:");
   out.WriteLine("<br>");
   out.WriteLine(InfoLink(state));

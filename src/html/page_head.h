@@ -8,7 +8,7 @@
 
 #include "common/line_writer.h"
 #include "common/run_clock.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
 
 namespace docbase {
 
@@ -23,7 +23,7 @@ void WriteQuickSearchIntro(LineWriter& out);
 
 // "Details:", "<br>", the information link on a line of its own and
 // "<br><br>" (4 lines).
-void WriteDetailsLink(LineWriter& out, const RunState& state);
+void WriteDetailsLink(LineWriter& out, const Settings& state);
 
 // "Date (mm-dd-yy) = ...<br>" and "Time (h:m:s)    = ...<br>".
 void WriteDateTimeLines(LineWriter& out, const DateTimeText& now);

@@ -17,7 +17,7 @@
 #include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
 #include "html/navigation_bar.h"
 #include "workarea/work_area.h"
 

@@ -22,7 +22,7 @@ void WriteHighlightScript(LineWriter& out, const DisplayParameters& display) {
   out.WriteLine("</script>");
 }
 
-void WritePromotionalBlock(LineWriter& out, const RunState& state) {
+void WritePromotionalBlock(LineWriter& out, const Settings& state) {
   out.WriteLine("<br>");
   out.WriteLine("<br> <b> PROMOTE YOUR BRAND WITH OUR PROGRAMS </b>");
   out.WriteLine("<br>");
@@ -55,7 +55,7 @@ void WritePromotionalBlock(LineWriter& out, const RunState& state) {
   out.WriteLine("<br>");
 }
 
-std::string WebSearchUrl(const RunState& state, std::string_view query) {
+std::string WebSearchUrl(const Settings& state, std::string_view query) {
   std::string url = "http://" + state.search_host + "/search?q=";
   url += query;
   return url;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/line_writer.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
 
 namespace docbase {
 
@@ -15,8 +15,8 @@ namespace docbase {
 // not 1.
 void WriteHighlightScript(LineWriter& out, const DisplayParameters& display);
 // The 17-line promotional block of the word-index pages.
-void WritePromotionalBlock(LineWriter& out, const RunState& state);
+void WritePromotionalBlock(LineWriter& out, const Settings& state);
 // http://HOST/search?q=QUERY, the query inserted as it is.
-std::string WebSearchUrl(const RunState& state, std::string_view query);
+std::string WebSearchUrl(const Settings& state, std::string_view query);
 
 }  // namespace docbase

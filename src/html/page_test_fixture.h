@@ -1,24 +1,66 @@
 // A fixture for the tests of the generated pages (included by tests only):
-// a work area in a fresh temporary folder, a run state with the default
-// build settings and both target addresses, and the clock fixed through
-// SOURCE_DATE_EPOCH at 1700000000 (11-14-2023 22:13:20 UTC), so that whole
-// pages can be compared byte for byte.
+// a work area in a fresh temporary folder, the settings with the default
+// build settings and both target addresses, the run's generator in its
+// start state, and the clock fixed through SOURCE_DATE_EPOCH at 1700000000
+// (11-14-2023 22:13:20 UTC), so that whole pages can be compared byte for
+// byte. VectorSource hands the writers records kept in a vector; their
+// views must point at storage that outlives the writer's call (literals, or
+// strings the fixture keeps).
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <initializer_list>
+#include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-#include "common/quoted_record.h"
+#include "common/settings.h"
+#include "common/split_mix.h"
 #include "common/test_support.h"
-#include "driver/run_state.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
+
+template <typename Record>
+class VectorSource : public RecordSource<Record> {
+ public:
+  explicit VectorSource(std::vector<Record> records)
+      : records_(std::move(records)) {}
+
+  bool Next(Record* record) override {
+    if (next_ == records_.size()) return false;
+    *record = records_[next_++];
+    return true;
+  }
+  Status status() const override { return Status::Ok(); }
+
+ private:
+  std::vector<Record> records_;
+  size_t next_ = 0;
+};
+
+// The word-and-page entries of occurrences given one entry each (count 1),
+// in word-id, then page order: each run of one word id and page becomes the
+// entry of its first occurrence, counting the run.
+inline std::vector<WordPageEntry> EntriesOfRuns(
+    const std::vector<WordPageEntry>& occurrences) {
+  std::vector<WordPageEntry> entries;
+  for (const WordPageEntry& occurrence : occurrences) {
+    if (!entries.empty() && entries.back().id == occurrence.id &&
+        entries.back().page == occurrence.page) {
+      entries.back().count += occurrence.count;
+    } else {
+      entries.push_back(occurrence);
+    }
+  }
+  return entries;
+}
 
 class GeneratedPageTest : public ::testing::Test {
  protected:
@@ -44,21 +86,20 @@ class GeneratedPageTest : public ::testing::Test {
   void Write(std::string_view name, std::string_view bytes) const {
     testing::WriteFile(area_.Path(name), bytes);
   }
+  // A view of `text` that lives as long as the test, for record fields.
+  std::string_view Keep(std::string text) {
+    return kept_.emplace_back(std::move(text));
+  }
 
   testing::TempFolder folder_;
   WorkArea area_{folder_.path()};
-  RunState state_;
+  Settings state_;
+  SplitMix64 random_;
 
  private:
   std::optional<std::string> saved_epoch_;
+  std::deque<std::string> kept_;
 };
-
-// One quoted record with its CR LF, as the tables hold it.
-inline std::string Record(std::initializer_list<std::string_view> fields) {
-  std::string line;
-  AppendQuotedRecord(&line, fields);
-  return line + "\r\n";
-}
 
 // The eleven lines from "<html>" to "<body>" with the default code page.
 inline std::string ExpectedPageHead(std::string_view title) {

@@ -4,13 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_reader.h"
+#include "common/split_mix.h"
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
 #include "html/piece_buffer.h"
-#include "html/quoted_fields.h"
+#include "html/occurrence_record.h"
 #include "html/same_bytes.h"
 #include "html/search_phrase.h"
 
@@ -19,24 +19,11 @@ namespace {
 
 struct Occurrence {
   std::string_view page;
-  std::string_view line;
+  uint64_t line;
   std::string_view word;
   std::string_view id;
   std::string_view occurrence;
 };
-
-// A wrd_12 record: page, line, column, word, id, occurrence number.
-Occurrence ParseOccurrence(std::string_view line) {
-  QuotedFields fields(line);
-  Occurrence record;
-  record.page = fields.Next();
-  record.line = fields.Next();
-  fields.Skip(1);
-  record.word = fields.Next();
-  record.id = fields.Next();
-  record.occurrence = fields.Next();
-  return record;
-}
 
 // Whether a piece of record data holds a closing html tag, in any case.
 // The pieces are a few bytes long and almost never hold a "<".
@@ -50,8 +37,9 @@ bool HoldsHtmlClose(std::string_view piece) {
 // Writes one search page from its records, in file order.
 class SearchPageWriter {
  public:
-  SearchPageWriter(LineWriter& out, RunState& state, int64_t group)
-      : out_(out), state_(state) {
+  SearchPageWriter(LineWriter& out, const Settings& state, SplitMix64& random,
+                   int64_t group)
+      : out_(out), state_(state), random_(random) {
     const std::string g = std::to_string(group);
     word_index_ = "i_" + g + ".htm";
     block_start_ = "<a href=\"" + word_index_ + "#";
@@ -73,7 +61,7 @@ class SearchPageWriter {
     }
     // Only the last record's page is used; it seldom changes.
     if (!SameBytes(last_page_, record.page)) last_page_ = record.page;
-    if (SameBytes(record.line, line_key_)) {
+    if (record.line == line_key_) {
       AppendWord(record);
       return;
     }
@@ -185,7 +173,7 @@ class SearchPageWriter {
     std::string_view phrase = phrase_words_.view();
     if (word_count_ > kPhraseSlots) {
       drawn_phrase_ = SearchPhrase(phrase, word_count_, draw_limit_,
-                                   state_.random);
+                                   random_);
       phrase = drawn_phrase_;
     }
     for (const std::string& site_search : site_searches_) {
@@ -200,7 +188,8 @@ class SearchPageWriter {
   }
 
   LineWriter& out_;
-  RunState& state_;
+  const Settings& state_;
+  SplitMix64& random_;
   // Pieces fixed for the page.
   std::string word_index_;             // i_G.htm
   std::string block_start_;            // <a href="i_G.htm#
@@ -211,7 +200,7 @@ class SearchPageWriter {
   bool started_ = false;
   PieceBuffer pending_;  // the line waiting for its last word
   bool pending_closes_html_ = false;
-  std::string line_key_;
+  uint64_t line_key_ = 0;
   PieceBuffer phrase_words_;
   std::string drawn_phrase_;
   int64_t word_count_ = 0;
@@ -224,11 +213,10 @@ class SearchPageWriter {
 
 }  // namespace
 
-Status WriteSearchPage(const WorkArea& area, RunState& state, int64_t group) {
+Status WriteSearchPage(const WorkArea& area, const Settings& state,
+                       SplitMix64& random, int64_t group,
+                       OccurrenceSource& source) {
   const std::string group_text = std::to_string(group);
-  LineReader records;
-  DOCBASE_RETURN_IF_ERROR(
-      records.Open(area.Path("wrd_12_" + group_text + ".txt")));
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("s_" + group_text + ".htm")));
 
@@ -236,10 +224,13 @@ Status WriteSearchPage(const WorkArea& area, RunState& state, int64_t group) {
                 "search.htm, content (only words) from input *.htm files");
   WriteHighlightScript(out, state.display);
 
-  SearchPageWriter writer(out, state, group);
-  std::string_view line;
-  while (records.Next(&line)) writer.Add(ParseOccurrence(line));
-  DOCBASE_RETURN_IF_ERROR(records.status());
+  SearchPageWriter writer(out, state, random, group);
+  OccurrenceRecord record;
+  while (source.Next(&record)) {
+    writer.Add(Occurrence{record.page, record.line, record.word, record.id,
+                          record.k_text});
+  }
+  DOCBASE_RETURN_IF_ERROR(source.status());
   writer.Finish();
 
   out.WriteLine("</body> <br>");

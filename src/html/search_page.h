@@ -3,22 +3,27 @@
 // after each line a link block with web-search links built from the line's
 // words (at most 28, drawn with the run's generator for longer lines).
 //
-// Input: wrd_12_G.txt, records (page, line, col, word, id, k) in document
-// order. A new output line starts where the line field (compared as text)
-// changes; the first line of the page keeps the form of a continued line,
-// and each link block names the page of the record that starts the next
-// line.
+// Input: the occurrences of the group's pages in document order. A new
+// output line starts where the line number changes (even between pages);
+// the first line of the page keeps the form of a continued line, and each
+// link block names the page of the record that starts the next line.
 #pragma once
 
 #include <cstdint>
 
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
+#include "common/split_mix.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// Draws from state.random for every line of more than 28 words.
-Status WriteSearchPage(const WorkArea& area, RunState& state, int64_t group);
+// Draws from `random` for every line of more than 28 words.
+// `source` gives the occurrences of the group's pages by page, line and
+// column as the tables order them.
+Status WriteSearchPage(const WorkArea& area, const Settings& state,
+                       SplitMix64& random, int64_t group,
+                       OccurrenceSource& source);
 
 }  // namespace docbase

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/text.h"
 #include "html/page_test_fixture.h"
@@ -35,23 +37,30 @@ std::string ExpectedScript(bool find_word) {
          "</script>\r\n";
 }
 
-// A wrd_12 record: page, line, col, word, id, k.
-std::string Occurrence(std::string_view page, std::string_view line,
-                       std::string_view word, std::string_view id,
-                       std::string_view k) {
-  return Record({page, line, "     1", word, id, k});
+OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
+                            std::string_view word, std::string_view id,
+                            std::string_view k) {
+  OccurrenceRecord record;
+  record.page = page;
+  record.line = line;
+  record.column = 1;
+  record.word = word;
+  record.id = id;
+  record.k_text = k;
+  return record;
 }
 
 class SearchPageTest : public GeneratedPageTest {
  protected:
-  std::string WritePage(int64_t group) {
-    EXPECT_TRUE(WriteSearchPage(area_, state_, group).ok());
+  std::string WritePage(int64_t group,
+                        std::vector<OccurrenceRecord> records = {}) {
+    VectorSource<OccurrenceRecord> source(std::move(records));
+    EXPECT_TRUE(WriteSearchPage(area_, state_, random_, group, source).ok());
     return Read("s_" + std::to_string(group) + ".htm");
   }
 };
 
 TEST_F(SearchPageTest, EmptyGroupHasHeadScriptAndClosing) {
-  Write("wrd_12_2.txt", "");
   state_.display.find_word = 0;
   EXPECT_EQ(WritePage(2),
             ExpectedPageHead(kTitle) + ExpectedScript(false) +
@@ -59,13 +68,11 @@ TEST_F(SearchPageTest, EmptyGroupHasHeadScriptAndClosing) {
 }
 
 TEST_F(SearchPageTest, PageWithOneWordLine) {
-  Write("wrd_12_1.txt",
-        Occurrence("page_2.htm", "         3", "Hello", "id00000005",
-                   "00000001") +
-            Occurrence("page_2.htm", "         3", "World", "id00000009",
-                       "00000002"));
+  const std::vector<OccurrenceRecord> records = {
+      Occurrence("page_2.htm", 3, "Hello", "id00000005", "00000001"),
+      Occurrence("page_2.htm", 3, "World", "id00000009", "00000002")};
   EXPECT_EQ(
-      WritePage(1),
+      WritePage(1, records),
       ExpectedPageHead(kTitle) + ExpectedScript(true) +
           " <span id=\"id00000005_00000001\"><a href=\"i_1.htm#id00000005\">"
           "Hello</a></span> <span id=\"id00000009_00000002\"><a "
@@ -89,17 +96,12 @@ TEST_F(SearchPageTest, PageWithOneWordLine) {
 // next line; a line field repeated on the next page continues the line.
 TEST_F(SearchPageTest, LinesBlocksAndRawQueriesWithoutTargetAddress) {
   state_.target_address.clear();
-  Write("wrd_12_1.txt",
-        Occurrence("page_1.htm", "         1", "Ab&c", "id00000001",
-                   "00000001") +
-            Occurrence("page_1.htm", "         1", "caf\xc3\xa9",
-                       "id00000002", "00000001") +
-            Occurrence("page_1.htm", "         2", "  pad ", "id00000003",
-                       "00000002") +
-            Occurrence("page_2.htm", "         2", "next", "id00000004",
-                       "00000001") +
-            Occurrence("page_2.htm", "         5", "last", "id00000005",
-                       "00000001"));
+  const std::vector<OccurrenceRecord> records = {
+      Occurrence("page_1.htm", 1, "Ab&c", "id00000001", "00000001"),
+      Occurrence("page_1.htm", 1, "caf\xc3\xa9", "id00000002", "00000001"),
+      Occurrence("page_1.htm", 2, "  pad ", "id00000003", "00000002"),
+      Occurrence("page_2.htm", 2, "next", "id00000004", "00000001"),
+      Occurrence("page_2.htm", 5, "last", "id00000005", "00000001")};
   auto block = [](std::string_view first_id, std::string_view page,
                   std::string_view phrase) {
     std::string id(first_id);
@@ -114,7 +116,7 @@ TEST_F(SearchPageTest, LinesBlocksAndRawQueriesWithoutTargetAddress) {
            "\"> web_search </a>\r\n" + "<br><br>\r\n";
   };
   EXPECT_EQ(
-      WritePage(1),
+      WritePage(1, records),
       ExpectedPageHead(kTitle) + ExpectedScript(true) +
           " <span id=\"id00000001_00000001\"><a href=\"i_1.htm#id00000001\">"
           "Ab&c</a></span> <span id=\"id00000002_00000001\"><a "
@@ -131,12 +133,10 @@ TEST_F(SearchPageTest, LinesBlocksAndRawQueriesWithoutTargetAddress) {
 }
 
 TEST_F(SearchPageTest, LineHoldingAClosingHtmlTagIsLeftOut) {
-  Write("wrd_12_1.txt",
-        Occurrence("page_1.htm", "         1", "</HTML>", "id00000001",
-                   "00000001") +
-            Occurrence("page_1.htm", "         2", "b", "id00000002",
-                       "00000001"));
-  std::string page = WritePage(1);
+  const std::vector<OccurrenceRecord> records = {
+      Occurrence("page_1.htm", 1, "</HTML>", "id00000001", "00000001"),
+      Occurrence("page_1.htm", 2, "b", "id00000002", "00000001")};
+  std::string page = WritePage(1, records);
   EXPECT_EQ(page.find("</HTML></a></span>"), std::string::npos);
   // Its link block is written all the same, with its words as the phrase.
   EXPECT_NE(page.find(ExpectedScript(true) +
@@ -145,50 +145,44 @@ TEST_F(SearchPageTest, LineHoldingAClosingHtmlTagIsLeftOut) {
   EXPECT_NE(page.find("?q=</HTML> \"> web_search"), std::string::npos);
 }
 
-// Only the record data can hold the tag: words that would complete it with
-// the markup around them ("</", "html>", "l>") leave their line in, a tag
-// in any field of any record of the line leaves it out.
+// Only the words can hold the tag: words that would complete it with the
+// markup around them ("</", "html>", "l>") leave their line in, a tag in a
+// word of any record of the line leaves it out.
 TEST_F(SearchPageTest, ClosingHtmlTagIsLookedForInTheRecordData) {
   struct Case {
-    std::string_view word, id, k;
+    std::string_view word;
     bool left_out;
   };
-  for (const Case& c : {Case{"</", "id00000001", "00000001", false},
-                        Case{"html>", "id00000001", "00000001", false},
-                        Case{"l>", "id00000001", "00000001", false},
-                        Case{"</htm", "id00000001", "00000001", false},
-                        Case{"x</hTmL>y", "id00000001", "00000001", true},
-                        Case{"a", "id</html>", "00000001", true},
-                        Case{"a", "id00000001", "1</Html>", true}}) {
+  for (const Case& c : {Case{"</", false}, Case{"html>", false},
+                        Case{"l>", false}, Case{"</htm", false},
+                        Case{"x</hTmL>y", true}}) {
     // The case's record continues the first line, after a plain word.
-    Write("wrd_12_1.txt",
-          Occurrence("page_1.htm", "         1", "first", "id00000009",
-                     "00000001") +
-              Occurrence("page_1.htm", "         1", c.word, c.id, c.k) +
-              Occurrence("page_1.htm", "         2", "b", "id00000002",
-                         "00000001"));
-    const std::string page = WritePage(1);
+    const std::vector<OccurrenceRecord> records = {
+        Occurrence("page_1.htm", 1, "first", "id00000009", "00000001"),
+        Occurrence("page_1.htm", 1, c.word, "id00000001", "00000001"),
+        Occurrence("page_1.htm", 2, "b", "id00000002", "00000001")};
+    const std::string page = WritePage(1, records);
     const bool written =
         page.find("<a href=\"i_1.htm#id00000009\">first</a></span>") !=
         std::string::npos;
-    EXPECT_EQ(written, !c.left_out) << c.word << " " << c.id << " " << c.k;
+    EXPECT_EQ(written, !c.left_out) << c.word;
   }
 }
 
 // Line 1 holds 28 words, line 2 holds 29: only the second is drawn, with
 // the first 28 draws of the run's generator (see search_phrase_test.cpp).
 TEST_F(SearchPageTest, TwentyEightWordsAllTwentyNineDrawn) {
-  std::string records;
+  std::vector<OccurrenceRecord> records;
   for (int line = 1; line <= 2; ++line) {
     for (int i = 1; i <= 27 + line; ++i) {
       char word[8];
       std::snprintf(word, sizeof word, "w%02d", i);
-      records += Occurrence("page_1.htm", BlankPadded(line, 10), word,
-                            WordId(i), ZeroPadded(line, 8));
+      records.push_back(Occurrence("page_1.htm", line, Keep(word),
+                                   Keep(WordId(i)),
+                                   Keep(ZeroPadded(line, 8))));
     }
   }
-  Write("wrd_12_1.txt", records);
-  std::string page = WritePage(1);
+  std::string page = WritePage(1, records);
 
   std::string all_words;
   for (int i = 1; i <= 28; ++i) {

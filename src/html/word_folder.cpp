@@ -1,13 +1,15 @@
 #include "html/word_folder.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
+#include "common/line_writer.h"
 #include "workarea/commands.h"
 
 namespace docbase {
 
-Status PrepareWordFolder(const WorkArea& area) {
+Status PrepareWordFolder(const WorkArea& area, int64_t group_count) {
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(
       FolderPresent(area, "wrd_24", "dir_01.txt", &present));
@@ -22,12 +24,17 @@ Status PrepareWordFolder(const WorkArea& area) {
     DeleteFiles(area, "wrd_24/*.txt");
   }
   // The folder test matches any name that contains wrd_24; when it found
-  // another name, there is no folder to fill, and the copies find nowhere
-  // to go, silently.
+  // another name, there is no folder to fill, silently.
   if (!std::filesystem::is_directory(area.Path("wrd_24"), error)) {
     return Status::Ok();
   }
-  return CopyFiles(area, "wrd_24*.txt", "wrd_24");
+  for (int64_t group = 1; group <= group_count; ++group) {
+    LineWriter entry;
+    DOCBASE_RETURN_IF_ERROR(entry.Open(
+        area.Path("wrd_24/wrd_24_" + std::to_string(group) + ".txt")));
+    DOCBASE_RETURN_IF_ERROR(entry.Close());
+  }
+  return Status::Ok();
 }
 
 }  // namespace docbase

@@ -1,7 +1,12 @@
-// The wrd_24 folder: before the first page group is written it receives a
-// copy of every group occurrence file wrd_24_*.txt. Nothing reads it; the
-// final clean-up removes it.
+// The wrd_24 folder, the keeping place of the group occurrence files: it is
+// emptied (or made) before the first page group is written and gets one
+// entry wrd_24_G.txt per page group. The entries are empty: the occurrences
+// themselves live in the occurrence work file, and only the entries' names
+// are ever looked at, by the final clean-up, whose listing of this folder is
+// the one dir_01.txt keeps.
 #pragma once
+
+#include <cstdint>
 
 #include "common/status.h"
 #include "workarea/work_area.h"
@@ -9,7 +14,7 @@
 namespace docbase {
 
 // Empties the folder when the folder test finds it (listing dir_01.txt),
-// makes it otherwise, then copies every wrd_24*.txt file into it.
-Status PrepareWordFolder(const WorkArea& area);
+// makes it otherwise, then puts the entries of groups 1 .. group_count in.
+Status PrepareWordFolder(const WorkArea& area, int64_t group_count);
 
 }  // namespace docbase

@@ -20,14 +20,11 @@ class WordFolderTest : public ::testing::Test {
   WorkArea area_{folder_.path()};
 };
 
-TEST_F(WordFolderTest, MadeAndFilledWithTheGroupFiles) {
-  WriteFile(area_.Path("wrd_24_1.txt"), "one\r\n");
-  WriteFile(area_.Path("WRD_24_2.TXT"), "two\r\n");
-  WriteFile(area_.Path("wrd_14_1.txt"), "");
-  ASSERT_TRUE(PrepareWordFolder(area_).ok());
-  EXPECT_EQ(ReadFile(area_.Path("wrd_24/wrd_24_1.txt")), "one\r\n");
-  EXPECT_EQ(ReadFile(area_.Path("wrd_24/WRD_24_2.TXT")), "two\r\n");
-  EXPECT_FALSE(fs::exists(area_.Path("wrd_24/wrd_14_1.txt")));
+TEST_F(WordFolderTest, MadeWithOneEntryPerGroup) {
+  ASSERT_TRUE(PrepareWordFolder(area_, 2).ok());
+  EXPECT_TRUE(fs::exists(area_.Path("wrd_24/wrd_24_1.txt")));
+  EXPECT_TRUE(fs::exists(area_.Path("wrd_24/wrd_24_2.txt")));
+  EXPECT_FALSE(fs::exists(area_.Path("wrd_24/wrd_24_3.txt")));
   EXPECT_TRUE(fs::exists(area_.Path("dir_01.txt")));
 }
 
@@ -35,12 +32,11 @@ TEST_F(WordFolderTest, AnOldFolderIsEmptiedOfTextFilesFirst) {
   fs::create_directory(area_.Path("wrd_24"));
   WriteFile(area_.Path("wrd_24/wrd_24_9.txt"), "stale");
   WriteFile(area_.Path("wrd_24/keep.htm"), "other");
-  WriteFile(area_.Path("wrd_24_1.txt"), "new");
-  ASSERT_TRUE(PrepareWordFolder(area_).ok());
+  ASSERT_TRUE(PrepareWordFolder(area_, 1).ok());
   EXPECT_FALSE(fs::exists(area_.Path("wrd_24/wrd_24_9.txt")));
   EXPECT_FALSE(fs::exists(area_.Path("wrd_24/f_01.txt")));
   EXPECT_TRUE(fs::exists(area_.Path("wrd_24/keep.htm")));
-  EXPECT_EQ(ReadFile(area_.Path("wrd_24/wrd_24_1.txt")), "new");
+  EXPECT_EQ(ReadFile(area_.Path("wrd_24/wrd_24_1.txt")), "");
 }
 
 // The folder test is a substring search: another folder whose name holds
@@ -48,8 +44,7 @@ TEST_F(WordFolderTest, AnOldFolderIsEmptiedOfTextFilesFirst) {
 // go. That must not stop the run.
 TEST_F(WordFolderTest, AFolderNamedLikeItIsNotAFailure) {
   fs::create_directory(area_.Path("old_wrd_24"));
-  WriteFile(area_.Path("wrd_24_1.txt"), "new");
-  ASSERT_TRUE(PrepareWordFolder(area_).ok());
+  ASSERT_TRUE(PrepareWordFolder(area_, 1).ok());
   EXPECT_FALSE(fs::exists(area_.Path("wrd_24")));
   EXPECT_TRUE(fs::is_empty(area_.Path("old_wrd_24")));
 }

@@ -1,14 +1,12 @@
 #include "html/word_index_page.h"
 
+#include <string>
 #include <string_view>
 
-#include "common/line_reader.h"
 #include "common/run_clock.h"
 #include "html/decimal_text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
-#include "html/quoted_fields.h"
-#include "html/same_bytes.h"
 
 namespace docbase {
 namespace {
@@ -22,7 +20,7 @@ std::string PageName(int64_t group) {
 
 }  // namespace
 
-Status WordIndexPages::WriteHead(const WorkArea& area, const RunState& state,
+Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
                                  int64_t group) {
   DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(PageName(group))));
   WritePageHead(page_, state.display.code_page_name, "index of key words");
@@ -33,56 +31,46 @@ Status WordIndexPages::WriteHead(const WorkArea& area, const RunState& state,
   return Status::Ok();
 }
 
-Status WordIndexPages::WriteEntries(const WorkArea& area,
-                                    const RunState& state, int64_t group) {
+Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
+                                    WordPageSource& source) {
   if (!page_.is_open()) {
     return Status::IoError(PageName(group), "the page head was not written");
   }
-  LineReader records;
-  DOCBASE_RETURN_IF_ERROR(records.Open(
-      area.Path("wrd_14_" + std::to_string(group) + ".txt")));
-
   page_.WriteLine("<a href=\"files_list.htm\"> Content </a><br>");
   page_.WriteLine("<br>");
 
   PreparePieces(state, group);
-  Entry run;
-  std::string_view line;
-  while (records.Next(&line)) {
-    // id, page, line, column, word, id, occurrence number
-    QuotedFields fields(line);
-    std::string_view id = fields.Next();
-    std::string_view page = fields.Next();
-    if (run.count > 0 && SameBytes(id, run.id) &&
-        SameBytes(page, run.page)) {
-      ++run.count;
-    } else {
-      if (run.count > 0) {
-        WriteEntry(run);
-        ++promo_entry_count_;
+  // Each entry is written when the next one is known: the last one has a
+  // form of its own. The held entry keeps copies of its texts, as the
+  // source's views end with the next call.
+  WordPageEntry entry, next;
+  std::string id, page, word, first_k;
+  bool have_entry = false;
+  while (source.Next(&next)) {
+    if (have_entry) {
+      WriteEntry(entry);
+      ++promo_entry_count_;
+      if (promo_entry_count_ >= kEntriesPerPromotion) {
+        WritePromotionalBlock(page_, state);
+        promo_entry_count_ = 0;
       }
-      run.id = id;
-      run.page = page;
-      fields.Skip(2);
-      run.word = fields.Next();
-      fields.Skip(1);
-      run.occurrence = fields.Next();
-      run.count = 1;
     }
-    if (promo_entry_count_ >= kEntriesPerPromotion) {
-      WritePromotionalBlock(page_, state);
-      promo_entry_count_ = 0;
-    }
+    entry = next;
+    entry.id = id.assign(next.id);
+    entry.page = page.assign(next.page);
+    entry.word = word.assign(next.word);
+    entry.first_k_text = first_k.assign(next.first_k_text);
+    have_entry = true;
   }
-  DOCBASE_RETURN_IF_ERROR(records.status());
-  if (run.count > 0) WriteLastEntry(run);
+  DOCBASE_RETURN_IF_ERROR(source.status());
+  if (have_entry) WriteLastEntry(entry);
 
   page_.WriteLine("</body>");
   page_.WriteLine("</html>");
   return page_.Close();
 }
 
-void WordIndexPages::PreparePieces(const RunState& state, int64_t group) {
+void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
   const std::string g = std::to_string(group);
   search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"s_" + g + ".htm#";
   search_link_end_ =
@@ -97,7 +85,7 @@ void WordIndexPages::PreparePieces(const RunState& state, int64_t group) {
 }
 
 // <a href="PAGE#ID" id="ID">WORD</a>&nbsp;&nbsp;&nbsp; (PAGE, N)
-void WordIndexPages::WriteHeadline(const Entry& entry) {
+void WordIndexPages::WriteHeadline(const WordPageEntry& entry) {
   page_.Write("<a href=\"");
   page_.Write(entry.page);
   page_.Write("#");
@@ -109,19 +97,19 @@ void WordIndexPages::WriteHeadline(const Entry& entry) {
   page_.Write("</a>&nbsp;&nbsp;&nbsp; (");
   page_.Write(entry.page);
   page_.Write(", ");
-  page_.Write(DecimalText(static_cast<uint64_t>(entry.count)).view());
+  page_.Write(DecimalText(entry.count).view());
   page_.Write(")");
 }
 
 // "<br>", the headline, then the links: search page, main index, contents
 // page and (with a target site) the web search of the word on the site.
-void WordIndexPages::WriteEntry(const Entry& entry) {
+void WordIndexPages::WriteEntry(const WordPageEntry& entry) {
   page_.Write("<br>\r\n");
   WriteHeadline(entry);
   page_.Write(search_link_start_);
   page_.Write(entry.id);
   page_.Write("_");
-  page_.Write(entry.occurrence);
+  page_.Write(entry.first_k_text);
   page_.Write(search_link_end_);
   page_.Write(entry.id);
   page_.Write("\"> index</a>\r\n&nbsp;&nbsp;<a href=\"files_list.htm#");
@@ -134,7 +122,7 @@ void WordIndexPages::WriteEntry(const Entry& entry) {
   }
 }
 
-void WordIndexPages::WriteLastEntry(const Entry& entry) {
+void WordIndexPages::WriteLastEntry(const WordPageEntry& entry) {
   WriteHeadline(entry);
   page_.Write("<br>\r\n");
 }

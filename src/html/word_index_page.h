@@ -6,8 +6,8 @@
 // One object serves the whole run, so that the entry count carries over
 // from one group's page to the next.
 //
-// Input: wrd_14_G.txt, records (id, page, line, col, word, id, k) sorted by
-// word id, then page, line, column.
+// Input: the word-and-page records of the group's pages, in word-id order,
+// then page order; each gives one entry.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,8 @@
 
 #include "common/line_writer.h"
 #include "common/status.h"
-#include "driver/run_state.h"
+#include "common/settings.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -23,29 +24,20 @@ namespace docbase {
 class WordIndexPages {
  public:
   // Creates i_G.htm and writes its head lines.
-  Status WriteHead(const WorkArea& area, const RunState& state,
+  Status WriteHead(const WorkArea& area, const Settings& state,
                    int64_t group);
-  // Writes the contents link, the entries from wrd_14_G.txt and the closing
-  // lines, and closes the page.
-  Status WriteEntries(const WorkArea& area, const RunState& state,
-                      int64_t group);
+  // Writes the contents link, one entry per word-and-page entry of `source`
+  // (the group's, in word-id order, then page order) and the closing lines,
+  // and closes the page.
+  Status WriteEntries(const Settings& state, int64_t group,
+                      WordPageSource& source);
 
  private:
-  // One entry: the first record of a run of records with the same word id
-  // and page, and the number of records in the run.
-  struct Entry {
-    std::string id;
-    std::string page;
-    std::string word;
-    std::string occurrence;
-    int64_t count = 0;
-  };
-
   // Sets the pieces of the entry lines fixed for one group's page.
-  void PreparePieces(const RunState& state, int64_t group);
-  void WriteHeadline(const Entry& entry);
-  void WriteEntry(const Entry& entry);
-  void WriteLastEntry(const Entry& entry);
+  void PreparePieces(const Settings& state, int64_t group);
+  void WriteHeadline(const WordPageEntry& entry);
+  void WriteEntry(const WordPageEntry& entry);
+  void WriteLastEntry(const WordPageEntry& entry);
 
   LineWriter page_;
   int64_t promo_entry_count_ = 0;  // lives for the whole run

@@ -14,18 +14,19 @@ namespace {
 constexpr std::string_view kPromotionMarker =
     "<br> <b> PROMOTE YOUR BRAND WITH OUR PROGRAMS </b>\r\n";
 
-// A wrd_14 record: id, page, line, col, word, id, k.
-std::string Occurrence(std::string_view id, std::string_view page,
-                       std::string_view line, std::string_view word,
-                       std::string_view k) {
-  return Record({id, page, line, "     1", word, id, k});
+// One occurrence, as an entry of its own.
+WordPageEntry Occurrence(std::string_view id, std::string_view page,
+                         std::string_view word, std::string_view k) {
+  return WordPageEntry{id, page, 0, word, k, 1};
 }
 
 class WordIndexPageTest : public GeneratedPageTest {
  protected:
-  std::string WritePage(WordIndexPages& pages, int64_t group) {
+  std::string WritePage(WordIndexPages& pages, int64_t group,
+                        const std::vector<WordPageEntry>& occurrences) {
     EXPECT_TRUE(pages.WriteHead(area_, state_, group).ok());
-    EXPECT_TRUE(pages.WriteEntries(area_, state_, group).ok());
+    VectorSource<WordPageEntry> source(EntriesOfRuns(occurrences));
+    EXPECT_TRUE(pages.WriteEntries(state_, group, source).ok());
     return Read("i_" + std::to_string(group) + ".htm");
   }
   // The lines after the head: the contents link and its "<br>".
@@ -75,13 +76,12 @@ size_t CountOf(const std::string& text, std::string_view part) {
 }
 
 TEST_F(WordIndexPageTest, SingleRunIsOneLineWithoutLinks) {
-  Write("wrd_14_1.txt",
-        Occurrence("id00000000", "page_1.htm", "         1", "Alpha",
-                   "00000001") +
-            Occurrence("id00000000", "page_1.htm", "         3", "alpha",
-                       "00000002"));
   WordIndexPages pages;
-  EXPECT_EQ(WritePage(pages, 1),
+  EXPECT_EQ(WritePage(pages, 1,
+                      {Occurrence("id00000000", "page_1.htm", "Alpha",
+                                  "00000001"),
+                       Occurrence("id00000000", "page_1.htm", "alpha",
+                                  "00000002")}),
             ExpectedHead() + std::string(kContentsLink) +
                 "<a href=\"page_1.htm#id00000000\" id=\"id00000000\">Alpha"
                 "</a>&nbsp;&nbsp;&nbsp; (page_1.htm, 2)<br>\r\n"
@@ -89,23 +89,19 @@ TEST_F(WordIndexPageTest, SingleRunIsOneLineWithoutLinks) {
 }
 
 TEST_F(WordIndexPageTest, EmptyGroupHasHeadContentsLinkAndClosing) {
-  Write("wrd_14_2.txt", "");
   WordIndexPages pages;
-  EXPECT_EQ(WritePage(pages, 2), ExpectedHead() + std::string(kContentsLink) +
-                                     "</body>\r\n</html>\r\n");
+  EXPECT_EQ(WritePage(pages, 2, {}),
+            ExpectedHead() + std::string(kContentsLink) +
+                "</body>\r\n</html>\r\n");
 }
 
 TEST_F(WordIndexPageTest, WordOnTwoPagesGetsTwoEntriesWithRawSearchQuery) {
   const std::string word = "R&D #1 caf\xc3\xa9";
-  Write("wrd_14_3.txt",
-        Occurrence("id00000004", "page_07.htm", "         2", word,
-                   "00000001") +
-            Occurrence("id00000004", "page_07.htm", "         5", word,
-                       "00000002") +
-            Occurrence("id00000004", "page_09.htm", "         1", word,
-                       "00000003") +
-            Occurrence("id00000009", "page_08.htm", "         1", "zeta",
-                       "00000001"));
+  const std::vector<WordPageEntry> occurrences = {
+      Occurrence("id00000004", "page_07.htm", word, "00000001"),
+      Occurrence("id00000004", "page_07.htm", word, "00000002"),
+      Occurrence("id00000004", "page_09.htm", word, "00000003"),
+      Occurrence("id00000009", "page_08.htm", "zeta", "00000001")};
   WordIndexPages pages;
   const std::string entries =
       "<br>\r\n"
@@ -126,27 +122,27 @@ TEST_F(WordIndexPageTest, WordOnTwoPagesGetsTwoEntriesWithRawSearchQuery) {
       " site:www.example.com\"> www.example.com</a>\r\n"
       "<a href=\"page_08.htm#id00000009\" id=\"id00000009\">zeta</a>"
       "&nbsp;&nbsp;&nbsp; (page_08.htm, 1)<br>\r\n";
-  EXPECT_EQ(WritePage(pages, 3), ExpectedHead() + std::string(kContentsLink) +
-                                     entries + "</body>\r\n</html>\r\n");
+  EXPECT_EQ(WritePage(pages, 3, occurrences),
+            ExpectedHead() + std::string(kContentsLink) + entries +
+                "</body>\r\n</html>\r\n");
 }
 
 // Group 1 has 60 entries (61 runs), group 2 has 149 (150 runs): the 101st
 // entry of the run is group 2's 41st, the 202nd is its 142nd.
 TEST_F(WordIndexPageTest, PromotionFollowsEvery101stEntryAcrossGroups) {
-  auto runs = [](int count) {
-    std::string records;
+  auto runs = [this](int count) {
+    std::vector<WordPageEntry> occurrences;
     for (int i = 0; i < count; ++i) {
-      std::string id = WordId(static_cast<uint64_t>(i));
-      records += Occurrence(id, "page_1.htm", "         1", "w" + id,
-                            "00000001");
+      std::string_view id = Keep(WordId(static_cast<uint64_t>(i)));
+      occurrences.push_back(Occurrence(id, "page_1.htm",
+                                       Keep("w" + std::string(id)),
+                                       "00000001"));
     }
-    return records;
+    return occurrences;
   };
-  Write("wrd_14_1.txt", runs(61));
-  Write("wrd_14_2.txt", runs(150));
   WordIndexPages pages;
-  std::string first = WritePage(pages, 1);
-  std::string second = WritePage(pages, 2);
+  std::string first = WritePage(pages, 1, runs(61));
+  std::string second = WritePage(pages, 2, runs(150));
   EXPECT_EQ(CountOf(first, kPromotionMarker), 1u);  // the head's only
   ASSERT_EQ(CountOf(second, kPromotionMarker), 3u);
 

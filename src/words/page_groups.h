@@ -1,46 +1,30 @@
-// Page groups and word splits: divides the pages into groups of
-// input_file_count pages (setting state.group_count), and splits the word
-// tables by group into the group_search_, wrd_10_ .. wrd_15, word list and
-// wrd_24_ files, each occurrence with the next page that holds its word.
-//
-// The split takes two sequential passes. One over wrd_03.txt writes the
-// word list files and wrd_14_N and builds the next-page index; one over
-// wrd_07.txt (document order) writes wrd_12_N and wrd_24_N and, sorting
-// each page's records in memory (PageTables), the per-page and per-group
-// tables wrd_10_ .. wrd_15. The tables in platform-sort order are taken
-// from word tables that are already in that order but for small runs
-// (PlatformOrderedRuns). Only when a page is too large for memory, or the
-// tables are not in the expected order, are the per-page tables routed
-// from wrd_08.txt the general way (LineRouter) in a further pass.
-//
-// Preconditions, as the earlier phases make them: wrd_03.txt, wrd_07.txt
-// and wrd_08.txt are the consistent word tables of one run (wrd_07.txt in
-// document order, wrd_08.txt its file sort, wrd_03.txt in word order with
-// each word id's records together); page names are lower case, of the form page_<num>.htm with a
-// different num for every page; word ids have 8 digits.
-//
-// The driver prints "processed 40%" between the two calls.
+// Page groups: the pages that hold words, in page order, cut into groups of
+// `group_size` pages (the number of input files), numbered from 1. The
+// first page is put in group 1 without the size check, so with a group size
+// of 1 every page falls into group 1; with a size G of 2 or more every group
+// holds exactly G pages but the last, which is empty when the page count is
+// a multiple of G (it still counts, and gets its own pages).
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
 
-#include "common/status.h"
-#include "driver/console.h"
-#include "driver/run_state.h"
-#include "workarea/work_area.h"
+#include "words/word_census.h"
 
 namespace docbase {
 
-// wrd_07.txt -> group_page_all.txt, group_search_N.txt,
-// group_page_all_sort.txt; sets state.group_count.
-Status BuildPageGroups(const WorkArea& area, RunState& state,
-                       Console& console);
-// wrd_08.txt, wrd_07.txt, wrd_03.txt, group_search_N.txt -> wrd_10_ ..
-// wrd_15, word list files, wrd_24_.
-Status SplitWordsByGroup(const WorkArea& area, RunState& state);
-// The same with the largest page (in bytes of wrd_07.txt records) that is
-// sorted in memory; tests make it small to see the general way at work.
-Status SplitWordsByGroupWithLimit(const WorkArea& area, const RunState& state,
-                                  size_t page_limit);
+struct PageGroups {
+  // pages_of_group[g - 1]: the page numbers of group g, in page order.
+  std::vector<std::vector<uint32_t>> pages_of_group;
+  // By page number; 0 for a page without words.
+  std::vector<uint32_t> group_of_page;
+  // The names of the pages with words, in byte order.
+  std::vector<std::string> sorted_names;
+
+  int64_t count() const { return static_cast<int64_t>(pages_of_group.size()); }
+};
+
+PageGroups BuildPageGroups(const WordCensus& census, int64_t group_size);
 
 }  // namespace docbase

@@ -4,127 +4,174 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
+#include "common/record_file.h"
 #include "common/text.h"
+#include "words/occurrence_numbering.h"
 #include "words/page_word_scanner.h"
+#include "words/table_order.h"
+#include "words/word_records.h"
 #include "workarea/commands.h"
+#include "workarea/work_files.h"
 
 namespace docbase {
 namespace {
 
-constexpr std::string_view kPageListing = "dir_02.txt";
-constexpr std::string_view kWordFile = "wrd_01.txt";
-constexpr std::string_view kTraceRule =
-    "=================================================";  // 49 "="
-constexpr size_t kTraceNumberWidth = 14;
-
-// A number as the tables and trace lines write it, without allocating:
-// right-aligned in `width` characters (blanks in front), or, for a trace
-// line, with one blank in front and blanks after up to `width`. A longer
-// number is written in full.
-class PaddedNumber {
+// The state of the phase across pages; the buffers are reused.
+class Extraction {
  public:
-  PaddedNumber(size_t value, size_t width, bool left_aligned) {
-    char digits[24];
-    size_t count = 0;
-    do {
-      digits[count++] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    } while (value > 0);
-    if (left_aligned) text_[size_++] = ' ';
-    if (!left_aligned) {
-      while (size_ + count < width) text_[size_++] = ' ';
-    }
-    while (count > 0) text_[size_++] = digits[--count];
-    if (left_aligned) {
-      while (size_ < width) text_[size_++] = ' ';
-    }
+  Extraction(const WorkArea& area, WordCensus* census)
+      : area_(area), census_(*census) {}
+
+  Status Open() {
+    DOCBASE_RETURN_IF_ERROR(
+        occurrences_.Open(OccurrenceFile(area_)));
+    return page_words_.Open(PageWordFile(area_));
   }
-  std::string_view text() const { return std::string_view(text_, size_); }
+
+  Status ExtractPage(PageTally* page, uint32_t page_number);
+
+  Status Close() {
+    DOCBASE_RETURN_IF_ERROR(occurrences_.Close());
+    return page_words_.Close();
+  }
+
+  std::vector<uint32_t> TakeCounts() {
+    return numbering_.TakeCounts(census_.vocabulary.word_count());
+  }
 
  private:
-  char text_[48];
-  size_t size_ = 0;
+  Status TakeLine(uint32_t line_number);
+  void CountOnPage(const LineHit& hit, uint32_t line_number);
+  void WritePageWords(PageTally* page);
+
+  const WorkArea& area_;
+  WordCensus& census_;
+  PageWordScanner scanner_;
+  OccurrenceNumbering numbering_;
+  LineReader reader_;
+  LineWriter occurrences_;
+  LineWriter page_words_;
+  std::vector<WordHit> hits_;
+  std::vector<LineHit> line_hits_;
+
+  // The words of the current page: their records and the line and column
+  // of their first occurrence; and for each word of the vocabulary, the
+  // place of its record, valid while its stamp names this page.
+  struct FirstSeen {
+    uint32_t line;
+    uint32_t column;
+  };
+  struct OnPage {
+    uint32_t page_stamp = 0;  // page number + 1
+    uint32_t record = 0;
+  };
+  std::vector<StoredPageWord> page_records_;
+  std::vector<FirstSeen> first_seen_;
+  std::vector<OnPage> on_page_;  // by word
+  uint32_t page_stamp_ = 0;
 };
 
-// The state of the phase across pages. The reader and the trace writer
-// are reused so that their large buffers are allocated once, not per page.
-struct Extraction {
-  explicit Extraction(const WorkArea& work_area) : area(work_area) {}
-
-  const WorkArea& area;
-  PageWordScanner scanner;
-  std::vector<WordHit> hits;
-  LineReader page_reader;
-  LineWriter trace;
-  LineWriter words;
-};
-
-// Scans the page listed as `listed_name` (opened under that spelling) and
-// writes its word records, under the lower-cased `page` name, and its trace.
-Status ExtractPage(std::string_view listed_name, const std::string& page,
-                   Extraction* run) {
-  std::string trace_name = page.substr(0, page.find(".htm")) + ".txt";
-  DOCBASE_RETURN_IF_ERROR(run->trace.Open(run->area.Path(trace_name)));
-  DOCBASE_RETURN_IF_ERROR(run->page_reader.Open(run->area.Path(listed_name)));
-
-  run->scanner.BeginPage();
+Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
+  page->first_occurrence = census_.occurrences;
+  page->first_page_word = 0;
+  DOCBASE_RETURN_IF_ERROR(reader_.Open(area_.Path(page->listed_name)));
+  page_stamp_ = page_number + 1;
+  page_records_.clear();
+  first_seen_.clear();
+  scanner_.BeginPage();
   std::string_view line;
-  while (run->page_reader.Next(&line)) {
-    if (!run->scanner.ScanLine(line, &run->hits)) continue;
-    run->trace.WriteLine(kTraceRule);
-    run->trace.WriteLine(line);
-    if (run->hits.empty()) continue;
-    // Written piece by piece: a page set has millions of words.
-    PaddedNumber line_field(run->scanner.line_number(), 10, false);
-    for (const WordHit& hit : run->hits) {
-      PaddedNumber column(hit.column, 6, false);
-      LineWriter& words = run->words;
-      words.Write("\"");
-      words.Write(hit.word);
-      words.Write("\",\"");
-      words.Write(page);
-      words.Write("\",\"");
-      words.Write(line_field.text());
-      words.Write("\",\"");
-      words.Write(column.text());
-      words.Write("\",\"");
-      words.Write(hit.word);
-      words.Write("\"\r\n");
-      // The trace line: " " + position, blanks up to 14 characters, word.
-      PaddedNumber position(hit.scan_position, kTraceNumberWidth, true);
-      run->trace.Write(position.text());
-      run->trace.WriteLine(hit.word);
-    }
+  while (reader_.Next(&line)) {
+    if (!scanner_.ScanLine(line, &hits_) || hits_.empty()) continue;
+    DOCBASE_RETURN_IF_ERROR(
+        TakeLine(static_cast<uint32_t>(scanner_.line_number())));
   }
-  DOCBASE_RETURN_IF_ERROR(run->page_reader.status());
-  run->page_reader.Close();
-  return run->trace.Close();
+  DOCBASE_RETURN_IF_ERROR(reader_.status());
+  reader_.Close();
+  page->occurrences = census_.occurrences - page->first_occurrence;
+  WritePageWords(page);
+  return Status::Ok();
+}
+
+Status Extraction::TakeLine(uint32_t line_number) {
+  Vocabulary& vocabulary = census_.vocabulary;
+  line_hits_.clear();
+  for (const WordHit& hit : hits_) {
+    uint32_t spelling = 0;
+    DOCBASE_RETURN_IF_ERROR(vocabulary.Intern(hit.word, &spelling));
+    const uint32_t word = vocabulary.word_of(spelling);
+    if (word == Vocabulary::kNoWord) continue;
+    line_hits_.push_back(
+        LineHit{word, spelling, static_cast<uint32_t>(hit.column)});
+  }
+  if (line_hits_.empty()) return Status::Ok();
+  numbering_.NumberLine(vocabulary, &line_hits_);
+  for (const LineHit& hit : line_hits_) {
+    WriteRecord(occurrences_,
+                StoredOccurrence{hit.spelling, hit.k, line_number, hit.column});
+    CountOnPage(hit, line_number);
+  }
+  census_.occurrences += line_hits_.size();
+  return Status::Ok();
+}
+
+void Extraction::CountOnPage(const LineHit& hit, uint32_t line_number) {
+  if (hit.word >= on_page_.size()) {
+    on_page_.resize(census_.vocabulary.word_count());
+  }
+  OnPage& on_page = on_page_[hit.word];
+  if (on_page.page_stamp != page_stamp_) {
+    on_page.page_stamp = page_stamp_;
+    on_page.record = static_cast<uint32_t>(page_records_.size());
+    page_records_.push_back(
+        StoredPageWord{hit.word, 1, hit.k, hit.spelling, 0, kNoPage});
+    first_seen_.push_back(FirstSeen{line_number, hit.column});
+    return;
+  }
+  const uint32_t at = on_page.record;
+  StoredPageWord& record = page_records_[at];
+  ++record.count;
+  // The first occurrence on the page is the first of its line in the
+  // tables' column order, which is not always the numeric one.
+  FirstSeen& first = first_seen_[at];
+  if (first.line == line_number && ColumnLess(hit.column, first.column)) {
+    first.column = hit.column;
+    record.first_k = hit.k;
+    record.first_spelling = hit.spelling;
+  }
+}
+
+void Extraction::WritePageWords(PageTally* page) {
+  page->first_page_word = census_.page_words;
+  page->page_words = page_records_.size();
+  for (StoredPageWord& record : page_records_) {
+    record.last_k = numbering_.last_k(record.word);
+    WriteRecord(page_words_, record);
+  }
+  census_.page_words += page_records_.size();
 }
 
 }  // namespace
 
-std::string TraceWordLine(size_t scan_position, std::string_view word) {
-  std::string line(
-      PaddedNumber(scan_position, kTraceNumberWidth, true).text());
-  line.append(word);
-  return line;
-}
-
-Status ExtractWords(const WorkArea& area) {
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "page_*.htm", kPageListing));
-  LineReader listing;
-  DOCBASE_RETURN_IF_ERROR(listing.Open(area.Path(kPageListing)));
-  Extraction run(area);
-  DOCBASE_RETURN_IF_ERROR(run.words.Open(area.Path(kWordFile)));
-
-  std::string_view listed_name;
-  while (listing.Next(&listed_name)) {
-    std::string page = ToLowerAscii(listed_name);
-    if (!Contains(page, ".htm")) continue;
-    DOCBASE_RETURN_IF_ERROR(ExtractPage(listed_name, page, &run));
+Status ExtractWords(const WorkArea& area, WordCensus* census) {
+  Extraction extraction(area, census);
+  DOCBASE_RETURN_IF_ERROR(extraction.Open());
+  for (std::string& listed : MatchingNames(area, "page_*.htm")) {
+    std::string name = ToLowerAscii(listed);
+    if (!Contains(name, ".htm")) continue;
+    census->pages.push_back(PageTally{std::move(listed), std::move(name)});
   }
-  DOCBASE_RETURN_IF_ERROR(listing.status());
-  return run.words.Close();
+  for (size_t page = 0; page < census->pages.size(); ++page) {
+    DOCBASE_RETURN_IF_ERROR(extraction.ExtractPage(
+        &census->pages[page], static_cast<uint32_t>(page)));
+  }
+  DOCBASE_RETURN_IF_ERROR(extraction.Close());
+  if (census->occurrences >= UINT32_MAX) {
+    return Status::IoError(OccurrenceFile(area).string(),
+                           "too many word occurrences for one run");
+  }
+  census->word_counts = extraction.TakeCounts();
+  census->vocabulary.Freeze();
+  return Status::Ok();
 }
 
 }  // namespace docbase

@@ -1,29 +1,23 @@
-// Word extraction: lists the numbered pages (page_*.htm) into dir_02.txt and
-// scans every listed page line by line, writing one word record per
-// occurrence of a word of at least 3 bytes to wrd_01.txt:
+// Word extraction: scans every numbered page (page_*.htm, in listing
+// order) line by line for its words (PageWordScanner) and records each
+// occurrence of a word of at least 3 bytes, without the words that hold
+// "&nbsp;" once lower-cased, which are never indexed:
 //
-//   "word","page_02.htm","         3","     5","word"
+//   - the occurrence, with its line, byte column and occurrence number
+//     (OccurrenceNumbering), in the occurrence work file;
+//   - for every word of a page, its count, first and last occurrence there,
+//     in the page-word work file (its next pages are left for the splits);
+//   - the distinct words and the page list in the returned census.
 //
-// (word, lower-cased page name, line in 10 and byte column in 6 characters
-// padded with blanks, word again), in page, line and column order. Each
-// page also gets a trace file, its name up to ".htm" plus ".txt", showing
-// every scanned line and the words taken from it. A page that cannot be
-// found reads as empty.
+// A listed page that cannot be found reads as empty.
 #pragma once
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
 #include "common/status.h"
+#include "words/word_census.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-Status ExtractWords(const WorkArea& area);
-
-// A trace line for a word: the scan position with a leading blank, padded
-// with blanks to 14 characters, then the word.
-std::string TraceWordLine(size_t scan_position, std::string_view word);
+Status ExtractWords(const WorkArea& area, WordCensus* census);
 
 }  // namespace docbase

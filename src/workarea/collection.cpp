@@ -72,16 +72,11 @@ Status MoveIntoOutput(const WorkArea& area, std::string_view name) {
   return MoveFile(area, name, "htm_out/" + std::string(name));
 }
 
-// Every page named in the page listing dir_02.txt.
-Status MovePages(const WorkArea& area) {
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path("dir_02.txt")));
-  std::string_view line;
-  while (reader.Next(&line)) {
-    if (!ContainsIgnoreCase(line, ".htm")) continue;
-    DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, TrimBlanks(line)));
+Status MovePages(const WorkArea& area, const std::vector<std::string>& pages) {
+  for (const std::string& page : pages) {
+    DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, TrimBlanks(page)));
   }
-  return reader.status();
+  return Status::Ok();
 }
 
 // files_list.htm, the word index pages, index.htm and the search pages.
@@ -103,14 +98,16 @@ Status MoveGeneratedPages(const WorkArea& area, int64_t group_count) {
 
 }  // namespace
 
-Status CollectOutput(const WorkArea& area, const RunState& state) {
+Status CollectOutput(const WorkArea& area,
+                     const std::vector<std::string>& pages,
+                     int64_t group_count) {
   // Made whenever it is missing: a presence test by name would take a
   // folder such as old_htm_out for it, and the output would be lost.
   MakeFolder(area, "htm_out");
   // Only this run's output goes in (no placeholder is needed to empty it).
   DeleteFiles(area, "htm_out/*.*");
-  DOCBASE_RETURN_IF_ERROR(MovePages(area));
-  DOCBASE_RETURN_IF_ERROR(MoveGeneratedPages(area, state.group_count));
+  DOCBASE_RETURN_IF_ERROR(MovePages(area, pages));
+  DOCBASE_RETURN_IF_ERROR(MoveGeneratedPages(area, group_count));
 
   DeleteFiles(area, "*.htm*");
   DeleteFiles(area, "*.list");

@@ -29,7 +29,6 @@ std::vector<std::string> Entries(const fs::path& folder) {
 class CollectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    state_.group_count = 2;
     fs::create_directory(area_.Path("txt_in"));
     WriteFile(area_.Path("txt_in/notes.txt"), "notes");
     for (const char* folder : {"htm_in", "htm_ndx", "htm_ndx/htm_in",
@@ -40,8 +39,6 @@ class CollectionTest : public ::testing::Test {
     for (const char* page : {"page_1.htm", "page_2.htm", "page_3.htm"}) {
       WriteFile(area_.Path(page), page);
     }
-    WriteFile(area_.Path("dir_02.txt"),
-              "page_1.htm\r\n page_2.htm \r\npage_3.htm\r\n");
     for (const char* page : {"files_list.htm", "index.htm", "i_1.htm",
                              "i_2.htm", "s_1.htm", "s_2.htm"}) {
       WriteFile(area_.Path(page), page);
@@ -57,7 +54,9 @@ class CollectionTest : public ::testing::Test {
 
   TempFolder folder_;
   WorkArea area_{folder_.path()};
-  RunState state_;
+  // The page list as listed, blanks kept; two page groups.
+  const std::vector<std::string> pages_{"page_1.htm", " page_2.htm ",
+                                        "page_3.htm"};
 };
 
 TEST_F(CollectionTest, OutputHoldsExactlyTheDocumentBase) {
@@ -67,7 +66,7 @@ TEST_F(CollectionTest, OutputHoldsExactlyTheDocumentBase) {
   fs::create_directory(area_.Path("trace"));
   WriteFile(area_.Path("trace/file_trace.txt"), "");
 
-  ASSERT_TRUE(CollectOutput(area_, state_).ok());
+  ASSERT_TRUE(CollectOutput(area_, pages_, 2).ok());
   EXPECT_EQ(Entries(area_.Path("htm_out")),
             (std::vector<std::string>{"files_list.htm", "i_1.htm", "i_2.htm",
                                       "index.htm", "page_1.htm", "page_2.htm",
@@ -91,7 +90,7 @@ TEST_F(CollectionTest, MakesTheOutputFolderAndKeepsBlockedFolders) {
   WriteFile(area_.Path("wrd_24/deeper/x.txt"), "x");
   // A folder whose name merely contains htm_out does not stand in for it.
   fs::create_directory(area_.Path("old_htm_out"));
-  ASSERT_TRUE(CollectOutput(area_, state_).ok());
+  ASSERT_TRUE(CollectOutput(area_, pages_, 2).ok());
   EXPECT_EQ(Entries(area_.Path("htm_out")).size(), 9u);
   EXPECT_TRUE(fs::is_empty(area_.Path("old_htm_out")));
   EXPECT_FALSE(fs::exists(area_.Path("htm_ndx")));

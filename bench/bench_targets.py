@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""Prints the table of performance targets with PASS or FAIL, from the
+JSON lines that measure_run.py (labels "disk 10 MB", "tmpfs 100 MB", ...)
+and disk_bench.sh (label "pagefind 10 MB") appended to RESULTS. A target
+whose runs were not made is shown as "not run". Exits 1 when any target
+fails.
+
+usage: bench_targets.py RESULTS
+"""
+import json
+import sys
+
+
+def main():
+    results = {}
+    with open(sys.argv[1]) as source:
+        for line in source:
+            if line.strip():
+                result = json.loads(line)
+                results[result["label"]] = result
+
+    def ok(result):
+        return result["status"] == 0 and result.get("saw_final_line", True)
+
+    rows = []  # (target, measured, verdict or None when not run)
+
+    def add(target, needed, check, describe):
+        found = [results.get(label) for label in needed]
+        if any(result is None for result in found):
+            rows.append((target, "", None))
+        elif not all(ok(result) for result in found):
+            rows.append((target, "a run failed", False))
+        else:
+            rows.append((target, describe(*found), check(*found)))
+
+    add("10 MB disk run <= 3 s", ["disk 10 MB"],
+        lambda r: r["wall_seconds"] <= 3,
+        lambda r: "%.2f s" % r["wall_seconds"])
+    add("10 MB disk run faster than Pagefind",
+        ["disk 10 MB", "pagefind 10 MB"],
+        lambda r, p: r["wall_seconds"] < p["wall_seconds"],
+        lambda r, p: "%.2f s vs %.2f s" % (r["wall_seconds"],
+                                           p["wall_seconds"]))
+    add("100 MB disk run <= 40 s", ["disk 100 MB"],
+        lambda r: r["wall_seconds"] <= 40,
+        lambda r: "%.2f s" % r["wall_seconds"])
+    add("100 MB time / 10 MB time <= 11 (disk)",
+        ["disk 10 MB", "disk 100 MB"],
+        lambda small, big: big["wall_seconds"] <= 11 * small["wall_seconds"],
+        lambda small, big: "%.1f" % (big["wall_seconds"]
+                                     / max(small["wall_seconds"], 1e-9)))
+    add("peak memory at 100 MB <= 100 MB (disk)", ["disk 100 MB"],
+        lambda r: r["peak_bytes"] <= 100e6,
+        lambda r: "%.1f MB" % (r["peak_bytes"] / 1e6))
+    for label in sorted(label for label in results
+                        if not label.startswith("pagefind")):
+        add("%s: files at once <= 10 x pages + 100" % label, [label],
+            lambda r: r["most_files"] <= 10 * r["pages"] + 100,
+            lambda r: "%d (limit %d)" % (r["most_files"],
+                                         10 * r["pages"] + 100))
+        add("%s: written outside htm_out <= 10 x input" % label, [label],
+            lambda r: r["written_outside_htm_out"] <= 10 * r["input_bytes"],
+            lambda r: "%.1f MB (limit %.1f MB)"
+            % (r["written_outside_htm_out"] / 1e6,
+               10 * r["input_bytes"] / 1e6))
+
+    width = max(len(target) for target, _, _ in rows)
+    print("%-*s  %-28s  %s" % (width, "target", "measured", "verdict"))
+    for target, measured, verdict in rows:
+        shown = "not run" if verdict is None else ("PASS" if verdict else "FAIL")
+        print("%-*s  %-28s  %s" % (width, target, measured, shown))
+    return 1 if any(verdict is False for _, _, verdict in rows) else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

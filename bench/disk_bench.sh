@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The disk benchmark of a whole run: builds docbase (Release) from the tree
+# this script is in, makes real-text corpora (bench/make_real_corpus.py),
+# runs docbase on each size in a program folder on the ordinary disk
+# (build-bench/ of this tree) and again on tmpfs (/dev/shm), and measures
+# each run with bench/measure_run.py: wall time, time of each phase, peak
+# memory, the most files at once, bytes written outside htm_out. It also
+# times Pagefind 1.6 on the 10 MB texts (installed with npm into
+# build-bench/pagefind on first use), then prints the table of targets
+# with PASS/FAIL (bench/bench_targets.py) and exits 1 when one fails.
+#
+#   bench/disk_bench.sh [--sizes "10 100"] [--no-pagefind] [--no-tmpfs]
+#                       [--program PATH]
+#
+# --sizes    corpus sizes in MB (default "10 100"), e.g. --sizes 10
+# --program  measure this docbase binary instead of building one
+# Results go to build-bench/results.jsonl (replaced on every run).
+set -euo pipefail
+
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+bench="$repo/build-bench"
+sizes="10 100"
+pagefind=1
+tmpfs=1
+program=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --sizes) sizes="$2"; shift 2 ;;
+    --sizes=*) sizes="${1#*=}"; shift ;;
+    --no-pagefind) pagefind=0; shift ;;
+    --no-tmpfs) tmpfs=0; shift ;;
+    --program) program="$2"; shift 2 ;;
+    --program=*) program="${1#*=}"; shift ;;
+    -h|--help) sed -n '2,18s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
+  esac
+done
+mkdir -p "$bench"
+
+if [ -z "$program" ]; then
+  echo "building docbase (Release) in $bench/build"
+  if ! { cmake -S "$repo" -B "$bench/build" -DCMAKE_BUILD_TYPE=Release &&
+         cmake --build "$bench/build" -j2 --target docbase; } \
+       >"$bench/build.log" 2>&1; then
+    tail -20 "$bench/build.log" >&2
+    exit 2
+  fi
+  program="$bench/build/docbase"
+fi
+program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
+echo "program: $program"
+
+# corpus SIZE: the folder of the real-text corpus of SIZE MB, made once.
+corpus() {
+  local folder="$bench/corpus/real_${1}mb"
+  if [ ! -f "$folder.done" ]; then
+    rm -rf "$folder"
+    python3 "$repo/bench/make_real_corpus.py" "$folder" "$1" >&2
+    touch "$folder.done"
+  fi
+  echo "$folder"
+}
+
+disk_root="$bench/runs"
+mkdir -p "$disk_root"
+disk_type="$(stat -f -c %T "$disk_root")"
+echo "disk folder: $disk_root (file system: $disk_type)"
+if [ "$disk_type" = tmpfs ] || [ "$disk_type" = ramfs ]; then
+  echo "refusing to call $disk_root a disk: it is on $disk_type" >&2
+  exit 2
+fi
+shm_root=""
+if [ "$tmpfs" = 1 ]; then
+  shm_root="/dev/shm/docbase-bench-$$"
+  mkdir -p "$shm_root"
+  trap 'rm -rf "$shm_root"' EXIT
+  shm_type="$(stat -f -c %T "$shm_root")"
+  echo "tmpfs folder: $shm_root (file system: $shm_type)"
+  if [ "$shm_type" != tmpfs ]; then
+    echo "$shm_root is not on tmpfs; skipping the tmpfs runs" >&2
+    tmpfs=0
+  fi
+fi
+
+# Other work on the machine skews every time below: show how busy it is.
+echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
+results="$bench/results.jsonl"
+: >"$results"
+for size in $sizes; do
+  folder="$(corpus "$size")"
+  python3 "$repo/bench/measure_run.py" "$program" "$folder" \
+    "$disk_root/run_${size}mb" --label "disk $size MB" --json "$results" || true
+  if [ "$tmpfs" = 1 ]; then
+    python3 "$repo/bench/measure_run.py" "$program" "$folder" \
+      "$shm_root/run_${size}mb" --label "tmpfs $size MB" --json "$results" ||
+      true
+    rm -rf "$shm_root/run_${size}mb"
+  fi
+done
+
+if [ "$pagefind" = 1 ]; then
+  tool="$bench/pagefind/node_modules/.bin/pagefind"
+  if [ ! -x "$tool" ]; then
+    echo "installing pagefind 1.6.0 into $bench/pagefind"
+    mkdir -p "$bench/pagefind"
+    (cd "$bench/pagefind" &&
+     npm i --no-audit --no-fund --loglevel=error pagefind@1.6.0 >/dev/null)
+  fi
+  python3 "$repo/bench/time_pagefind.py" "$tool" "$(corpus 10)" \
+    "$disk_root/pagefind_10mb" --label "pagefind 10 MB" --json "$results" ||
+    true
+fi
+
+echo
+echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
+python3 "$repo/bench/bench_targets.py" "$results"

@@ -1,0 +1,102 @@
+// RecordFile holds a work file of fixed-size binary records: tables that
+// one phase writes (through a LineWriter, whose Write takes any bytes) and
+// later phases read back, in blocks at known places or as a stream, and may
+// update in place. The records are the program's own; a file that is
+// missing or shorter than its writer left it is an error, never an empty or
+// short table taken as complete.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "common/line_writer.h"
+#include "common/status.h"
+
+namespace docbase {
+
+class RecordFile {
+ public:
+  RecordFile() = default;
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  // Opens an existing file for reading and writing.
+  Status Open(const std::filesystem::path& path);
+  void Close();
+  const std::string& path() const { return path_; }
+
+  // Exactly `size` bytes at `offset`; fewer is an error.
+  Status ReadAt(uint64_t offset, void* data, size_t size) const;
+  Status WriteAt(uint64_t offset, const void* data, size_t size) const;
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+};
+
+// Records [first, first + count) of the file, counted in records of T.
+template <typename T>
+Status ReadRecords(const RecordFile& file, uint64_t first, size_t count,
+                   std::vector<T>* records) {
+  static_assert(std::is_trivially_copyable_v<T>);
+  records->resize(count);
+  if (count == 0) return Status::Ok();
+  return file.ReadAt(first * sizeof(T), records->data(), count * sizeof(T));
+}
+
+template <typename T>
+Status WriteRecords(const RecordFile& file, uint64_t first,
+                    const std::vector<T>& records) {
+  if (records.empty()) return Status::Ok();
+  return file.WriteAt(first * sizeof(T), records.data(),
+                      records.size() * sizeof(T));
+}
+
+// Appends the bytes of `record` to a file being written.
+template <typename T>
+void WriteRecord(LineWriter& out, const T& record) {
+  static_assert(std::is_trivially_copyable_v<T>);
+  out.Write(std::string_view(reinterpret_cast<const char*>(&record),
+                             sizeof(T)));
+}
+
+// Reads records [first, first + count) in order through a buffer.
+template <typename T>
+class RecordStream {
+ public:
+  RecordStream(const RecordFile& file, uint64_t first, uint64_t count)
+      : file_(file), next_(first), end_(first + count) {}
+
+  // False at the end of the range or after an error (see status()).
+  bool Next(T* record) {
+    if (position_ == buffer_.size()) {
+      if (next_ == end_ || !status_.ok()) return false;
+      size_t count = static_cast<size_t>(
+          std::min<uint64_t>(end_ - next_, kBufferRecords));
+      status_ = ReadRecords(file_, next_, count, &buffer_);
+      if (!status_.ok()) return false;
+      next_ += count;
+      position_ = 0;
+    }
+    *record = buffer_[position_++];
+    return true;
+  }
+  const Status& status() const { return status_; }
+
+ private:
+  static constexpr size_t kBufferRecords = (1 << 20) / sizeof(T);
+  const RecordFile& file_;
+  uint64_t next_;
+  uint64_t end_;
+  std::vector<T> buffer_;
+  size_t position_ = 0;
+  Status status_;
+};
+
+}  // namespace docbase

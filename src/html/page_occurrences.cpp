@@ -1,0 +1,78 @@
+#include "html/page_occurrences.h"
+
+namespace docbase {
+
+PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page,
+                                 std::vector<uint32_t>* word_lookup)
+    : tables_(tables),
+      page_(page),
+      stream_(tables.occurrences, tables.census.pages[page].first_occurrence,
+              tables.census.pages[page].occurrences),
+      record_of_word_(*word_lookup) {}
+
+Status PageOccurrences::LoadNextPages() {
+  const PageTally& tally = tables_.census.pages[page_];
+  DOCBASE_RETURN_IF_ERROR(ReadRecords(tables_.page_words,
+                                      tally.first_page_word,
+                                      tally.page_words, &page_words_));
+  if (record_of_word_.size() < tables_.census.vocabulary.word_count()) {
+    record_of_word_.resize(tables_.census.vocabulary.word_count());
+  }
+  for (uint32_t at = 0; at < page_words_.size(); ++at) {
+    if (page_words_[at].word >= record_of_word_.size()) {
+      return Status::IoError(tables_.page_words.path(),
+                             "work file is damaged");
+    }
+    record_of_word_[page_words_[at].word] = at;
+  }
+  next_pages_loaded_ = true;
+  return Status::Ok();
+}
+
+bool PageOccurrences::Next(OccurrenceRecord* record) {
+  StoredOccurrence stored;
+  if (!status_.ok() || !stream_.Next(&stored)) {
+    if (status_.ok()) status_ = stream_.status();
+    return false;
+  }
+  const Vocabulary& vocabulary = tables_.census.vocabulary;
+  if (stored.spelling >= vocabulary.spelling_count()) {
+    status_ = Status::IoError(tables_.occurrences.path(),
+                              "work file is damaged");
+    return false;
+  }
+  const uint32_t word = vocabulary.word_of(stored.spelling);
+  if (word == Vocabulary::kNoWord) {
+    status_ = Status::IoError(tables_.occurrences.path(),
+                              "work file is damaged");
+    return false;
+  }
+  word_ = word;
+  id_ = WordIdText(tables_.ids.number_of_word[word]);
+  k_ = DecimalText(stored.k);
+  record->page = tables_.census.pages[page_].name;
+  record->line = stored.line;
+  record->column = stored.column;
+  record->word = vocabulary.spelling(stored.spelling);
+  record->id = id_.view();
+  record->k_text = k_.view();
+  record->k = stored.k;
+  record->next = {};
+  record->last_on_page = 0;
+  if (next_pages_loaded_) {
+    const uint32_t at = record_of_word_[word];
+    if (at >= page_words_.size() || page_words_[at].word != word) {
+      status_ = Status::IoError(tables_.page_words.path(),
+                                "work file is damaged");
+      return false;
+    }
+    const StoredPageWord& on_page = page_words_[at];
+    if (on_page.next_page < tables_.census.pages.size()) {
+      record->next = tables_.census.pages[on_page.next_page].name;
+    }
+    record->last_on_page = on_page.last_k;
+  }
+  return true;
+}
+
+}  // namespace docbase

@@ -1,0 +1,106 @@
+#include "html/table_sources.h"
+
+#include <algorithm>
+
+#include "words/table_order.h"
+
+namespace docbase {
+
+GroupOccurrences::GroupOccurrences(const IndexTables& tables, int64_t group,
+                                   Order order, bool next_pages)
+    : tables_(tables),
+      pages_(tables.groups.pages_of_group[group - 1]),
+      order_(order),
+      next_pages_(next_pages) {}
+
+bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
+  while (status_.ok()) {
+    if (page_ && page_->Next(record)) return true;
+    if (page_) status_ = page_->status();
+    if (!status_.ok() || next_page_ == pages_.size()) return false;
+    page_ = std::make_unique<PageOccurrences>(tables_, pages_[next_page_++],
+                                              &word_lookup_);
+    if (next_pages_) status_ = page_->LoadNextPages();
+  }
+  return false;
+}
+
+// Reads the records of the next line (same page, same line) into line_.
+bool GroupOccurrences::FillLine() {
+  line_.clear();
+  line_next_ = 0;
+  OccurrenceRecord record;
+  if (!have_ahead_) {
+    if (!NextInDocumentOrder(&record)) return false;
+    ahead_ = Held{record, tables_.ids.number_of_word[page_->word()]};
+  }
+  have_ahead_ = false;
+  line_.push_back(ahead_);
+  while (NextInDocumentOrder(&record)) {
+    Held held{record, tables_.ids.number_of_word[page_->word()]};
+    if (held.record.page.data() != line_.back().record.page.data() ||
+        held.record.line != line_.back().record.line) {
+      ahead_ = held;
+      have_ahead_ = true;
+      break;
+    }
+    line_.push_back(held);
+  }
+  // Only a line past 999,999 bytes can be out of the tables' order.
+  if (line_.back().record.column >= 1000000) {
+    std::stable_sort(line_.begin(), line_.end(),
+                     [](const Held& a, const Held& b) {
+                       return ColumnLess(
+                           static_cast<uint32_t>(a.record.column),
+                           static_cast<uint32_t>(b.record.column));
+                     });
+  }
+  return true;
+}
+
+bool GroupOccurrences::Next(OccurrenceRecord* record) {
+  if (order_ == Order::kDocument) return NextInDocumentOrder(record);
+  if (line_next_ == line_.size() && !FillLine()) return false;
+  const Held& held = line_[line_next_++];
+  *record = held.record;
+  id_ = WordIdText(held.id_number);
+  k_ = DecimalText(held.record.k);
+  record->id = id_.view();
+  record->k_text = k_.view();
+  return true;
+}
+
+TableWordPages::TableWordPages(const IndexTables& tables, int64_t group)
+    : tables_(tables),
+      group_(static_cast<uint32_t>(group)) {}
+
+bool TableWordPages::Next(WordPageEntry* entry) {
+  StoredWordPage record;
+  while (status_.ok() && reader_.Next(&record)) {
+    if (record.page >= tables_.census.pages.size() ||
+        record.word >= tables_.ids.number_of_word.size() ||
+        record.first_spelling >= tables_.census.vocabulary.spelling_count()) {
+      status_ = Status::IoError(tables_.occurrences.path(),
+                                "word-and-page records are damaged");
+      return false;
+    }
+    const uint32_t group = tables_.groups.group_of_page[record.page];
+    if (group_ != 0 && group != group_) continue;
+    id_ = WordIdText(tables_.ids.number_of_word[record.word]);
+    first_k_ = DecimalText(record.first_k);
+    entry->id = id_.view();
+    entry->page = tables_.census.pages[record.page].name;
+    entry->group = group;
+    entry->word = tables_.census.vocabulary.spelling(record.first_spelling);
+    entry->first_k_text = first_k_.view();
+    entry->count = record.count;
+    return true;
+  }
+  return false;
+}
+
+Status TableWordPages::status() const {
+  return status_.ok() ? reader_.status() : status_;
+}
+
+}  // namespace docbase

@@ -1,0 +1,80 @@
+// The record sources the run's page writers read: the occurrences of a
+// page group and the word-and-page records, taken from the work files and
+// the tables of the indexing phases (IndexTables) and turned into the texts
+// the pages show.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "html/decimal_text.h"
+#include "html/index_tables.h"
+#include "html/occurrence_record.h"
+#include "html/page_occurrences.h"
+
+namespace docbase {
+
+// The occurrences of the pages of one group, page by page.
+class GroupOccurrences : public OccurrenceSource {
+ public:
+  enum class Order {
+    kDocument,  // by line, then column
+    kTable,     // by line, then column as the tables order it (as text)
+  };
+  // With `next_pages`, each record carries its next page and the last
+  // occurrence number on its page.
+  GroupOccurrences(const IndexTables& tables, int64_t group, Order order,
+                   bool next_pages);
+
+  bool Next(OccurrenceRecord* record) override;
+  Status status() const override { return status_; }
+
+ private:
+  bool NextInDocumentOrder(OccurrenceRecord* record);
+  bool FillLine();
+
+  const IndexTables& tables_;
+  const std::vector<uint32_t>& pages_;
+  const Order order_;
+  const bool next_pages_;
+  size_t next_page_ = 0;
+  std::unique_ptr<PageOccurrences> page_;
+  std::vector<uint32_t> word_lookup_;  // shared by the pages
+  Status status_;
+
+  // Table order: one line's records, with the numbers of their id and
+  // occurrence number, sorted; the texts are made as they are handed out.
+  struct Held {
+    OccurrenceRecord record;
+    uint64_t id_number;
+  };
+  std::vector<Held> line_;
+  size_t line_next_ = 0;
+  bool have_ahead_ = false;
+  Held ahead_;
+  WordIdText id_{0};
+  DecimalText k_{0};
+};
+
+// The word-and-page records in word-id order, then page order: those of
+// one group, or of all (group 0).
+class TableWordPages : public WordPageSource {
+ public:
+  TableWordPages(const IndexTables& tables, int64_t group);
+  // Starts the pass; call before Next.
+  Status Open() { return tables_.word_pages.Open(&reader_); }
+
+  bool Next(WordPageEntry* entry) override;
+  Status status() const override;
+
+ private:
+  const IndexTables& tables_;
+  const uint32_t group_;
+  WordPageTable::Reader reader_;
+  Status status_;
+  WordIdText id_{0};
+  DecimalText first_k_{0};
+};
+
+}  // namespace docbase

@@ -1,0 +1,209 @@
+#include "sort/record_sort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <vector>
+
+#include "common/test_support.h"
+
+namespace docbase {
+namespace {
+
+namespace fs = std::filesystem;
+
+// 20 bytes, ordered by `key` alone; `serial` tells equal keys apart.
+struct Record {
+  uint32_t key;
+  uint32_t serial;
+  char rest[12];
+  bool operator==(const Record& other) const {
+    return std::memcmp(this, &other, sizeof(Record)) == 0;
+  }
+};
+static_assert(sizeof(Record) == 20);
+
+struct KeyLess {
+  bool operator()(const Record& a, const Record& b) const {
+    return a.key < b.key;
+  }
+};
+
+using Sorter = RecordSorter<Record, KeyLess>;
+
+// A budget that makes runs of `records`.
+constexpr size_t BudgetFor(size_t records) { return records * 30; }
+
+// `count` records with few distinct keys, so an unstable step would show.
+std::vector<Record> RandomRecords(size_t count, uint64_t seed) {
+  std::mt19937 rng(seed);
+  std::vector<Record> records(count);
+  for (size_t i = 0; i < count; ++i) {
+    records[i].key = static_cast<uint32_t>(rng() % 97);
+    records[i].serial = static_cast<uint32_t>(i);
+    std::memset(records[i].rest, static_cast<int>(i % 251), sizeof(records[i].rest));
+  }
+  return records;
+}
+
+std::vector<Record> Expected(std::vector<Record> records) {
+  std::stable_sort(records.begin(), records.end(), KeyLess());
+  return records;
+}
+
+// One pass; `status` gets the reader's status.
+std::vector<Record> ReadAll(const Sorter& sorter, Status* status) {
+  Sorter::Reader reader;
+  std::vector<Record> out;
+  *status = sorter.Open(&reader);
+  if (!status->ok()) return out;
+  Record record;
+  while (reader.Next(&record)) out.push_back(record);
+  *status = reader.status();
+  return out;
+}
+
+void AddAll(Sorter& sorter, const std::vector<Record>& records) {
+  for (const Record& record : records) ASSERT_TRUE(sorter.Add(record).ok());
+  ASSERT_TRUE(sorter.Finish().ok());
+}
+
+class RecordSorterTest : public ::testing::Test {
+ protected:
+  fs::path RunPath() const { return folder_.path() / "runs.bin"; }
+  fs::path MergePath() const { return folder_.path() / "runs_merge.bin"; }
+
+  // Two passes give the stable order; Remove leaves no work file.
+  void ExpectSortedTwiceThenRemoved(Sorter& sorter,
+                                    const std::vector<Record>& input) {
+    std::vector<Record> expected = Expected(input);
+    for (int pass = 0; pass < 2; ++pass) {
+      Status status;
+      EXPECT_EQ(ReadAll(sorter, &status), expected) << pass;
+      EXPECT_TRUE(status.ok()) << status.ToString();
+    }
+    ASSERT_TRUE(sorter.Remove().ok());
+    EXPECT_FALSE(fs::exists(RunPath()));
+    EXPECT_FALSE(fs::exists(MergePath()));
+  }
+
+  testing::TempFolder folder_;
+};
+
+TEST_F(RecordSorterTest, MergesHundredsOfRunsStablyAndReadsTwice) {
+  std::vector<Record> input = RandomRecords(20000, 1);
+  Sorter sorter(RunPath(), BudgetFor(70));
+  AddAll(sorter, input);
+  EXPECT_EQ(sorter.size(), input.size());
+  EXPECT_EQ(sorter.runs_written(), 286u);
+  EXPECT_TRUE(fs::exists(RunPath()));
+  EXPECT_FALSE(fs::exists(MergePath()));
+  ExpectSortedTwiceThenRemoved(sorter, input);
+}
+
+TEST_F(RecordSorterTest, MergesInLevelsBeyondTheMergeWidth) {
+  // One record per run: 512 * 512 + 1 runs take two levels in the work
+  // files (the second writes over the run file) before the last merge.
+  std::vector<Record> input = RandomRecords(512 * 512 + 1, 2);
+  Sorter sorter(RunPath(), BudgetFor(1));
+  AddAll(sorter, input);
+  EXPECT_EQ(sorter.runs_written(), input.size());
+  EXPECT_TRUE(fs::exists(RunPath()));
+  EXPECT_FALSE(fs::exists(MergePath()));
+  ExpectSortedTwiceThenRemoved(sorter, input);
+}
+
+TEST_F(RecordSorterTest, OneLevelLeavesTheRunsInTheMergeFile) {
+  std::vector<Record> input = RandomRecords(3000, 3);
+  Sorter sorter(RunPath(), BudgetFor(5));
+  AddAll(sorter, input);
+  EXPECT_EQ(sorter.runs_written(), 600u);
+  EXPECT_FALSE(fs::exists(RunPath()));
+  EXPECT_TRUE(fs::exists(MergePath()));
+  ExpectSortedTwiceThenRemoved(sorter, input);
+}
+
+TEST_F(RecordSorterTest, EmptyInputMakesNoFile) {
+  Sorter sorter(RunPath(), BudgetFor(10));
+  ASSERT_TRUE(sorter.Finish().ok());
+  Status status;
+  EXPECT_TRUE(ReadAll(sorter, &status).empty());
+  EXPECT_TRUE(status.ok());
+  EXPECT_EQ(sorter.size(), 0u);
+  EXPECT_FALSE(fs::exists(RunPath()));
+  EXPECT_TRUE(sorter.Remove().ok());
+}
+
+TEST_F(RecordSorterTest, ExactlyOneBufferStaysInMemory) {
+  std::vector<Record> input = RandomRecords(2000, 4);
+  Sorter sorter(RunPath(), BudgetFor(2000));
+  AddAll(sorter, input);
+  EXPECT_EQ(sorter.runs_written(), 0u);
+  EXPECT_FALSE(fs::exists(RunPath()));
+  ExpectSortedTwiceThenRemoved(sorter, input);
+
+  // One record more makes two runs in the file.
+  Sorter spilling(RunPath(), BudgetFor(2000));
+  input.push_back(input.front());
+  AddAll(spilling, input);
+  EXPECT_EQ(spilling.runs_written(), 2u);
+  EXPECT_TRUE(fs::exists(RunPath()));
+  ExpectSortedTwiceThenRemoved(spilling, input);
+}
+
+TEST_F(RecordSorterTest, FileCutShortIsAnError) {
+  std::vector<Record> input = RandomRecords(5000, 5);
+  Sorter sorter(RunPath(), BudgetFor(100));
+  AddAll(sorter, input);
+  uint64_t size = fs::file_size(RunPath());
+  // Inside a record, then at a record boundary.
+  for (uint64_t cut : {size - 7, size - 20 * 3}) {
+    fs::resize_file(RunPath(), cut);
+    Status status;
+    std::vector<Record> out = ReadAll(sorter, &status);
+    EXPECT_TRUE(status.io_error()) << cut;
+    EXPECT_EQ(status.path(), RunPath().string());
+    EXPECT_LT(out.size(), input.size());
+  }
+}
+
+TEST_F(RecordSorterTest, DamageThatBreaksTheOrderIsAnError) {
+  std::vector<Record> input = RandomRecords(5000, 6);
+  Sorter sorter(RunPath(), BudgetFor(100));
+  AddAll(sorter, input);
+  {
+    // The first key of the first run becomes the largest of all.
+    std::fstream file(RunPath(), std::ios::in | std::ios::out | std::ios::binary);
+    uint32_t key = 1000;
+    file.write(reinterpret_cast<const char*>(&key), sizeof(key));
+  }
+  Status status;
+  ReadAll(sorter, &status);
+  EXPECT_TRUE(status.io_error());
+  EXPECT_EQ(status.path(), RunPath().string());
+}
+
+TEST_F(RecordSorterTest, FileThatCannotBeMadeIsNamed) {
+  fs::path path = folder_.path() / "missing" / "runs.bin";
+  Sorter sorter(path, BudgetFor(10));
+  Status status;
+  for (const Record& record : RandomRecords(11, 7)) {
+    status = sorter.Add(record);
+    if (!status.ok()) break;
+  }
+  EXPECT_TRUE(status.io_error());
+  EXPECT_EQ(status.path(), path.string());
+  Status finish = sorter.Finish();
+  EXPECT_TRUE(finish.io_error());
+  EXPECT_EQ(finish.path(), path.string());
+  Sorter::Reader reader;
+  EXPECT_TRUE(sorter.Open(&reader).io_error());
+}
+
+}  // namespace
+}  // namespace docbase

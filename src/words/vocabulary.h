@@ -1,0 +1,76 @@
+// Vocabulary keeps the distinct words of a run: each spelling as found in
+// the pages, and each lower-cased word (the word that gets a word id), both
+// numbered 0, 1, 2 ... in order of first appearance, with the number of
+// occurrences of every lower-cased word. It is the one table that grows
+// with the distinct words rather than with the occurrences, so it is held
+// compactly: the spellings in one text arena, the lower-cased forms only as
+// the lower-casing of their first spelling, hash tables of 32-bit slots.
+//
+// A spelling whose lower-cased form holds "&nbsp;" is kept (so it is looked
+// up once) but belongs to no word: word_of() gives kNoWord, and such an
+// occurrence is not indexed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/status.h"
+
+namespace docbase {
+
+class Vocabulary {
+ public:
+  static constexpr uint32_t kNoWord = UINT32_MAX;
+
+  // The number of `spelling`, added when it is new. Fails only when a run
+  // holds more distinct spellings than 32-bit numbers can count.
+  Status Intern(std::string_view spelling, uint32_t* number);
+
+  size_t spelling_count() const { return spelling_starts_.size() - 1; }
+  std::string_view spelling(uint32_t number) const {
+    return std::string_view(text_.data() + spelling_starts_[number],
+                            spelling_starts_[number + 1] -
+                                spelling_starts_[number]);
+  }
+  // The lower-cased word of a spelling, or kNoWord.
+  uint32_t word_of(uint32_t spelling) const { return word_of_[spelling]; }
+
+  size_t word_count() const { return word_first_spelling_.size(); }
+  // The first spelling met of word `word`; the word is its lower-casing.
+  uint32_t first_spelling(uint32_t word) const {
+    return word_first_spelling_[word];
+  }
+  // The lower-cased word itself.
+  std::string word(uint32_t word) const;
+
+  Vocabulary();
+
+  // Releases the lookup tables once every word is in: the texts and numbers
+  // stay, Intern may no longer be called.
+  void Freeze();
+
+ private:
+  template <typename Equal>
+  uint32_t* FindSlot(std::vector<uint32_t>& slots, uint64_t hash,
+                     Equal equal);
+  void GrowSpellings();
+  void GrowWords();
+  uint32_t WordOfNewSpelling(std::string_view spelling,
+                             uint32_t spelling_number);
+
+  std::string text_;                      // all spellings, end to end
+  std::vector<uint64_t> spelling_starts_;  // offsets; one past the last too
+  std::vector<uint32_t> spelling_hashes_;
+  std::vector<uint32_t> word_of_;
+  std::vector<uint32_t> spelling_slots_;  // spelling + 1, or 0 for empty
+
+  std::vector<uint32_t> word_first_spelling_;
+  std::vector<uint32_t> word_hashes_;
+  std::vector<uint32_t> word_slots_;  // word + 1, or 0 for empty
+  std::string lower_;                 // scratch
+};
+
+}  // namespace docbase

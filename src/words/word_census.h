@@ -1,0 +1,32 @@
+// WordCensus is what word extraction learns about the run's words and
+// pages and hands to the later phases in memory: the distinct words, how
+// often each occurs, and where the records of every page lie in the work
+// files (workarea/work_files.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "words/vocabulary.h"
+
+namespace docbase {
+
+struct PageTally {
+  std::string listed_name;  // as listed in the program directory
+  std::string name;         // lower-cased: the page name every page writes
+  uint64_t first_occurrence = 0;  // in the occurrence file
+  uint64_t occurrences = 0;
+  uint64_t first_page_word = 0;  // in the page-word file
+  uint64_t page_words = 0;
+};
+
+struct WordCensus {
+  Vocabulary vocabulary;
+  std::vector<uint32_t> word_counts;  // occurrences, by word
+  std::vector<PageTally> pages;       // every listed page, in list order
+  uint64_t occurrences = 0;
+  uint64_t page_words = 0;
+};
+
+}  // namespace docbase

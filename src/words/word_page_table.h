@@ -1,0 +1,41 @@
+// WordPageTable holds one record per word and page in word-id order, then
+// page order: the order the word index pages and the main index read. The
+// records are added in any order; what exceeds the memory budget is sorted
+// in runs on disk (RecordSorter) and merged as the table is read. It can be
+// read several times, one reader at a time.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+
+#include "common/status.h"
+#include "sort/record_sort.h"
+#include "words/word_records.h"
+
+namespace docbase {
+
+struct WordPageOrder {
+  bool operator()(const StoredWordPage& a, const StoredWordPage& b) const {
+    return a.rank != b.rank ? a.rank < b.rank : a.page < b.page;
+  }
+};
+
+class WordPageTable {
+ public:
+  using Sorter = RecordSorter<StoredWordPage, WordPageOrder>;
+  using Reader = Sorter::Reader;
+
+  WordPageTable(std::filesystem::path run_path, size_t budget_bytes)
+      : sorter_(std::move(run_path), budget_bytes) {}
+
+  Status Add(const StoredWordPage& record) { return sorter_.Add(record); }
+  // Call once, after the last Add.
+  Status Finish() { return sorter_.Finish(); }
+  // Starts a pass over the records in order.
+  Status Open(Reader* reader) const { return sorter_.Open(reader); }
+
+ private:
+  Sorter sorter_;
+};
+
+}  // namespace docbase
