@@ -103,7 +103,7 @@ TEST_F(CollectionTest, NamesHoldingLineEndsGoWithTheirFolders) {
                            "htm_in/line\nbreak.htm", "htm_wrk/end\n.htm"}) {
     WriteFile(area_.Path(name), "x");
   }
-  ASSERT_TRUE(CollectOutput(area_, state_).ok());
+  ASSERT_TRUE(CollectOutput(area_, pages_, 2).ok());
   EXPECT_EQ(Entries(folder_.path()),
             (std::vector<std::string>{"dir_01.txt", "htm_out", "txt_in"}));
 }
