@@ -1,18 +1,19 @@
 #include "driver/run_driver.h"
 
+#include "common/record_file.h"
+#include "driver/console_report.h"
 #include "driver/display_parameters.h"
+#include "driver/preparation_screens.h"
 #include "driver/prompts.h"
 #include "driver/start_up_screens.h"
 #include "driver/target_site.h"
 #include "driver/tool_checks.h"
+#include "html/index_tables.h"
 #include "html/main_index.h"
 #include "html/output_pass.h"
+#include "html/table_sources.h"
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
-#include "common/record_file.h"
-#include "driver/console_report.h"
-#include "html/index_tables.h"
-#include "html/table_sources.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -36,15 +37,29 @@ Status StartUp(const WorkArea& area, RunState& state, Console& console) {
 }
 
 Status Prepare(const WorkArea& area, RunState& state, Console& console) {
-  DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, console));
-  DOCBASE_RETURN_IF_ERROR(SetUpFolders(area, state, console));
-  DOCBASE_RETURN_IF_ERROR(ConvertTextsToPages(area, state, console));
+  ConsoleReport report(console);
+  bool input_present = false;
+  DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, &input_present));
+  if (!input_present) return ShowInputMissing(console);
+  DOCBASE_RETURN_IF_ERROR(SetUpInputFolder(area, report));
+  console.Line();
+  DOCBASE_RETURN_IF_ERROR(
+      SetUpWorkFolders(area, report, &state.input_file_count));
+
+  ConvertedTexts converted;
+  DOCBASE_RETURN_IF_ERROR(
+      ConvertTextsToPages(area, state.input_file_count, &converted));
+  state.number_pad = converted.number_pad;
+  DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(
+      converted, state.input_file_count, console, area.DirectoryPath()));
+  DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));
+
   console.Line(state.program_path);
   DOCBASE_RETURN_IF_ERROR(CleanStaleFiles(area));
   AskTargetAddress(state, console);
-  DOCBASE_RETURN_IF_ERROR(SetUpOutputFolders(area, console));
+  DOCBASE_RETURN_IF_ERROR(SetUpOutputFolders(area, report));
   DOCBASE_RETURN_IF_ERROR(SetDisplayParameters(area, state, console));
-  return BuildPageSet(area, state);
+  return BuildPageSet(area, state, &state.number_pad);
 }
 
 // The memory the word-and-page table may hold before it sorts in runs on

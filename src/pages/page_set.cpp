@@ -9,20 +9,19 @@
 #include "pages/page_cleaner.h"
 #include "pages/page_list.h"
 #include "pages/promotional_page.h"
-#include "workarea/commands.h"
 
 namespace docbase {
 namespace {
 
-// Cleans the input pages line by line into their working copies. A page
-// that cannot be found gives an empty working copy, still numbered. The
-// read and write buffers serve page after page.
+// Cleans the input pages line by line into their numbered pages. A page
+// that cannot be found gives an empty numbered page. The read and write
+// buffers serve page after page.
 class PageSetCleaner {
  public:
   Status Clean(const WorkArea& area, const ListedPage& page,
-               const std::string& working_copy) {
+               const std::string& numbered_page) {
     DOCBASE_RETURN_IF_ERROR(input_.Open(area.Path("htm_in/" + page.listed)));
-    DOCBASE_RETURN_IF_ERROR(output_.Open(area.Path(working_copy)));
+    DOCBASE_RETURN_IF_ERROR(output_.Open(area.Path(numbered_page)));
     cleaner_.StartPage();
     std::string_view line;
     while (input_.Next(&line)) cleaner_.CleanLine(line, output_);
@@ -39,23 +38,23 @@ class PageSetCleaner {
 
 }  // namespace
 
-Status BuildPageSet(const WorkArea& area, RunState& state) {
-  DOCBASE_RETURN_IF_ERROR(WritePromotionalPage(area, state));
+Status BuildPageSet(const WorkArea& area, const Settings& settings,
+                    std::string* number_pad) {
+  DOCBASE_RETURN_IF_ERROR(WritePromotionalPage(area, settings));
   std::vector<ListedPage> pages;
   DOCBASE_RETURN_IF_ERROR(ListInputPages(area, &pages));
   int64_t page_count = static_cast<int64_t>(pages.size());
   // With a single page the pad set from the input count stays.
-  if (page_count >= 2) state.number_pad = NumberPadForCount(page_count);
+  if (page_count >= 2) *number_pad = NumberPadForCount(page_count);
 
   PageSetCleaner cleaner;
   uint64_t number = 0;
+  // The pages are read from htm_in and written to the program directory,
+  // so a numbered page never stands where a later page is read.
   for (const ListedPage& page : pages) {
-    std::string working_copy =
-        page.name.substr(0, page.name.find(".htm")) + "_01.htm";
-    DOCBASE_RETURN_IF_ERROR(cleaner.Clean(area, page, working_copy));
     ++number;
-    std::string numbered_page = NumberedPageName(state.number_pad, number);
-    DOCBASE_RETURN_IF_ERROR(CopyFile(area, working_copy, numbered_page));
+    DOCBASE_RETURN_IF_ERROR(
+        cleaner.Clean(area, page, NumberedPageName(*number_pad, number)));
   }
   return Status::Ok();
 }

@@ -1,15 +1,21 @@
-// The page set: writes the promotional page f_promote.htm and adds it to
-// htm_in, lists the input pages (promotional page first, then the platform
-// sort order), cleans every page line by line into a working copy and copies
-// it to its numbered page page_<N>.htm in the program directory.
+// The page set: writes the promotional page into htm_in, lists the input
+// pages (promotional page first, then the platform sort order) and cleans
+// every page line by line straight into its numbered page page_<N>.htm in
+// the program directory.
+//
+// `*number_pad` holds the pad of the input count on entry; with two pages
+// or more it is set again from the page count.
 #pragma once
 
+#include <string>
+
+#include "common/settings.h"
 #include "common/status.h"
-#include "driver/run_state.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-Status BuildPageSet(const WorkArea& area, RunState& state);
+Status BuildPageSet(const WorkArea& area, const Settings& settings,
+                    std::string* number_pad);
 
 }  // namespace docbase

@@ -3,18 +3,17 @@
 #include <string_view>
 
 #include "common/line_writer.h"
-#include "workarea/commands.h"
 
 namespace docbase {
 
-Status WritePromotionalPage(const WorkArea& area, const RunState& state) {
+Status WritePromotionalPage(const WorkArea& area, const Settings& settings) {
   LineWriter page;
-  DOCBASE_RETURN_IF_ERROR(page.Open(area.Path("f_promote.htm")));
+  DOCBASE_RETURN_IF_ERROR(page.Open(area.Path("htm_in/f_promote.htm")));
   page.WriteLine("<html>");
   page.WriteLine("<head>");
   page.WriteLine(
       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" +
-      state.display.code_page_name + "\">");
+      settings.display.code_page_name + "\">");
   for (std::string_view line : {
            "<title>advertising message</title>",
            "</head>",
@@ -45,13 +44,12 @@ Status WritePromotionalPage(const WorkArea& area, const RunState& state) {
        }) {
     page.WriteLine(line);
   }
-  page.WriteLine("<br> " + InfoLink(state));
+  page.WriteLine("<br> " + InfoLink(settings));
   // The two breaks after </body> are part of the page as it has always been.
   for (std::string_view line : {"</body>", "<br>", "<br>", "</html>"}) {
     page.WriteLine(line);
   }
-  DOCBASE_RETURN_IF_ERROR(page.Close());
-  return CopyFile(area, "f_promote.htm", "htm_in/f_promote.htm");
+  return page.Close();
 }
 
 }  // namespace docbase

@@ -5,13 +5,14 @@
 // address.
 #pragma once
 
+#include "common/settings.h"
 #include "common/status.h"
-#include "driver/run_state.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// Writes f_promote.htm in the program directory and copies it into htm_in.
-Status WritePromotionalPage(const WorkArea& area, const RunState& state);
+// Writes htm_in/f_promote.htm, where the page set finds it.
+// Precondition: htm_in exists.
+Status WritePromotionalPage(const WorkArea& area, const Settings& settings);
 
 }  // namespace docbase

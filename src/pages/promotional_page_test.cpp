@@ -14,14 +14,14 @@ namespace {
 using testing::ReadFile;
 using testing::TempFolder;
 
-TEST(PromotionalPageTest, WritesTheTwentySixLinesAndCopiesThemToHtmIn) {
+TEST(PromotionalPageTest, WritesTheTwentySixLinesIntoHtmInOnly) {
   TempFolder folder;
   WorkArea area(folder.path());
   std::filesystem::create_directory(area.Path("htm_in"));
-  RunState state;
-  state.info_address = "www.example.com/info";
-  state.display.code_page_name = "windows-1252";
-  ASSERT_TRUE(WritePromotionalPage(area, state).ok());
+  Settings settings;
+  settings.info_address = "www.example.com/info";
+  settings.display.code_page_name = "windows-1252";
+  ASSERT_TRUE(WritePromotionalPage(area, settings).ok());
 
   const std::string expected =
       "<html>\r\n"
@@ -60,8 +60,8 @@ TEST(PromotionalPageTest, WritesTheTwentySixLinesAndCopiesThemToHtmIn) {
       "<br>\r\n"
       "</html>\r\n";
   ASSERT_EQ(std::count(expected.begin(), expected.end(), '\n'), 26);
-  EXPECT_EQ(ReadFile(area.Path("f_promote.htm")), expected);
   EXPECT_EQ(ReadFile(area.Path("htm_in/f_promote.htm")), expected);
+  EXPECT_FALSE(std::filesystem::exists(area.Path("f_promote.htm")));
 }
 
 }  // namespace

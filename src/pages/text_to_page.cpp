@@ -6,7 +6,6 @@
 
 #include "common/line_writer.h"
 #include "common/text.h"
-#include "driver/prompts.h"
 #include "pages/name_sanitiser.h"
 #include "pages/number_pad.h"
 #include "pages/text_page.h"
@@ -68,43 +67,33 @@ Status ConvertTexts(const WorkArea& area, int64_t input_file_count) {
   return Status::Ok();
 }
 
-// The pages made, the input count and the menu; "2" ends the run.
-Status ShowConvertedPages(const WorkArea& area, const RunState& state,
-                          Console& console) {
-  console.Line("----- dir htm_wrk -----");
-  for (const std::string& page : MatchingNames(area, "htm_wrk/*.htm")) {
-    console.Line(page);
-  }
-  console.Line();
-  console.Line(std::string(23, '-'));
-  console.Line("number of files =" + SignedDecimal(state.input_file_count));
-  console.Line();
-  return TwoChoiceMenu(console, "<1> continue", "<2> end",
-                       area.DirectoryPath());
+}  // namespace
+
+Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
+                           ConvertedTexts* converted) {
+  DOCBASE_RETURN_IF_ERROR(CopyFiles(area, "txt_in/*.txt", "txt_wrk"));
+  DOCBASE_RETURN_IF_ERROR(SanitiseTextNames(area));
+  DOCBASE_RETURN_IF_ERROR(ConvertTexts(area, input_file_count));
+  converted->pages = MatchingNames(area, "htm_wrk/*.htm");
+  converted->number_pad = NumberPadForCount(input_file_count);
+  return Status::Ok();
 }
 
-// htm_in holds exactly the converted pages, htm_ndx/htm_in a copy of them.
 Status FillInputPageSet(const WorkArea& area) {
   MakeFolder(area, "htm_in");
   DeleteFiles(area, "htm_in/*.*");
-  DOCBASE_RETURN_IF_ERROR(CopyFiles(area, "htm_wrk/*.htm", "htm_in"));
+  // Nothing reads htm_wrk after this, so the pages move rather than copy:
+  // the end state of htm_in is that of the copy.
+  for (const std::string& page : MatchingNames(area, "htm_wrk/*.htm")) {
+    DOCBASE_RETURN_IF_ERROR(
+        MoveFile(area, "htm_wrk/" + page, "htm_in/" + page));
+  }
+  // htm_ndx/htm_in is made and emptied, and removed with the other work
+  // folders at the end, but no phase reads a page from it.
   MakeFolder(area, "htm_ndx");
   MakeFolder(area, "htm_ndx/htm_in");
   DeleteFiles(area, "htm_ndx/htm_in/*.*");
-  return CopyFiles(area, "htm_in/*.htm", "htm_ndx/htm_in");
-}
-
-}  // namespace
-
-Status ConvertTextsToPages(const WorkArea& area, RunState& state,
-                           Console& console) {
-  state.number_pad = NumberPadForCount(state.input_file_count);
-  DOCBASE_RETURN_IF_ERROR(CopyFiles(area, "txt_in/*.txt", "txt_wrk"));
-  DOCBASE_RETURN_IF_ERROR(SanitiseTextNames(area));
-  DOCBASE_RETURN_IF_ERROR(ConvertTexts(area, state.input_file_count));
-  DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(area, state, console));
-  console.Line();
-  return FillInputPageSet(area);
+  return Status::Ok();
 }
 
 }  // namespace docbase

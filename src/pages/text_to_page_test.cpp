@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "common/test_support.h"
-#include "driver/scripted_console.h"
 #include "workarea/commands.h"
 
 namespace docbase {
@@ -30,12 +29,14 @@ class TextToPageTest : public ::testing::Test {
 
   void AddText(const std::string& name, std::string_view text = "text\n") {
     WriteFile(area_.Path("txt_in/" + name), text);
-    ++state_.input_file_count;
+    ++input_file_count_;
   }
 
-  Status Convert(std::string keys = "1\n") {
-    console_ = ScriptedConsole(std::move(keys));
-    return ConvertTextsToPages(area_, state_, console_);
+  // Both steps, as a run takes them when the user goes on.
+  Status Convert() {
+    DOCBASE_RETURN_IF_ERROR(
+        ConvertTextsToPages(area_, input_file_count_, &converted_));
+    return FillInputPageSet(area_);
   }
 
   Names Listed(std::string_view pattern) {
@@ -44,69 +45,43 @@ class TextToPageTest : public ::testing::Test {
 
   TempFolder folder_;
   WorkArea area_{folder_.path()};
-  RunState state_;
-  ScriptedConsole console_;
+  int64_t input_file_count_ = 0;
+  ConvertedTexts converted_;
 };
 
-TEST_F(TextToPageTest, ScreenShowsThePagesAndTheInputCount) {
+TEST_F(TextToPageTest, PagesMoveIntoHtmInAndNothingIntoHtmNdx) {
   AddText("b.txt");
   AddText("a.txt");
-  ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(console_.output(),
-            "----- dir htm_wrk -----\r\n"
-            "a.htm\r\n"
-            "b.htm\r\n"
-            "\r\n"
-            "-----------------------\r\n"
-            "number of files = 2\r\n"
-            "\r\n"
-            "<1> continue\r\n"
-            "<2> end\r\n"
-            "\r\n");
+  ASSERT_TRUE(ConvertTextsToPages(area_, input_file_count_, &converted_).ok());
+  EXPECT_EQ(converted_.pages, (Names{"a.htm", "b.htm"}));
+  EXPECT_EQ(converted_.number_pad, "00");
+  EXPECT_EQ(Listed("htm_wrk/*.*"), (Names{"a.htm", "b.htm"}));
+  std::string page_a = ReadFile(area_.Path("htm_wrk/a.htm"));
+
+  ASSERT_TRUE(FillInputPageSet(area_).ok());
   EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a.htm", "b.htm"}));
-  EXPECT_EQ(Listed("htm_ndx/htm_in/*.*"), (Names{"a.htm", "b.htm"}));
-  EXPECT_EQ(ReadFile(area_.Path("htm_in/a.htm")),
-            ReadFile(area_.Path("htm_wrk/a.htm")));
+  EXPECT_EQ(ReadFile(area_.Path("htm_in/a.htm")), page_a);
+  EXPECT_NE(page_a.find("<title>\r\nhtm_wrk\\a.htm\r\n</title>"),
+            std::string::npos);
+  EXPECT_TRUE(Listed("htm_wrk/*.*").empty());
+  EXPECT_TRUE(fs::is_directory(area_.Path("htm_ndx/htm_in")));
+  EXPECT_TRUE(fs::is_empty(area_.Path("htm_ndx/htm_in")));
   EXPECT_EQ(ReadFile(area_.Path("txt_wrk.list")), "a.txt\r\nb.txt\r\n");
-  EXPECT_EQ(state_.number_pad, "00");
 }
 
-TEST_F(TextToPageTest, AnswerTwoEndsTheRunBeforeHtmInIsFilled) {
-  AddText("a.txt");
-  EXPECT_TRUE(Convert("2\n").run_ended());
-  EXPECT_EQ(Listed("htm_wrk/*.*"), (Names{"a.htm"}));
-  EXPECT_FALSE(fs::exists(area_.Path("htm_in")));
-}
-
-TEST(TextToPageAutoAnswerTest, TheMenuAnswersItselfInTheMarkedFolder) {
-  TempFolder folder("Bramvale_kestrow_pages");
-  WorkArea area(folder.path());
-  for (const char* name : {"txt_in", "txt_wrk", "htm_wrk"}) {
-    fs::create_directory(area.Path(name));
-  }
-  WriteFile(area.Path("txt_in/a.txt"), "a\n");
-  RunState state;
-  state.input_file_count = 1;
-  ScriptedConsole console("");
-  ASSERT_TRUE(ConvertTextsToPages(area, state, console).ok());
-  EXPECT_EQ(console.key_reads(), 0);
-  EXPECT_EQ(MatchingNames(area, "htm_in/*.*"), (Names{"a.htm"}));
-}
-
-TEST_F(TextToPageTest, TheCountShownIsTheInputCountAndBoundsTheConversion) {
+TEST_F(TextToPageTest, TheInputCountBoundsTheConversionAndSetsThePad) {
   AddText("a.txt");
   AddText("b.txt");
   AddText("c.txt");
-  state_.input_file_count = 2;
+  input_file_count_ = 2;
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(Listed("htm_wrk/*.*"), (Names{"a.htm", "b.htm"}));
-  EXPECT_NE(console_.output().find("number of files = 2\r\n"),
-            std::string::npos);
-  EXPECT_EQ(state_.number_pad, "00");
+  EXPECT_EQ(converted_.pages, (Names{"a.htm", "b.htm"}));
+  EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a.htm", "b.htm"}));
+  EXPECT_EQ(converted_.number_pad, "00");
 
-  state_.input_file_count = 1;
+  input_file_count_ = 1;
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(state_.number_pad, "");
+  EXPECT_EQ(converted_.number_pad, "");
 }
 
 TEST_F(TextToPageTest, NamesAreSanitisedAndKeptApartFromTheRunsOwnPages) {
@@ -209,7 +184,7 @@ TEST_F(TextToPageTest, HtmInHoldsOnlyThisRunsPages) {
   WriteFile(area_.Path("htm_ndx/htm_in/old.htm"), "old");
   ASSERT_TRUE(Convert().ok());
   EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a.htm"}));
-  EXPECT_EQ(Listed("htm_ndx/htm_in/*.*"), (Names{"a.htm"}));
+  EXPECT_TRUE(Listed("htm_ndx/htm_in/*.*").empty());
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <vector>
 
 #include "common/line_reader.h"
 #include "common/text.h"
@@ -40,6 +43,29 @@ Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
   }
   if (directory != AT_FDCWD) ::close(directory);
   return reader.status();
+}
+
+// Removes every entry below `folder` that is not a folder, as the removal
+// of the names of its tree listing would, but walking the folder itself:
+// the listing holds one name per line, and a name holding CR or LF comes
+// apart there, so its file would stay and keep the folder from going.
+// Like the listing, the walk goes into sub-folders but not through links.
+void RemoveFilesBelow(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::vector<std::filesystem::path> entries;
+  for (std::filesystem::directory_iterator it(folder, error), end;
+       !error && it != end; it.increment(error)) {
+    entries.push_back(it->path());
+  }
+  for (const std::filesystem::path& entry : entries) {
+    // One call per name, as with the listing; only a name that is not
+    // removed is looked at again, and a folder is walked in turn.
+    if (::unlink(entry.c_str()) == 0) continue;
+    if (std::filesystem::is_directory(
+            std::filesystem::symlink_status(entry, error))) {
+      RemoveFilesBelow(entry);
+    }
+  }
 }
 
 Status MoveIntoOutput(const WorkArea& area, std::string_view name) {
@@ -92,9 +118,9 @@ Status CollectOutput(const WorkArea& area,
   DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, "dir_01.txt"));
 
   for (std::string_view folder : kWorkFolders) {
+    // The listing is written as it always was; the last one stays.
     DOCBASE_RETURN_IF_ERROR(ListTree(area, folder, "dir_01.txt"));
-    // Absolute paths; sub-folder names cannot be removed as files.
-    DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, "dir_01.txt"));
+    RemoveFilesBelow(area.Path(folder));
     RemoveFolder(area, folder);
   }
   return Status::Ok();

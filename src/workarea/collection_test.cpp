@@ -98,5 +98,15 @@ TEST_F(CollectionTest, MakesTheOutputFolderAndKeepsBlockedFolders) {
   EXPECT_TRUE(fs::is_empty(area_.Path("wrd_24/deeper")));
 }
 
+TEST_F(CollectionTest, NamesHoldingLineEndsGoWithTheirFolders) {
+  for (const char* name : {"txt_wrk/line\nbreak.txt", "txt_wrk/cr\rname.txt",
+                           "htm_in/line\nbreak.htm", "htm_wrk/end\n.htm"}) {
+    WriteFile(area_.Path(name), "x");
+  }
+  ASSERT_TRUE(CollectOutput(area_, pages_, 2).ok());
+  EXPECT_EQ(Entries(folder_.path()),
+            (std::vector<std::string>{"dir_01.txt", "htm_out", "txt_in"}));
+}
+
 }  // namespace
 }  // namespace docbase

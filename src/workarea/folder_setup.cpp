@@ -6,7 +6,6 @@
 
 #include "common/line_writer.h"
 #include "common/text.h"
-#include "driver/prompts.h"
 #include "workarea/commands.h"
 #include "workarea/listing_file.h"
 
@@ -19,13 +18,10 @@ constexpr std::string_view kRule32 = "--------------------------------";
 constexpr std::string_view kRule42 = "------------------------------------------";
 
 // A failed presence test: rule, message, an empty line, then the any-key
-// exit.
-Status FailSetUp(Console& console, std::string_view rule,
+// wait.
+Status FailSetUp(RunReport& report, std::string_view rule,
                  std::string_view message) {
-  console.Line(rule);
-  console.Line(message);
-  console.Line();
-  return AnyKeyExit(console);
+  return report.Stop({rule, message, ""}, RunReport::Wait::kAnyKey);
 }
 
 // The test after a folder was made or emptied ("dir *. > dir_cur.txt" and
@@ -73,7 +69,7 @@ Status RemoveFolderWhenPresent(const WorkArea& area, std::string_view folder) {
 
 }  // namespace
 
-Status CheckInputPresence(const WorkArea& area, Console& console) {
+Status CheckInputPresence(const WorkArea& area, bool* present) {
   // The old output is emptied here already (its placeholder listing would
   // be deleted at once, so it is not written).
   DeleteFiles(area, "htm_out/*.*");
@@ -83,37 +79,37 @@ Status CheckInputPresence(const WorkArea& area, Console& console) {
   int64_t text_files = 0;
   DOCBASE_RETURN_IF_ERROR(
       CountLinesContaining(area, "txt_file.txt", ".txt", &text_files));
-  if (text_files > 0) return Status::Ok();
-  console.Line();
-  console.Line(kRule28);
-  console.Line("Subfolder txt_in is empty");
-  console.Line();
-  return OneKeyExit(console);
+  *present = text_files > 0;
+  return Status::Ok();
 }
 
-Status SetUpFolders(const WorkArea& area, RunState& state, Console& console) {
+Status SetUpInputFolder(const WorkArea& area, RunReport& report) {
   DOCBASE_RETURN_IF_ERROR(RemoveFolderWhenPresent(area, "htm_in"));
   MakeFolder(area, "htm_in");
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "htm_in", &present));
   if (!present) {
-    return FailSetUp(console, kRule32, "subfolder htm_in must be created");
+    return FailSetUp(report, kRule32, "subfolder htm_in must be created");
   }
+  return Status::Ok();
+}
 
-  console.Line();
+Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
+                        int64_t* input_file_count) {
   DOCBASE_RETURN_IF_ERROR(ListNames(area, "txt_in/*.txt", "txt_file.list"));
   DOCBASE_RETURN_IF_ERROR(
-      CountLinesContaining(area, "txt_file.list", "", &state.input_file_count));
-  if (state.input_file_count == 0) {
-    return FailSetUp(console, kRule18, "missing txt_in subfolder");
+      CountLinesContaining(area, "txt_file.list", "", input_file_count));
+  if (*input_file_count == 0) {
+    return FailSetUp(report, kRule18, "missing txt_in subfolder");
   }
 
   MakeOrEmptyFolder(area, "txt_wrk");
   MakeOrEmptyFolder(area, "htm_wrk");
   // Only txt_wrk is tested, not htm_wrk.
+  bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "txt_wrk", &present));
   if (!present) {
-    return FailSetUp(console, kRule28, "Subfolder txt_wrk must be created.");
+    return FailSetUp(report, kRule28, "Subfolder txt_wrk must be created.");
   }
   return Status::Ok();
 }
@@ -138,14 +134,14 @@ Status CleanStaleFiles(const WorkArea& area) {
   return RemoveFolderWhenPresent(area, "htm_out");
 }
 
-Status SetUpOutputFolders(const WorkArea& area, Console& console) {
+Status SetUpOutputFolders(const WorkArea& area, RunReport& report) {
   MakeFolder(area, "htm_in");
   MakeFolder(area, "htm_out");
   // htm_in passed its test at set-up and is not looked for again.
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "htm_out", &present));
   if (!present) {
-    return FailSetUp(console, kRule42,
+    return FailSetUp(report, kRule42,
                      "subfolders htm_in, htm_out must be created");
   }
   return Status::Ok();

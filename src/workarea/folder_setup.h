@@ -14,21 +14,26 @@
 // txt_in is only ever listed, never written.
 #pragma once
 
+#include <cstdint>
+
+#include "common/run_report.h"
 #include "common/status.h"
-#include "driver/console.h"
-#include "driver/run_state.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// Empties an old htm_out, lists txt_in/*.txt into txt_file.txt and ends
-// the run ("Subfolder txt_in is empty", key "1") unless some listed name
-// contains ".txt" in lower case.
-Status CheckInputPresence(const WorkArea& area, Console& console);
+// Empties an old htm_out, lists txt_in/*.txt into txt_file.txt and sets
+// `*present` to whether some listed name contains ".txt" in lower case.
+Status CheckInputPresence(const WorkArea& area, bool* present);
 
-// htm_in made anew, input_file_count counted from txt_file.list, txt_wrk
-// and htm_wrk made or emptied; each step with its presence test.
-Status SetUpFolders(const WorkArea& area, RunState& state, Console& console);
+// htm_in made anew, with its presence test.
+Status SetUpInputFolder(const WorkArea& area, RunReport& report);
+
+// Counts the names of txt_file.list into `*input_file_count` (the run
+// stops when there are none), then makes or empties txt_wrk and htm_wrk,
+// with the presence test of txt_wrk.
+Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
+                        int64_t* input_file_count);
 
 // Removes every *.htm*, *.list and *.txt file of the program directory,
 // creates trace/file_trace.txt empty when a trace folder exists, and
@@ -36,7 +41,7 @@ Status SetUpFolders(const WorkArea& area, RunState& state, Console& console);
 Status CleanStaleFiles(const WorkArea& area);
 
 // htm_in and htm_out made; the run ends when htm_out is not there after.
-// Precondition: SetUpFolders has passed (its test already found htm_in).
-Status SetUpOutputFolders(const WorkArea& area, Console& console);
+// Precondition: SetUpInputFolder has passed (its test already found htm_in).
+Status SetUpOutputFolders(const WorkArea& area, RunReport& report);
 
 }  // namespace docbase

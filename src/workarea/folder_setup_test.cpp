@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/test_support.h"
+#include "driver/console_report.h"
 #include "driver/scripted_console.h"
 
 namespace docbase {
@@ -24,34 +25,37 @@ class FolderSetupTest : public ::testing::Test {
     return fs::is_directory(area_.Path(name));
   }
 
+  // Both set-up steps, with the empty line the driver shows between them.
+  Status SetUpFolders(ScriptedConsole& console) {
+    ConsoleReport report(console);
+    DOCBASE_RETURN_IF_ERROR(SetUpInputFolder(area_, report));
+    console.Line();
+    return SetUpWorkFolders(area_, report, &input_file_count_);
+  }
+
+  bool InputPresent() {
+    bool present = true;
+    EXPECT_TRUE(CheckInputPresence(area_, &present).ok());
+    return present;
+  }
+
   TempFolder folder_;
   WorkArea area_{folder_.path()};
-  RunState state_;
+  int64_t input_file_count_ = 0;
 };
-
-constexpr char kInputEmpty[] =
-    "\r\n----------------------------\r\nSubfolder txt_in is empty\r\n\r\n"
-    "<1> = continue and end\r\n";
 
 TEST_F(FolderSetupTest, InputPresenceCountsLowerCaseTxtOnly) {
   // Missing txt_in.
-  ScriptedConsole missing("x\n1\n");
-  EXPECT_TRUE(CheckInputPresence(area_, missing).run_ended());
-  EXPECT_EQ(missing.output(), kInputEmpty);
-  EXPECT_EQ(missing.unread(), 0u);  // waited for "1"
+  EXPECT_FALSE(InputPresent());
 
   // Only upper-case names: listed, but not counted.
   fs::create_directory(area_.Path("txt_in"));
   WriteFile(area_.Path("txt_in/A.TXT"), "a");
-  ScriptedConsole upper("1\n");
-  EXPECT_TRUE(CheckInputPresence(area_, upper).run_ended());
-  EXPECT_EQ(upper.output(), kInputEmpty);
+  EXPECT_FALSE(InputPresent());
   EXPECT_EQ(ReadFile(area_.Path("txt_file.txt")), "A.TXT\r\n");
 
   WriteFile(area_.Path("txt_in/b.txt"), "b");
-  ScriptedConsole present("");
-  EXPECT_TRUE(CheckInputPresence(area_, present).ok());
-  EXPECT_EQ(present.output(), "");
+  EXPECT_TRUE(InputPresent());
 }
 
 TEST_F(FolderSetupTest, InputPresenceEmptiesAnOldOutput) {
@@ -59,8 +63,7 @@ TEST_F(FolderSetupTest, InputPresenceEmptiesAnOldOutput) {
   WriteFile(area_.Path("txt_in/a.txt"), "a");
   fs::create_directory(area_.Path("htm_out"));
   WriteFile(area_.Path("htm_out/page_01.htm"), "old");
-  ScriptedConsole console;
-  ASSERT_TRUE(CheckInputPresence(area_, console).ok());
+  EXPECT_TRUE(InputPresent());
   EXPECT_TRUE(fs::is_empty(area_.Path("htm_out")));
   EXPECT_EQ(ReadFile(area_.Path("txt_in/a.txt")), "a");
 }
@@ -76,9 +79,9 @@ TEST_F(FolderSetupTest, SetUpMakesFoldersAndCountsAllListedNames) {
   WriteFile(area_.Path("txt_wrk/old.txt"), "");
 
   ScriptedConsole console;
-  ASSERT_TRUE(SetUpFolders(area_, state_, console).ok());
+  ASSERT_TRUE(SetUpFolders(console).ok());
   EXPECT_EQ(console.output(), "\r\n");
-  EXPECT_EQ(state_.input_file_count, 2);
+  EXPECT_EQ(input_file_count_, 2);
   EXPECT_EQ(ReadFile(area_.Path("txt_file.list")), "B.TXT\r\na.txt\r\n");
   for (const char* name : {"htm_in", "txt_wrk", "htm_wrk"}) {
     EXPECT_TRUE(IsFolder(name)) << name;
@@ -90,7 +93,7 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
   // A file blocks htm_in: the folder cannot be made.
   WriteFile(area_.Path("htm_in"), "");
   ScriptedConsole no_htm_in("k\n");
-  EXPECT_TRUE(SetUpFolders(area_, state_, no_htm_in).run_ended());
+  EXPECT_TRUE(SetUpFolders(no_htm_in).run_ended());
   EXPECT_EQ(no_htm_in.output(),
             std::string("--------------------------------\r\n"
                         "subfolder htm_in must be created\r\n\r\n") +
@@ -100,7 +103,7 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
 
   // No txt_in.
   ScriptedConsole no_input("k\n");
-  EXPECT_TRUE(SetUpFolders(area_, state_, no_input).run_ended());
+  EXPECT_TRUE(SetUpFolders(no_input).run_ended());
   EXPECT_EQ(no_input.output(),
             std::string("\r\n------------------\r\n"
                         "missing txt_in subfolder\r\n\r\n") +
@@ -111,7 +114,7 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
   WriteFile(area_.Path("txt_in/a.txt"), "");
   WriteFile(area_.Path("txt_wrk"), "mine");
   ScriptedConsole no_txt_wrk("k\n");
-  EXPECT_TRUE(SetUpFolders(area_, state_, no_txt_wrk).run_ended());
+  EXPECT_TRUE(SetUpFolders(no_txt_wrk).run_ended());
   EXPECT_EQ(no_txt_wrk.output(),
             std::string("\r\n----------------------------\r\n"
                         "Subfolder txt_wrk must be created.\r\n\r\n") +
@@ -128,7 +131,7 @@ TEST_F(FolderSetupTest, PresenceIsASubstringOfAFolderName) {
   // A work folder is made all the same when only a longer name holds it.
   fs::create_directory(area_.Path("old_txt_wrk"));
   ScriptedConsole console;
-  EXPECT_TRUE(SetUpFolders(area_, state_, console).ok());
+  EXPECT_TRUE(SetUpFolders(console).ok());
   EXPECT_TRUE(IsFolder("txt_wrk"));
   EXPECT_TRUE(IsFolder("htm_wrk"));
 }
@@ -179,7 +182,8 @@ TEST_F(FolderSetupTest, CleanUpMakesAnEmptyTraceFileInATraceFolder) {
 
 TEST_F(FolderSetupTest, OutputFolderSetUp) {
   ScriptedConsole console;
-  ASSERT_TRUE(SetUpOutputFolders(area_, console).ok());
+  ConsoleReport report(console);
+  ASSERT_TRUE(SetUpOutputFolders(area_, report).ok());
   EXPECT_TRUE(IsFolder("htm_in"));
   EXPECT_TRUE(IsFolder("htm_out"));
   EXPECT_EQ(console.output(), "");
@@ -187,7 +191,8 @@ TEST_F(FolderSetupTest, OutputFolderSetUp) {
   fs::remove(area_.Path("htm_out"));
   WriteFile(area_.Path("htm_out"), "");
   ScriptedConsole blocked("k\n");
-  EXPECT_TRUE(SetUpOutputFolders(area_, blocked).run_ended());
+  ConsoleReport blocked_report(blocked);
+  EXPECT_TRUE(SetUpOutputFolders(area_, blocked_report).run_ended());
   EXPECT_EQ(blocked.output(),
             std::string("------------------------------------------\r\n"
                         "subfolders htm_in, htm_out must be created\r\n\r\n") +
@@ -196,8 +201,8 @@ TEST_F(FolderSetupTest, OutputFolderSetUp) {
 
 TEST_F(FolderSetupTest, UnwritableListingIsAnIoError) {
   fs::create_directory(area_.Path("txt_file.txt"));
-  ScriptedConsole console;
-  Status status = CheckInputPresence(area_, console);
+  bool present = false;
+  Status status = CheckInputPresence(area_, &present);
   EXPECT_TRUE(status.io_error());
   EXPECT_NE(status.path().find("txt_file.txt"), std::string::npos);
 }

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/test_support.h"
 #include "hardening_support.h"
@@ -83,6 +85,34 @@ TEST(HostileInputEndToEnd, NamesWithLineEnds) {
   RunAndExpectPages(folder.path(), 4);
   const std::string index = ReadFile(folder.path() / "htm_out/index.htm");
   for (const char* word : {"lfname", "crname", "lastlf", "plainname"}) {
+    EXPECT_NE(index.find(word), std::string::npos) << word;
+  }
+  EXPECT_EQ(EntryNames(folder.path()),
+            (std::vector<std::string>{"dir_01.txt", "htm_out", "txt_in"}));
+}
+
+TEST(HostileInputEndToEnd, NamesWithLineEndsThatKeepTheirOwnLeaveNothing) {
+  // The sanitised names are taken, so the copies in txt_wrk and their pages
+  // keep the line ends in their names up to the clean-up, which must still
+  // remove them and their folders.
+  TempFolder folder;
+  fs::create_directory(folder.path() / "txt_in");
+  const std::pair<const char*, const char*> files[] = {
+      {"line\nbreak", "lfname"}, {"line_break", "lfother"},
+      {"carriage\rreturn", "crname"}, {"carriage_return", "crother"}};
+  for (const auto& [name, word] : files) {
+    WriteFile(folder.path() / "txt_in" / (std::string(name) + ".txt"),
+              std::string("words ") + word + "\n");
+  }
+  const Snapshot before = TakeSnapshot(folder.path() / "txt_in");
+  ProgramOutcome outcome = RunDocbaseBinary(folder.path(), kAnswers);
+  EXPECT_EQ(outcome.exit_status, 0) << outcome.out;
+  EXPECT_NE(outcome.out.find(kDone), std::string::npos);
+  DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "txt_in"), before);
+  EXPECT_EQ(EntryNames(folder.path()),
+            (std::vector<std::string>{"dir_01.txt", "htm_out", "txt_in"}));
+  const std::string index = ReadFile(folder.path() / "htm_out/index.htm");
+  for (const char* word : {"lfother", "crother"}) {
     EXPECT_NE(index.find(word), std::string::npos) << word;
   }
 }

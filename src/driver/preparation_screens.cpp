@@ -1,0 +1,33 @@
+#include "driver/preparation_screens.h"
+
+#include <string>
+
+#include "common/text.h"
+#include "driver/prompts.h"
+
+namespace docbase {
+
+Status ShowInputMissing(Console& console) {
+  console.Line();
+  console.Line("----------------------------");
+  console.Line("Subfolder txt_in is empty");
+  console.Line();
+  return OneKeyExit(console);
+}
+
+Status ShowConvertedPages(const ConvertedTexts& converted,
+                          int64_t input_file_count, Console& console,
+                          std::string_view directory_path) {
+  console.Line("----- dir htm_wrk -----");
+  for (const std::string& page : converted.pages) console.Line(page);
+  console.Line();
+  console.Line(std::string(23, '-'));
+  console.Line("number of files =" + SignedDecimal(input_file_count));
+  console.Line();
+  DOCBASE_RETURN_IF_ERROR(
+      TwoChoiceMenu(console, "<1> continue", "<2> end", directory_path));
+  console.Line();
+  return Status::Ok();
+}
+
+}  // namespace docbase
