@@ -1,10 +1,13 @@
-// Helpers for tests: a fresh temporary folder per test, and whole-file read
-// and write.
+// Helpers for tests: a fresh temporary folder per test, whole-file read
+// and write, and a run report that keeps what the phases report.
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "common/run_report.h"
 
 namespace docbase::testing {
 
@@ -26,5 +29,26 @@ class TempFolder {
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Keeps every reported line, each ended by CR LF, and "<any key>" for a
+// stop that waits for a key.
+class RecordingReport : public RunReport {
+ public:
+  void Progress(std::string_view line) override { Keep(line); }
+  Status Stop(std::initializer_list<std::string_view> lines,
+              Wait wait) override {
+    for (std::string_view line : lines) Keep(line);
+    if (wait == Wait::kAnyKey) Keep("<any key>");
+    return Status::RunEnded();
+  }
+  const std::string& transcript() const { return transcript_; }
+
+ private:
+  void Keep(std::string_view line) {
+    transcript_.append(line);
+    transcript_.append("\r\n");
+  }
+  std::string transcript_;
+};
 
 }  // namespace docbase::testing

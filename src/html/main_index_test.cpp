@@ -23,14 +23,6 @@ WordPageEntry Occurrence(std::string_view id, uint32_t group,
 }
 
 // Keeps the progress lines.
-class RecordingReport : public RunReport {
- public:
-  void Progress(std::string_view line) override { lines.emplace_back(line); }
-  Status Stop(std::initializer_list<std::string_view>, Wait) override {
-    return Status::RunEnded();
-  }
-  std::vector<std::string> lines;
-};
 
 std::string ExpectedHeader() {
   return ExpectedPageHead("index of key words") + "<br>\r\n" +
@@ -53,7 +45,7 @@ class MainIndexTest : public GeneratedPageTest {
     ASSERT_TRUE(
         WriteMainIndex(area_, state_, occurrences, source, report_).ok());
   }
-  RecordingReport report_;
+  testing::RecordingReport report_;
 };
 
 TEST_F(MainIndexTest, WordInTwoGroupsGetsTwoLinksWithTheirCounts) {
@@ -75,7 +67,7 @@ TEST_F(MainIndexTest, WordInTwoGroupsGetsTwoLinksWithTheirCounts) {
                 "id=\"id00000003\">(i_2,&nbsp;&nbsp;1)</a>\r\n"
                 "</body>\r\n"
                 "</html>\r\n");
-  EXPECT_EQ(report_.lines, std::vector<std::string>{"processed 80%"});
+  EXPECT_EQ(report_.transcript(), "processed 80%\r\n");
 }
 
 TEST_F(MainIndexTest, ProgressLineNeedsThreeRecords) {
@@ -83,18 +75,18 @@ TEST_F(MainIndexTest, ProgressLineNeedsThreeRecords) {
       Occurrence("id00000000", 1, "page_1.htm", "one", "00000001"),
       Occurrence("id00000001", 1, "page_1.htm", "two", "00000001")};
   WriteIndex(entries, 2);
-  EXPECT_TRUE(report_.lines.empty());
+  EXPECT_EQ(report_.transcript(), "");
 
   entries.push_back(
       Occurrence("id00000002", 1, "page_1.htm", "six", "00000001"));
   WriteIndex(entries, 3);
-  EXPECT_EQ(report_.lines, std::vector<std::string>{"processed 80%"});
+  EXPECT_EQ(report_.transcript(), "processed 80%\r\n");
 }
 
 TEST_F(MainIndexTest, NoRecordsGiveHeaderAndClosingOnly) {
   WriteIndex({}, 0);
   EXPECT_EQ(Read("index.htm"), ExpectedHeader() + "</body>\r\n</html>\r\n");
-  EXPECT_TRUE(report_.lines.empty());
+  EXPECT_EQ(report_.transcript(), "");
 }
 
 // Each group link counts the occurrences of its word in its group, summed

@@ -5,8 +5,6 @@
 #include <filesystem>
 
 #include "common/test_support.h"
-#include "driver/console_report.h"
-#include "driver/scripted_console.h"
 
 namespace docbase {
 namespace {
@@ -16,7 +14,7 @@ using testing::TempFolder;
 using testing::WriteFile;
 namespace fs = std::filesystem;
 
-constexpr char kAnyKeyExit[] = "<...> any key to continue and end\r\n";
+constexpr char kAnyKeyExit[] = "<any key>\r\n";
 
 class FolderSetupTest : public ::testing::Test {
  protected:
@@ -26,10 +24,9 @@ class FolderSetupTest : public ::testing::Test {
   }
 
   // Both set-up steps, with the empty line the driver shows between them.
-  Status SetUpFolders(ScriptedConsole& console) {
-    ConsoleReport report(console);
+  Status SetUpFolders(testing::RecordingReport& report) {
     DOCBASE_RETURN_IF_ERROR(SetUpInputFolder(area_, report));
-    console.Line();
+    report.Progress("");
     return SetUpWorkFolders(area_, report, &input_file_count_);
   }
 
@@ -78,9 +75,9 @@ TEST_F(FolderSetupTest, SetUpMakesFoldersAndCountsAllListedNames) {
   fs::create_directory(area_.Path("txt_wrk"));
   WriteFile(area_.Path("txt_wrk/old.txt"), "");
 
-  ScriptedConsole console;
-  ASSERT_TRUE(SetUpFolders(console).ok());
-  EXPECT_EQ(console.output(), "\r\n");
+  testing::RecordingReport report;
+  ASSERT_TRUE(SetUpFolders(report).ok());
+  EXPECT_EQ(report.transcript(), "\r\n");
   EXPECT_EQ(input_file_count_, 2);
   EXPECT_EQ(ReadFile(area_.Path("txt_file.list")), "B.TXT\r\na.txt\r\n");
   for (const char* name : {"htm_in", "txt_wrk", "htm_wrk"}) {
@@ -92,19 +89,18 @@ TEST_F(FolderSetupTest, SetUpMakesFoldersAndCountsAllListedNames) {
 TEST_F(FolderSetupTest, SetUpFailureMessages) {
   // A file blocks htm_in: the folder cannot be made.
   WriteFile(area_.Path("htm_in"), "");
-  ScriptedConsole no_htm_in("k\n");
+  testing::RecordingReport no_htm_in;
   EXPECT_TRUE(SetUpFolders(no_htm_in).run_ended());
-  EXPECT_EQ(no_htm_in.output(),
+  EXPECT_EQ(no_htm_in.transcript(),
             std::string("--------------------------------\r\n"
                         "subfolder htm_in must be created\r\n\r\n") +
                 kAnyKeyExit);
-  EXPECT_EQ(no_htm_in.unread(), 0u);
   fs::remove(area_.Path("htm_in"));
 
   // No txt_in.
-  ScriptedConsole no_input("k\n");
+  testing::RecordingReport no_input;
   EXPECT_TRUE(SetUpFolders(no_input).run_ended());
-  EXPECT_EQ(no_input.output(),
+  EXPECT_EQ(no_input.transcript(),
             std::string("\r\n------------------\r\n"
                         "missing txt_in subfolder\r\n\r\n") +
                 kAnyKeyExit);
@@ -113,9 +109,9 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
   fs::create_directory(area_.Path("txt_in"));
   WriteFile(area_.Path("txt_in/a.txt"), "");
   WriteFile(area_.Path("txt_wrk"), "mine");
-  ScriptedConsole no_txt_wrk("k\n");
+  testing::RecordingReport no_txt_wrk;
   EXPECT_TRUE(SetUpFolders(no_txt_wrk).run_ended());
-  EXPECT_EQ(no_txt_wrk.output(),
+  EXPECT_EQ(no_txt_wrk.transcript(),
             std::string("\r\n----------------------------\r\n"
                         "Subfolder txt_wrk must be created.\r\n\r\n") +
                 kAnyKeyExit);
@@ -130,8 +126,8 @@ TEST_F(FolderSetupTest, PresenceIsASubstringOfAFolderName) {
   WriteFile(area_.Path("txt_in/a.txt"), "");
   // A work folder is made all the same when only a longer name holds it.
   fs::create_directory(area_.Path("old_txt_wrk"));
-  ScriptedConsole console;
-  EXPECT_TRUE(SetUpFolders(console).ok());
+  testing::RecordingReport report;
+  EXPECT_TRUE(SetUpFolders(report).ok());
   EXPECT_TRUE(IsFolder("txt_wrk"));
   EXPECT_TRUE(IsFolder("htm_wrk"));
 }
@@ -181,19 +177,17 @@ TEST_F(FolderSetupTest, CleanUpMakesAnEmptyTraceFileInATraceFolder) {
 }
 
 TEST_F(FolderSetupTest, OutputFolderSetUp) {
-  ScriptedConsole console;
-  ConsoleReport report(console);
+  testing::RecordingReport report;
   ASSERT_TRUE(SetUpOutputFolders(area_, report).ok());
   EXPECT_TRUE(IsFolder("htm_in"));
   EXPECT_TRUE(IsFolder("htm_out"));
-  EXPECT_EQ(console.output(), "");
+  EXPECT_EQ(report.transcript(), "");
 
   fs::remove(area_.Path("htm_out"));
   WriteFile(area_.Path("htm_out"), "");
-  ScriptedConsole blocked("k\n");
-  ConsoleReport blocked_report(blocked);
-  EXPECT_TRUE(SetUpOutputFolders(area_, blocked_report).run_ended());
-  EXPECT_EQ(blocked.output(),
+  testing::RecordingReport blocked;
+  EXPECT_TRUE(SetUpOutputFolders(area_, blocked).run_ended());
+  EXPECT_EQ(blocked.transcript(),
             std::string("------------------------------------------\r\n"
                         "subfolders htm_in, htm_out must be created\r\n\r\n") +
                 kAnyKeyExit);
