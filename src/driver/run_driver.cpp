@@ -69,7 +69,7 @@ constexpr size_t kWordPageBudget = 16 << 20;
 Status Index(const WorkArea& area, RunState& state, Console& console) {
   ConsoleReport report(console);
   const Settings& settings = state;
-  report.Progress("");
+  console.Line();
   report.Progress("processed 1%");
   WordCensus census;
   DOCBASE_RETURN_IF_ERROR(ExtractWords(area, &census));
