@@ -6,7 +6,8 @@ what the run costs the machine:
   "processed N%" to the next, taken as the lines arrive on stdout;
 - peak memory: VmHWM of /proc/PID/status, polled;
 - the most files at any moment in the program folder and its work folders
-  (txt_in and htm_out left out), sampled about every 20 ms;
+  (txt_in and htm_out left out), sampled about every 20 ms (less often
+  while a count takes long, see BACKOFF);
 - bytes written outside htm_out: wchar of /proc/PID/io (every byte the
   program wrote, console included) read when the program shows its final
   "<...> any key to continue and end" line, less the size of htm_out.
@@ -36,6 +37,11 @@ import time
 ANSWERS = b"1\n1\n1\n1\nwww.example.org\n"
 FINAL_LINE = "<...> any key to continue and end"
 SAMPLE_SECONDS = 0.02
+# Listing a folder of a hundred thousand files takes a while and holds the
+# folder's lock against the program's own creates and deletes; after a
+# slow count the sampler waits this many times as long, so it never takes
+# more than a fifth of the run.
+BACKOFF = 4
 LARGEST_FILE = 4 << 30  # a run that writes a bigger file is stopped
 
 
@@ -139,17 +145,21 @@ def measure(program, corpus, folder, timeout):
     reader = threading.Thread(target=run.read_console, daemon=True)
     reader.start()
     peak_kib, most_files, samples, wchar = 0, 0, 0, 0
+    counting_seconds = 0.0
     timed_out = False
     while process.poll() is None:
         peak_kib = max(peak_kib, proc_value(process.pid, "status", "VmHWM:") or 0)
         wchar = proc_value(process.pid, "io", "wchar:") or wchar
+        counted = time.monotonic()
         most_files = max(most_files, count_files(folder))
+        counting = time.monotonic() - counted
+        counting_seconds += counting
         samples += 1
         if time.monotonic() - start > timeout:
             process.kill()
             timed_out = True
             break
-        time.sleep(SAMPLE_SECONDS)
+        time.sleep(max(SAMPLE_SECONDS, BACKOFF * counting))
     status = process.wait()
     wall = time.monotonic() - start
     reader.join(timeout=10)
@@ -171,7 +181,8 @@ def measure(program, corpus, folder, timeout):
         "saw_final_line": run.final_seconds is not None,
         "wall_seconds": wall, "phases": phases,
         "peak_bytes": peak_kib * 1024, "most_files": most_files,
-        "samples": samples, "input_bytes": input_bytes,
+        "samples": samples, "counting_seconds": counting_seconds,
+        "input_bytes": input_bytes,
         "input_files": input_files, "pages": pages,
         "htm_out_bytes": out_bytes, "wchar": wchar,
         "written_outside_htm_out": max(wchar - out_bytes, 0),
@@ -203,8 +214,9 @@ def report(label, result, folder):
     print("  peak memory (VmHWM): %s" % human(result["peak_bytes"]))
     limit = 10 * result["pages"] + 100
     print("  most files at once (txt_in, htm_out left out): %d "
-          "(limit 10 x %d pages + 100 = %d; %d samples)"
-          % (result["most_files"], result["pages"], limit, result["samples"]))
+          "(limit 10 x %d pages + 100 = %d; %d samples, %.1f s counting)"
+          % (result["most_files"], result["pages"], limit, result["samples"],
+             result["counting_seconds"]))
     print("  bytes written outside htm_out: %s (wchar %s - htm_out %s;"
           " limit 10 x input = %s)"
           % (human(result["written_outside_htm_out"]), human(result["wchar"]),

@@ -17,14 +17,15 @@
 # sets/, the generated inputs (kept and reused); runs/, the program folders
 # of a set, removed when the set compares the same (KEEP_RUNS=1 keeps them).
 # Each run is bounded: no file may outgrow COMPARE_FILE_LIMIT_MB (1024) and
-# a run is killed after COMPARE_TIMEOUT seconds (900).
+# a run is killed after COMPARE_TIMEOUT seconds (1200); a set whose run
+# was stopped so is reported as not compared.
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 all_sets=(sample gen1 gen10 real10 leftovers names nul cr longlines
           empty5000 mixedcase pages1)
 if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,20s/^# \{0,1\}//p' "$0"
+  sed -n '2,21s/^# \{0,1\}//p' "$0"
   exit 2
 fi
 rev="$1"
@@ -41,7 +42,7 @@ done
 sha="$(git -C "$repo" rev-parse --verify "$rev^{commit}")"
 short="${sha:0:12}"
 root="${COMPARE_DIR:-$repo/build-compare}"
-timeout_seconds="${COMPARE_TIMEOUT:-900}"
+timeout_seconds="${COMPARE_TIMEOUT:-1200}"
 file_limit_kib=$(( ${COMPARE_FILE_LIMIT_MB:-1024} * 1024 ))
 answers='1\n1\n1\n1\nwww.example.org\n'
 mkdir -p "$root"
@@ -138,6 +139,19 @@ for set in "${sets[@]}"; do
   done
   run_program "$old_program" "$runs/old" "$runs/old.console" "$runs/old.status"
   run_program "$new_program" "$runs/new" "$runs/new.console" "$runs/new.status"
+  old_status="$(cat "$runs/old.status")"
+  new_status="$(cat "$runs/new.status")"
+  # A run stopped by the timeout or a signal (SIGXFSZ at the file-size
+  # limit) proves nothing, even when both were stopped alike.
+  if [ "$old_status" = 124 ] || [ "$old_status" -gt 128 ] ||
+     [ "$new_status" = 124 ] || [ "$new_status" -gt 128 ]; then
+    any_different=1
+    echo "$set: NOT COMPARED: exit status $old_status (old) and" \
+      "$new_status (new); 124 is the timeout of $timeout_seconds s," \
+      "128+N signal N (153: a file reached the size limit)"
+    echo "    (runs kept in $runs)"
+    continue
+  fi
   if result="$(python3 "$repo/scripts/compare_program_dirs.py" "$template" \
       "$runs/old" "$runs/old.console" "$runs/old.status" \
       "$runs/new" "$runs/new.console" "$runs/new.status")"; then

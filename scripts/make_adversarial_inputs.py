@@ -88,9 +88,8 @@ def cr(folder):
 
 
 def longlines(folder):
-    words = b""
-    while len(words) < 5_000_000:
-        words += b"gamma delta epsilon "
+    unit = b"gamma delta epsilon "
+    words = unit * (5_000_000 // len(unit) + 1)
     write(folder, "with blanks.txt", words)
     write(folder, "no blanks.txt", b"z" * 5_000_000 + b"\n")
     # Words before and after column 1,000,000 of one line of 1.2 MB.
