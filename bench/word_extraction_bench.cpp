@@ -3,8 +3,8 @@
 // would expose work growing faster than the line length. Prints the times;
 // it asserts nothing. Built and run by word_extraction_bench.sh.
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,8 +24,7 @@ constexpr int kPages = 1000;
 constexpr size_t kPageBytes = 10'000;
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() -
-                                       start)
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
       .count();
 }
 
@@ -33,9 +32,10 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 // some lines starting with blanks, some with a link.
 std::string MakePage(SplitMix64* random) {
   static const char* const kWords[] = {
-      "the",   "document", "base",  "word",    "index", "page",  "of",
-      "and",   "search",   "line",  "a",       "text",  "\"quoted\"",
-      "zero",  "group",    "files", "numbers", "to",    "in",    "\xD0\xB4\xD0\xB0"};
+      "the",   "document", "base",       "word",   "index",
+      "page",  "of",       "and",        "search", "line",
+      "a",     "text",     "\"quoted\"", "zero",   "group",
+      "files", "numbers",  "to",         "in",     "\xD0\xB4\xD0\xB0"};
   constexpr size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
   std::string page = "<html>\r\n<body>\r\n";
   while (page.size() < kPageBytes) {
@@ -63,8 +63,7 @@ void MeasurePageSet() {
   for (int page = 1; page <= kPages; ++page) {
     std::string text = MakePage(&random);
     total += text.size();
-    testing::WriteFile(area.Path("page_" + ZeroPadded(page, 5) + ".htm"),
-                       text);
+    testing::WriteFile(area.Path("page_" + ZeroPadded(page, 5) + ".htm"), text);
   }
   auto start = std::chrono::steady_clock::now();
   std::clock_t cpu_start = std::clock();
@@ -74,11 +73,12 @@ void MeasurePageSet() {
       static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
   double seconds = SecondsSince(start);
   auto records = std::filesystem::file_size(OccurrenceFile(area));
-  std::printf("page set: %d pages, %.1f MB, %s, occurrences %.1f MB\n"
-              "  %.3f s elapsed (%.1f MB/s), %.3f s processor time "
-              "(user and system)\n",
-              kPages, total / 1e6, status.ok() ? "ok" : "FAILED",
-              records / 1e6, seconds, total / 1e6 / seconds, cpu_seconds);
+  std::printf(
+      "page set: %d pages, %.1f MB, %s, occurrences %.1f MB\n"
+      "  %.3f s elapsed (%.1f MB/s), %.3f s processor time "
+      "(user and system)\n",
+      kPages, total / 1e6, status.ok() ? "ok" : "FAILED", records / 1e6,
+      seconds, total / 1e6 / seconds, cpu_seconds);
 }
 
 void MeasureLine(const char* name, const std::string& line) {
@@ -88,8 +88,8 @@ void MeasureLine(const char* name, const std::string& line) {
   auto start = std::chrono::steady_clock::now();
   scanner.ScanLine(line, &hits);
   double seconds = SecondsSince(start);
-  std::printf("%-34s %8.1f KB, %7zu words, %.4f s\n", name,
-              line.size() / 1e3, hits.size(), seconds);
+  std::printf("%-34s %8.1f KB, %7zu words, %.4f s\n", name, line.size() / 1e3,
+              hits.size(), seconds);
 }
 
 void MeasureLongLines() {
@@ -99,7 +99,8 @@ void MeasureLongLines() {
   while (words.size() < kFiveMb) words += "word ";
   MeasureLine("5 MB of words and blanks", words);
   MeasureLine("5 MB of blanks", "<br>" + std::string(kFiveMb, ' ') + "end");
-  MeasureLine("100,000 \"<\" after words", "one two " + std::string(100'000, '<'));
+  MeasureLine("100,000 \"<\" after words",
+              "one two " + std::string(100'000, '<'));
   std::string tags;
   while (tags.size() < kFiveMb) tags += "<b>w</b> <i>x";
   MeasureLine("5 MB of short tags and blanks", tags);

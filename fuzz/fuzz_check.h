@@ -100,15 +100,14 @@ inline const std::filesystem::path& ProcessScratch() {
 }  // namespace docbase::fuzz
 
 // Defines the libFuzzer entry point of a target that runs `check`.
-#define DOCBASE_FUZZ_TARGET(check)                                          \
-  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \
-    const std::filesystem::path& scratch = docbase::fuzz::ProcessScratch(); \
-    std::string failure =                                                   \
-        check(std::string_view(reinterpret_cast<const char*>(data), size),  \
-              scratch);                                                     \
-    if (!failure.empty()) {                                                 \
-      std::fprintf(stderr, "fuzz check failed: %s\n", failure.c_str());     \
-      std::abort();                                                         \
-    }                                                                       \
-    return 0;                                                               \
+#define DOCBASE_FUZZ_TARGET(check)                                             \
+  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {    \
+    const std::filesystem::path& scratch = docbase::fuzz::ProcessScratch();    \
+    std::string failure = check(                                               \
+        std::string_view(reinterpret_cast<const char*>(data), size), scratch); \
+    if (!failure.empty()) {                                                    \
+      std::fprintf(stderr, "fuzz check failed: %s\n", failure.c_str());        \
+      std::abort();                                                            \
+    }                                                                          \
+    return 0;                                                                  \
   }

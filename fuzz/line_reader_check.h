@@ -40,10 +40,9 @@ inline bool WriteBehindFiller(const std::filesystem::path& path,
          static_cast<ssize_t>(filler.size());
   }
   ok = ok && ::ftruncate(fd, static_cast<off_t>(filler_room)) == 0;
-  ok = ok && (tail.empty() ||
-              ::pwrite(fd, tail.data(), tail.size(),
-                       static_cast<off_t>(filler_room)) ==
-                  static_cast<ssize_t>(tail.size()));
+  ok = ok && (tail.empty() || ::pwrite(fd, tail.data(), tail.size(),
+                                       static_cast<off_t>(filler_room)) ==
+                                  static_cast<ssize_t>(tail.size()));
   return ::close(fd) == 0 && ok;
 }
 
@@ -79,12 +78,12 @@ inline std::string CheckLineReader(std::string_view input,
   size_t count = 0;
   while (reader.Next(&line)) {
     if (count >= expected.size()) {
-      return "extra line " + Shown(line) + " after " +
-             std::to_string(count) + " lines";
+      return "extra line " + Shown(line) + " after " + std::to_string(count) +
+             " lines";
     }
     if (line != expected[count]) {
-      return "line " + std::to_string(count + 1) + " is " + Shown(line) +
-             " (" + std::to_string(line.size()) + " bytes), expected " +
+      return "line " + std::to_string(count + 1) + " is " + Shown(line) + " (" +
+             std::to_string(line.size()) + " bytes), expected " +
              Shown(expected[count]) + " (" +
              std::to_string(expected[count].size()) + " bytes)";
     }

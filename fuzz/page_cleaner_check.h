@@ -75,7 +75,8 @@ inline std::string CheckPageCleaner(std::string_view input,
   PageCleaner cleaner;
   std::string first_out, second_after_first, second_alone;
   std::string failure = CleanPage(cleaner, first, &first_out);
-  if (failure.empty()) failure = CleanPage(cleaner, second, &second_after_first);
+  if (failure.empty())
+    failure = CleanPage(cleaner, second, &second_after_first);
   PageCleaner fresh;
   if (failure.empty()) failure = CleanPage(fresh, second, &second_alone);
   if (!failure.empty()) return failure;

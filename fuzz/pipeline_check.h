@@ -5,8 +5,8 @@
 //
 // Input layout: parts separated by the byte 0xFF, taken in pairs as a file
 // name (".txt" is appended; "/", NUL, CR and LF are dropped, at most 60
-// bytes) and its contents; without a 0xFF the whole input is the contents of a.txt.
-// At most six files; a name given twice keeps its first contents.
+// bytes) and its contents; without a 0xFF the whole input is the contents of
+// a.txt. At most six files; a name given twice keeps its first contents.
 //
 // The run must end normally ("Indexing is done.", no error), leave txt_in
 // byte for byte as it was, and leave htm_out with one page per input plus
@@ -89,9 +89,8 @@ inline std::string CheckPipeline(std::string_view input,
   Status outcome = RunDocbase(area, state, console);
   const std::string& out = console.output();
   auto tail = [&out] {
-    return Shown(std::string_view(out).substr(out.size() > 300
-                                                  ? out.size() - 300
-                                                  : 0));
+    return Shown(
+        std::string_view(out).substr(out.size() > 300 ? out.size() - 300 : 0));
   };
   if (!outcome.ok()) return "the run ended with " + outcome.ToString();
   if (out.find("Indexing is done.") == std::string::npos) {

@@ -37,9 +37,9 @@ inline std::string ScanPage(PageWordScanner& scanner, std::string_view page,
     if (!scanned && !hits.empty()) return "words from a dropped line";
     size_t next_free = 1;  // first column after the previous word
     for (const WordHit& hit : hits) {
-      const std::string where =
-          " in line " + Shown(line) + " at column " +
-          std::to_string(hit.column) + ": " + Shown(hit.word);
+      const std::string where = " in line " + Shown(line) + " at column " +
+                                std::to_string(hit.column) + ": " +
+                                Shown(hit.word);
       if (hit.word.size() < kMinimumWordBytes) return "short word" + where;
       if (hit.column < next_free) return "overlapping word" + where;
       if (hit.column - 1 + hit.word.size() > line.size()) {

@@ -27,8 +27,8 @@ TEST(LineReaderTest, SplitsAtLfCrLfAndLoneCr) {
   TempFolder folder;
   auto path = folder.path() / "mixed.txt";
   testing::WriteFile(path, "a\nb\r\nc\rd\r\re\n\nlast");
-  EXPECT_EQ(ReadAllLines(path),
-            (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "last"}));
+  EXPECT_EQ(ReadAllLines(path), (std::vector<std::string>{
+                                    "a", "b", "c", "d", "", "e", "", "last"}));
 }
 
 TEST(LineReaderTest, EmptyAndMissingFilesHaveNoLines) {
@@ -80,8 +80,7 @@ TEST(LineWriterTest, WritesCrLfLinesAndQuotedRecords) {
   ASSERT_TRUE(writer.Open(path, LineWriter::Mode::kAppend).ok());
   writer.WriteLine("more");
   ASSERT_TRUE(writer.Close().ok());
-  EXPECT_EQ(testing::ReadFile(path),
-            "plain\r\n\"a,b\",\"\",\"c\"\r\nmore\r\n");
+  EXPECT_EQ(testing::ReadFile(path), "plain\r\n\"a,b\",\"\",\"c\"\r\nmore\r\n");
 }
 
 TEST(LineWriterTest, FullDiskIsReportedAtClose) {

@@ -12,7 +12,7 @@ namespace {
 // grows to this size, so that many small files stay cheap.
 constexpr size_t kBufferSize = 1 << 20;
 constexpr size_t kInitialBuffer = 64 << 10;
-}
+}  // namespace
 
 LineWriter::~LineWriter() {
   if (fd_ >= 0) (void)Close();

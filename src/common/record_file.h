@@ -62,8 +62,8 @@ Status WriteRecords(const RecordFile& file, uint64_t first,
 template <typename T>
 void WriteRecord(LineWriter& out, const T& record) {
   static_assert(std::is_trivially_copyable_v<T>);
-  out.Write(std::string_view(reinterpret_cast<const char*>(&record),
-                             sizeof(T)));
+  out.Write(
+      std::string_view(reinterpret_cast<const char*>(&record), sizeof(T)));
 }
 
 // Reads records [first, first + count) in order through a buffer.
@@ -77,8 +77,8 @@ class RecordStream {
   bool Next(T* record) {
     if (position_ == buffer_.size()) {
       if (next_ == end_ || !status_.ok()) return false;
-      size_t count = static_cast<size_t>(
-          std::min<uint64_t>(end_ - next_, kBufferRecords));
+      size_t count =
+          static_cast<size_t>(std::min<uint64_t>(end_ - next_, kBufferRecords));
       status_ = ReadRecords(file_, next_, count, &buffer_);
       if (!status_.ok()) return false;
       next_ += count;

@@ -50,8 +50,8 @@ class Status {
 
 // Returns from the enclosing function when `expr` yields a status that is
 // not ok.
-#define DOCBASE_RETURN_IF_ERROR(expr)            \
-  do {                                           \
-    ::docbase::Status docbase_status_ = (expr);  \
+#define DOCBASE_RETURN_IF_ERROR(expr)                  \
+  do {                                                 \
+    ::docbase::Status docbase_status_ = (expr);        \
     if (!docbase_status_.ok()) return docbase_status_; \
   } while (0)

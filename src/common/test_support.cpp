@@ -22,8 +22,7 @@ TempFolder::~TempFolder() {
   for (auto it = std::filesystem::recursive_directory_iterator(path_, error);
        !error && it != std::filesystem::recursive_directory_iterator();
        it.increment(error)) {
-    std::filesystem::permissions(it->path(),
-                                 std::filesystem::perms::owner_all,
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, error);
   }
   std::filesystem::remove_all(path_, error);

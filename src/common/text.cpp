@@ -38,10 +38,9 @@ bool Contains(std::string_view text, std::string_view part) {
 size_t FindIgnoreCase(std::string_view text, std::string_view part) {
   if (part.empty()) return 0;
   if (part.size() > text.size()) return std::string_view::npos;
-  auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                        [](char a, char b) {
-                          return ToLowerAscii(a) == ToLowerAscii(b);
-                        });
+  auto it = std::search(
+      text.begin(), text.end(), part.begin(), part.end(),
+      [](char a, char b) { return ToLowerAscii(a) == ToLowerAscii(b); });
   return it == text.end() ? std::string_view::npos
                           : static_cast<size_t>(it - text.begin());
 }

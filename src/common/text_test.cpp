@@ -1,8 +1,9 @@
+#include "common/text.h"
+
 #include <gtest/gtest.h>
 
 #include "common/run_clock.h"
 #include "common/split_mix.h"
-#include "common/text.h"
 
 namespace docbase {
 namespace {

@@ -43,12 +43,27 @@ constexpr std::string_view kParameterLines[] = {
     "Windows-65001",
     "Unicode",
     "====== FONT COLOR ======",
-    "black", "blue", "brown", "chartreuse", "coral", "forestgreen", "green",
-    "coralyellow", "red",
+    "black",
+    "blue",
+    "brown",
+    "chartreuse",
+    "coral",
+    "forestgreen",
+    "green",
+    "coralyellow",
+    "red",
     "====== FONT SIZE ======",
-    "60%", "80%", "100%", "120%", "140%", "160%", "180%", "200%",
+    "60%",
+    "80%",
+    "100%",
+    "120%",
+    "140%",
+    "160%",
+    "180%",
+    "200%",
     "====== FIND WORD MENU ======",
-    "yes", "no",
+    "yes",
+    "no",
 };
 
 // The section keys seen so far in one pass; a key once seen stays seen.
@@ -101,8 +116,8 @@ Status CountParameterLines(const WorkArea& area, int64_t* lines,
 
 // Reads the R = n - K rows: the code page header takes the K pairs that
 // follow it as rows of their own.
-Status ReadParameterRows(const WorkArea& area, int64_t row_count,
-                         int64_t pairs, std::vector<ParameterRow>* rows) {
+Status ReadParameterRows(const WorkArea& area, int64_t row_count, int64_t pairs,
+                         std::vector<ParameterRow>* rows) {
   rows->clear();
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(kFileName)));

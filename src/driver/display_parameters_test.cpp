@@ -37,7 +37,8 @@ class DisplayParametersTest : public ::testing::Test {
 };
 
 TEST_F(DisplayParametersTest, WritesTheParameterFileAfresh) {
-  WriteFile(area_.Path("publisher_para.txt"), "====== FONT COLOR ======\n--->\n");
+  WriteFile(area_.Path("publisher_para.txt"),
+            "====== FONT COLOR ======\n--->\n");
   state_.display = {"Windows-1250", "blue", "60%", 0};
   ScriptedConsole console;
   ASSERT_TRUE(SetDisplayParameters(area_, state_, console).ok());

@@ -1,6 +1,7 @@
+#include "driver/prompts.h"
+
 #include <gtest/gtest.h>
 
-#include "driver/prompts.h"
 #include "driver/scripted_console.h"
 
 namespace docbase {
@@ -18,7 +19,8 @@ TEST(TwoChoiceMenuTest, IgnoresOtherKeysAndPrintsItsLinesOnce) {
 
 TEST(TwoChoiceMenuTest, TwoOrEndOfInputEndsTheRun) {
   ScriptedConsole two("2\n");
-  EXPECT_TRUE(TwoChoiceMenu(two, "<1> continue", "<2> end", "/tmp").run_ended());
+  EXPECT_TRUE(
+      TwoChoiceMenu(two, "<1> continue", "<2> end", "/tmp").run_ended());
   ScriptedConsole closed("");
   EXPECT_TRUE(
       TwoChoiceMenu(closed, "<1> continue", "<2> end", "/tmp").run_ended());

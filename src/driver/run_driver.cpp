@@ -50,8 +50,8 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(
       ConvertTextsToPages(area, state.input_file_count, &converted));
   state.number_pad = converted.number_pad;
-  DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(
-      converted, state.input_file_count, console, area.DirectoryPath()));
+  DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(converted, state.input_file_count,
+                                             console, area.DirectoryPath()));
   DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));
 
   console.Line(state.program_path);
@@ -79,10 +79,8 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   report.Progress("processed 30%");
   const PageGroups groups = BuildPageGroups(census, state.input_file_count);
   report.Progress("processed 40%");
-  WordPageTable word_pages(WordPageRunFile(area),
-                           kWordPageBudget);
-  DOCBASE_RETURN_IF_ERROR(
-      SplitWordsByGroup(area, census, ids, &word_pages));
+  WordPageTable word_pages(WordPageRunFile(area), kWordPageBudget);
+  DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, census, ids, &word_pages));
   report.Progress("processed 50%");
   RecordFile occurrences, page_words;
   DOCBASE_RETURN_IF_ERROR(occurrences.Open(OccurrenceFile(area)));
@@ -95,8 +93,8 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   report.Progress("processed 70%");
   TableWordPages all_groups(tables, 0);
   DOCBASE_RETURN_IF_ERROR(all_groups.Open());
-  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(area, settings, census.occurrences,
-                                         all_groups, report));
+  DOCBASE_RETURN_IF_ERROR(
+      WriteMainIndex(area, settings, census.occurrences, all_groups, report));
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();

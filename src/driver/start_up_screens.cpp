@@ -71,8 +71,8 @@ void ShowInstallationAdvice(Console& console) {
 }  // namespace
 
 std::string ShownProgramName(std::string_view setting) {
-  std::string shown(setting.substr(0, setting.size() - std::min<size_t>(
-                                                          3, setting.size())));
+  std::string shown(
+      setting.substr(0, setting.size() - std::min<size_t>(3, setting.size())));
   return shown + "exe";
 }
 

@@ -1,8 +1,9 @@
+#include "driver/target_site.h"
+
 #include <gtest/gtest.h>
 
 #include "driver/scripted_console.h"
 #include "driver/start_up_screens.h"
-#include "driver/target_site.h"
 
 namespace docbase {
 namespace {

@@ -1,7 +1,5 @@
 #include "driver/terminal_console.h"
 
-#include "driver/piped_input.h"
-
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -10,6 +8,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+
+#include "driver/piped_input.h"
 
 namespace docbase {
 namespace {
@@ -99,7 +99,9 @@ int TerminalConsole::PeekByte() {
 
 bool TerminalConsole::ByteArrivesSoon() {
   if (begin_ < end_) return true;
-  struct pollfd waiting {STDIN_FILENO, POLLIN, 0};
+  struct pollfd waiting {
+    STDIN_FILENO, POLLIN, 0
+  };
   return poll(&waiting, 1, 30) > 0;
 }
 

@@ -16,10 +16,14 @@ constexpr Tool kToolsInOrder[] = {Tool::kCommandInterpreter, Tool::kFind,
 
 const char* ToolName(Tool tool) {
   switch (tool) {
-    case Tool::kCommandInterpreter: return "cmd";
-    case Tool::kFind: return "find";
-    case Tool::kFindstr: return "findstr";
-    case Tool::kSort: return "sort";
+    case Tool::kCommandInterpreter:
+      return "cmd";
+    case Tool::kFind:
+      return "find";
+    case Tool::kFindstr:
+      return "findstr";
+    case Tool::kSort:
+      return "sort";
   }
   return "";
 }
@@ -36,10 +40,10 @@ constexpr char kCheckedId[] = "id00000007";
 
 // Equal keys in both letter cases keep their order; "_" sorts before the
 // letters once they are lower-cased.
-const std::vector<std::string> kUnsorted = {"delta", "Bravo", "alpha",
+const std::vector<std::string> kUnsorted = {"delta", "Bravo",  "alpha",
                                             "bravo", "_under", "Charlie"};
-const std::vector<std::string> kSorted = {"_under", "alpha", "Bravo",
-                                          "bravo", "Charlie", "delta"};
+const std::vector<std::string> kSorted = {"_under", "alpha",   "Bravo",
+                                          "bravo",  "Charlie", "delta"};
 
 // Replaces the earlier check files by check_01.txt holding `lines`.
 Status WriteCheckInput(const WorkArea& area,
@@ -77,13 +81,13 @@ Status RunToolCheck(const WorkArea& area, Tool tool, bool* passed) {
       return CheckListing(area, passed);
     case Tool::kFind:
       DOCBASE_RETURN_IF_ERROR(WriteCheckInput(area, kWordRecords));
-      DOCBASE_RETURN_IF_ERROR(CountWordIdLines(area, kCheckedId,
-                                               "check_01.txt", "check_02.txt"));
+      DOCBASE_RETURN_IF_ERROR(
+          CountWordIdLines(area, kCheckedId, "check_01.txt", "check_02.txt"));
       return CheckOutputIs(area, {"---------- check_01.txt: 2"}, passed);
     case Tool::kFindstr:
       DOCBASE_RETURN_IF_ERROR(WriteCheckInput(area, kWordRecords));
-      DOCBASE_RETURN_IF_ERROR(SearchWordIdLines(
-          area, kCheckedId, "check_01.txt", "check_02.txt"));
+      DOCBASE_RETURN_IF_ERROR(
+          SearchWordIdLines(area, kCheckedId, "check_01.txt", "check_02.txt"));
       return CheckOutputIs(area, {kWordRecords[0], kWordRecords[2]}, passed);
     case Tool::kSort:
       DOCBASE_RETURN_IF_ERROR(WriteCheckInput(area, kUnsorted));

@@ -10,8 +10,8 @@
 
 #include "common/settings.h"
 #include "common/status.h"
-#include "html/occurrence_record.h"
 #include "html/navigation_bar.h"
+#include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

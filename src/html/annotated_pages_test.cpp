@@ -86,8 +86,8 @@ class AnnotatedPagesTest : public GeneratedPageTest {
       }
     }
     VectorSource<OccurrenceRecord> source(std::move(records));
-    Status status = RewritePages(area_, state_.display,
-                                 PageNeighbours(pages_), group, source);
+    Status status = RewritePages(area_, state_.display, PageNeighbours(pages_),
+                                 group, source);
     ASSERT_TRUE(status.ok()) << status.ToString();
   }
 
@@ -104,13 +104,14 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
   Write("page_03.htm", untouched);
   Write("page_02.htm", Lines({"<html>", "<body>", "Hello world", "x hello",
                               "</body>", "</html>"}));
-  Rewrite(1, {
-      Occurrence("page_02.htm", 3, 1, "Hello", "id00000000", "1",
-                 "page_03.htm"),
-      Occurrence("page_02.htm", 3, 7, "world", "id00000005", "1", ""),
-      Occurrence("page_02.htm", 4, 3, "hello", "id00000000", "2",
-                 "page_03.htm"),
-  });
+  Rewrite(1,
+          {
+              Occurrence("page_02.htm", 3, 1, "Hello", "id00000000", "1",
+                         "page_03.htm"),
+              Occurrence("page_02.htm", 3, 7, "world", "id00000005", "1", ""),
+              Occurrence("page_02.htm", 4, 3, "hello", "id00000000", "2",
+                         "page_03.htm"),
+          });
 
   const std::string bar = Lines({
       "<br>",
@@ -170,43 +171,44 @@ TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
   Write("page_01.htm", Lines({"<body>", "<br>an alpha tail", "</body>"}));
   Write("page_02.htm",
         Lines({"<BODY bgcolor=\"white\">", "alpha", "</BODY>", "end"}));
-  Rewrite(1, {
-      Occurrence("page_01.htm", 2, 8, "alpha", "id00000000", "1",
-                 "page_02.htm"),
-      Occurrence("page_02.htm", 2, 1, "alpha", "id00000000", "2", ""),
-  });
+  Rewrite(1,
+          {
+              Occurrence("page_01.htm", 2, 8, "alpha", "id00000000", "1",
+                         "page_02.htm"),
+              Occurrence("page_02.htm", 2, 1, "alpha", "id00000000", "2", ""),
+          });
 
-  EXPECT_EQ(Read("page_01.htm"),
-            kScriptWithoutInline +
-                Lines({
-                    "<br>",
-                    "<a href=\"page_02.htm\"> Next </a> ",
-                    "<a href=\"files_list.htm\"> Content </a><br>",
-                    "<body>",
-                    "<br>an ",
-                    Span("page_01.htm", "id00000000", "alpha"),
-                    " tail",
-                    "<br>",
-                    "<a href=\"page_02.htm\"> Next </a>",
-                    "<a href=\"files_list.htm\"> Content </a><br>",
-                    "</body>",
-                }));
-  EXPECT_EQ(Read("page_02.htm"),
-            kScriptWithoutInline +
-                Lines({
-                    "<br>",
-                    "<a href=\"page_01.htm\"> Before </a> ",
-                    "<a href=\"files_list.htm\"> Content </a><br>",
-                    "<BODY bgcolor=\"white\">",
-                    "",
-                    Span("page_02.htm", "id00000000", "alpha"),
-                    "",
-                    "<br>",
-                    "<a href=\"page_01.htm\"> Before </a> ",
-                    "<a href=\"files_list.htm\"> Content </a><br>",
-                    "</BODY>",
-                    "end",
-                }));
+  EXPECT_EQ(
+      Read("page_01.htm"),
+      kScriptWithoutInline + Lines({
+                                 "<br>",
+                                 "<a href=\"page_02.htm\"> Next </a> ",
+                                 "<a href=\"files_list.htm\"> Content </a><br>",
+                                 "<body>",
+                                 "<br>an ",
+                                 Span("page_01.htm", "id00000000", "alpha"),
+                                 " tail",
+                                 "<br>",
+                                 "<a href=\"page_02.htm\"> Next </a>",
+                                 "<a href=\"files_list.htm\"> Content </a><br>",
+                                 "</body>",
+                             }));
+  EXPECT_EQ(
+      Read("page_02.htm"),
+      kScriptWithoutInline + Lines({
+                                 "<br>",
+                                 "<a href=\"page_01.htm\"> Before </a> ",
+                                 "<a href=\"files_list.htm\"> Content </a><br>",
+                                 "<BODY bgcolor=\"white\">",
+                                 "",
+                                 Span("page_02.htm", "id00000000", "alpha"),
+                                 "",
+                                 "<br>",
+                                 "<a href=\"page_01.htm\"> Before </a> ",
+                                 "<a href=\"files_list.htm\"> Content </a><br>",
+                                 "</BODY>",
+                                 "end",
+                             }));
 }
 
 // A group of one page: both bars hold only the contents link. The body tag
@@ -217,10 +219,12 @@ TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
   WritePageList({"page_01.htm"});
   Write("page_01.htm",
         Lines({"<body>Pages_list pages_list", "</body>", "</html>"}));
-  Rewrite(1, {
-      Occurrence("page_01.htm", 1, 7, "Pages_list", "id00000003", "1", ""),
-      Occurrence("page_01.htm", 1, 18, "pages_list", "id00000003", "2", ""),
-  });
+  Rewrite(
+      1,
+      {
+          Occurrence("page_01.htm", 1, 7, "Pages_list", "id00000003", "1", ""),
+          Occurrence("page_01.htm", 1, 18, "pages_list", "id00000003", "2", ""),
+      });
 
   const std::string bar =
       Lines({"<br>", "<a href=\"files_list.htm\"> Content </a><br>"});
@@ -249,22 +253,22 @@ TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
 TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
   WritePageList({"page_01.htm", "page_02.htm"});
   Write("page_02.htm", Lines({"<p>nobody</p>", "words here"}));
-  Rewrite(12, {
-      Occurrence("page_02.htm", 2, 1, "words", "id00000009", "7", ""),
-  });
-  EXPECT_EQ(Read("page_02.htm"),
-            Lines({
-                "<p>nobody</p>",
-                "",
-                Span("page_02.htm", "id00000009", "words"),
-                "<span hidden id=\"id00000009\">",
-                "(7)(<a href=\"#id00000009_7\"></a>",
-                "<a href=\"i_12.htm#id00000009\">i</a>,",
-                "<a href=\"s_12.htm#id00000009_7\">s</a>,",
-                "<a href=\"files_list.htm\">c)</a></span>",
-                "<span id=\"id00000009_7\"></span>",
-                " here",
-            }));
+  Rewrite(12,
+          {
+              Occurrence("page_02.htm", 2, 1, "words", "id00000009", "7", ""),
+          });
+  EXPECT_EQ(Read("page_02.htm"), Lines({
+                                     "<p>nobody</p>",
+                                     "",
+                                     Span("page_02.htm", "id00000009", "words"),
+                                     "<span hidden id=\"id00000009\">",
+                                     "(7)(<a href=\"#id00000009_7\"></a>",
+                                     "<a href=\"i_12.htm#id00000009\">i</a>,",
+                                     "<a href=\"s_12.htm#id00000009_7\">s</a>,",
+                                     "<a href=\"files_list.htm\">c)</a></span>",
+                                     "<span id=\"id00000009_7\"></span>",
+                                     " here",
+                                 }));
 }
 
 // A record beyond the last line of its page (the word scan never makes
@@ -274,11 +278,11 @@ TEST_F(AnnotatedPagesTest, RecordPastTheEndOfItsPage) {
   WritePageList({"page_01.htm"});
   Write("page_01.htm", Lines({"text"}));
   Rewrite(1, {
-      Occurrence("page_01.htm", 1000000000, 1, "lost", "id00000000", "1", ""),
-  });
+                 Occurrence("page_01.htm", 1000000000, 1, "lost", "id00000000",
+                            "1", ""),
+             });
   EXPECT_EQ(Read("page_01.htm"),
-            Lines({"text", "", Span("page_01.htm", "id00000000", "lost"),
-                   ""}));
+            Lines({"text", "", Span("page_01.htm", "id00000000", "lost"), ""}));
 }
 
 TEST_F(AnnotatedPagesTest, EmptyGroupChangesNoPage) {

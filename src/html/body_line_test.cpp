@@ -19,8 +19,8 @@ TEST(BodyLineTest, OtherUsesOfBodyDoNot) {
   EXPECT_FALSE(IsBodyLine("<tbody>"));
   EXPECT_FALSE(IsBodyLine("nobody"));
   EXPECT_FALSE(IsBodyLine("<p>nobody"));
-  EXPECT_FALSE(IsBodyLine("body <br>"));   // "<" only after "body"
-  EXPECT_FALSE(IsBodyLine("<\tbody>"));    // a tab is not a blank
+  EXPECT_FALSE(IsBodyLine("body <br>"));  // "<" only after "body"
+  EXPECT_FALSE(IsBodyLine("<\tbody>"));   // a tab is not a blank
   EXPECT_FALSE(IsBodyLine(""));
   // Only the first "body" counts, and a "<" after a spaced tag spoils it.
   EXPECT_FALSE(IsBodyLine("<tbody><body>"));

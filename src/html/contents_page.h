@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "common/status.h"
 #include "common/settings.h"
+#include "common/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

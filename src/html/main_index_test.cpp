@@ -119,10 +119,10 @@ TEST_F(MainIndexTest, CountsSumTheEntriesOfEachGroup) {
     links.push_back((*it)[2].str() + " i_" + (*it)[1].str() + " " +
                     (*it)[3].str());
   }
-  EXPECT_EQ(links, (std::vector<std::string>{
-                       "id00000000 i_1 1", "id00000000 i_2 2",
-                       "id00000002 i_1 2", "id00000002 i_2 1",
-                       "id00000005 i_1 1", "id00000009 i_2 1"}));
+  EXPECT_EQ(links,
+            (std::vector<std::string>{"id00000000 i_1 1", "id00000000 i_2 2",
+                                      "id00000002 i_1 2", "id00000002 i_2 1",
+                                      "id00000005 i_1 1", "id00000009 i_2 1"}));
 }
 
 }  // namespace

@@ -48,8 +48,7 @@ TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
   EXPECT_NE(first.find("i_1.htm#id00000002"), std::string::npos);
   EXPECT_NE(first.find("<a href=\"page_03.htm#id00000002\">&gt;&gt;)</a>"),
             std::string::npos);
-  EXPECT_NE(Read("page_03.htm").find("i_2.htm#id00000002"),
-            std::string::npos);
+  EXPECT_NE(Read("page_03.htm").find("i_2.htm#id00000002"), std::string::npos);
   const std::string index = Read("i_2.htm");
   EXPECT_NE(index.find("(page_03.htm, 1)"), std::string::npos);
   EXPECT_NE(index.find("(page_04.htm, 1)"), std::string::npos);
@@ -57,8 +56,8 @@ TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
   const std::string search = Read("s_1.htm");
   EXPECT_NE(search.find(">two</a>"), std::string::npos);
   EXPECT_EQ(search.find(">three</a>"), std::string::npos);
-  EXPECT_NE(Read("files_list.htm").find(
-                "<a href=\"page_03.htm\"><span id = \"page_03.htm\" >"),
+  EXPECT_NE(Read("files_list.htm")
+                .find("<a href=\"page_03.htm\"><span id = \"page_03.htm\" >"),
             std::string::npos);
   for (const char* name : {"i_3.htm", "s_3.htm", "wrd_24/wrd_24_3.txt"}) {
     EXPECT_TRUE(std::filesystem::exists(area_.Path(name))) << name;

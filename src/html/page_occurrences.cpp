@@ -12,16 +12,14 @@ PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page,
 
 Status PageOccurrences::LoadNextPages() {
   const PageTally& tally = tables_.census.pages[page_];
-  DOCBASE_RETURN_IF_ERROR(ReadRecords(tables_.page_words,
-                                      tally.first_page_word,
+  DOCBASE_RETURN_IF_ERROR(ReadRecords(tables_.page_words, tally.first_page_word,
                                       tally.page_words, &page_words_));
   if (record_of_word_.size() < tables_.census.vocabulary.word_count()) {
     record_of_word_.resize(tables_.census.vocabulary.word_count());
   }
   for (uint32_t at = 0; at < page_words_.size(); ++at) {
     if (page_words_[at].word >= record_of_word_.size()) {
-      return Status::IoError(tables_.page_words.path(),
-                             "work file is damaged");
+      return Status::IoError(tables_.page_words.path(), "work file is damaged");
     }
     record_of_word_[page_words_[at].word] = at;
   }
@@ -37,14 +35,14 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   }
   const Vocabulary& vocabulary = tables_.census.vocabulary;
   if (stored.spelling >= vocabulary.spelling_count()) {
-    status_ = Status::IoError(tables_.occurrences.path(),
-                              "work file is damaged");
+    status_ =
+        Status::IoError(tables_.occurrences.path(), "work file is damaged");
     return false;
   }
   const uint32_t word = vocabulary.word_of(stored.spelling);
   if (word == Vocabulary::kNoWord) {
-    status_ = Status::IoError(tables_.occurrences.path(),
-                              "work file is damaged");
+    status_ =
+        Status::IoError(tables_.occurrences.path(), "work file is damaged");
     return false;
   }
   word_ = word;
@@ -62,8 +60,8 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   if (next_pages_loaded_) {
     const uint32_t at = record_of_word_[word];
     if (at >= page_words_.size() || page_words_[at].word != word) {
-      status_ = Status::IoError(tables_.page_words.path(),
-                                "work file is damaged");
+      status_ =
+          Status::IoError(tables_.page_words.path(), "work file is damaged");
       return false;
     }
     const StoredPageWord& on_page = page_words_[at];

@@ -16,8 +16,8 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/status.h"
 #include "common/settings.h"
+#include "common/status.h"
 #include "html/navigation_bar.h"
 #include "workarea/work_area.h"
 

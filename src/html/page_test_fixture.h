@@ -106,8 +106,9 @@ inline std::string ExpectedPageHead(std::string_view title) {
   return "<html>\r\n<br>\r\n<head>\r\n<br>\r\n"
          "<meta http-equiv=\"Content-Type\" content=\"text/html; "
          "charset=UTF-8\">\r\n<br>\r\n<title>" +
-         std::string(title) + "</title>\r\n<br>\r\n</head>\r\n<br>\r\n"
-                              "<body>\r\n";
+         std::string(title) +
+         "</title>\r\n<br>\r\n</head>\r\n<br>\r\n"
+         "<body>\r\n";
 }
 
 // The "quick and easy" introduction, ended by its two "<br>" lines.

@@ -21,8 +21,7 @@ void ExpectSameFields(std::string_view line) {
   for (size_t i = 0; i < expected.size() + 2; ++i) {
     const std::string_view field =
         i < expected.size() ? expected[i] : std::string_view();
-    ASSERT_EQ(fields.Next(), field)
-        << "field " << i << " of [" << line << "]";
+    ASSERT_EQ(fields.Next(), field) << "field " << i << " of [" << line << "]";
   }
 }
 

@@ -4,13 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "common/split_mix.h"
 #include "common/line_writer.h"
+#include "common/split_mix.h"
 #include "common/text.h"
+#include "html/occurrence_record.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
 #include "html/piece_buffer.h"
-#include "html/occurrence_record.h"
 #include "html/same_bytes.h"
 #include "html/search_phrase.h"
 
@@ -172,8 +172,7 @@ class SearchPageWriter {
     // Only longer lines draw; the others use their words as they are.
     std::string_view phrase = phrase_words_.view();
     if (word_count_ > kPhraseSlots) {
-      drawn_phrase_ = SearchPhrase(phrase, word_count_, draw_limit_,
-                                   random_);
+      drawn_phrase_ = SearchPhrase(phrase, word_count_, draw_limit_, random_);
       phrase = drawn_phrase_;
     }
     for (const std::string& site_search : site_searches_) {
@@ -191,10 +190,10 @@ class SearchPageWriter {
   const Settings& state_;
   SplitMix64& random_;
   // Pieces fixed for the page.
-  std::string word_index_;             // i_G.htm
-  std::string block_start_;            // <a href="i_G.htm#
-  std::string block_after_first_id_;   // ">i_G</a> .. <a href="index.htm#
-  std::string search_start_;           // &nbsp <a href="http://HOST/search?q=
+  std::string word_index_;            // i_G.htm
+  std::string block_start_;           // <a href="i_G.htm#
+  std::string block_after_first_id_;  // ">i_G</a> .. <a href="index.htm#
+  std::string search_start_;          // &nbsp <a href="http://HOST/search?q=
   std::vector<std::string> site_searches_;  //  site:SITE"> SITE</a> CR LF
 
   bool started_ = false;

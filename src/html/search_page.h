@@ -11,9 +11,9 @@
 
 #include <cstdint>
 
-#include "common/status.h"
 #include "common/settings.h"
 #include "common/split_mix.h"
+#include "common/status.h"
 #include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 

@@ -62,9 +62,8 @@ class SearchPageTest : public GeneratedPageTest {
 
 TEST_F(SearchPageTest, EmptyGroupHasHeadScriptAndClosing) {
   state_.display.find_word = 0;
-  EXPECT_EQ(WritePage(2),
-            ExpectedPageHead(kTitle) + ExpectedScript(false) +
-                std::string(kClosing));
+  EXPECT_EQ(WritePage(2), ExpectedPageHead(kTitle) + ExpectedScript(false) +
+                              std::string(kClosing));
 }
 
 TEST_F(SearchPageTest, PageWithOneWordLine) {
@@ -110,8 +109,8 @@ TEST_F(SearchPageTest, LinesBlocksAndRawQueriesWithoutTargetAddress) {
     return "<a href=\"i_1.htm#" + id + "\">i_1</a>\r\n" +
            "&nbsp <a href=\"index.htm#" + id + "\">index</a>\r\n" +
            "&nbsp <a href=\"files_list.htm#" + p + "\"> Content (" + p +
-           ")</a>\r\n" + "&nbsp <a href=\"http://www.google.com/search?q=" +
-           q + " site:www.example.com\"> www.example.com</a>\r\n" +
+           ")</a>\r\n" + "&nbsp <a href=\"http://www.google.com/search?q=" + q +
+           " site:www.example.com\"> www.example.com</a>\r\n" +
            "&nbsp <a href=\"http://www.google.com/search?q=" + q +
            "\"> web_search </a>\r\n" + "<br><br>\r\n";
   };
@@ -153,9 +152,9 @@ TEST_F(SearchPageTest, ClosingHtmlTagIsLookedForInTheRecordData) {
     std::string_view word;
     bool left_out;
   };
-  for (const Case& c : {Case{"</", false}, Case{"html>", false},
-                        Case{"l>", false}, Case{"</htm", false},
-                        Case{"x</hTmL>y", true}}) {
+  for (const Case& c :
+       {Case{"</", false}, Case{"html>", false}, Case{"l>", false},
+        Case{"</htm", false}, Case{"x</hTmL>y", true}}) {
     // The case's record continues the first line, after a plain word.
     const std::vector<OccurrenceRecord> records = {
         Occurrence("page_1.htm", 1, "first", "id00000009", "00000001"),
@@ -178,8 +177,7 @@ TEST_F(SearchPageTest, TwentyEightWordsAllTwentyNineDrawn) {
       char word[8];
       std::snprintf(word, sizeof word, "w%02d", i);
       records.push_back(Occurrence("page_1.htm", line, Keep(word),
-                                   Keep(WordId(i)),
-                                   Keep(ZeroPadded(line, 8))));
+                                   Keep(WordId(i)), Keep(ZeroPadded(line, 8))));
     }
   }
   std::string page = WritePage(1, records);

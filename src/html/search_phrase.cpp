@@ -10,7 +10,7 @@ namespace {
 // first blank at or after the drawn position; empty when that blank lies
 // beyond the draw limit or no blank closes the word.
 std::string_view DrawSlot(std::string_view phrase_words, size_t draw_limit,
-                     SplitMix64& random) {
+                          SplitMix64& random) {
   double r = random.NextUnit();
   size_t start = static_cast<size_t>(
       std::floor(r * static_cast<double>(draw_limit)));  // 1-based position

@@ -48,12 +48,11 @@ bool GroupOccurrences::FillLine() {
   }
   // Only a line past 999,999 bytes can be out of the tables' order.
   if (line_.back().record.column >= 1000000) {
-    std::stable_sort(line_.begin(), line_.end(),
-                     [](const Held& a, const Held& b) {
-                       return ColumnLess(
-                           static_cast<uint32_t>(a.record.column),
-                           static_cast<uint32_t>(b.record.column));
-                     });
+    std::stable_sort(
+        line_.begin(), line_.end(), [](const Held& a, const Held& b) {
+          return ColumnLess(static_cast<uint32_t>(a.record.column),
+                            static_cast<uint32_t>(b.record.column));
+        });
   }
   return true;
 }
@@ -71,8 +70,7 @@ bool GroupOccurrences::Next(OccurrenceRecord* record) {
 }
 
 TableWordPages::TableWordPages(const IndexTables& tables, int64_t group)
-    : tables_(tables),
-      group_(static_cast<uint32_t>(group)) {}
+    : tables_(tables), group_(static_cast<uint32_t>(group)) {}
 
 bool TableWordPages::Next(WordPageEntry* entry) {
   StoredWordPage record;

@@ -73,14 +73,13 @@ Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
 void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
   const std::string g = std::to_string(group);
   search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"s_" + g + ".htm#";
-  search_link_end_ =
-      "\">s_" + g + "</a>\r\n&nbsp;&nbsp;<a href=\"index.htm#";
+  search_link_end_ = "\">s_" + g + "</a>\r\n&nbsp;&nbsp;<a href=\"index.htm#";
   site_search_start_.clear();
   site_search_end_.clear();
   if (!state.target_site.empty()) {
     site_search_start_ = "&nbsp;&nbsp; <a href=\"" + WebSearchUrl(state, "");
-    site_search_end_ = " site:" + state.target_site + "\"> " +
-                       state.target_site + "</a>\r\n";
+    site_search_end_ =
+        " site:" + state.target_site + "\"> " + state.target_site + "</a>\r\n";
   }
 }
 

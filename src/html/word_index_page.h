@@ -14,8 +14,8 @@
 #include <string>
 
 #include "common/line_writer.h"
-#include "common/status.h"
 #include "common/settings.h"
+#include "common/status.h"
 #include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
@@ -24,8 +24,7 @@ namespace docbase {
 class WordIndexPages {
  public:
   // Creates i_G.htm and writes its head lines.
-  Status WriteHead(const WorkArea& area, const Settings& state,
-                   int64_t group);
+  Status WriteHead(const WorkArea& area, const Settings& state, int64_t group);
   // Writes the contents link, one entry per word-and-page entry of `source`
   // (the group's, in word-id order, then page order) and the closing lines,
   // and closes the page.
@@ -43,10 +42,10 @@ class WordIndexPages {
   int64_t promo_entry_count_ = 0;  // lives for the whole run
   // Entries are written a piece at a time, the group's pieces made once:
   // a page holds one entry per word and page.
-  std::string search_link_start_;   // CR LF &nbsp;&nbsp;<a href="s_G.htm#
-  std::string search_link_end_;     // ">s_G</a> .. <a href="index.htm#
-  std::string site_search_start_;   // &nbsp;&nbsp; <a href="http://HOST/..
-  std::string site_search_end_;     //  site:SITE"> SITE</a> CR LF
+  std::string search_link_start_;  // CR LF &nbsp;&nbsp;<a href="s_G.htm#
+  std::string search_link_end_;    // ">s_G</a> .. <a href="index.htm#
+  std::string site_search_start_;  // &nbsp;&nbsp; <a href="http://HOST/..
+  std::string site_search_end_;    //  site:SITE"> SITE</a> CR LF
 };
 
 }  // namespace docbase

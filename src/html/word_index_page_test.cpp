@@ -77,22 +77,21 @@ size_t CountOf(const std::string& text, std::string_view part) {
 
 TEST_F(WordIndexPageTest, SingleRunIsOneLineWithoutLinks) {
   WordIndexPages pages;
-  EXPECT_EQ(WritePage(pages, 1,
-                      {Occurrence("id00000000", "page_1.htm", "Alpha",
-                                  "00000001"),
-                       Occurrence("id00000000", "page_1.htm", "alpha",
-                                  "00000002")}),
-            ExpectedHead() + std::string(kContentsLink) +
-                "<a href=\"page_1.htm#id00000000\" id=\"id00000000\">Alpha"
-                "</a>&nbsp;&nbsp;&nbsp; (page_1.htm, 2)<br>\r\n"
-                "</body>\r\n</html>\r\n");
+  EXPECT_EQ(
+      WritePage(pages, 1,
+                {Occurrence("id00000000", "page_1.htm", "Alpha", "00000001"),
+                 Occurrence("id00000000", "page_1.htm", "alpha", "00000002")}),
+      ExpectedHead() + std::string(kContentsLink) +
+          "<a href=\"page_1.htm#id00000000\" id=\"id00000000\">Alpha"
+          "</a>&nbsp;&nbsp;&nbsp; (page_1.htm, 2)<br>\r\n"
+          "</body>\r\n</html>\r\n");
 }
 
 TEST_F(WordIndexPageTest, EmptyGroupHasHeadContentsLinkAndClosing) {
   WordIndexPages pages;
-  EXPECT_EQ(WritePage(pages, 2, {}),
-            ExpectedHead() + std::string(kContentsLink) +
-                "</body>\r\n</html>\r\n");
+  EXPECT_EQ(
+      WritePage(pages, 2, {}),
+      ExpectedHead() + std::string(kContentsLink) + "</body>\r\n</html>\r\n");
 }
 
 TEST_F(WordIndexPageTest, WordOnTwoPagesGetsTwoEntriesWithRawSearchQuery) {
@@ -105,20 +104,24 @@ TEST_F(WordIndexPageTest, WordOnTwoPagesGetsTwoEntriesWithRawSearchQuery) {
   WordIndexPages pages;
   const std::string entries =
       "<br>\r\n"
-      "<a href=\"page_07.htm#id00000004\" id=\"id00000004\">" + word +
+      "<a href=\"page_07.htm#id00000004\" id=\"id00000004\">" +
+      word +
       "</a>&nbsp;&nbsp;&nbsp; (page_07.htm, 2)\r\n"
       "&nbsp;&nbsp;<a href=\"s_3.htm#id00000004_00000001\">s_3</a>\r\n"
       "&nbsp;&nbsp;<a href=\"index.htm#id00000004\"> index</a>\r\n"
       "&nbsp;&nbsp;<a href=\"files_list.htm#page_07.htm\"> Content </a>\r\n"
-      "&nbsp;&nbsp; <a href=\"http://www.google.com/search?q=" + word +
+      "&nbsp;&nbsp; <a href=\"http://www.google.com/search?q=" +
+      word +
       " site:www.example.com\"> www.example.com</a>\r\n"
       "<br>\r\n"
-      "<a href=\"page_09.htm#id00000004\" id=\"id00000004\">" + word +
+      "<a href=\"page_09.htm#id00000004\" id=\"id00000004\">" +
+      word +
       "</a>&nbsp;&nbsp;&nbsp; (page_09.htm, 1)\r\n"
       "&nbsp;&nbsp;<a href=\"s_3.htm#id00000004_00000003\">s_3</a>\r\n"
       "&nbsp;&nbsp;<a href=\"index.htm#id00000004\"> index</a>\r\n"
       "&nbsp;&nbsp;<a href=\"files_list.htm#page_09.htm\"> Content </a>\r\n"
-      "&nbsp;&nbsp; <a href=\"http://www.google.com/search?q=" + word +
+      "&nbsp;&nbsp; <a href=\"http://www.google.com/search?q=" +
+      word +
       " site:www.example.com\"> www.example.com</a>\r\n"
       "<a href=\"page_08.htm#id00000009\" id=\"id00000009\">zeta</a>"
       "&nbsp;&nbsp;&nbsp; (page_08.htm, 1)<br>\r\n";
@@ -134,9 +137,8 @@ TEST_F(WordIndexPageTest, PromotionFollowsEvery101stEntryAcrossGroups) {
     std::vector<WordPageEntry> occurrences;
     for (int i = 0; i < count; ++i) {
       std::string_view id = Keep(WordId(static_cast<uint64_t>(i)));
-      occurrences.push_back(Occurrence(id, "page_1.htm",
-                                       Keep("w" + std::string(id)),
-                                       "00000001"));
+      occurrences.push_back(Occurrence(
+          id, "page_1.htm", Keep("w" + std::string(id)), "00000001"));
     }
     return occurrences;
   };

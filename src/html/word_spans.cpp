@@ -17,8 +17,7 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record) {
 }
 
 NavigationSpanWriter::NavigationSpanWriter(std::string_view group) {
-  const std::string index_link =
-      "<a href=\"i_" + std::string(group) + ".htm#";
+  const std::string index_link = "<a href=\"i_" + std::string(group) + ".htm#";
   next_link_then_index_ = "\">&gt;</a>,\r\n" + index_link;
   no_next_link_then_index_ = "\"></a>\r\n" + index_link;
   index_end_then_search_ =
@@ -31,7 +30,8 @@ NavigationSpanWriter::NavigationSpanWriter(std::string_view group) {
 //   (K)(<a href="#ID_N+1">&gt;</a>,     or  (K)(<a href="#ID_N"></a>
 //   <a href="i_G.htm#ID">i</a>,
 //   <a href="s_G.htm#ID_N">s</a>,
-//   <a href="files_list.htm">c</a>,     and <a href="NEXT#ID">&gt;&gt;)</a></span>
+//   <a href="files_list.htm">c</a>,     and <a
+//   href="NEXT#ID">&gt;&gt;)</a></span>
 //     or, without a next page, <a href="files_list.htm">c)</a></span>
 //   <span id="ID_N"></span>
 void NavigationSpanWriter::Write(LineWriter& out,

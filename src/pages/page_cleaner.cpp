@@ -30,8 +30,7 @@ PageCleaner::Cleaned PageCleaner::Classify(std::string_view line) {
   // The blanks stay after their "&nbsp;"s; such a line begins with "&nbsp;"
   // and so always gets its "<br>".
   cleaned.nbsp_count = cleaned.text.size() - stripped.size();
-  cleaned.br_prefix =
-      cleaned.nbsp_count > 0 || stripped.substr(0, 4) != "<br>";
+  cleaned.br_prefix = cleaned.nbsp_count > 0 || stripped.substr(0, 4) != "<br>";
   return cleaned;
 }
 

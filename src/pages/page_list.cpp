@@ -20,8 +20,8 @@ Status ListInputPages(const WorkArea& area, std::vector<ListedPage>* pages) {
   DOCBASE_RETURN_IF_ERROR(list.Open(area.Path("dir_01.txt")));
   constexpr std::string_view kPromotionalPage = "f_promote.htm";
   list.WriteLine(kPromotionalPage);
-  pages->push_back({std::string(kPromotionalPage),
-                    std::string(kPromotionalPage)});
+  pages->push_back(
+      {std::string(kPromotionalPage), std::string(kPromotionalPage)});
   std::string_view line;
   while (sorted.Next(&line)) {
     std::string lower = ToLowerAscii(line);

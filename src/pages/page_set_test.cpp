@@ -55,18 +55,18 @@ TEST_F(PageSetTest, ThreePagesFollowThePromotionalPageInSortedOrder) {
   EXPECT_EQ(Read("dir_02.txt"), "a.htm\r\nb.htm\r\nc.htm\r\nf_promote.htm\r\n");
   EXPECT_EQ(Read("dir_03.txt"), "a.htm\r\nb.htm\r\nc.htm\r\nf_promote.htm\r\n");
   EXPECT_EQ(Read("dir_01.txt"), "f_promote.htm\r\na.htm\r\nb.htm\r\nc.htm\r\n");
-  EXPECT_EQ(MatchingNames(area_, "page_*.*"),
-            (Names{"page_01.htm", "page_02.htm", "page_03.htm",
-                   "page_04.htm"}));
+  EXPECT_EQ(
+      MatchingNames(area_, "page_*.*"),
+      (Names{"page_01.htm", "page_02.htm", "page_03.htm", "page_04.htm"}));
   EXPECT_EQ(Read("page_01.htm").substr(0, 24), "<br><html>\r\n<br><head>\r\n");
   EXPECT_EQ(Read("page_02.htm"), "<br>ay\r\n");
   EXPECT_EQ(Read("page_03.htm"), "<br>bee\r\n");
   EXPECT_EQ(Read("page_04.htm"), "<br>sea\r\n");
   // The pages are cleaned straight into their numbers; the promotional
   // page is written into htm_in only.
-  EXPECT_EQ(MatchingNames(area_, "*.htm*"),
-            (Names{"page_01.htm", "page_02.htm", "page_03.htm",
-                   "page_04.htm"}));
+  EXPECT_EQ(
+      MatchingNames(area_, "*.htm*"),
+      (Names{"page_01.htm", "page_02.htm", "page_03.htm", "page_04.htm"}));
   EXPECT_EQ(number_pad_, "00");
 }
 
@@ -145,9 +145,9 @@ TEST_F(PageSetTest, APageNamedLikeANumberedPageReplacesNone) {
   EXPECT_EQ(Read("page_02.htm"), "<br>ay\r\n");
   EXPECT_EQ(Read("page_03.htm"), "<br>mine\r\n");
   EXPECT_EQ(Read("page_04.htm"), "<br>named like the second\r\n");
-  EXPECT_EQ(MatchingNames(area_, "*.htm*"),
-            (Names{"page_01.htm", "page_02.htm", "page_03.htm",
-                   "page_04.htm"}));
+  EXPECT_EQ(
+      MatchingNames(area_, "*.htm*"),
+      (Names{"page_01.htm", "page_02.htm", "page_03.htm", "page_04.htm"}));
 }
 
 TEST_F(PageSetTest, ATableLeftOpenDoesNotReachTheNextPage) {

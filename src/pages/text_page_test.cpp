@@ -25,9 +25,9 @@ class TextPageTest : public ::testing::Test {
  protected:
   std::string Convert(std::string_view text) {
     WriteFile(folder_.path() / "notes.txt", text);
-    Status status = maker_.Make(folder_.path() / "notes.txt",
-                                folder_.path() / "notes.htm",
-                                "htm_wrk\\notes.htm");
+    Status status =
+        maker_.Make(folder_.path() / "notes.txt", folder_.path() / "notes.htm",
+                    "htm_wrk\\notes.htm");
     EXPECT_TRUE(status.ok()) << status.ToString();
     return ReadFile(folder_.path() / "notes.htm");
   }
@@ -61,11 +61,11 @@ TEST_F(TextPageTest, BytesAreNeverDecoded) {
 }
 
 TEST_F(TextPageTest, MissingSourceGivesAnEmptyPreBlock) {
-  ASSERT_TRUE(maker_.Make(folder_.path() / "gone.txt",
-                          folder_.path() / "notes.htm", "htm_wrk\\notes.htm")
+  ASSERT_TRUE(maker_
+                  .Make(folder_.path() / "gone.txt",
+                        folder_.path() / "notes.htm", "htm_wrk\\notes.htm")
                   .ok());
-  EXPECT_EQ(ReadFile(folder_.path() / "notes.htm"),
-            std::string(kHead) + kTail);
+  EXPECT_EQ(ReadFile(folder_.path() / "notes.htm"), std::string(kHead) + kTail);
 }
 
 }  // namespace

@@ -121,9 +121,8 @@ TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
   AddText("page_3.txt", "kept old name\n");
   AddText("file_page_3.txt", "own name\n");
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(Listed("txt_wrk/*.*"),
-            (Names{"a.TXT", "a.txt", "a.txt.txt", "file_page_3.txt",
-                   "page_3.txt"}));
+  EXPECT_EQ(Listed("txt_wrk/*.*"), (Names{"a.TXT", "a.txt", "a.txt.txt",
+                                          "file_page_3.txt", "page_3.txt"}));
   EXPECT_EQ(Listed("htm_in/*.*"),
             (Names{"a.htm", "file_a.htm", "file_file_a.htm",
                    "file_file_page_3.htm", "file_page_3.htm"}));
@@ -133,15 +132,15 @@ TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
     EXPECT_NE(text.find("htm_wrk\\" + page + "\r\n"), std::string::npos);
     seen += text.substr(text.find("<pre>\r\n") + 7);
   }
-  for (const char* text : {"plain", "double", "upper", "kept old name",
-                           "own name"}) {
+  for (const char* text :
+       {"plain", "double", "upper", "kept old name", "own name"}) {
     EXPECT_NE(seen.find(text), std::string::npos) << text;
   }
 }
 
 TEST_F(TextToPageTest, HostileNamesAreOnlyNamesAndTxtInIsLeftAlone) {
-  const Names hostile = {"-rf.txt",         "a\"b'c.txt", "x;y&z|w.txt",
-                         "$(touch pwn).txt", " lead.txt", "caf\xc3\xa9.txt",
+  const Names hostile = {"-rf.txt",          "a\"b'c.txt", "x;y&z|w.txt",
+                         "$(touch pwn).txt", " lead.txt",  "caf\xc3\xa9.txt",
                          "line\nend.txt"};
   for (const std::string& name : hostile) AddText(name, name + "\n");
   Names inputs_before = Listed("txt_in/*.*");

@@ -169,8 +169,8 @@ class RecordRunMerge {
     RecordRun& left = runs_[run];
     heads_[run] = nullptr;
     if (left.count == 0 || !status_.ok()) return;
-    size_t count = static_cast<size_t>(
-        std::min<uint64_t>(left.count, capacity_));
+    size_t count =
+        static_cast<size_t>(std::min<uint64_t>(left.count, capacity_));
     T* buffer = buffers_.get() + run * capacity_;
     status_ = file_.ReadAt(buffer, count * sizeof(T), left.offset);
     if (!status_.ok()) return;
@@ -229,8 +229,7 @@ class RecordSorter {
   // a few records still works, with buffers of one record.
   RecordSorter(std::filesystem::path run_path, size_t budget_bytes,
                Less less = Less())
-      : files_{SortRunFile(run_path),
-               SortRunFile(MergePath(run_path))},
+      : files_{SortRunFile(run_path), SortRunFile(MergePath(run_path))},
         budget_(budget_bytes),
         run_records_(std::max<size_t>(1, budget_bytes / (sizeof(T) * 3 / 2))),
         less_(std::move(less)) {}
@@ -384,8 +383,7 @@ Status RecordSorter<T, Less>::Open(Reader* reader) const {
     reader->end_ = buffer_.data() + buffer_.size();
     return Status::Ok();
   }
-  size_t records =
-      std::max<size_t>(1, budget_ / (runs_.size() * sizeof(T)));
+  size_t records = std::max<size_t>(1, budget_ / (runs_.size() * sizeof(T)));
   reader->merge_ = std::make_unique<RecordRunMerge<T, Less>>(
       files_[current_], runs_.data(), runs_.size(), records, less_);
   return reader->merge_->Start();

@@ -46,7 +46,8 @@ std::vector<Record> RandomRecords(size_t count, uint64_t seed) {
   for (size_t i = 0; i < count; ++i) {
     records[i].key = static_cast<uint32_t>(rng() % 97);
     records[i].serial = static_cast<uint32_t>(i);
-    std::memset(records[i].rest, static_cast<int>(i % 251), sizeof(records[i].rest));
+    std::memset(records[i].rest, static_cast<int>(i % 251),
+                sizeof(records[i].rest));
   }
   return records;
 }
@@ -178,7 +179,8 @@ TEST_F(RecordSorterTest, DamageThatBreaksTheOrderIsAnError) {
   AddAll(sorter, input);
   {
     // The first key of the first run becomes the largest of all.
-    std::fstream file(RunPath(), std::ios::in | std::ios::out | std::ios::binary);
+    std::fstream file(RunPath(),
+                      std::ios::in | std::ios::out | std::ios::binary);
     uint32_t key = 1000;
     file.write(reinterpret_cast<const char*>(&key), sizeof(key));
   }

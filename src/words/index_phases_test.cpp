@@ -84,8 +84,7 @@ TEST_F(IndexPhasesTest, WordIdsFollowFieldOrderAndCounts) {
 // column; the next line goes on from there.
 TEST_F(IndexPhasesTest, MixedSpellingsOnOneLineNumberedBySpelling) {
   Index({"paris PARIS Paris paris\r\nParis\r\n"});
-  EXPECT_EQ(Numbers(),
-            "paris@1:3 PARIS@7:1 Paris@13:2 paris@19:4 Paris@1:5 ");
+  EXPECT_EQ(Numbers(), "paris@1:3 PARIS@7:1 Paris@13:2 paris@19:4 Paris@1:5 ");
 }
 
 // Past column 999,999 the tables order columns as text: 1000045 before

@@ -48,9 +48,9 @@ double LeadingNumber(std::string_view text) {
   // from_chars reads without regard to the locale.
   std::string_view number = text.substr(unsigned_start, end - unsigned_start);
   double value = 0;
-  auto [stop, error] = std::from_chars(
-      number.data(), number.data() + number.size(), value,
-      std::chars_format::general);
+  auto [stop, error] =
+      std::from_chars(number.data(), number.data() + number.size(), value,
+                      std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
     // Overflow or underflow: strtod gives HUGE_VAL or a value near 0.
     value = std::strtod(std::string(number).c_str(), nullptr);

@@ -14,7 +14,7 @@ TEST(LeadingNumberTest, ReadsTheDecimalPrefix) {
   EXPECT_EQ(LeadingNumber(".5x"), 0.5);
   EXPECT_EQ(LeadingNumber("3."), 3);
   EXPECT_EQ(LeadingNumber("2e3"), 2000);
-  EXPECT_EQ(LeadingNumber("21e"), 21);   // an "e" without digits stops
+  EXPECT_EQ(LeadingNumber("21e"), 21);  // an "e" without digits stops
   EXPECT_EQ(LeadingNumber("21e+x"), 21);
 }
 

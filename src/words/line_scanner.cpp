@@ -12,8 +12,7 @@ namespace {
 // and are passed over, which keeps the scan linear.
 class LineScan {
  public:
-  LineScan(std::string_view line, size_t first_link,
-           std::vector<WordHit>* hits)
+  LineScan(std::string_view line, size_t first_link, std::vector<WordHit>* hits)
       : line_(line), first_link_(first_link), hits_(hits) {}
 
   // Returns false when the link check has ended the line's scan.
@@ -94,8 +93,8 @@ bool LineScan::VisitBlanks(size_t from, size_t to) {
 
 }  // namespace
 
-void FinishWord(std::string_view candidate, size_t column,
-                size_t scan_position, std::vector<WordHit>* hits) {
+void FinishWord(std::string_view candidate, size_t column, size_t scan_position,
+                std::vector<WordHit>* hits) {
   if (!candidate.empty() && candidate.front() == '"') {
     candidate.remove_prefix(1);
     ++column;

@@ -47,7 +47,7 @@ void ScanWords(std::string_view line, const std::vector<Tag>& tags,
 // quote is removed (the column moves on by one), then a closing one, and
 // the remaining double quotes become apostrophes. Appends the word to
 // `*hits` when it is at least kMinimumWordBytes long.
-void FinishWord(std::string_view candidate, size_t column,
-                size_t scan_position, std::vector<WordHit>* hits);
+void FinishWord(std::string_view candidate, size_t column, size_t scan_position,
+                std::vector<WordHit>* hits);
 
 }  // namespace docbase

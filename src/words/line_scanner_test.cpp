@@ -51,8 +51,7 @@ TEST(LineScannerTest, ShortWordsAndEmptyCandidatesAreDropped) {
 TEST(LineScannerTest, QuotesAtTheEndsAreRemovedInnerOnesBecomeApostrophes) {
   EXPECT_EQ(Scan("<br>He said \"yes\" and \"no\"."),
             "said@8/12 yes@14/18 and@19/22 no'.@24/27");
-  EXPECT_EQ(Scan("\"\"\" \"ab\" a\"b\"c\" \"x\"yz"),
-            "a'b'c@10/16 x'yz@18/21");
+  EXPECT_EQ(Scan("\"\"\" \"ab\" a\"b\"c\" \"x\"yz"), "a'b'c@10/16 x'yz@18/21");
 }
 
 TEST(LineScannerTest, TagStartWithNothingBeforeItTakesNothing) {

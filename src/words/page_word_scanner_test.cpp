@@ -55,8 +55,7 @@ TEST(PageWordScannerTest, LineThatOnlyOpensATagIsDropped) {
   scanner.BeginPage();
   EXPECT_EQ(Feed(&scanner, {"<a href=x"}), "x");
   EXPECT_TRUE(scanner.in_continued_tag());
-  EXPECT_EQ(Feed(&scanner, {"y\" title=z> words here"}),
-            "[words@13 here@19]");
+  EXPECT_EQ(Feed(&scanner, {"y\" title=z> words here"}), "[words@13 here@19]");
   // Only a line that begins with "<" is dropped that way.
   EXPECT_EQ(FeedPage({"some text <a href=x", "y> rest here"}),
             "[some@1 text@6] [rest@4 here@9]");
@@ -71,15 +70,15 @@ TEST(PageWordScannerTest, ScriptBlocksAreDropped) {
   EXPECT_EQ(FeedPage({"noscript <script>", "var abc = 1;"}),
             "[noscript@1] [var@1 abc@5]");
   // The block lasts until a line whose first "/script" follows a "<".
-  EXPECT_EQ(FeedPage({"<script>", "a/script </script>", "</script>",
-                      "<br>text"}),
-            "x x x [text@5]");
+  EXPECT_EQ(
+      FeedPage({"<script>", "a/script </script>", "</script>", "<br>text"}),
+      "x x x [text@5]");
 }
 
 TEST(PageWordScannerTest, StyleBlocksOpenInAnyCase) {
-  EXPECT_EQ(FeedPage({"<STYLE>", "p { color: red }", "</Style>",
-                      "<br>text here"}),
-            "x x x [text@5 here@10]");
+  EXPECT_EQ(
+      FeedPage({"<STYLE>", "p { color: red }", "</Style>", "<br>text here"}),
+      "x x x [text@5 here@10]");
   // An inline style attribute never opens a block.
   EXPECT_EQ(FeedPage({"<div style=\"a\">words <style>", "<br>next"}),
             "[words@16] [next@5]");

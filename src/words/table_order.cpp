@@ -31,9 +31,8 @@ bool FieldLess(std::string_view a, std::string_view b) {
 }
 
 bool LowerFieldLess(std::string_view a, std::string_view b) {
-  return FieldLessBy(a, b, [](char c) {
-    return static_cast<unsigned char>(ToLowerAscii(c));
-  });
+  return FieldLessBy(
+      a, b, [](char c) { return static_cast<unsigned char>(ToLowerAscii(c)); });
 }
 
 bool ColumnLess(uint32_t a, uint32_t b) {

@@ -116,10 +116,9 @@ std::string Vocabulary::word(uint32_t word) const {
 }
 
 void Vocabulary::GrowSpellings() {
-  spelling_slots_ = Regrown(spelling_slots_.size() * 2, spelling_count(),
-                            [&](uint32_t index) {
-                              return HashText(spelling(index));
-                            });
+  spelling_slots_ =
+      Regrown(spelling_slots_.size() * 2, spelling_count(),
+              [&](uint32_t index) { return HashText(spelling(index)); });
 }
 
 void Vocabulary::GrowWords() {

@@ -31,9 +31,9 @@ class Vocabulary {
 
   size_t spelling_count() const { return spelling_starts_.size() - 1; }
   std::string_view spelling(uint32_t number) const {
-    return std::string_view(text_.data() + spelling_starts_[number],
-                            spelling_starts_[number + 1] -
-                                spelling_starts_[number]);
+    return std::string_view(
+        text_.data() + spelling_starts_[number],
+        spelling_starts_[number + 1] - spelling_starts_[number]);
   }
   // The lower-cased word of a spelling, or kNoWord.
   uint32_t word_of(uint32_t spelling) const { return word_of_[spelling]; }
@@ -54,14 +54,13 @@ class Vocabulary {
 
  private:
   template <typename Equal>
-  uint32_t* FindSlot(std::vector<uint32_t>& slots, uint64_t hash,
-                     Equal equal);
+  uint32_t* FindSlot(std::vector<uint32_t>& slots, uint64_t hash, Equal equal);
   void GrowSpellings();
   void GrowWords();
   uint32_t WordOfNewSpelling(std::string_view spelling,
                              uint32_t spelling_number);
 
-  std::string text_;                      // all spellings, end to end
+  std::string text_;                       // all spellings, end to end
   std::vector<uint64_t> spelling_starts_;  // offsets; one past the last too
   std::vector<uint32_t> spelling_hashes_;
   std::vector<uint32_t> word_of_;

@@ -23,8 +23,7 @@ class Extraction {
       : area_(area), census_(*census) {}
 
   Status Open() {
-    DOCBASE_RETURN_IF_ERROR(
-        occurrences_.Open(OccurrenceFile(area_)));
+    DOCBASE_RETURN_IF_ERROR(occurrences_.Open(OccurrenceFile(area_)));
     return page_words_.Open(PageWordFile(area_));
   }
 

@@ -10,8 +10,7 @@ namespace docbase {
 Status SplitWordsByGroup(const WorkArea& area, const WordCensus& census,
                          const WordIds& ids, WordPageTable* table) {
   RecordFile page_words;
-  DOCBASE_RETURN_IF_ERROR(
-      page_words.Open(PageWordFile(area)));
+  DOCBASE_RETURN_IF_ERROR(page_words.Open(PageWordFile(area)));
   std::vector<uint32_t> later_page(census.vocabulary.word_count(), kNoPage);
   std::vector<StoredPageWord> block;
   for (size_t page = census.pages.size(); page-- > 0;) {

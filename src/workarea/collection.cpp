@@ -30,8 +30,8 @@ constexpr std::string_view kWorkFolders[] = {
 Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(list_file)));
-  int directory = ::open(area.Path(".").c_str(), O_RDONLY | O_DIRECTORY |
-                                                     O_CLOEXEC);
+  int directory =
+      ::open(area.Path(".").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (directory < 0) directory = AT_FDCWD;
   std::string name;
   std::string_view line;

@@ -31,8 +31,8 @@ class CollectionTest : public ::testing::Test {
   void SetUp() override {
     fs::create_directory(area_.Path("txt_in"));
     WriteFile(area_.Path("txt_in/notes.txt"), "notes");
-    for (const char* folder : {"htm_in", "htm_ndx", "htm_ndx/htm_in",
-                               "htm_wrk", "txt_wrk", "wrd_24"}) {
+    for (const char* folder : {"htm_in", "htm_ndx", "htm_ndx/htm_in", "htm_wrk",
+                               "txt_wrk", "wrd_24"}) {
       fs::create_directory(area_.Path(folder));
       WriteFile(area_.Path(std::string(folder) + "/work.htm"), "w");
     }

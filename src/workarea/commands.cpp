@@ -1,7 +1,7 @@
 #include "workarea/commands.h"
 
-#include <stdio.h>   // renameat2
 #include <fcntl.h>
+#include <stdio.h>  // renameat2
 
 #include <algorithm>
 #include <cerrno>
@@ -147,9 +147,9 @@ Status CopyFile(const WorkArea& area, std::string_view from,
   if (fs::is_directory(target, error)) target /= source.filename();
   fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
   if (error) {
-    return Status::IoError(target.string(),
-                           "cannot copy from " + source.string() + ": " +
-                               error.message());
+    return Status::IoError(
+        target.string(),
+        "cannot copy from " + source.string() + ": " + error.message());
   }
   return Status::Ok();
 }

@@ -1,9 +1,10 @@
+#include "workarea/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "common/test_support.h"
-#include "workarea/commands.h"
 #include "workarea/wildcard.h"
 
 namespace docbase {
@@ -24,8 +25,8 @@ TEST(WildcardTest, CaseInsensitiveWithThePlatformSpecials) {
   EXPECT_FALSE(MatchesWildcard("a.b", "*."));
   EXPECT_TRUE(MatchesWildcard("check_01.txt", "check_*.txt"));
   EXPECT_FALSE(MatchesWildcard("check_01.txt", "page_*.htm"));
-  EXPECT_FALSE(MatchesWildcard(std::string(200, 'a'),
-                               "*a*a*a*a*a*a*a*a*a*a*a*a*b"));
+  EXPECT_FALSE(
+      MatchesWildcard(std::string(200, 'a'), "*a*a*a*a*a*a*a*a*a*a*a*a*b"));
 }
 
 class CommandsTest : public ::testing::Test {
@@ -82,7 +83,7 @@ TEST_F(CommandsTest, FoldersAndPresenceTest) {
   WriteFile(area_.Path("old_htm_in/f.txt"), "");
   bool present = false;
   ASSERT_TRUE(FolderPresent(area_, "htm_in", "dir_01.txt", &present).ok());
-  EXPECT_TRUE(present);  // a substring is enough
+  EXPECT_TRUE(present);               // a substring is enough
   RemoveFolder(area_, "old_htm_in");  // not empty: stays
   EXPECT_TRUE(fs::exists(area_.Path("old_htm_in")));
   ASSERT_TRUE(FolderPresent(area_, "txt_wrk", "dir_01.txt", &present).ok());
@@ -109,15 +110,17 @@ TEST_F(CommandsTest, PlatformSortIgnoresCaseAndIsStable) {
 }
 
 TEST_F(CommandsTest, CountAndSearchMatchTheIdFieldOnly) {
-  WriteFile(area_.Path("w.txt"),
-            "\"page_02.htm\",\"1\",\"1\",\"id00000005\",\"id00000001\",\"1\"\r\n"
-            "\"page_02.htm\",\"2\",\"1\",\"word\",\"id00000005\",\"1\"\r\n"
-            "\"page_03.htm\",\"3\",\"1\",\"more\",\"id00000005\",\"2\"\r\n");
+  WriteFile(
+      area_.Path("w.txt"),
+      "\"page_02.htm\",\"1\",\"1\",\"id00000005\",\"id00000001\",\"1\"\r\n"
+      "\"page_02.htm\",\"2\",\"1\",\"word\",\"id00000005\",\"1\"\r\n"
+      "\"page_03.htm\",\"3\",\"1\",\"more\",\"id00000005\",\"2\"\r\n");
   ASSERT_TRUE(CountWordIdLines(area_, "id00000005", "w.txt", "c.txt").ok());
   EXPECT_EQ(ReadFile(area_.Path("c.txt")), "---------- w.txt: 2\r\n");
   ASSERT_TRUE(SearchWordIdLines(area_, "id00000001", "w.txt", "s.txt").ok());
-  EXPECT_EQ(ReadFile(area_.Path("s.txt")),
-            "\"page_02.htm\",\"1\",\"1\",\"id00000005\",\"id00000001\",\"1\"\r\n");
+  EXPECT_EQ(
+      ReadFile(area_.Path("s.txt")),
+      "\"page_02.htm\",\"1\",\"1\",\"id00000005\",\"id00000001\",\"1\"\r\n");
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace {
 constexpr std::string_view kRule18 = "------------------";
 constexpr std::string_view kRule28 = "----------------------------";
 constexpr std::string_view kRule32 = "--------------------------------";
-constexpr std::string_view kRule42 = "------------------------------------------";
+constexpr std::string_view kRule42 =
+    "------------------------------------------";
 
 // A failed presence test: rule, message, an empty line, then the any-key
 // wait.
@@ -30,7 +31,7 @@ Status FailSetUp(RunReport& report, std::string_view rule,
 // trailing blanks removed. Files are left out: a file that blocks the
 // folder's name must not pass for the folder.
 Status SubFolderPresent(const WorkArea& area, std::string_view name,
-                       bool* present) {
+                        bool* present) {
   *present = false;
   LineWriter writer;
   DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path("dir_cur.txt")));

@@ -19,9 +19,7 @@ constexpr char kAnyKeyExit[] = "<any key>\r\n";
 class FolderSetupTest : public ::testing::Test {
  protected:
   bool Exists(const char* name) { return fs::exists(area_.Path(name)); }
-  bool IsFolder(const char* name) {
-    return fs::is_directory(area_.Path(name));
-  }
+  bool IsFolder(const char* name) { return fs::is_directory(area_.Path(name)); }
 
   // Both set-up steps, with the empty line the driver shows between them.
   Status SetUpFolders(testing::RecordingReport& report) {

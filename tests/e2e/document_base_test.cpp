@@ -79,8 +79,8 @@ TEST_F(DocumentBaseTest, RunsThroughEveryProgressLineInOrder) {
   ASSERT_FALSE(outcome_->timed_out);
   EXPECT_EQ(outcome_->exit_status, 0) << outcome_->out;
   size_t from = 0;
-  for (const char* percent : {"1", "10", "20", "30", "40", "50", "60", "70",
-                              "80", "90", "100"}) {
+  for (const char* percent :
+       {"1", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}) {
     std::string line = std::string("\r\nprocessed ") + percent + "%\r\n";
     size_t at = outcome_->out.find(line, from);
     ASSERT_NE(at, std::string::npos) << line;

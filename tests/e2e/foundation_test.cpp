@@ -66,9 +66,9 @@ TEST(FoundationEndToEnd, RefusingTheTermsEndsAtOnceWithStatusZero) {
                               "www.example.com.bas\r\n\r\n" DOCBASE_BINARY
                               "\r\nwww.example.com\r\n",
                               "Program name:www.example.com.exe\r\n"});
-  EXPECT_TRUE(outcome.out.ends_with(
-      "Do you accept the terms of use?\r\n\r\n"
-      "<1> yes, continue\r\n<2> no, end\r\n"));
+  EXPECT_TRUE(
+      outcome.out.ends_with("Do you accept the terms of use?\r\n\r\n"
+                            "<1> yes, continue\r\n<2> no, end\r\n"));
   // Nothing was touched: the tool checks had not run yet.
   EXPECT_EQ(EntryNames(folder.path()), Names{"txt_in"});
 }
@@ -124,8 +124,8 @@ class FullRunEndToEnd : public ::testing::Test {
   }
 
   void ExpectCleanEndState(const fs::path& root) {
-    EXPECT_EQ(EntryNames(root), (Names{"dir_01.txt", "htm_out", "keep.dat",
-                                       "trace", "txt_in"}));
+    EXPECT_EQ(EntryNames(root),
+              (Names{"dir_01.txt", "htm_out", "keep.dat", "trace", "txt_in"}));
     EXPECT_EQ(EntryNames(root / "txt_in"), (Names{"more.txt", "notes.txt"}));
     EXPECT_EQ(ReadFile(root / "txt_in/notes.txt"),
               "The quick brown fox jumps.\n");
@@ -150,9 +150,8 @@ TEST_F(FullRunEndToEnd, DialogueAnsweredThroughAPipe) {
                  "web address for destination search (example: "
                  "www.example.org) = ? ",
                  "====== OVERVIEW/SELECT PARAMETERS ======\r\n",
-                 " 34" + std::string(11, ' ') + "no",
-                 "\r\nprocessed 1%\r\n", "processed 50%\r\n",
-                 "processed 90%\r\n", kResultsScreen});
+                 " 34" + std::string(11, ' ') + "no", "\r\nprocessed 1%\r\n",
+                 "processed 50%\r\n", "processed 90%\r\n", kResultsScreen});
   EXPECT_TRUE(outcome.out.ends_with(kResultsScreen));
   EXPECT_EQ(outcome.out.find("Checking for"), std::string::npos);
   ExpectCleanEndState(folder.path());
@@ -163,8 +162,7 @@ TEST_F(FullRunEndToEnd, AutoAnswerFolderNeedsOnlyTheAddressAndTheLastKey) {
   fs::path root = outer.path() / "kestrow_docs";
   fs::create_directory(root);
   Populate(root);
-  ProgramOutcome outcome =
-      RunDocbaseBinary(root, "www.example.org\nx\n");
+  ProgramOutcome outcome = RunDocbaseBinary(root, "www.example.org\nx\n");
   ExpectCleanExit(outcome);
   EXPECT_TRUE(outcome.out.ends_with(kResultsScreen)) << outcome.out;
   ExpectCleanEndState(root);

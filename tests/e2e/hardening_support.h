@@ -76,13 +76,13 @@ inline std::string SnapshotDifference(const Snapshot& a, const Snapshot& b) {
 
 // Compares two snapshots, naming the files that differ (printing whole
 // snapshots would print megabytes).
-#define DOCBASE_EXPECT_SAME_FILES(actual, expected)                  \
-  do {                                                               \
-    const ::docbase::e2e::Snapshot& docbase_actual_ = (actual);      \
-    const ::docbase::e2e::Snapshot& docbase_expected_ = (expected);  \
-    EXPECT_TRUE(docbase_actual_ == docbase_expected_)                \
-        << ::docbase::e2e::SnapshotDifference(docbase_actual_,       \
-                                              docbase_expected_);    \
+#define DOCBASE_EXPECT_SAME_FILES(actual, expected)                 \
+  do {                                                              \
+    const ::docbase::e2e::Snapshot& docbase_actual_ = (actual);     \
+    const ::docbase::e2e::Snapshot& docbase_expected_ = (expected); \
+    EXPECT_TRUE(docbase_actual_ == docbase_expected_)               \
+        << ::docbase::e2e::SnapshotDifference(docbase_actual_,      \
+                                              docbase_expected_);   \
   } while (0)
 
 // A file system mounted on a folder for the life of the object. ok() is
@@ -168,11 +168,11 @@ class ScopedFileSizeLimit {
 inline void WriteWordCorpus(const std::filesystem::path& txt_in, int count,
                             size_t bytes_each) {
   static const char* const kWords[] = {
-      "alpha",  "bravo",   "charlie", "delta",   "echo",    "foxtrot",
-      "golf",   "hotel",   "india",   "juliett", "kilo",    "lima",
-      "mike",   "november", "oscar",  "papa",    "quebec",  "romeo",
-      "sierra", "tango",   "uniform", "victor",  "whiskey", "xray",
-      "yankee", "zulu",    "Alpha",   "ECHO",    "river",   "mountain"};
+      "alpha",  "bravo",    "charlie", "delta",   "echo",    "foxtrot",
+      "golf",   "hotel",    "india",   "juliett", "kilo",    "lima",
+      "mike",   "november", "oscar",   "papa",    "quebec",  "romeo",
+      "sierra", "tango",    "uniform", "victor",  "whiskey", "xray",
+      "yankee", "zulu",     "Alpha",   "ECHO",    "river",   "mountain"};
   std::filesystem::create_directories(txt_in);
   SplitMix64 random;
   for (int file = 1; file <= count; ++file) {

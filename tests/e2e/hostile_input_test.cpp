@@ -40,9 +40,8 @@ ProgramOutcome RunAndExpectPages(const fs::path& root, size_t inputs) {
   EXPECT_FALSE(outcome.timed_out);
   EXPECT_EQ(outcome.exit_status, 0)
       << "(-1: killed, SIGXFSZ when a file outgrew the limit)\n"
-      << outcome.out.substr(outcome.out.size() > 3000
-                                ? outcome.out.size() - 3000
-                                : 0);
+      << outcome.out.substr(
+             outcome.out.size() > 3000 ? outcome.out.size() - 3000 : 0);
   EXPECT_EQ(outcome.err, "");
   EXPECT_NE(outcome.out.find(kDone), std::string::npos);
   DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(root / "txt_in"), before);
@@ -51,8 +50,8 @@ ProgramOutcome RunAndExpectPages(const fs::path& root, size_t inputs) {
     if (name.starts_with("page_")) ++pages;
   }
   EXPECT_EQ(pages, inputs + 1);
-  for (const char* page : {"index.htm", "files_list.htm", "i_1.htm",
-                           "s_1.htm"}) {
+  for (const char* page :
+       {"index.htm", "files_list.htm", "i_1.htm", "s_1.htm"}) {
     EXPECT_TRUE(fs::exists(root / "htm_out" / page)) << page;
   }
   return outcome;
@@ -98,8 +97,10 @@ TEST(HostileInputEndToEnd, NamesWithLineEndsThatKeepTheirOwnLeaveNothing) {
   TempFolder folder;
   fs::create_directory(folder.path() / "txt_in");
   const std::pair<const char*, const char*> files[] = {
-      {"line\nbreak", "lfname"}, {"line_break", "lfother"},
-      {"carriage\rreturn", "crname"}, {"carriage_return", "crother"}};
+      {"line\nbreak", "lfname"},
+      {"line_break", "lfother"},
+      {"carriage\rreturn", "crname"},
+      {"carriage_return", "crother"}};
   for (const auto& [name, word] : files) {
     WriteFile(folder.path() / "txt_in" / (std::string(name) + ".txt"),
               std::string("words ") + word + "\n");
@@ -134,8 +135,8 @@ TEST(HostileInputEndToEnd, FiveThousandEmptyFiles) {
   TempFolder folder;
   fs::create_directory(folder.path() / "txt_in");
   for (int i = 0; i < 5000; ++i) {
-    WriteFile(folder.path() / "txt_in" / ("empty_" + std::to_string(i) + ".txt"),
-              "");
+    WriteFile(
+        folder.path() / "txt_in" / ("empty_" + std::to_string(i) + ".txt"), "");
   }
   WriteFile(folder.path() / "txt_in/words.txt", "some words at last\n");
   RunAndExpectPages(folder.path(), 5001);

@@ -4,7 +4,6 @@
 // a run that was never interrupted. SOURCE_DATE_EPOCH makes the date lines
 // of the pages equal.
 #include <gtest/gtest.h>
-
 #include <stdlib.h>
 
 #include <filesystem>
@@ -35,10 +34,11 @@ TEST(KilledRunEndToEnd, NextRunInTheFolderGivesTheUninterruptedPages) {
 
   const std::string kill_points[] = {
       FileCountMenu(kFiles), "= ? ",
-      "processed 1%\r\n",   "processed 10%\r\n", "processed 20%\r\n",
-      "processed 30%\r\n",  "processed 40%\r\n", "processed 50%\r\n",
-      "processed 60%\r\n",  "processed 70%\r\n", "processed 90%\r\n",
-      "processed 100%\r\n"};
+      "processed 1%\r\n",    "processed 10%\r\n",
+      "processed 20%\r\n",   "processed 30%\r\n",
+      "processed 40%\r\n",   "processed 50%\r\n",
+      "processed 60%\r\n",   "processed 70%\r\n",
+      "processed 90%\r\n",   "processed 100%\r\n"};
   for (const std::string& point : kill_points) {
     SCOPED_TRACE("killed at " + point);
     TempFolder folder;

@@ -33,8 +33,7 @@ class LiveProgram {
                        const std::string& binary = DOCBASE_BINARY) {
     ::signal(SIGPIPE, SIG_IGN);
     int in_pipe[2], out_pipe[2], err_pipe[2];
-    if (::pipe2(in_pipe, O_CLOEXEC) != 0 ||
-        ::pipe2(out_pipe, O_CLOEXEC) != 0 ||
+    if (::pipe2(in_pipe, O_CLOEXEC) != 0 || ::pipe2(out_pipe, O_CLOEXEC) != 0 ||
         ::pipe2(err_pipe, O_CLOEXEC) != 0) {
       return;
     }

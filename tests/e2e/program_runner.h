@@ -70,8 +70,8 @@ inline bool Exchange(int& to_child, int& from_out, int& from_err,
     for (int i = 0; i < count; ++i) {
       if (fds[i].revents == 0) continue;
       if (fds[i].fd == to_child) {
-        ssize_t n = ::write(to_child, input.data() + written,
-                            input.size() - written);
+        ssize_t n =
+            ::write(to_child, input.data() + written, input.size() - written);
         if (n > 0) written += static_cast<size_t>(n);
         // A program that stopped reading (it ended early) gets no more.
         if (n < 0 || written == input.size()) {
@@ -150,8 +150,8 @@ inline ProgramOutcome RunProgram(
   ::fcntl(in_pipe[1], F_SETFL, O_NONBLOCK);
 
   auto deadline = std::chrono::steady_clock::now() + timeout;
-  if (!internal::Exchange(in_pipe[1], out_pipe[0], err_pipe[0], input,
-                          &outcome, deadline)) {
+  if (!internal::Exchange(in_pipe[1], out_pipe[0], err_pipe[0], input, &outcome,
+                          deadline)) {
     outcome.timed_out = true;
     ::kill(child, SIGKILL);
   }
