@@ -1,5 +1,7 @@
 #include "words/vocabulary.h"
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "common/text.h"
@@ -38,9 +40,7 @@ std::vector<uint32_t> Regrown(size_t size, size_t count, Hash hash) {
 }  // namespace
 
 Vocabulary::Vocabulary()
-    : spelling_starts_{0},
-      spelling_slots_(kInitialSlots, 0),
-      word_slots_(kInitialSlots, 0) {}
+    : spelling_slots_(kInitialSlots, 0), word_slots_(kInitialSlots, 0) {}
 
 // Linear probing from the hash; `equal(index)` tells whether an entry is the
 // one looked for. Returns the slot holding it, or the empty slot for it.
@@ -70,10 +70,12 @@ Status Vocabulary::Intern(std::string_view spelling, uint32_t* number) {
   }
   const uint32_t index = static_cast<uint32_t>(spelling_count());
   *slot = index + 1;
-  text_.append(spelling);
-  spelling_starts_.push_back(text_.size());
+  spellings_.push_back(SpellingEntry{
+      Store(spelling), static_cast<uint32_t>(spelling.size()), kNoWord});
   spelling_hashes_.push_back(short_hash);
-  word_of_.push_back(WordOfNewSpelling(spelling, index));
+  // The entry is in before its word is looked for: a word table that grows
+  // on the way rehashes the new word's text too.
+  spellings_.back().word = WordOfNewSpelling(spelling, index);
   *number = index;
   if (spelling_count() * 2 > spelling_slots_.size()) GrowSpellings();
   return Status::Ok();
@@ -99,16 +101,28 @@ uint32_t Vocabulary::WordOfNewSpelling(std::string_view spelling,
   return index;
 }
 
+const char* Vocabulary::Store(std::string_view text) {
+  constexpr size_t kBlockBytes = 1 << 20;
+  if (text.size() > block_room_) {
+    // A text longer than a block gets a block of its own.
+    const size_t size = std::max(kBlockBytes, text.size());
+    text_blocks_.emplace_back(new char[size]);
+    block_end_ = text_blocks_.back().get();
+    block_room_ = size;
+  }
+  char* stored = block_end_;
+  if (!text.empty()) std::memcpy(stored, text.data(), text.size());
+  block_end_ += text.size();
+  block_room_ -= text.size();
+  return stored;
+}
+
 void Vocabulary::Freeze() {
   std::vector<uint32_t>().swap(spelling_slots_);
-  std::vector<uint32_t>().swap(spelling_hashes_);
+  std::deque<uint32_t>().swap(spelling_hashes_);
   std::vector<uint32_t>().swap(word_slots_);
-  std::vector<uint32_t>().swap(word_hashes_);
+  std::deque<uint32_t>().swap(word_hashes_);
   std::string().swap(lower_);
-  text_.shrink_to_fit();
-  spelling_starts_.shrink_to_fit();
-  word_of_.shrink_to_fit();
-  word_first_spelling_.shrink_to_fit();
 }
 
 std::string Vocabulary::word(uint32_t word) const {

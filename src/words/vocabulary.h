@@ -3,8 +3,8 @@
 // numbered 0, 1, 2 ... in order of first appearance, with the number of
 // occurrences of every lower-cased word. It is the one table that grows
 // with the distinct words rather than with the occurrences, so it is held
-// compactly: the spellings in one text arena, the lower-cased forms only as
-// the lower-casing of their first spelling, hash tables of 32-bit slots.
+// compactly: the spellings in text blocks, the lower-cased forms only as the
+// lower-casing of their first spelling, hash tables of 32-bit slots.
 //
 // A spelling whose lower-cased form holds "&nbsp;" is kept (so it is looked
 // up once) but belongs to no word: word_of() gives kNoWord, and such an
@@ -13,6 +13,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,14 +31,15 @@ class Vocabulary {
   // holds more distinct spellings than 32-bit numbers can count.
   Status Intern(std::string_view spelling, uint32_t* number);
 
-  size_t spelling_count() const { return spelling_starts_.size() - 1; }
+  size_t spelling_count() const { return spellings_.size(); }
   std::string_view spelling(uint32_t number) const {
-    return std::string_view(
-        text_.data() + spelling_starts_[number],
-        spelling_starts_[number + 1] - spelling_starts_[number]);
+    const SpellingEntry& entry = spellings_[number];
+    return std::string_view(entry.text, entry.length);
   }
   // The lower-cased word of a spelling, or kNoWord.
-  uint32_t word_of(uint32_t spelling) const { return word_of_[spelling]; }
+  uint32_t word_of(uint32_t spelling) const {
+    return spellings_[spelling].word;
+  }
 
   size_t word_count() const { return word_first_spelling_.size(); }
   // The first spelling met of word `word`; the word is its lower-casing.
@@ -60,14 +63,29 @@ class Vocabulary {
   uint32_t WordOfNewSpelling(std::string_view spelling,
                              uint32_t spelling_number);
 
-  std::string text_;                       // all spellings, end to end
-  std::vector<uint64_t> spelling_starts_;  // offsets; one past the last too
-  std::vector<uint32_t> spelling_hashes_;
-  std::vector<uint32_t> word_of_;
+  // Keeps a copy of `text` in the blocks; the copy never moves.
+  const char* Store(std::string_view text);
+
+  // The tables that grow with the distinct words are deques and text blocks
+  // rather than vectors and one string: they grow without copying what they
+  // hold and with little room to spare, so the peak of memory is what they
+  // hold, not twice or three times it.
+  std::vector<std::unique_ptr<char[]>> text_blocks_;
+  size_t block_room_ = 0;  // bytes left in the last block
+  char* block_end_ = nullptr;
+
+  // What the output pages look up for every occurrence, in one place.
+  struct SpellingEntry {
+    const char* text;
+    uint32_t length;
+    uint32_t word;
+  };
+  std::deque<SpellingEntry> spellings_;
+  std::deque<uint32_t> spelling_hashes_;  // the upper half of the hash
   std::vector<uint32_t> spelling_slots_;  // spelling + 1, or 0 for empty
 
-  std::vector<uint32_t> word_first_spelling_;
-  std::vector<uint32_t> word_hashes_;
+  std::deque<uint32_t> word_first_spelling_;
+  std::deque<uint32_t> word_hashes_;
   std::vector<uint32_t> word_slots_;  // word + 1, or 0 for empty
   std::string lower_;                 // scratch
 };
