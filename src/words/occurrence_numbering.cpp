@@ -8,8 +8,16 @@
 namespace docbase {
 
 uint32_t OccurrenceNumbering::Next(uint32_t word) {
-  if (word >= last_k_.size()) last_k_.resize(word + 1, 0);
-  return ++last_k_[word];
+  if (word >= states_.size()) states_.resize(word + 1);
+  return ++states_[word].last_k;
+}
+
+std::vector<uint32_t> OccurrenceNumbering::Counts(size_t words) const {
+  std::vector<uint32_t> counts(words, 0);
+  for (size_t word = 0; word < words && word < states_.size(); ++word) {
+    counts[word] = states_[word].last_k;
+  }
+  return counts;
 }
 
 void OccurrenceNumbering::NumberLine(const Vocabulary& vocabulary,

@@ -23,27 +23,31 @@ struct LineHit {
 
 class OccurrenceNumbering {
  public:
+  // The counter of a word, beside two numbers its caller keeps for the word
+  // (extraction: the page it was last counted on, and where): a word's
+  // occurrence then costs one look into memory, not two.
+  struct WordState {
+    uint32_t last_k = 0;  // the last occurrence numbered so far (0: none)
+    uint32_t page_stamp = 0;
+    uint32_t page_record = 0;
+  };
+
   // Numbers the hits of one line, given in column order. Lines must come
   // in document order.
   void NumberLine(const Vocabulary& vocabulary, std::vector<LineHit>* hits);
 
-  // The number of the last occurrence of `word` numbered so far (0: none).
-  uint32_t last_k(uint32_t word) const {
-    return word < last_k_.size() ? last_k_[word] : 0;
-  }
+  // Precondition: `word` has been numbered.
+  WordState& state(uint32_t word) { return states_[word]; }
 
-  // At the end: the number of occurrences of every word (`words` of them),
-  // taken out of the numbering.
-  std::vector<uint32_t> TakeCounts(size_t words) {
-    last_k_.resize(words, 0);
-    return std::move(last_k_);
-  }
+  // At the end: the number of occurrences of each of the first `words`
+  // words.
+  std::vector<uint32_t> Counts(size_t words) const;
 
  private:
   uint32_t Next(uint32_t word);
 
-  std::vector<uint32_t> last_k_;  // by word
-  std::vector<uint32_t> order_;   // scratch: hits in table order
+  std::vector<WordState> states_;  // by word
+  std::vector<uint32_t> order_;    // scratch: hits in table order
 };
 
 }  // namespace docbase

@@ -35,7 +35,7 @@ class Extraction {
   }
 
   std::vector<uint32_t> TakeCounts() {
-    return numbering_.TakeCounts(census_.vocabulary.word_count());
+    return numbering_.Counts(census_.vocabulary.word_count());
   }
 
  private:
@@ -54,20 +54,15 @@ class Extraction {
   std::vector<LineHit> line_hits_;
 
   // The words of the current page: their records and the line and column
-  // of their first occurrence; and for each word of the vocabulary, the
+  // of their first occurrence. Each word's state in the numbering holds the
   // place of its record, valid while its stamp names this page.
   struct FirstSeen {
     uint32_t line;
     uint32_t column;
   };
-  struct OnPage {
-    uint32_t page_stamp = 0;  // page number + 1
-    uint32_t record = 0;
-  };
   std::vector<StoredPageWord> page_records_;
   std::vector<FirstSeen> first_seen_;
-  std::vector<OnPage> on_page_;  // by word
-  uint32_t page_stamp_ = 0;
+  uint32_t page_stamp_ = 0;  // page number + 1
 };
 
 Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
@@ -114,19 +109,16 @@ Status Extraction::TakeLine(uint32_t line_number) {
 }
 
 void Extraction::CountOnPage(const LineHit& hit, uint32_t line_number) {
-  if (hit.word >= on_page_.size()) {
-    on_page_.resize(census_.vocabulary.word_count());
-  }
-  OnPage& on_page = on_page_[hit.word];
+  OccurrenceNumbering::WordState& on_page = numbering_.state(hit.word);
   if (on_page.page_stamp != page_stamp_) {
     on_page.page_stamp = page_stamp_;
-    on_page.record = static_cast<uint32_t>(page_records_.size());
+    on_page.page_record = static_cast<uint32_t>(page_records_.size());
     page_records_.push_back(
         StoredPageWord{hit.word, 1, hit.k, hit.spelling, 0, kNoPage});
     first_seen_.push_back(FirstSeen{line_number, hit.column});
     return;
   }
-  const uint32_t at = on_page.record;
+  const uint32_t at = on_page.page_record;
   StoredPageWord& record = page_records_[at];
   ++record.count;
   // The first occurrence on the page is the first of its line in the
@@ -143,7 +135,7 @@ void Extraction::WritePageWords(PageTally* page) {
   page->first_page_word = census_.page_words;
   page->page_words = page_records_.size();
   for (StoredPageWord& record : page_records_) {
-    record.last_k = numbering_.last_k(record.word);
+    record.last_k = numbering_.state(record.word).last_k;
     WriteRecord(page_words_, record);
   }
   census_.page_words += page_records_.size();
