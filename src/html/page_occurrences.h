@@ -26,7 +26,8 @@ class PageOccurrences {
   PageOccurrences(const IndexTables& tables, uint32_t page,
                   std::vector<uint32_t>* word_lookup);
 
-  // Reads the page's word records, for next() and last_on_page().
+  // Reads the page's word records, so that each record Next gives carries
+  // its next page and the last occurrence number on the page.
   Status LoadNextPages();
 
   // The next occurrence; the views stay valid until the next call. False
@@ -43,7 +44,8 @@ class PageOccurrences {
   RecordStream<StoredOccurrence> stream_;
   Status status_;
   bool next_pages_loaded_ = false;
-  // By word: its record on this page (valid for the page's words only).
+  // The page's word records, and by word the place of its record there
+  // (valid for the page's words only).
   std::vector<StoredPageWord> page_words_;
   std::vector<uint32_t>& record_of_word_;
   uint32_t word_ = 0;
