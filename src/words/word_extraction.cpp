@@ -34,7 +34,7 @@ class Extraction {
     return page_words_.Close();
   }
 
-  std::vector<uint32_t> TakeCounts() {
+  std::vector<uint32_t> Counts() {
     return numbering_.Counts(census_.vocabulary.word_count());
   }
 
@@ -160,7 +160,7 @@ Status ExtractWords(const WorkArea& area, WordCensus* census) {
     return Status::IoError(OccurrenceFile(area).string(),
                            "too many word occurrences for one run");
   }
-  census->word_counts = extraction.TakeCounts();
+  census->word_counts = extraction.Counts();
   census->vocabulary.Freeze();
   return Status::Ok();
 }
