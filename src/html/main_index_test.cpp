@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -110,14 +109,18 @@ TEST_F(MainIndexTest, CountsSumTheEntriesOfEachGroup) {
   WriteIndex(EntriesOfRuns(occurrences), occurrences.size());
 
   const std::string index = Read("index.htm");
-  const std::regex link(
-      "<a href=\"i_(\\d+)\\.htm#(id\\d{8})\" id=\"id\\d{8}\">\\(i_\\d+,"
-      "&nbsp;&nbsp;(\\d+)\\)</a>");
+  // Each group link: &nbsp;&nbsp;<a href="i_G.htm#ID"
+  // id="ID">(i_G,&nbsp;&nbsp;N)</a>
   std::vector<std::string> links;
-  for (auto it = std::sregex_iterator(index.begin(), index.end(), link);
-       it != std::sregex_iterator(); ++it) {
-    links.push_back((*it)[2].str() + " i_" + (*it)[1].str() + " " +
-                    (*it)[3].str());
+  const std::string start = "&nbsp;&nbsp;<a href=\"i_";
+  for (size_t at = index.find(start); at != std::string::npos;
+       at = index.find(start, at + 1)) {
+    const size_t group = at + start.size();
+    const size_t id = index.find(".htm#", group) + 5;
+    const size_t count = index.find(",&nbsp;&nbsp;", id) + 13;
+    links.push_back(index.substr(id, 10) + " i_" +
+                    index.substr(group, index.find('.', group) - group) + " " +
+                    index.substr(count, index.find(')', count) - count));
   }
   EXPECT_EQ(links,
             (std::vector<std::string>{"id00000000 i_1 1", "id00000000 i_2 2",

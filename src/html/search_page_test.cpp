@@ -174,7 +174,7 @@ TEST_F(SearchPageTest, TwentyEightWordsAllTwentyNineDrawn) {
   std::vector<OccurrenceRecord> records;
   for (int line = 1; line <= 2; ++line) {
     for (int i = 1; i <= 27 + line; ++i) {
-      char word[8];
+      char word[16];
       std::snprintf(word, sizeof word, "w%02d", i);
       records.push_back(Occurrence("page_1.htm", line, Keep(word),
                                    Keep(WordId(i)), Keep(ZeroPadded(line, 8))));
