@@ -3,6 +3,8 @@
 // only (never tabs).
 #pragma once
 
+#include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,6 +36,28 @@ std::string BlankPadded(int64_t value, size_t width);
 // Right-aligned in `width` digits, padded with zeros; longer numbers are
 // written in full.
 std::string ZeroPadded(uint64_t value, size_t width);
+
+// A word id in place: "id" and the number in at least 8 digits, zeros in
+// front.
+class WordIdText {
+ public:
+  explicit WordIdText(uint64_t number) {
+    text_[0] = 'i';
+    text_[1] = 'd';
+    char digits[20];
+    size_t count = static_cast<size_t>(
+        std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    size_ = 2;
+    for (size_t pad = count; pad < 8; ++pad) text_[size_++] = '0';
+    for (size_t i = 0; i < count; ++i) text_[size_++] = digits[i];
+  }
+  std::string_view view() const { return {text_, size_}; }
+
+ private:
+  char text_[30];
+  size_t size_;
+};
+
 // The word id of a 0-based position: "id" + 8 zero-padded digits.
 std::string WordId(uint64_t number);
 

@@ -34,13 +34,10 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
     return false;
   }
   const Vocabulary& vocabulary = tables_.census.vocabulary;
-  if (stored.spelling >= vocabulary.spelling_count()) {
-    status_ =
-        Status::IoError(tables_.occurrences.path(), "work file is damaged");
-    return false;
-  }
-  const uint32_t word = vocabulary.word_of(stored.spelling);
-  if (word == Vocabulary::kNoWord) {
+  const uint32_t word = stored.spelling < vocabulary.spelling_count()
+                            ? vocabulary.word_of(stored.spelling)
+                            : Vocabulary::kNoWord;
+  if (word == Vocabulary::kNoWord) {  // no occurrence of such a word is kept
     status_ =
         Status::IoError(tables_.occurrences.path(), "work file is damaged");
     return false;

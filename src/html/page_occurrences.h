@@ -12,6 +12,7 @@
 
 #include "common/record_file.h"
 #include "common/status.h"
+#include "common/text.h"
 #include "html/decimal_text.h"
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"

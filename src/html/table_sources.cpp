@@ -78,8 +78,8 @@ bool TableWordPages::Next(WordPageEntry* entry) {
     if (record.page >= tables_.census.pages.size() ||
         record.word >= tables_.ids.number_of_word.size() ||
         record.first_spelling >= tables_.census.vocabulary.spelling_count()) {
-      status_ = Status::IoError(tables_.occurrences.path(),
-                                "word-and-page records are damaged");
+      status_ =
+          Status::IoError(tables_.word_pages.path(), "work file is damaged");
       return false;
     }
     const uint32_t group = tables_.groups.group_of_page[record.page];

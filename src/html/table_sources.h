@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/text.h"
 #include "html/decimal_text.h"
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"

@@ -7,6 +7,7 @@
 
 #include "common/record_file.h"
 #include "common/test_support.h"
+#include "common/text.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -42,7 +43,7 @@ class IndexPhasesTest : public ::testing::Test {
   std::string IdOf(std::string_view spelling) {
     for (uint32_t s = 0; s < census_.vocabulary.spelling_count(); ++s) {
       if (census_.vocabulary.spelling(s) == spelling) {
-        return ids_.Text(census_.vocabulary.word_of(s));
+        return WordId(ids_.number_of_word[census_.vocabulary.word_of(s)]);
       }
     }
     return "missing";

@@ -8,10 +8,6 @@
 
 namespace docbase {
 
-std::string WordIds::Text(uint32_t word) const {
-  return WordId(number_of_word[word]);
-}
-
 namespace {
 
 // A word with the first 8 bytes of its field text (lower-cased, then the

@@ -19,8 +19,6 @@ namespace docbase {
 struct WordIds {
   std::vector<uint32_t> rank_of_word;  // position in word-id order
   std::vector<uint32_t> number_of_word;
-
-  std::string Text(uint32_t word) const;
 };
 
 WordIds NumberWords(const WordCensus& census);

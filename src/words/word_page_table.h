@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string>
 
 #include "common/status.h"
 #include "sort/record_sort.h"
@@ -26,7 +27,10 @@ class WordPageTable {
   using Reader = Sorter::Reader;
 
   WordPageTable(std::filesystem::path run_path, size_t budget_bytes)
-      : sorter_(std::move(run_path), budget_bytes) {}
+      : path_(run_path.string()), sorter_(std::move(run_path), budget_bytes) {}
+
+  // The work file of the runs, for messages.
+  const std::string& path() const { return path_; }
 
   Status Add(const StoredWordPage& record) { return sorter_.Add(record); }
   // Call once, after the last Add.
@@ -35,6 +39,7 @@ class WordPageTable {
   Status Open(Reader* reader) const { return sorter_.Open(reader); }
 
  private:
+  std::string path_;
   Sorter sorter_;
 };
 
