@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   docbase::TerminalConsole terminal;
   docbase::PresetConsole console(terminal, command_line.yes,
                                  command_line.address);
-  docbase::WorkArea area;
+  docbase::WorkArea area = docbase::WorkArea::CurrentDirectory();
   // One run at a time per folder; the lock comes before anything else
   // touches the folder.
   docbase::RunLock lock;

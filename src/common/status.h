@@ -14,7 +14,7 @@
 
 namespace docbase {
 
-class Status {
+class [[nodiscard]] Status {
  public:
   Status() = default;
 

@@ -2,6 +2,9 @@
 
 #include <stdlib.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -13,7 +16,15 @@ TempFolder::TempFolder(std::string_view name_part) {
       (std::filesystem::temp_directory_path() / std::string(name_part))
           .string() +
       "_XXXXXX";
-  if (char* made = mkdtemp(pattern.data())) path_ = made;
+  char* made = mkdtemp(pattern.data());
+  if (made == nullptr) {
+    // Going on with an empty path would point the test at the folder it
+    // runs in, where a clean-up deletes files.
+    std::fprintf(stderr, "cannot make a temporary folder %s: %s\n",
+                 pattern.c_str(), std::strerror(errno));
+    std::abort();
+  }
+  path_ = made;
 }
 
 TempFolder::~TempFolder() {

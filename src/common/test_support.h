@@ -13,7 +13,8 @@ namespace docbase::testing {
 
 // A new empty folder under the system's temporary folder, removed with its
 // contents when the object goes away. `name_part` becomes part of the
-// folder name (tests of the auto-answer folder need that).
+// folder name (tests of the auto-answer folder need that). A folder that
+// cannot be made stops the process at once.
 class TempFolder {
  public:
   explicit TempFolder(std::string_view name_part = "docbase");

@@ -125,7 +125,9 @@ Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(Index(area, state, console));
   console.Line("processed 100%");
   ShowResults(state, console);
-  AnyKeyExit(console);
+  // The final key ends a finished run: its RunEnded marks the way out, and
+  // the run's own outcome stays Ok.
+  if (Status ended = AnyKeyExit(console); ended.io_error()) return ended;
   return Status::Ok();
 }
 

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "common/test_support.h"
+#include "common/text.h"
 #include "workarea/wildcard.h"
 
 namespace docbase {
@@ -107,6 +110,30 @@ TEST_F(CommandsTest, PlatformSortIgnoresCaseAndIsStable) {
   ASSERT_TRUE(PlatformSort(area_, "in.txt", "out.txt").ok());
   // '_' (95) sorts after the lower-cased letters' digits but before 'a' (97).
   EXPECT_EQ(ReadFile(area_.Path("out.txt")), "_x\r\na\r\nA\r\nb\r\nB\r\n");
+
+  // Short inputs are sorted by insertion, which keeps equal lines in order
+  // anyway; a thousand lines of three words in many spellings are not.
+  const std::string words[] = {"qrstuvwx", "abcdefgh", "ijklmnop"};
+  std::vector<std::string> lines;
+  std::string input;
+  for (int i = 0; i < 1000; ++i) {
+    std::string line = words[(i * 7) % 3];
+    for (int bit = 0; bit < 8; ++bit) {
+      if ((i >> bit) & 1) line[bit] = static_cast<char>(line[bit] - 32);
+    }
+    lines.push_back(line);
+    input += line + "\n";
+  }
+  std::string expected;
+  for (const char* word : {"abcdefgh", "ijklmnop", "qrstuvwx"}) {
+    for (const std::string& line : lines) {
+      if (ToLowerAscii(line) == word) expected += line + "\r\n";
+    }
+  }
+  WriteFile(area_.Path("many.txt"), input);
+  ASSERT_TRUE(PlatformSort(area_, "many.txt", "out.txt").ok());
+  EXPECT_TRUE(ReadFile(area_.Path("out.txt")) == expected)
+      << "equal lines changed their order";
 }
 
 TEST_F(CommandsTest, CountAndSearchMatchTheIdFieldOnly) {

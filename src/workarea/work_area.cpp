@@ -1,8 +1,18 @@
 #include "workarea/work_area.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 namespace docbase {
+
+WorkArea::WorkArea(std::filesystem::path root) : root_(std::move(root)) {
+  if (root_.empty()) {
+    std::fputs("docbase: a work area needs a folder, not an empty path\n",
+               stderr);
+    std::abort();
+  }
+}
 
 std::string WorkArea::DirectoryPath() const {
   std::error_code error;

@@ -11,9 +11,15 @@ namespace docbase {
 
 class WorkArea {
  public:
-  // An empty root means the current directory; names then stay relative,
-  // so messages show them as the user knows them.
-  explicit WorkArea(std::filesystem::path root = {}) : root_(std::move(root)) {}
+  // The program's own work area: the current directory, with names kept
+  // relative so that messages show them as the user knows them.
+  static WorkArea CurrentDirectory() { return WorkArea(); }
+
+  // A work area rooted at `root`, which must name a folder: an empty root
+  // would quietly mean the current directory, and a clean-up there would
+  // delete the files of whatever folder the caller runs in. An empty root
+  // therefore stops the process at once.
+  explicit WorkArea(std::filesystem::path root);
 
   std::filesystem::path Path(std::string_view name) const {
     return root_.empty() ? std::filesystem::path(name) : root_ / name;
@@ -23,6 +29,8 @@ class WorkArea {
   std::string DirectoryPath() const;
 
  private:
+  WorkArea() = default;
+
   std::filesystem::path root_;
 };
 
