@@ -257,19 +257,31 @@ void RemoveFolder(const WorkArea& area, std::string_view folder) {
   }
 }
 
-void RenameNoReplace(const WorkArea& area, std::string_view from,
-                     std::string_view to) {
+Status RenameNoReplace(const WorkArea& area, std::string_view from,
+                       std::string_view to) {
   std::string source = area.Path(from).string();
   std::string target = area.Path(to).string();
   if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(),
                 RENAME_NOREPLACE) == 0) {
-    return;
+    return Status::Ok();
   }
-  if (errno != EINVAL && errno != ENOSYS) return;
-  // A file system without RENAME_NOREPLACE: test, then rename.
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(target, error))) return;
-  fs::rename(source, target, error);
+  int failure = errno;
+  if (failure == EINVAL || failure == ENOSYS) {
+    // A file system without RENAME_NOREPLACE: test, then rename.
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(target, error))) return Status::Ok();
+    fs::rename(source, target, error);
+    failure = error.value();
+  }
+  // A name that is taken or missing, or that this file system refuses,
+  // leaves the file as it was, silently; a disk that cannot take the
+  // change fails the run, as a write would.
+  if (failure == ENOSPC || failure == EDQUOT || failure == EROFS ||
+      failure == EIO) {
+    errno = failure;
+    return Status::FromErrno(target, "cannot rename " + source);
+  }
+  return Status::Ok();
 }
 
 Status PlatformSort(const WorkArea& area, std::string_view in,

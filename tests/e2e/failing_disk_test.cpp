@@ -1,9 +1,11 @@
 // Runs on a disk that fails under them: a program folder turned read-only
-// while the run waits at a menu, and a small file system that fills up.
-// Either way the run must stop with a framed message naming the file and
-// the reason, end with status 1, never claim "Indexing is done.", and leave
-// txt_in as it was.
+// while the run waits at a menu, and a file system that fills up in each
+// phase that writes. Either way the run must stop with a framed message
+// naming the file and the reason, end with status 1, never claim "Indexing
+// is done.", and leave txt_in as it was; after a full disk, the next run
+// with room made gives the document base of an uninterrupted run.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -99,10 +101,10 @@ int StageReached(const ProgramOutcome& outcome) {
 // program's files.
 class FillingDisk {
  public:
-  static constexpr uint64_t kPage = 4096;
-
   explicit FillingDisk(const fs::path& root)
-      : root_(root), mount_(ScopedMount::Tmpfs(root, "16m")) {}
+      : root_(root),
+        mount_(ScopedMount::Tmpfs(root, "16m")),
+        page_(static_cast<uint64_t>(::sysconf(_SC_PAGESIZE))) {}
   bool ok() const { return mount_.ok(); }
   const std::string& error() const { return mount_.error(); }
   fs::path filler() const { return root_ / "filler.bin"; }
@@ -114,8 +116,8 @@ class FillingDisk {
     }
   }
 
-  // A run with `room` bytes free (a multiple of kPage), the filler taking
-  // the rest; the outcome is also kept for Search.
+  // A run with `room` bytes free (a whole number of pages), the filler
+  // taking the rest; the outcome is also kept for Search.
   ProgramOutcome RunWithRoom(uint64_t room) {
     Clear();
     const uint64_t free = FreeBytes();
@@ -133,13 +135,13 @@ class FillingDisk {
   bool Search(int stage, ProgramOutcome* outcome) {
     Clear();
     uint64_t low = 0;
-    uint64_t high = FreeBytes() / kPage * kPage;
+    uint64_t high = FreeBytes() / page_ * page_;
     for (const auto& [room, reached] : stages_) {
       if (reached < stage) low = std::max(low, room);
       if (reached > stage) high = std::min(high, room);
     }
-    while (high - low > kPage) {
-      uint64_t middle = (low + high) / 2 / kPage * kPage;
+    while (high - low > page_) {
+      uint64_t middle = (low + high) / 2 / page_ * page_;
       *outcome = RunWithRoom(middle);
       int reached = StageReached(*outcome);
       if (reached == stage) return true;
@@ -153,6 +155,7 @@ class FillingDisk {
 
   fs::path root_;
   ScopedMount mount_;
+  uint64_t page_;  // what tmpfs counts in
   std::map<uint64_t, int> stages_;  // room -> stage reached
 };
 
