@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,19 +69,27 @@ TEST(FailingDiskEndToEnd, FolderTurnedReadOnlyAtTheFileCountMenu) {
   DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(root / "txt_in"), inputs);
 }
 
-// Sets an environment variable for the life of the object; the programs
-// the test starts see it.
+// Sets an environment variable for the life of the object (the programs
+// the test starts see it), then puts back what was there.
 class ScopedVariable {
  public:
   ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* before = std::getenv(name)) before_ = before;
     ::setenv(name, value, 1);
   }
-  ~ScopedVariable() { ::unsetenv(name_); }
+  ~ScopedVariable() {
+    if (before_) {
+      ::setenv(name_, before_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
   ScopedVariable(const ScopedVariable&) = delete;
   ScopedVariable& operator=(const ScopedVariable&) = delete;
 
  private:
   const char* name_;
+  std::optional<std::string> before_;
 };
 
 // How far a run got: the percentage of the last progress line it printed,
