@@ -1,6 +1,10 @@
 #include "driver/run_driver.h"
 
+#include <cstdint>
+#include <cstdlib>
+
 #include "common/record_file.h"
+#include "common/text.h"
 #include "driver/console_report.h"
 #include "driver/display_parameters.h"
 #include "driver/preparation_screens.h"
@@ -63,8 +67,18 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console) {
 }
 
 // The memory the word-and-page table may hold before it sorts in runs on
-// disk.
-constexpr size_t kWordPageBudget = 16 << 20;
+// disk: DOCBASE_SORT_MEMORY (bytes) when set to a number, else 16 MiB. The
+// output is the same whatever the value; a small one makes even a small
+// corpus go through the runs on disk, as the tests of a full disk need.
+size_t WordPageBudget() {
+  uint64_t bytes = 0;
+  const char* text = std::getenv("DOCBASE_SORT_MEMORY");
+  if (text != nullptr && ParseCount(text, &bytes) && bytes > 0 &&
+      bytes <= SIZE_MAX) {
+    return static_cast<size_t>(bytes);
+  }
+  return 16 << 20;
+}
 
 Status Index(const WorkArea& area, RunState& state, Console& console) {
   ConsoleReport report(console);
@@ -79,7 +93,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   report.Progress("processed 30%");
   const PageGroups groups = BuildPageGroups(census, state.input_file_count);
   report.Progress("processed 40%");
-  WordPageTable word_pages(WordPageRunFile(area), kWordPageBudget);
+  WordPageTable word_pages(WordPageRunFile(area), WordPageBudget());
   DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, census, ids, &word_pages));
   report.Progress("processed 50%");
   RecordFile occurrences, page_words;

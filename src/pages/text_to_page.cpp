@@ -38,7 +38,8 @@ Status SanitiseTextNames(const WorkArea& area) {
     if (!HasTextExtension(name)) continue;
     std::string sanitised = SanitisedName(name);
     if (sanitised != name) {
-      RenameNoReplace(area, "txt_wrk/" + name, "txt_wrk/" + sanitised);
+      DOCBASE_RETURN_IF_ERROR(
+          RenameNoReplace(area, "txt_wrk/" + name, "txt_wrk/" + sanitised));
     }
   }
   return Status::Ok();

@@ -67,9 +67,10 @@ void MakeFolder(const WorkArea& area, std::string_view folder);
 void RemoveFolder(const WorkArea& area, std::string_view folder);
 
 // "rename from to": never replaces an existing file; when `to` is taken or
-// `from` is missing nothing happens and nothing is reported.
-void RenameNoReplace(const WorkArea& area, std::string_view from,
-                     std::string_view to);
+// `from` is missing nothing happens and nothing is reported. A file system
+// that is full, read-only or failing is an I/O error.
+Status RenameNoReplace(const WorkArea& area, std::string_view from,
+                       std::string_view to);
 
 // "sort in /o out": stable, whole lines compared by bytes after lower-casing
 // the ASCII letters. Holds the file in memory: for listings and small files.

@@ -64,10 +64,11 @@ TEST_F(CommandsTest, HostileNamesAreOnlyNames) {
 TEST_F(CommandsTest, RenameNeverReplaces) {
   WriteFile(area_.Path("old.txt"), "old");
   WriteFile(area_.Path("taken.txt"), "taken");
-  RenameNoReplace(area_, "old.txt", "taken.txt");
+  EXPECT_TRUE(RenameNoReplace(area_, "old.txt", "taken.txt").ok());
   EXPECT_EQ(ReadFile(area_.Path("taken.txt")), "taken");
   EXPECT_TRUE(fs::exists(area_.Path("old.txt")));
-  RenameNoReplace(area_, "old.txt", "new.txt");
+  EXPECT_TRUE(RenameNoReplace(area_, "missing.txt", "other.txt").ok());
+  EXPECT_TRUE(RenameNoReplace(area_, "old.txt", "new.txt").ok());
   EXPECT_EQ(ReadFile(area_.Path("new.txt")), "old");
 }
 
@@ -79,6 +80,9 @@ TEST_F(CommandsTest, CopyReplacesAndMissingSourceIsSilent) {
   EXPECT_TRUE(CopyFile(area_, "nothing.txt", "c.txt").ok());
   EXPECT_FALSE(fs::exists(area_.Path("c.txt")));
   EXPECT_TRUE(CopyFile(area_, "a.txt", "no_folder/a.txt").io_error());
+  // A copy onto itself is refused before the target is emptied.
+  EXPECT_TRUE(CopyFile(area_, "a.txt", "./a.txt").io_error());
+  EXPECT_EQ(ReadFile(area_.Path("a.txt")), "new");
 }
 
 TEST_F(CommandsTest, FoldersAndPresenceTest) {

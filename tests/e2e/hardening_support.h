@@ -18,6 +18,8 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/split_mix.h"
 #include "common/test_support.h"
@@ -108,6 +110,18 @@ class ScopedMount {
     return mount;
   }
 
+  // Gives a tmpfs mounted by Tmpfs a new size, keeping its files: room
+  // made on a disk that filled up.
+  bool Resize(const std::string& size) {
+    std::string options = "size=" + size;
+    if (::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT,
+                options.c_str()) == 0) {
+      return true;
+    }
+    error_ = std::strerror(errno);
+    return false;
+  }
+
   // Turns a bind mount read-only, for every process working in it.
   bool MakeReadOnly() {
     if (::mount(nullptr, dir_.c_str(), nullptr,
@@ -193,6 +207,38 @@ inline void WriteWordCorpus(const std::filesystem::path& txt_in, int count,
     char name[32];
     std::snprintf(name, sizeof name, "doc_%03d.txt", file);
     testing::WriteFile(txt_in / name, text + "\n");
+  }
+}
+
+// `count` text files of `words_each` different three-letter words each,
+// drawn anew for every file from the 1728 made of the letters a to l, 12 to
+// a line: every occurrence of a page is a word-and-page record of its own,
+// so the word tables are large for the size of the text. Named doc_001.txt
+// and on, into `txt_in`.
+inline void WriteDistinctWordCorpus(const std::filesystem::path& txt_in,
+                                    int count, size_t words_each) {
+  std::vector<std::string> words;
+  for (char a = 'a'; a <= 'l'; ++a) {
+    for (char b = 'a'; b <= 'l'; ++b) {
+      for (char c = 'a'; c <= 'l'; ++c) words.push_back({a, b, c});
+    }
+  }
+  words_each = std::min(words_each, words.size());
+  std::filesystem::create_directories(txt_in);
+  SplitMix64 random;
+  for (int file = 1; file <= count; ++file) {
+    // The first `words_each` places of a partial shuffle.
+    for (size_t i = 0; i < words_each; ++i) {
+      std::swap(words[i], words[i + random.NextBits() % (words.size() - i)]);
+    }
+    std::string text;
+    for (size_t i = 0; i < words_each; ++i) {
+      text += words[i];
+      text += (i % 12 == 11 || i + 1 == words_each) ? '\n' : ' ';
+    }
+    char name[32];
+    std::snprintf(name, sizeof name, "doc_%03d.txt", file);
+    testing::WriteFile(txt_in / name, text);
   }
 }
 
