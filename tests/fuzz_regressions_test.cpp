@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "../fuzz/line_reader_check.h"
+#include "../fuzz/occurrence_tables_check.h"
 #include "../fuzz/page_cleaner_check.h"
 #include "../fuzz/pipeline_check.h"
 #include "../fuzz/quoted_record_check.h"
+#include "../fuzz/word_numbering_check.h"
+#include "../fuzz/word_page_runs_check.h"
 #include "../fuzz/word_scanner_check.h"
 #include "common/test_support.h"
 
@@ -20,9 +23,12 @@ namespace {
 const std::map<std::string, fuzz::Check>& ChecksByTarget() {
   static const std::map<std::string, fuzz::Check> checks = {
       {"line_reader", fuzz::CheckLineReader},
+      {"occurrence_tables", fuzz::CheckOccurrenceTables},
       {"page_cleaner", fuzz::CheckPageCleaner},
       {"pipeline", fuzz::CheckPipeline},
       {"quoted_record", fuzz::CheckQuotedRecord},
+      {"word_numbering", fuzz::CheckWordNumbering},
+      {"word_page_runs", fuzz::CheckWordPageRuns},
       {"word_scanner", fuzz::CheckWordScanner},
   };
   return checks;
@@ -63,9 +69,10 @@ TEST_P(FuzzRegression, KeptInputsPassTheCheck) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression,
-                         ::testing::Values("line_reader", "page_cleaner",
-                                           "pipeline", "quoted_record",
-                                           "word_scanner"),
+                         ::testing::Values("line_reader", "occurrence_tables",
+                                           "page_cleaner", "pipeline",
+                                           "quoted_record", "word_numbering",
+                                           "word_page_runs", "word_scanner"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

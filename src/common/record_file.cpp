@@ -1,6 +1,7 @@
 #include "common/record_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,12 +10,21 @@ namespace docbase {
 
 RecordFile::~RecordFile() { Close(); }
 
-Status RecordFile::Open(const std::filesystem::path& path) {
+Status RecordFile::Open(const std::filesystem::path& path, uint64_t size) {
   Close();
   path_ = path.string();
   fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
   if (fd_ < 0) return Status::FromErrno(path_, "cannot open work file");
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) {
+    return Status::FromErrno(path_, "cannot read work file");
+  }
+  if (static_cast<uint64_t>(info.st_size) != size) return Damaged();
   return Status::Ok();
+}
+
+Status RecordFile::Damaged() const {
+  return Status::IoError(path_, "work file is damaged");
 }
 
 void RecordFile::Close() {

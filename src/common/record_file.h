@@ -2,8 +2,11 @@
 // one phase writes (through a LineWriter, whose Write takes any bytes) and
 // later phases read back, in blocks at known places or as a stream, and may
 // update in place. The records are the program's own; a file that is
-// missing or shorter than its writer left it is an error, never an empty or
-// short table taken as complete.
+// missing or of another size than its writer left it is an error, never an
+// empty or short table taken as complete. Each stretch of records a phase
+// reads back (a page's records) comes with the checksum its writer kept in
+// memory (common/checksum.h): a changed byte is an error as well, "work
+// file is damaged", naming the file.
 #pragma once
 
 #include <algorithm>
@@ -14,6 +17,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "common/checksum.h"
 #include "common/line_writer.h"
 #include "common/status.h"
 
@@ -26,14 +30,18 @@ class RecordFile {
   RecordFile(const RecordFile&) = delete;
   RecordFile& operator=(const RecordFile&) = delete;
 
-  // Opens an existing file for reading and writing.
-  Status Open(const std::filesystem::path& path);
+  // Opens an existing file for reading and writing; a file that does not
+  // hold exactly `size` bytes (what its writer left) is damaged.
+  Status Open(const std::filesystem::path& path, uint64_t size);
   void Close();
   const std::string& path() const { return path_; }
 
   // Exactly `size` bytes at `offset`; fewer is an error.
   Status ReadAt(uint64_t offset, void* data, size_t size) const;
   Status WriteAt(uint64_t offset, const void* data, size_t size) const;
+
+  // The error of a file whose records are not what was written.
+  Status Damaged() const;
 
  private:
   int fd_ = -1;
@@ -48,6 +56,16 @@ Status ReadRecords(const RecordFile& file, uint64_t first, size_t count,
   records->resize(count);
   if (count == 0) return Status::Ok();
   return file.ReadAt(first * sizeof(T), records->data(), count * sizeof(T));
+}
+
+// The same, checked against the checksum the writer kept for them.
+template <typename T>
+Status ReadCheckedRecords(const RecordFile& file, uint64_t first, size_t count,
+                          uint64_t checksum, std::vector<T>* records) {
+  DOCBASE_RETURN_IF_ERROR(ReadRecords(file, first, count, records));
+  RecordChecksum read;
+  read.Add(records->data(), records->size());
+  return read.value() == checksum ? Status::Ok() : file.Damaged();
 }
 
 template <typename T>
@@ -66,12 +84,15 @@ void WriteRecord(LineWriter& out, const T& record) {
       std::string_view(reinterpret_cast<const char*>(&record), sizeof(T)));
 }
 
-// Reads records [first, first + count) in order through a buffer.
+// Reads records [first, first + count) in order through a buffer, and
+// checks them against `checksum` as the last block comes in: a damaged
+// stretch gives an error before its last records are handed out.
 template <typename T>
 class RecordStream {
  public:
-  RecordStream(const RecordFile& file, uint64_t first, uint64_t count)
-      : file_(file), next_(first), end_(first + count) {}
+  RecordStream(const RecordFile& file, uint64_t first, uint64_t count,
+               uint64_t checksum)
+      : file_(file), next_(first), end_(first + count), checksum_(checksum) {}
 
   // False at the end of the range or after an error (see status()).
   bool Next(T* record) {
@@ -81,8 +102,13 @@ class RecordStream {
           static_cast<size_t>(std::min<uint64_t>(end_ - next_, kBufferRecords));
       status_ = ReadRecords(file_, next_, count, &buffer_);
       if (!status_.ok()) return false;
+      read_.Add(buffer_.data(), buffer_.size());
       next_ += count;
       position_ = 0;
+      if (next_ == end_ && read_.value() != checksum_) {
+        status_ = file_.Damaged();
+        return false;
+      }
     }
     *record = buffer_[position_++];
     return true;
@@ -94,6 +120,8 @@ class RecordStream {
   const RecordFile& file_;
   uint64_t next_;
   uint64_t end_;
+  uint64_t checksum_;
+  RecordChecksum read_;
   std::vector<T> buffer_;
   size_t position_ = 0;
   Status status_;

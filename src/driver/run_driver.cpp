@@ -94,11 +94,13 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   const PageGroups groups = BuildPageGroups(census, state.input_file_count);
   report.Progress("processed 40%");
   WordPageTable word_pages(WordPageRunFile(area), WordPageBudget());
-  DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, census, ids, &word_pages));
+  DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, &census, ids, &word_pages));
   report.Progress("processed 50%");
   RecordFile occurrences, page_words;
-  DOCBASE_RETURN_IF_ERROR(occurrences.Open(OccurrenceFile(area)));
-  DOCBASE_RETURN_IF_ERROR(page_words.Open(PageWordFile(area)));
+  DOCBASE_RETURN_IF_ERROR(occurrences.Open(
+      OccurrenceFile(area), census.occurrences * sizeof(StoredOccurrence)));
+  DOCBASE_RETURN_IF_ERROR(page_words.Open(
+      PageWordFile(area), census.page_words * sizeof(StoredPageWord)));
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
   DOCBASE_RETURN_IF_ERROR(

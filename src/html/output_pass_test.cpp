@@ -34,10 +34,16 @@ TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
   const PageGroups groups = BuildPageGroups(census, 2);
   ASSERT_EQ(groups.count(), 3);
   WordPageTable word_pages(WordPageRunFile(area_), 1 << 20);
-  ASSERT_TRUE(SplitWordsByGroup(area_, census, ids, &word_pages).ok());
+  ASSERT_TRUE(SplitWordsByGroup(area_, &census, ids, &word_pages).ok());
   RecordFile occurrences, page_words;
-  ASSERT_TRUE(occurrences.Open(OccurrenceFile(area_)).ok());
-  ASSERT_TRUE(page_words.Open(PageWordFile(area_)).ok());
+  ASSERT_TRUE(occurrences
+                  .Open(OccurrenceFile(area_),
+                        census.occurrences * sizeof(StoredOccurrence))
+                  .ok());
+  ASSERT_TRUE(
+      page_words
+          .Open(PageWordFile(area_), census.page_words * sizeof(StoredPageWord))
+          .ok());
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
   Status status = WriteGroupOutputs(area_, state_, tables, random_);

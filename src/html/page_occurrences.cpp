@@ -7,21 +7,27 @@ PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page,
     : tables_(tables),
       page_(page),
       stream_(tables.occurrences, tables.census.pages[page].first_occurrence,
-              tables.census.pages[page].occurrences),
+              tables.census.pages[page].occurrences,
+              tables.census.pages[page].occurrence_checksum),
       record_of_word_(*word_lookup) {}
 
 Status PageOccurrences::LoadNextPages() {
   const PageTally& tally = tables_.census.pages[page_];
-  DOCBASE_RETURN_IF_ERROR(ReadRecords(tables_.page_words, tally.first_page_word,
-                                      tally.page_words, &page_words_));
-  if (record_of_word_.size() < tables_.census.vocabulary.word_count()) {
-    record_of_word_.resize(tables_.census.vocabulary.word_count());
-  }
+  DOCBASE_RETURN_IF_ERROR(ReadCheckedRecords(
+      tables_.page_words, tally.first_page_word, tally.page_words,
+      tally.page_word_checksum, &page_words_));
+  const size_t words = tables_.census.vocabulary.word_count();
+  if (record_of_word_.size() < words) record_of_word_.resize(words);
+  const size_t pages = tables_.census.pages.size();
   for (uint32_t at = 0; at < page_words_.size(); ++at) {
-    if (page_words_[at].word >= record_of_word_.size()) {
-      return Status::IoError(tables_.page_words.path(), "work file is damaged");
+    const StoredPageWord& record = page_words_[at];
+    const bool next_in_range =
+        record.next_page == kNoPage ||
+        (record.next_page > page_ && record.next_page < pages);
+    if (record.word >= words || !next_in_range) {
+      return tables_.page_words.Damaged();
     }
-    record_of_word_[page_words_[at].word] = at;
+    record_of_word_[record.word] = at;
   }
   next_pages_loaded_ = true;
   return Status::Ok();
@@ -38,8 +44,7 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
                             ? vocabulary.word_of(stored.spelling)
                             : Vocabulary::kNoWord;
   if (word == Vocabulary::kNoWord) {  // no occurrence of such a word is kept
-    status_ =
-        Status::IoError(tables_.occurrences.path(), "work file is damaged");
+    status_ = tables_.occurrences.Damaged();
     return false;
   }
   word_ = word;
@@ -57,12 +62,11 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   if (next_pages_loaded_) {
     const uint32_t at = record_of_word_[word];
     if (at >= page_words_.size() || page_words_[at].word != word) {
-      status_ =
-          Status::IoError(tables_.page_words.path(), "work file is damaged");
+      status_ = tables_.page_words.Damaged();
       return false;
     }
     const StoredPageWord& on_page = page_words_[at];
-    if (on_page.next_page < tables_.census.pages.size()) {
+    if (on_page.next_page != kNoPage) {
       record->next = tables_.census.pages[on_page.next_page].name;
     }
     record->last_on_page = on_page.last_k;

@@ -4,6 +4,10 @@
 // occurrence number, and (after LoadNextPages) the next page holding the
 // word and the number of the word's last occurrence on the page.
 // GroupOccurrences (html/table_sources.h) reads a group through it.
+//
+// The records are checked as they are read: against the page's checksums
+// in the census, and every number used to look something up against the
+// size of its table. A damaged work file gives an error naming it.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "sort/record_sort.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -60,6 +61,17 @@ Status SortRunFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
     offset += static_cast<uint64_t>(done);
   }
   return Status::Ok();
+}
+
+Status SortRunFile::CheckSize() const {
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) return Status::FromErrno(path_, "cannot read");
+  return static_cast<uint64_t>(info.st_size) == size_ ? Status::Ok()
+                                                      : Damaged();
+}
+
+Status SortRunFile::Damaged() const {
+  return Status::IoError(path_, "work file is damaged");
 }
 
 Status SortRunFile::Remove() {

@@ -20,10 +20,10 @@
 // groups of consecutive runs into one, through a second work file named
 // `run_path` with "_merge" before its extension, until few enough are left.
 //
-// Damage is never silent about the order: a work file found shorter than
-// what was written is an error, and every merge checks that no record is
-// less than the one before it, so a changed byte that breaks the order is
-// an error too (a change that keeps the order is not detected).
+// Damage to a work file is an error, never silently wrong records: a file
+// of another size than what was written, a run whose records do not give
+// the checksum kept for it when it was written (common/checksum.h), and a
+// record less than the one before it in a merge are errors naming the file.
 //
 // Preconditions: T is trivially copyable and default constructible; `Less`
 // is a strict weak order on T. Add only before Finish; Open only after a
@@ -56,6 +56,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/checksum.h"
 #include "common/status.h"
 #include "sort/loser_tree.h"
 
@@ -89,6 +90,10 @@ class SortRunFile {
   Status Append(const void* data, size_t bytes);
   // Reads exactly `bytes` at `offset`; fewer is an error.
   Status ReadAt(void* data, size_t bytes, uint64_t offset) const;
+  // An error unless the file holds exactly the bytes appended.
+  Status CheckSize() const;
+  // The error of a file whose records are not what was written.
+  Status Damaged() const;
   // Closes and deletes the file if Create made it.
   Status Remove();
 
@@ -105,12 +110,14 @@ class SortRunFile {
 
 // A sorted stretch of a work file.
 struct RecordRun {
-  uint64_t offset;  // in bytes
-  uint64_t count;   // records
+  uint64_t offset;    // in bytes
+  uint64_t count;     // records
+  uint64_t checksum;  // of its records, as written
 };
 
 // Merges runs of one record file in order, checking the order of what it
-// gives. Each run is read through its own buffer of `buffer_records`.
+// gives and each run against its checksum as its last block comes in. Each
+// run is read through its own buffer of `buffer_records`.
 template <typename T, typename Less>
 class RecordRunMerge {
  public:
@@ -122,7 +129,8 @@ class RecordRunMerge {
         buffers_(new T[count * buffer_records]),
         heads_(count),
         ends_(count),
-        runs_(runs, runs + count) {}
+        runs_(runs, runs + count),
+        read_(count) {}
 
   // Fills every buffer. Precondition: at least one run.
   Status Start() {
@@ -174,8 +182,13 @@ class RecordRunMerge {
     T* buffer = buffers_.get() + run * capacity_;
     status_ = file_.ReadAt(buffer, count * sizeof(T), left.offset);
     if (!status_.ok()) return;
+    read_[run].Add(buffer, count);
     left.offset += count * sizeof(T);
     left.count -= count;
+    if (left.count == 0 && read_[run].value() != left.checksum) {
+      status_ = file_.Damaged();
+      return;
+    }
     heads_[run] = buffer;
     ends_[run] = buffer + count;
   }
@@ -186,7 +199,8 @@ class RecordRunMerge {
   std::unique_ptr<T[]> buffers_;
   std::vector<const T*> heads_;  // next record of each run; null when done
   std::vector<const T*> ends_;
-  std::vector<RecordRun> runs_;  // what is still unread of each run
+  std::vector<RecordRun> runs_;       // what is still unread of each run
+  std::vector<RecordChecksum> read_;  // of what has been read of each run
   std::optional<LoserTree<HeadLess>> tree_;
   T last_{};
   bool have_last_ = false;
@@ -268,8 +282,9 @@ class RecordSorter {
   // most kMaxMergeWidth runs are left.
   Status MergeLevels();
   // Merges `count` runs from files_[current_] into one at the end of
-  // `out`, buffering its writes.
-  Status MergeGroup(const RecordRun* runs, size_t count, SortRunFile& out);
+  // `out`, buffering its writes; gives the checksum of the merged run.
+  Status MergeGroup(const RecordRun* runs, size_t count, SortRunFile& out,
+                    uint64_t* checksum);
 
   SortRunFile files_[2];
   int current_ = 0;  // the file that holds runs_
@@ -307,7 +322,9 @@ Status RecordSorter<T, Less>::WriteRun() {
   uint64_t offset = file.size();
   status_ = file.Append(buffer_.data(), buffer_.size() * sizeof(T));
   DOCBASE_RETURN_IF_ERROR(status_);
-  runs_.push_back({offset, buffer_.size()});
+  RecordChecksum checksum;
+  checksum.Add(buffer_.data(), buffer_.size());
+  runs_.push_back({offset, buffer_.size(), checksum.value()});
   ++runs_written_;
   buffer_.clear();
   return Status::Ok();
@@ -331,6 +348,7 @@ Status RecordSorter<T, Less>::Finish() {
 template <typename T, typename Less>
 Status RecordSorter<T, Less>::MergeLevels() {
   while (runs_.size() > kMaxMergeWidth) {
+    DOCBASE_RETURN_IF_ERROR(files_[current_].CheckSize());
     SortRunFile& out = files_[1 - current_];
     DOCBASE_RETURN_IF_ERROR(out.is_open() ? out.Clear() : out.Create());
     // Groups of equal width, as wide as allowed.
@@ -339,11 +357,12 @@ Status RecordSorter<T, Less>::MergeLevels() {
     std::vector<RecordRun> merged;
     for (size_t first = 0; first < runs_.size(); first += width) {
       size_t count = std::min(width, runs_.size() - first);
-      merged.push_back({out.size(), 0});
+      merged.push_back({out.size(), 0, 0});
       for (size_t i = first; i < first + count; ++i) {
         merged.back().count += runs_[i].count;
       }
-      DOCBASE_RETURN_IF_ERROR(MergeGroup(&runs_[first], count, out));
+      DOCBASE_RETURN_IF_ERROR(
+          MergeGroup(&runs_[first], count, out, &merged.back().checksum));
     }
     runs_ = std::move(merged);
     current_ = 1 - current_;
@@ -355,20 +374,24 @@ Status RecordSorter<T, Less>::MergeLevels() {
 
 template <typename T, typename Less>
 Status RecordSorter<T, Less>::MergeGroup(const RecordRun* runs, size_t count,
-                                         SortRunFile& out) {
+                                         SortRunFile& out, uint64_t* checksum) {
   // The inputs and the output share the budget.
   size_t records = std::max<size_t>(1, budget_ / ((count + 1) * sizeof(T)));
   RecordRunMerge<T, Less> merge(files_[current_], runs, count, records, less_);
   DOCBASE_RETURN_IF_ERROR(merge.Start());
   std::unique_ptr<T[]> buffer(new T[records]);
+  RecordChecksum written;
   size_t used = 0;
   while (merge.Next(&buffer[used])) {
     if (++used == records) {
+      written.Add(buffer.get(), used);
       DOCBASE_RETURN_IF_ERROR(out.Append(buffer.get(), used * sizeof(T)));
       used = 0;
     }
   }
   DOCBASE_RETURN_IF_ERROR(merge.status());
+  written.Add(buffer.get(), used);
+  *checksum = written.value();
   return out.Append(buffer.get(), used * sizeof(T));
 }
 
@@ -383,6 +406,7 @@ Status RecordSorter<T, Less>::Open(Reader* reader) const {
     reader->end_ = buffer_.data() + buffer_.size();
     return Status::Ok();
   }
+  DOCBASE_RETURN_IF_ERROR(files_[current_].CheckSize());
   size_t records = std::max<size_t>(1, budget_ / (runs_.size() * sizeof(T)));
   reader->merge_ = std::make_unique<RecordRunMerge<T, Less>>(
       files_[current_], runs_.data(), runs_.size(), records, less_);

@@ -190,6 +190,31 @@ TEST_F(RecordSorterTest, DamageThatBreaksTheOrderIsAnError) {
   EXPECT_EQ(status.path(), RunPath().string());
 }
 
+// A change no order check can see: a byte that only the checksum of its
+// run covers, and bytes added at the end.
+TEST_F(RecordSorterTest, DamageThatKeepsTheOrderIsAnError) {
+  std::vector<Record> input = RandomRecords(5000, 8);
+  Sorter sorter(RunPath(), BudgetFor(100));
+  AddAll(sorter, input);
+  {
+    std::fstream file(RunPath(),
+                      std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(20 * 150 + 10);  // in `rest` of a record of the second run
+    file.put('\x7f');
+  }
+  Status status;
+  std::vector<Record> out = ReadAll(sorter, &status);
+  EXPECT_TRUE(status.io_error());
+  EXPECT_EQ(status.path(), RunPath().string());
+  EXPECT_LT(out.size(), input.size());
+
+  Sorter grown(folder_.path() / "grown.bin", BudgetFor(100));
+  AddAll(grown, input);
+  std::ofstream(folder_.path() / "grown.bin", std::ios::app) << "x";
+  ReadAll(grown, &status);
+  EXPECT_TRUE(status.io_error());
+}
+
 TEST_F(RecordSorterTest, FileThatCannotBeMadeIsNamed) {
   fs::path path = folder_.path() / "missing" / "runs.bin";
   Sorter sorter(path, BudgetFor(10));

@@ -2,6 +2,7 @@
 // groups and word splits, checked through what they hand to the pages.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -29,14 +30,16 @@ class IndexPhasesTest : public ::testing::Test {
     ids_ = NumberWords(census_);
     groups_ = BuildPageGroups(census_, group_size);
     WordPageTable table(WordPageRunFile(area_), 1 << 20);
-    ASSERT_TRUE(SplitWordsByGroup(area_, census_, ids_, &table).ok());
+    ASSERT_TRUE(SplitWordsByGroup(area_, &census_, ids_, &table).ok());
     WordPageTable::Reader reader;
     ASSERT_TRUE(table.Open(&reader).ok());
     StoredWordPage record;
     while (reader.Next(&record)) word_pages_.push_back(record);
     ASSERT_TRUE(reader.status().ok());
     RecordFile file;
-    ASSERT_TRUE(file.Open(OccurrenceFile(area_)).ok());
+    ASSERT_TRUE(file.Open(OccurrenceFile(area_),
+                          census_.occurrences * sizeof(StoredOccurrence))
+                    .ok());
     ASSERT_TRUE(ReadRecords(file, 0, census_.occurrences, &occurrences_).ok());
   }
 
@@ -118,7 +121,9 @@ TEST_F(IndexPhasesTest, NextPagesAndGroups) {
   EXPECT_TRUE(groups_.pages_of_group[1].empty());
   EXPECT_EQ(groups_.group_of_page[1], 0u);
   RecordFile file;
-  ASSERT_TRUE(file.Open(PageWordFile(area_)).ok());
+  ASSERT_TRUE(file.Open(PageWordFile(area_),
+                        census_.page_words * sizeof(StoredPageWord))
+                  .ok());
   std::vector<StoredPageWord> first_page;
   const PageTally& page = census_.pages[0];
   ASSERT_TRUE(
@@ -133,6 +138,29 @@ TEST_F(IndexPhasesTest, NextPagesAndGroups) {
             "river");
   EXPECT_EQ(word_pages_[1].page, 0u);
   EXPECT_EQ(word_pages_[2].page, 3u);
+}
+
+// A count changed in the page-word file before the splits stays in range,
+// so only the page's checksum shows it: the splits stop with an error that
+// names the file.
+TEST_F(IndexPhasesTest, SplitsCatchAChangedPageWordRecord) {
+  testing::WriteFile(area_.Path("page_01.htm"), "river river one\r\n");
+  ASSERT_TRUE(ExtractWords(area_, &census_).ok());
+  ids_ = NumberWords(census_);
+  {
+    RecordFile file;
+    ASSERT_TRUE(file.Open(PageWordFile(area_),
+                          census_.page_words * sizeof(StoredPageWord))
+                    .ok());
+    const uint32_t count = 3;
+    ASSERT_TRUE(
+        file.WriteAt(offsetof(StoredPageWord, count), &count, sizeof(count))
+            .ok());
+  }
+  WordPageTable table(WordPageRunFile(area_), 1 << 20);
+  Status status = SplitWordsByGroup(area_, &census_, ids_, &table);
+  EXPECT_TRUE(status.io_error());
+  EXPECT_EQ(status.path(), PageWordFile(area_).string());
 }
 
 }  // namespace

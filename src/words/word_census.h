@@ -1,7 +1,7 @@
 // WordCensus is what word extraction learns about the run's words and
 // pages and hands to the later phases in memory: the distinct words, how
 // often each occurs, and where the records of every page lie in the work
-// files (workarea/work_files.h).
+// files (workarea/work_files.h) with what they must read back as.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,11 @@ struct PageTally {
   uint64_t occurrences = 0;
   uint64_t first_page_word = 0;  // in the page-word file
   uint64_t page_words = 0;
+  // The checksums (common/checksum.h) of the page's records in the two
+  // files as last written: the page-word one changes when the word splits
+  // fill in the next pages.
+  uint64_t occurrence_checksum = 0;
+  uint64_t page_word_checksum = 0;
 };
 
 struct WordCensus {

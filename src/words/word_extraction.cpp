@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/checksum.h"
 #include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/record_file.h"
@@ -62,7 +63,8 @@ class Extraction {
   };
   std::vector<StoredPageWord> page_records_;
   std::vector<FirstSeen> first_seen_;
-  uint32_t page_stamp_ = 0;  // page number + 1
+  RecordChecksum page_occurrences_;  // of the current page's occurrences
+  uint32_t page_stamp_ = 0;          // page number + 1
 };
 
 Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
@@ -72,6 +74,7 @@ Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
   page_stamp_ = page_number + 1;
   page_records_.clear();
   first_seen_.clear();
+  page_occurrences_ = RecordChecksum();
   scanner_.BeginPage();
   std::string_view line;
   while (reader_.Next(&line)) {
@@ -82,6 +85,7 @@ Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
   DOCBASE_RETURN_IF_ERROR(reader_.status());
   reader_.Close();
   page->occurrences = census_.occurrences - page->first_occurrence;
+  page->occurrence_checksum = page_occurrences_.value();
   WritePageWords(page);
   return Status::Ok();
 }
@@ -100,8 +104,10 @@ Status Extraction::TakeLine(uint32_t line_number) {
   if (line_hits_.empty()) return Status::Ok();
   numbering_.NumberLine(vocabulary, &line_hits_);
   for (const LineHit& hit : line_hits_) {
-    WriteRecord(occurrences_,
-                StoredOccurrence{hit.spelling, hit.k, line_number, hit.column});
+    const StoredOccurrence occurrence{hit.spelling, hit.k, line_number,
+                                      hit.column};
+    WriteRecord(occurrences_, occurrence);
+    page_occurrences_.Add(occurrence);
     CountOnPage(hit, line_number);
   }
   census_.occurrences += line_hits_.size();
@@ -138,6 +144,9 @@ void Extraction::WritePageWords(PageTally* page) {
     record.last_k = numbering_.state(record.word).last_k;
     WriteRecord(page_words_, record);
   }
+  RecordChecksum checksum;
+  checksum.Add(page_records_.data(), page_records_.size());
+  page->page_word_checksum = checksum.value();
   census_.page_words += page_records_.size();
 }
 

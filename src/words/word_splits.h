@@ -2,7 +2,9 @@
 // order that holds the word, written into the page-word file in place; and
 // the same records in word-id order (WordPageTable), for the word index
 // pages and the main index. One pass over the page-word file, from the last
-// page to the first, keeping the last page seen of each word.
+// page to the first, keeping the last page seen of each word. Each page's
+// block is checked against its checksum before it is used, and the census
+// takes the checksum of the block as rewritten.
 #pragma once
 
 #include "common/status.h"
@@ -13,7 +15,7 @@
 
 namespace docbase {
 
-Status SplitWordsByGroup(const WorkArea& area, const WordCensus& census,
+Status SplitWordsByGroup(const WorkArea& area, WordCensus* census,
                          const WordIds& ids, WordPageTable* table);
 
 }  // namespace docbase

@@ -1,0 +1,4 @@
+// libFuzzer target: see word_numbering_check.h.
+#include "word_numbering_check.h"
+
+DOCBASE_FUZZ_TARGET(docbase::fuzz::CheckWordNumbering)
