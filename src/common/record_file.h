@@ -115,6 +115,14 @@ class RecordStream {
   }
   const Status& status() const { return status_; }
 
+  // The record `distance` places after the one Next gave last, when it is
+  // already read in, else null: a look ahead for prefetching what it will
+  // need. Its checksum may not have been checked yet.
+  const T* Ahead(size_t distance) const {
+    const size_t at = position_ + distance - 1;
+    return at < buffer_.size() ? &buffer_[at] : nullptr;
+  }
+
  private:
   static constexpr size_t kBufferRecords = (1 << 20) / sizeof(T);
   const RecordFile& file_;

@@ -1,5 +1,7 @@
 #include "html/page_occurrences.h"
 
+#include "common/prefetch.h"
+
 namespace docbase {
 
 PageOccurrences::PageOccurrences(const IndexTables& tables, uint32_t page,
@@ -33,12 +35,36 @@ Status PageOccurrences::LoadNextPages() {
   return Status::Ok();
 }
 
+// The tables an occurrence is looked up in grow with the vocabulary and
+// are read in no useful order, so in a large run most look-ups would wait
+// for memory one after the other. The records ahead are in the buffer: the
+// entry of the spelling kFarAhead records on is fetched first, and by the
+// time that record is kNearAhead records on, the tables its word is looked
+// up in are fetched too.
+void PageOccurrences::PrefetchAhead() const {
+  constexpr size_t kFarAhead = 16;
+  constexpr size_t kNearAhead = 8;
+  const Vocabulary& vocabulary = tables_.census.vocabulary;
+  const StoredOccurrence* far = stream_.Ahead(kFarAhead);
+  if (far != nullptr && far->spelling < vocabulary.spelling_count()) {
+    vocabulary.PrefetchEntry(far->spelling);
+  }
+  const StoredOccurrence* near = stream_.Ahead(kNearAhead);
+  if (near == nullptr || near->spelling >= vocabulary.spelling_count()) return;
+  vocabulary.PrefetchText(near->spelling);
+  const uint32_t word = vocabulary.word_of(near->spelling);
+  if (word >= tables_.ids.number_of_word.size()) return;
+  Prefetch(&tables_.ids.number_of_word[word]);
+  if (next_pages_loaded_) Prefetch(&record_of_word_[word]);
+}
+
 bool PageOccurrences::Next(OccurrenceRecord* record) {
   StoredOccurrence stored;
   if (!status_.ok() || !stream_.Next(&stored)) {
     if (status_.ok()) status_ = stream_.status();
     return false;
   }
+  PrefetchAhead();
   const Vocabulary& vocabulary = tables_.census.vocabulary;
   const uint32_t word = stored.spelling < vocabulary.spelling_count()
                             ? vocabulary.word_of(stored.spelling)

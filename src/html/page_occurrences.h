@@ -44,6 +44,8 @@ class PageOccurrences {
   uint32_t word() const { return word_; }
 
  private:
+  void PrefetchAhead() const;
+
   const IndexTables& tables_;
   uint32_t page_;
   RecordStream<StoredOccurrence> stream_;

@@ -54,8 +54,12 @@ uint32_t* Vocabulary::FindSlot(std::vector<uint32_t>& slots, uint64_t hash,
   }
 }
 
-Status Vocabulary::Intern(std::string_view spelling, uint32_t* number) {
-  const uint64_t hash = HashText(spelling);
+uint64_t Vocabulary::Hash(std::string_view spelling) {
+  return HashText(spelling);
+}
+
+Status Vocabulary::Intern(std::string_view spelling, uint64_t hash,
+                          uint32_t* number) {
   const uint32_t short_hash = static_cast<uint32_t>(hash >> 32);
   uint32_t* slot = FindSlot(spelling_slots_, hash, [&](uint32_t index) {
     return spelling_hashes_[index] == short_hash &&

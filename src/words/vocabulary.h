@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/prefetch.h"
 #include "common/status.h"
 
 namespace docbase {
@@ -29,7 +30,17 @@ class Vocabulary {
 
   // The number of `spelling`, added when it is new. Fails only when a run
   // holds more distinct spellings than 32-bit numbers can count.
-  Status Intern(std::string_view spelling, uint32_t* number);
+  Status Intern(std::string_view spelling, uint32_t* number) {
+    return Intern(spelling, Hash(spelling), number);
+  }
+  // The same with the spelling's Hash given: a caller with several
+  // spellings at hand hashes them all and fetches their slots first
+  // (PrefetchSlot), so that the look-ups do not wait on memory one by one.
+  Status Intern(std::string_view spelling, uint64_t hash, uint32_t* number);
+  static uint64_t Hash(std::string_view spelling);
+  void PrefetchSlot(uint64_t hash) const {
+    Prefetch(&spelling_slots_[hash & (spelling_slots_.size() - 1)]);
+  }
 
   size_t spelling_count() const { return spellings_.size(); }
   std::string_view spelling(uint32_t number) const {
@@ -39,6 +50,15 @@ class Vocabulary {
   // The lower-cased word of a spelling, or kNoWord.
   uint32_t word_of(uint32_t spelling) const {
     return spellings_[spelling].word;
+  }
+
+  // Asks the processor to fetch the entry of a spelling, or its text, ahead
+  // of use: the look-ups of a large vocabulary mostly miss the caches.
+  void PrefetchEntry(uint32_t spelling) const {
+    Prefetch(&spellings_[spelling]);
+  }
+  void PrefetchText(uint32_t spelling) const {
+    if (const char* text = spellings_[spelling].text) Prefetch(text);
   }
 
   size_t word_count() const { return word_first_spelling_.size(); }

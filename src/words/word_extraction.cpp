@@ -53,6 +53,7 @@ class Extraction {
   LineWriter page_words_;
   std::vector<WordHit> hits_;
   std::vector<LineHit> line_hits_;
+  std::vector<uint64_t> hashes_;  // of hits_, for Vocabulary::Intern
 
   // The words of the current page: their records and the line and column
   // of their first occurrence. Each word's state in the numbering holds the
@@ -93,9 +94,15 @@ Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
 Status Extraction::TakeLine(uint32_t line_number) {
   Vocabulary& vocabulary = census_.vocabulary;
   line_hits_.clear();
+  hashes_.clear();
   for (const WordHit& hit : hits_) {
+    hashes_.push_back(Vocabulary::Hash(hit.word));
+    vocabulary.PrefetchSlot(hashes_.back());
+  }
+  for (size_t i = 0; i < hits_.size(); ++i) {
+    const WordHit& hit = hits_[i];
     uint32_t spelling = 0;
-    DOCBASE_RETURN_IF_ERROR(vocabulary.Intern(hit.word, &spelling));
+    DOCBASE_RETURN_IF_ERROR(vocabulary.Intern(hit.word, hashes_[i], &spelling));
     const uint32_t word = vocabulary.word_of(spelling);
     if (word == Vocabulary::kNoWord) continue;
     line_hits_.push_back(
