@@ -6,12 +6,13 @@
 // interrupted, leave txt_in as it was, and leave the program directory as
 // such a run does.
 //
-// The moments are fractions of the time an uninterrupted run of the same
-// corpus takes on this build and machine, measured first, so that a slower
-// build (the sanitized one) spreads them over its run the same way. Time
-// only chooses where the kills land; nothing is asserted on it, except
-// that most moments fall before the run has ended (a moment that comes
-// after the end kills nothing and is counted as missed).
+// The moments are i/21 of the time an uninterrupted run of the same corpus
+// takes on this build and machine, measured first, so that a slower build
+// (the sanitized one) spreads them over its run the same way. Time only
+// chooses where the kills land; nothing is asserted on it, except that
+// nearly every moment falls before the end of its run (a moment that comes
+// after the end kills nothing; it is tried once more on the time of the
+// run that ended first).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -96,12 +97,12 @@ TEST(KilledAnyMomentEndToEnd, NextRunAfterAKillAtAnyMomentGivesTheSamePages) {
   ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
 
   // Three uninterrupted runs, each in a fresh folder and started as the
-  // kill runs are: they must agree, and they give the time scale.
-  // Every folder stays until the end of the test: removing one takes the
-  // file system a while after the call returns, and would slow down the
-  // run started next.
+  // kill runs are: they must agree, and the fastest sets the first time
+  // scale. Every folder stays until the end of the test: removing one
+  // keeps the file system busy after the call returns, and would slow down
+  // the run started next.
   std::list<TempFolder> folders;
-  std::vector<Clock::duration> durations;
+  Clock::duration scale = Clock::duration::max();
   Snapshot expected;
   std::vector<std::string> end_entries;
   for (int pass = 0; pass < 3; ++pass) {
@@ -111,7 +112,7 @@ TEST(KilledAnyMomentEndToEnd, NextRunAfterAKillAtAnyMomentGivesTheSamePages) {
     const Clock::time_point start = Clock::now();
     run.Send(kAnswers);
     ProgramOutcome uninterrupted = run.Finish();
-    durations.push_back(Clock::now() - start);
+    scale = std::min(scale, Clock::now() - start);
     ASSERT_EQ(uninterrupted.exit_status, 0) << uninterrupted.out;
     ASSERT_NE(uninterrupted.out.find(kDone), std::string::npos);
     const Snapshot pages = TakeSnapshot(reference.path() / "htm_out");
@@ -124,65 +125,68 @@ TEST(KilledAnyMomentEndToEnd, NextRunAfterAKillAtAnyMomentGivesTheSamePages) {
   }
   ASSERT_FALSE(expected.empty());
 
+  auto milliseconds = [](Clock::duration time) {
+    return std::to_string(
+        std::chrono::duration_cast<std::chrono::milliseconds>(time).count());
+  };
   int landed = 0;
+  int missed = 0;
   std::string report;
   for (int moment = 1; moment <= kMoments; ++moment) {
-    // The time scale is the median of the whole runs seen so far: the
-    // references and the kill runs that ended before their moment (a run
-    // in a folder left by a kill has more to do, and is not one of them).
-    std::vector<Clock::duration> sorted = durations;
-    std::sort(sorted.begin(), sorted.end());
-    const Clock::duration duration = sorted[(sorted.size() - 1) / 2];
-    const Clock::duration delay = duration * moment / (kMoments + 1);
-    const long long delay_ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(delay).count();
-    SCOPED_TRACE("killed " + std::to_string(delay_ms) + " ms into the run");
-    const TempFolder& folder = folders.emplace_back();
-    WriteCorpus(folder.path() / "txt_in");
-    const Snapshot inputs = TakeSnapshot(folder.path() / "txt_in");
-    std::string stage;
-    {
-      LiveProgram run(folder.path());
-      const Clock::time_point start = Clock::now();
-      ASSERT_TRUE(run.started());
-      // All the answers at once, and the end of the input for the final
-      // key wait: from here to its end the run works without waiting.
-      run.Send(kAnswers);
-      run.CloseInput();
-      if (run.KillAt(start + delay)) {
+    // A moment that comes after the end of its run is tried once more: the
+    // run that ended first gives the time scale from then on, as the
+    // machine has got quicker.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      const Clock::duration delay = scale * moment / (kMoments + 1);
+      SCOPED_TRACE("killed " + milliseconds(delay) + " ms into the run");
+      const TempFolder& folder = folders.emplace_back();
+      WriteCorpus(folder.path() / "txt_in");
+      const Snapshot inputs = TakeSnapshot(folder.path() / "txt_in");
+      std::string stage;
+      bool inside = false;
+      {
+        LiveProgram run(folder.path());
+        const Clock::time_point start = Clock::now();
+        ASSERT_TRUE(run.started());
+        // All the answers at once, and the end of the input for the final
+        // key wait: from here to its end the run works without waiting.
+        run.Send(kAnswers);
+        run.CloseInput();
+        inside = run.KillAt(start + delay);
+        if (inside) {
+          stage = StageOf(run.out(), folder.path());
+        } else {
+          const Clock::duration whole = Clock::now() - start;
+          stage = "missed: the run ended after " + milliseconds(whole) + " ms";
+          scale = whole;
+          ++missed;
+        }
+      }
+      report += "  " + std::to_string(moment) + "/" +
+                std::to_string(kMoments + 1) + " (" + milliseconds(delay) +
+                " ms): " + stage + "\n";
+      DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "txt_in"),
+                                inputs);
+
+      ProgramOutcome next = RunDocbaseBinary(folder.path(), kAnswers);
+      EXPECT_EQ(next.exit_status, 0) << stage << "\n" << next.out;
+      EXPECT_NE(next.out.find(kDone), std::string::npos) << stage;
+      DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "htm_out"),
+                                expected);
+      EXPECT_EQ(EntryNames(folder.path()), end_entries) << stage;
+      DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "txt_in"),
+                                inputs);
+      if (inside) {
         ++landed;
-        stage = StageOf(run.out(), folder.path());
-      } else {
-        durations.push_back(Clock::now() - start);
-        stage = "missed: the run ended after " +
-                std::to_string(std::chrono::duration_cast<
-                                   std::chrono::milliseconds>(Clock::now() -
-                                                              start)
-                                   .count()) +
-                " ms";
+        break;
       }
     }
-    report += "  " + std::to_string(moment) + "/" +
-              std::to_string(kMoments + 1) + " of " +
-              std::to_string(std::chrono::duration_cast<
-                                 std::chrono::milliseconds>(duration)
-                                 .count()) +
-              " ms (" + std::to_string(delay_ms) + " ms): " + stage + "\n";
-    DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "txt_in"), inputs);
-
-    ProgramOutcome next = RunDocbaseBinary(folder.path(), kAnswers);
-    EXPECT_EQ(next.exit_status, 0) << stage << "\n" << next.out;
-    EXPECT_NE(next.out.find(kDone), std::string::npos) << stage;
-    DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "htm_out"),
-                              expected);
-    EXPECT_EQ(EntryNames(folder.path()), end_entries) << stage;
-    DOCBASE_EXPECT_SAME_FILES(TakeSnapshot(folder.path() / "txt_in"), inputs);
   }
-  std::printf("kills inside the run: %d of %d\n%s", landed, kMoments,
-              report.c_str());
-  // Run times vary from run to run on a busy machine, and a run faster
-  // than the time scale can end before the last moments.
-  EXPECT_GE(landed, kMoments - 4) << report;
+  std::printf("moments inside the run: %d of %d (%d kill runs ended first)\n%s",
+              landed, kMoments, missed, report.c_str());
+  // Run times vary from run to run on a busy machine: a run can end before
+  // its moment twice over, but not often.
+  EXPECT_GE(landed, kMoments - 2) << report;
 }
 
 }  // namespace
