@@ -1,8 +1,9 @@
 // A docbase process that a test talks to while it runs: answers are sent
 // piece by piece, the test waits until a given text has appeared on
 // standard output (a menu, a progress line), and may then act on the
-// folder, kill the process, or let it finish. Complements RunProgram
-// (program_runner.h), which hands over the whole input at once.
+// folder, kill the process (at once or at a moment it chooses), or let it
+// finish. Complements RunProgram (program_runner.h), which hands over the
+// whole input at once.
 //
 // Waits have a generous timeout as a safety net only; no test measures
 // time with them. Header-only, like program_runner.h.
@@ -97,6 +98,21 @@ class LiveProgram {
     if (pid_ <= 0 || exited_) return;
     ::kill(pid_, SIGKILL);
     Reap();
+  }
+
+  // Reads the output until `moment`, then SIGKILL and waits for the
+  // process. False (and no kill) when the program ended before `moment`:
+  // both its outputs closed, and it is reaped. The moment is chosen by the
+  // test; nothing is measured against it.
+  bool KillAt(std::chrono::steady_clock::time_point moment) {
+    while (ReadSome(moment)) {
+    }
+    if (from_out_ < 0 && from_err_ < 0) {
+      Reap();
+      return false;
+    }
+    Kill();
+    return true;
   }
 
   // Closes standard input, reads the rest of the output and waits for the
