@@ -96,37 +96,33 @@ class RecordSorterTest : public ::testing::Test {
   testing::TempFolder folder_;
 };
 
-TEST_F(RecordSorterTest, MergesHundredsOfRunsStablyAndReadsTwice) {
-  std::vector<Record> input = RandomRecords(20000, 1);
-  Sorter sorter(RunPath(), BudgetFor(70));
-  AddAll(sorter, input);
-  EXPECT_EQ(sorter.size(), input.size());
-  EXPECT_EQ(sorter.runs_written(), 286u);
-  EXPECT_TRUE(fs::exists(RunPath()));
-  EXPECT_FALSE(fs::exists(MergePath()));
-  ExpectSortedTwiceThenRemoved(sorter, input);
-}
-
-TEST_F(RecordSorterTest, MergesInLevelsBeyondTheMergeWidth) {
-  // One record per run: 512 * 512 + 1 runs take two levels in the work
-  // files (the second writes over the run file) before the last merge.
-  std::vector<Record> input = RandomRecords(512 * 512 + 1, 2);
-  Sorter sorter(RunPath(), BudgetFor(1));
-  AddAll(sorter, input);
-  EXPECT_EQ(sorter.runs_written(), input.size());
-  EXPECT_TRUE(fs::exists(RunPath()));
-  EXPECT_FALSE(fs::exists(MergePath()));
-  ExpectSortedTwiceThenRemoved(sorter, input);
-}
-
-TEST_F(RecordSorterTest, OneLevelLeavesTheRunsInTheMergeFile) {
-  std::vector<Record> input = RandomRecords(3000, 3);
-  Sorter sorter(RunPath(), BudgetFor(5));
-  AddAll(sorter, input);
-  EXPECT_EQ(sorter.runs_written(), 600u);
-  EXPECT_FALSE(fs::exists(RunPath()));
-  EXPECT_TRUE(fs::exists(MergePath()));
-  ExpectSortedTwiceThenRemoved(sorter, input);
+TEST_F(RecordSorterTest, MergesStablyFromEveryLayoutOfRuns) {
+  struct Case {
+    const char* layout;
+    size_t records;
+    size_t budget_records;
+    size_t runs;
+    bool in_run_file;  // the last runs lie in the run file, not "_merge"
+  };
+  const Case cases[] = {
+      {"hundreds of runs, one merge", 20000, 70, 286, true},
+      // One record per run: 512 * 512 + 1 runs take two levels in the work
+      // files (the second writes over the run file) before the last merge.
+      {"two levels", 512 * 512 + 1, 1, 512 * 512 + 1, true},
+      {"one level, into the merge file", 3000, 5, 600, false},
+  };
+  uint64_t seed = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layout);
+    std::vector<Record> input = RandomRecords(c.records, seed++);
+    Sorter sorter(RunPath(), BudgetFor(c.budget_records));
+    AddAll(sorter, input);
+    EXPECT_EQ(sorter.size(), input.size());
+    EXPECT_EQ(sorter.runs_written(), c.runs);
+    EXPECT_EQ(fs::exists(RunPath()), c.in_run_file);
+    EXPECT_EQ(fs::exists(MergePath()), !c.in_run_file);
+    ExpectSortedTwiceThenRemoved(sorter, input);
+  }
 }
 
 TEST_F(RecordSorterTest, EmptyInputMakesNoFile) {
