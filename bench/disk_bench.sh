@@ -8,11 +8,18 @@
 # times Pagefind 1.6 on the 10 MB texts (installed with npm into
 # build-bench/pagefind on first use), then prints the table of targets
 # with PASS/FAIL (bench/bench_targets.py) and exits 1 when one fails.
+# Beside the corpora it measures, on the disk: the floor of the 10 MB run
+# (a copy of its own htm_out to a fresh folder, timed right after it), a
+# folder of many small texts (bench/make_small_corpus.py), the 10 MB and
+# small runs again with -j 1, and the files created per input text
+# (bench/files_per_text.sh, strace on 100 small texts).
 #
 #   bench/disk_bench.sh [--sizes "10 100"] [--no-pagefind] [--no-tmpfs]
-#                       [--program PATH] [--repeat N]
+#                       [--program PATH] [--repeat N] [--small N]
 #
 # --sizes    corpus sizes in MB (default "10 100"), e.g. --sizes 10
+# --small    number of small texts of about 700 bytes (default 10000; 0:
+#            none)
 # --program  measure this docbase binary instead of building one
 # --repeat   make every run (Pagefind's too) N times; the table takes the
 #            fastest time and the worst memory, files and bytes of each
@@ -26,6 +33,7 @@ pagefind=1
 tmpfs=1
 program=""
 repeat=1
+small=10000
 while [ $# -gt 0 ]; do
   case "$1" in
     --sizes) sizes="$2"; shift 2 ;;
@@ -36,7 +44,9 @@ while [ $# -gt 0 ]; do
     --program=*) program="${1#*=}"; shift ;;
     --repeat) repeat="$2"; shift 2 ;;
     --repeat=*) repeat="${1#*=}"; shift ;;
-    -h|--help) sed -n '2,20s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    --small) small="$2"; shift 2 ;;
+    --small=*) small="${1#*=}"; shift ;;
+    -h|--help) sed -n '2,28s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -64,6 +74,34 @@ corpus() {
     touch "$folder.done"
   fi
   echo "$folder"
+}
+
+# small_corpus COUNT: the folder of COUNT small texts, made once.
+small_corpus() {
+  local folder="$bench/corpus/small_$1"
+  if [ ! -f "$folder.done" ]; then
+    rm -rf "$folder"
+    python3 "$repo/bench/make_small_corpus.py" "$(corpus 10)" "$folder" "$1"
+    touch "$folder.done"
+  fi
+  echo "$folder"
+}
+
+# floor FOLDER LABEL: times a copy of FOLDER/htm_out to a fresh folder.
+floor() {
+  rm -rf "$1/floor_copy"
+  python3 - "$1" "$2" "$results" <<'PY'
+import json, shutil, sys, time
+folder, label, results = sys.argv[1:]
+start = time.monotonic()
+shutil.copytree(folder + "/htm_out", folder + "/floor_copy")
+seconds = time.monotonic() - start
+print("== %s ==\n  copy of htm_out: %.2f s" % (label, seconds))
+with open(results, "a") as out:
+    out.write(json.dumps({"label": label, "status": 0,
+                          "wall_seconds": seconds}) + "\n")
+PY
+  rm -rf "$1/floor_copy"
 }
 
 disk_root="$bench/runs"
@@ -96,6 +134,12 @@ for size in $sizes; do
   folder="$(corpus "$size")"
   python3 "$repo/bench/measure_run.py" "$program" "$folder" \
     "$disk_root/run_${size}mb" --label "disk $size MB" --json "$results" || true
+  if [ "$size" = 10 ]; then
+    floor "$disk_root/run_${size}mb" "floor 10 MB"
+    python3 "$repo/bench/measure_run.py" "$program" "$folder" \
+      "$disk_root/run_${size}mb" --label "disk $size MB -j 1" --args "-j 1" \
+      --json "$results" || true
+  fi
   if [ "$tmpfs" = 1 ]; then
     python3 "$repo/bench/measure_run.py" "$program" "$folder" \
       "$shm_root/run_${size}mb" --label "tmpfs $size MB" --json "$results" ||
@@ -104,6 +148,29 @@ for size in $sizes; do
   fi
 done
 done
+
+if [ "$small" -gt 0 ]; then
+  folder="$(small_corpus "$small")"
+  for round in $(seq 1 "$repeat"); do
+    for jobs in "" "-j 1"; do
+      python3 "$repo/bench/measure_run.py" "$program" "$folder" \
+        "$disk_root/run_small" --label "disk small texts${jobs:+ $jobs}" \
+        --args "$jobs" --json "$results" || true
+    done
+  done
+  rm -rf "$disk_root/run_small"
+fi
+python3 "$repo/bench/make_small_corpus.py" "$(corpus 10)" \
+  "$bench/corpus/small_100" 100
+counted="$("$repo/bench/files_per_text.sh" "$program" "$bench/corpus/small_100" \
+  "$disk_root/run_files")"
+echo "== files per text (100 small texts, strace) =="
+echo "  $counted"
+echo "$counted" | python3 -c '
+import json, re, sys
+per_text = float(re.search(r"\(([0-9.]+) per text\)", sys.stdin.read()).group(1))
+print(json.dumps({"label": "files per text", "status": 0, "wall_seconds": 0,
+                  "per_text": per_text}))' >>"$results"
 
 if [ "$pagefind" = 1 ]; then
   tool="$bench/pagefind/node_modules/.bin/pagefind"

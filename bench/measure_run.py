@@ -22,7 +22,7 @@ corpus; it is left in place afterwards (htm_out is useful to look at).
 With --json FILE one line of JSON with the figures is appended to FILE.
 
 usage: measure_run.py PROGRAM CORPUS PROGRAM_FOLDER [--label TEXT]
-                      [--json FILE] [--timeout SECONDS]
+                      [--json FILE] [--timeout SECONDS] [--args 'ARG ...']
 """
 import argparse
 import json
@@ -126,7 +126,7 @@ def limit_file_size():
     resource.setrlimit(resource.RLIMIT_FSIZE, (LARGEST_FILE, LARGEST_FILE))
 
 
-def measure(program, corpus, folder, timeout):
+def measure(program, corpus, folder, timeout, program_args=()):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     shutil.copytree(corpus, os.path.join(folder, "txt_in"))
@@ -134,7 +134,8 @@ def measure(program, corpus, folder, timeout):
     input_files = len(os.listdir(corpus))
     env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000")
     start = time.monotonic()
-    process = subprocess.Popen(["docbase"], executable=os.path.abspath(program),
+    process = subprocess.Popen(["docbase", *program_args],
+                               executable=os.path.abspath(program),
                                cwd=folder, stdin=subprocess.PIPE,
                                stdout=subprocess.PIPE,
                                stderr=subprocess.STDOUT, env=env,
@@ -232,9 +233,12 @@ def main():
     parser.add_argument("--label", default=None)
     parser.add_argument("--json", default=None)
     parser.add_argument("--timeout", type=float, default=1800)
+    parser.add_argument("--args", default="",
+                        help="arguments for the program, e.g. '-j 1'")
     args = parser.parse_args()
     folder = os.path.abspath(args.folder)
-    result = measure(args.program, args.corpus, folder, args.timeout)
+    result = measure(args.program, args.corpus, folder, args.timeout,
+                     args.args.split())
     result["label"] = args.label or args.corpus
     report(result["label"], result, folder)
     if args.json:

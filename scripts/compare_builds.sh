@@ -18,14 +18,15 @@
 # of a set, removed when the set compares the same (KEEP_RUNS=1 keeps them).
 # Each run is bounded: no file may outgrow COMPARE_FILE_LIMIT_MB (1024) and
 # a run is killed after COMPARE_TIMEOUT seconds (1200); a set whose run
-# was stopped so is reported as not compared.
+# was stopped so is reported as not compared. COMPARE_NEW_ARGS holds extra
+# arguments for the working tree's runs only, e.g. COMPARE_NEW_ARGS="-j 1".
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 all_sets=(sample gen1 gen10 real10 leftovers names nul cr longlines
           empty5000 mixedcase pages1)
 if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,21s/^# \{0,1\}//p' "$0"
+  sed -n '2,23s/^# \{0,1\}//p' "$0"
   exit 2
 fi
 rev="$1"
@@ -45,6 +46,7 @@ root="${COMPARE_DIR:-$repo/build-compare}"
 timeout_seconds="${COMPARE_TIMEOUT:-1200}"
 file_limit_kib=$(( ${COMPARE_FILE_LIMIT_MB:-1024} * 1024 ))
 answers='1\n1\n1\n1\nwww.example.org\n'
+read -r -a new_args <<<"${COMPARE_NEW_ARGS:-}"
 mkdir -p "$root"
 root="$(cd "$root" && pwd)"
 
@@ -108,15 +110,17 @@ make_set() {
   esac
 }
 
-# run_program PROGRAM FOLDER CONSOLE STATUS: one bounded run in FOLDER.
+# run_program PROGRAM FOLDER CONSOLE STATUS [ARG ...]: one bounded run in
+# FOLDER.
 run_program() {
   local program="$1" folder="$2" console="$3" status_file="$4" status=0
+  shift 4
   (
     cd "$folder"
     ulimit -f "$file_limit_kib"
     printf "$answers" | SOURCE_DATE_EPOCH=1700000000 \
-      timeout -k 10 "$timeout_seconds" bash -c 'exec -a docbase "$0"' \
-      "$program" >"$console" 2>&1
+      timeout -k 10 "$timeout_seconds" bash -c 'exec -a docbase "$0" "$@"' \
+      "$program" "$@" >"$console" 2>&1
     exit "${PIPESTATUS[1]}"
   ) || status=$?
   echo "$status" >"$status_file"
@@ -138,7 +142,8 @@ for set in "${sets[@]}"; do
     cp -a "$template" "$runs/$side"
   done
   run_program "$old_program" "$runs/old" "$runs/old.console" "$runs/old.status"
-  run_program "$new_program" "$runs/new" "$runs/new.console" "$runs/new.status"
+  run_program "$new_program" "$runs/new" "$runs/new.console" \
+    "$runs/new.status" ${new_args[@]+"${new_args[@]}"}
   old_status="$(cat "$runs/old.status")"
   new_status="$(cat "$runs/new.status")"
   # A run stopped by the timeout or a signal (SIGXFSZ at the file-size

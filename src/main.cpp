@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/parallel_tasks.h"
 #include "driver/command_line.h"
 #include "driver/preset_console.h"
 #include "driver/run_driver.h"
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
   }
   docbase::RunState state =
       docbase::RunStateFromBuildSettings(argc > 0 ? argv[0] : "docbase");
+  state.jobs = command_line.jobs > 0 ? command_line.jobs
+                                     : docbase::DefaultJobs();
   docbase::Status outcome = docbase::RunDocbase(area, state, console);
   lock.Release();
   return docbase::FinishRun(outcome, console);

@@ -24,6 +24,9 @@ struct Settings {
   std::string target_site;     // never empty once derived
   std::string target_address;  // as typed; may be empty
   DisplayParameters display;
+  // Threads for the work that can run side by side; the output is the
+  // same for every number.
+  int jobs = 1;
 };
 
 // The link to the information address, target and text alike:

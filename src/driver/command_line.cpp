@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -11,7 +12,7 @@
 namespace docbase {
 
 const char kUsage[] =
-    "usage: docbase [-C DIR] [--yes] [--address ADDR]\n"
+    "usage: docbase [-C DIR] [--yes] [--address ADDR] [-j N]\n"
     "       docbase -h | --help | --version\n"
     "\n"
     "Run in a folder of its own that holds txt_in/ with UTF-8 *.txt files:\n"
@@ -30,6 +31,7 @@ const char kUsage[] =
     "  -C, --directory DIR  run in DIR, as if started there\n"
     "  --yes                answer the menus 1 and end without a final key\n"
     "  --address ADDR       web address to narrow searches to ('' for none)\n"
+    "  -j, --jobs N         threads to use (default: one per core)\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
 
@@ -43,6 +45,17 @@ std::optional<std::string_view> InlineValue(std::string_view* argument) {
   std::string_view value = argument->substr(equals + 1);
   *argument = argument->substr(0, equals);
   return value;
+}
+
+// The value of -j: a whole number from 1 to 1024; 0 when it is not one.
+int ParseJobs(std::string_view text) {
+  if (text.empty() || text.size() > 4) return 0;
+  int jobs = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    jobs = jobs * 10 + (c - '0');
+  }
+  return jobs <= 1024 ? jobs : 0;
 }
 
 }  // namespace
@@ -79,6 +92,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       std::string address;
       take_value(&address);
       line.address = address;
+    } else if (argument == "-j" || argument == "--jobs" ||
+               (argument.starts_with("-j") && argument.size() > 2)) {
+      std::string jobs(argument.substr(std::min<size_t>(2, argument.size())));
+      if (argument.size() == 2 || argument == "--jobs") take_value(&jobs);
+      line.jobs = ParseJobs(jobs);
+      if (line.error.empty() && line.jobs == 0) {
+        line.error = "option '-j' needs a number of threads from 1 to 1024";
+      }
     } else if (argument == "--yes") {
       no_value();
       line.yes = true;

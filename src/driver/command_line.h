@@ -6,9 +6,11 @@
 //                            is taken relative to the one before, as git does)
 //   --yes                    answer every menu "1" and end the final screen
 //   --address ADDR           the typed answer of the destination prompt
+//   -j N, --jobs N           threads for the work that can run side by side
 //   -h, --help / --version   print and exit without touching any folder
 //
-// Long options also take their value as --name=VALUE, and -C as -CDIR.
+// Long options also take their value as --name=VALUE, -C as -CDIR and -j
+// as -jN.
 // Parsing only looks at the text; it neither reads nor changes any folder.
 #pragma once
 
@@ -25,6 +27,8 @@ struct CommandLine {
   std::vector<std::string> directories;
   bool yes = false;
   std::optional<std::string> address;
+  // -j: 0 when not given (one thread per core).
+  int jobs = 0;
   // Why the arguments were refused (one line, no line end); empty when they
   // are valid. A refused command line is never run.
   std::string error;

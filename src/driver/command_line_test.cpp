@@ -36,6 +36,10 @@ TEST(CommandLineParseTest, ValuesSeparateInlineAndEmpty) {
   EXPECT_EQ(ParseCommandLine({"--address=a=b, c"}).address, "a=b, c");
   EXPECT_EQ(ParseCommandLine({"--address", "x", "--address", "y"}).address,
             "y");
+  EXPECT_EQ(ParseCommandLine({}).jobs, 0);
+  EXPECT_EQ(ParseCommandLine({"-j", "4"}).jobs, 4);
+  EXPECT_EQ(ParseCommandLine({"-j1"}).jobs, 1);
+  EXPECT_EQ(ParseCommandLine({"--jobs=12"}).jobs, 12);
 }
 
 TEST(CommandLineParseTest, RefusedArgumentsSayWhich) {
@@ -50,6 +54,11 @@ TEST(CommandLineParseTest, RefusedArgumentsSayWhich) {
             "option '--version' takes no value");
   EXPECT_EQ(ParseCommandLine({"-y"}).error, "unknown argument '-y'");
   EXPECT_EQ(ParseCommandLine({"--"}).error, "unknown argument '--'");
+  for (const char* jobs : {"0", "x", "-1", "2000", ""}) {
+    EXPECT_EQ(ParseCommandLine({"--jobs", jobs}).error,
+              "option '-j' needs a number of threads from 1 to 1024")
+        << jobs;
+  }
 }
 
 TEST(CommandLineParseTest, HelpWinsButNotOverARefusedArgument) {

@@ -8,7 +8,7 @@ namespace docbase {
 
 Status RewritePages(const WorkArea& area, const DisplayParameters& display,
                     const PageNeighbours& neighbours, int64_t group,
-                    OccurrenceSource& source) {
+                    OccurrenceSource& source, NextLinkEnd last_page_end) {
   PageRewriter page(area, display, neighbours);
   const NavigationSpanWriter navigation(std::to_string(group));
   OccurrenceRecord occurrence;
@@ -34,7 +34,7 @@ Status RewritePages(const WorkArea& area, const DisplayParameters& display,
   }
   DOCBASE_RETURN_IF_ERROR(source.status());
   if (page.is_open()) {
-    DOCBASE_RETURN_IF_ERROR(page.Finish(NextLinkEnd::kTrailingBlank));
+    DOCBASE_RETURN_IF_ERROR(page.Finish(last_page_end));
   }
   return Status::Ok();
 }

@@ -19,8 +19,10 @@ namespace docbase {
 // Rewrites the pages of group `group` named by the records of `source`:
 // the records of one page lie together, in document order (line, then
 // column), and carry their next page and last occurrence number on the page.
+// The last page's bottom bar ends its Next link as `last_page_end` says: with
+// a blank when it is the last page of the group that holds words.
 Status RewritePages(const WorkArea& area, const DisplayParameters& display,
                     const PageNeighbours& neighbours, int64_t group,
-                    OccurrenceSource& source);
+                    OccurrenceSource& source, NextLinkEnd last_page_end);
 
 }  // namespace docbase

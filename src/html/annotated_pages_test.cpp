@@ -87,7 +87,7 @@ class AnnotatedPagesTest : public GeneratedPageTest {
     }
     VectorSource<OccurrenceRecord> source(std::move(records));
     Status status = RewritePages(area_, state_.display, PageNeighbours(pages_),
-                                 group, source);
+                                 group, source, NextLinkEnd::kTrailingBlank);
     ASSERT_TRUE(status.ok()) << status.ToString();
   }
 

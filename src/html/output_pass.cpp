@@ -1,5 +1,10 @@
 #include "html/output_pass.h"
 
+#include <algorithm>
+#include <span>
+#include <vector>
+
+#include "common/parallel_tasks.h"
 #include "html/annotated_pages.h"
 #include "html/contents_page.h"
 #include "html/navigation_bar.h"
@@ -9,31 +14,99 @@
 #include "html/word_index_page.h"
 
 namespace docbase {
+namespace {
 
-Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
-                         const IndexTables& tables, SplitMix64& random) {
-  const int64_t group_count = tables.groups.count();
-  DOCBASE_RETURN_IF_ERROR(PrepareWordFolder(area, group_count));
-  const PageNeighbours neighbours(tables.groups.sorted_names);
+// A stretch of a group's pages that one task rewrites.
+struct PageStretch {
+  int64_t group;
+  std::span<const uint32_t> pages;
+  // Whether it holds the last page of the group with words, whose bottom
+  // bar ends its Next link with a blank.
+  bool ends_group;
+};
+
+// Cuts every group's pages into stretches of about the same number of
+// occurrences, enough of them that the threads stay busy to the end; with
+// one thread, one stretch per group.
+std::vector<PageStretch> CutIntoStretches(const IndexTables& tables,
+                                          int jobs) {
+  const std::vector<PageTally>& tally = tables.census.pages;
+  const uint64_t pieces = jobs <= 1 ? 1 : 8 * static_cast<uint64_t>(jobs);
+  const uint64_t target =
+      std::max<uint64_t>(1, tables.census.occurrences / pieces);
+  std::vector<PageStretch> stretches;
+  for (int64_t group = 1; group <= tables.groups.count(); ++group) {
+    const std::vector<uint32_t>& pages =
+        tables.groups.pages_of_group[group - 1];
+    size_t last_with_words = pages.size();
+    for (size_t at = 0; at < pages.size(); ++at) {
+      if (tally[pages[at]].occurrences > 0) last_with_words = at;
+    }
+    size_t start = 0;
+    uint64_t occurrences = 0;
+    for (size_t at = 0; at < pages.size(); ++at) {
+      occurrences += tally[pages[at]].occurrences;
+      if ((jobs > 1 && occurrences >= target) || at + 1 == pages.size()) {
+        const std::span<const uint32_t> stretch(pages.data() + start,
+                                                at + 1 - start);
+        stretches.push_back(PageStretch{
+            group, stretch, start <= last_with_words && last_with_words <= at});
+        start = at + 1;
+        occurrences = 0;
+      }
+    }
+  }
+  return stretches;
+}
+
+Status WriteSearchPages(const WorkArea& area, const Settings& settings,
+                        const IndexTables& tables, SplitMix64& random) {
+  for (int64_t group = 1; group <= tables.groups.count(); ++group) {
+    GroupOccurrences source(tables, group, GroupOccurrences::Order::kTable,
+                            false);
+    DOCBASE_RETURN_IF_ERROR(
+        WriteSearchPage(area, settings, random, group, source));
+  }
+  return Status::Ok();
+}
+
+Status WriteIndexPages(const WorkArea& area, const Settings& settings,
+                       const IndexTables& tables) {
   // One object for the pass: its promotional count runs across groups.
   WordIndexPages index_pages;
-  for (int64_t group = 1; group <= group_count; ++group) {
-    GroupOccurrences rewrite_source(tables, group,
-                                    GroupOccurrences::Order::kDocument, true);
-    DOCBASE_RETURN_IF_ERROR(RewritePages(area, settings.display, neighbours,
-                                         group, rewrite_source));
+  for (int64_t group = 1; group <= tables.groups.count(); ++group) {
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteHead(area, settings, group));
     DOCBASE_RETURN_IF_ERROR(
         WriteContentsPage(area, settings, tables.groups.sorted_names));
     TableWordPages entries(tables, group);
     DOCBASE_RETURN_IF_ERROR(entries.Open());
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteEntries(settings, group, entries));
-    GroupOccurrences search_source(tables, group,
-                                   GroupOccurrences::Order::kTable, false);
-    DOCBASE_RETURN_IF_ERROR(
-        WriteSearchPage(area, settings, random, group, search_source));
   }
   return Status::Ok();
+}
+
+}  // namespace
+
+Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
+                         const IndexTables& tables, SplitMix64& random) {
+  DOCBASE_RETURN_IF_ERROR(PrepareWordFolder(area, tables.groups.count()));
+  const PageNeighbours neighbours(tables.groups.sorted_names);
+  // The two long chains first, so that the stretches fill in around them.
+  std::vector<Task> tasks;
+  tasks.push_back(
+      [&] { return WriteSearchPages(area, settings, tables, random); });
+  tasks.push_back([&] { return WriteIndexPages(area, settings, tables); });
+  for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
+    tasks.push_back([&, stretch] {
+      GroupOccurrences source(tables, stretch.pages,
+                              GroupOccurrences::Order::kDocument, true);
+      return RewritePages(area, settings.display, neighbours, stretch.group,
+                          source,
+                          stretch.ends_group ? NextLinkEnd::kTrailingBlank
+                                             : NextLinkEnd::kNoTrailingBlank);
+    });
+  }
+  return RunTasks(settings.jobs, tasks);
 }
 
 }  // namespace docbase

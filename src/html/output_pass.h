@@ -1,7 +1,13 @@
-// The per-group output pass: prepares the wrd_24 folder, then for each page
-// group in turn rewrites its pages as annotated pages, writes the head of
-// its word-index page, the contents page, the word-index entries and its
-// search page.
+// The per-group output pass: prepares the wrd_24 folder, then writes for
+// each page group its annotated pages, its word-index page (with the
+// contents page between its head and its entries) and its search page.
+//
+// The work runs on `settings.jobs` threads as independent tasks: the
+// search pages of all groups in group order (the run's generator draws
+// their phrases in that order), the word-index and contents pages of all
+// groups in group order (the promotional count runs across groups), and
+// the annotated pages in stretches of pages, each page written by one
+// task. So the pages are the same for any number of threads.
 #pragma once
 
 #include "common/settings.h"

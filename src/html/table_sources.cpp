@@ -8,10 +8,13 @@ namespace docbase {
 
 GroupOccurrences::GroupOccurrences(const IndexTables& tables, int64_t group,
                                    Order order, bool next_pages)
-    : tables_(tables),
-      pages_(tables.groups.pages_of_group[group - 1]),
-      order_(order),
-      next_pages_(next_pages) {}
+    : GroupOccurrences(tables, tables.groups.pages_of_group[group - 1], order,
+                       next_pages) {}
+
+GroupOccurrences::GroupOccurrences(const IndexTables& tables,
+                                   std::span<const uint32_t> pages, Order order,
+                                   bool next_pages)
+    : tables_(tables), pages_(pages), order_(order), next_pages_(next_pages) {}
 
 bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
   while (status_.ok()) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "common/text.h"
@@ -16,7 +17,8 @@
 
 namespace docbase {
 
-// The occurrences of the pages of one group, page by page.
+// The occurrences of the pages of one group, or of some of its pages, page
+// by page.
 class GroupOccurrences : public OccurrenceSource {
  public:
   enum class Order {
@@ -27,6 +29,9 @@ class GroupOccurrences : public OccurrenceSource {
   // occurrence number on its page.
   GroupOccurrences(const IndexTables& tables, int64_t group, Order order,
                    bool next_pages);
+  // Only `pages`, page numbers in page order.
+  GroupOccurrences(const IndexTables& tables, std::span<const uint32_t> pages,
+                   Order order, bool next_pages);
 
   bool Next(OccurrenceRecord* record) override;
   Status status() const override { return status_; }
@@ -36,7 +41,7 @@ class GroupOccurrences : public OccurrenceSource {
   bool FillLine();
 
   const IndexTables& tables_;
-  const std::vector<uint32_t>& pages_;
+  const std::span<const uint32_t> pages_;
   const Order order_;
   const bool next_pages_;
   size_t next_page_ = 0;

@@ -3,7 +3,7 @@
 // itself: the console, htm_out and the files left beside it must be the
 // same, with standard input at its end, closed, or holding other answers.
 // A -C folder that cannot be entered ends the program before anything is
-// touched.
+// touched. Any number of threads (-j) gives the same folder.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -136,6 +136,47 @@ TEST_F(ScriptedOptionsTest, EmptyAddressAndLongFormsMatchTheirPipedRun) {
   EXPECT_EQ(outcome.exit_status, 0);
   EXPECT_EQ(outcome.out, piped.outcome.out);
   EXPECT_EQ(TreeBytes(folder.path()), piped.tree);
+}
+
+// Forty texts of long lines (more than 28 words: drawn search phrases)
+// whose words recur across pages, in two groups: the pages, word-index and
+// search pages written on one thread and on four are the same bytes.
+TEST_F(ScriptedOptionsTest, OneThreadAndFourGiveTheSameFolder) {
+  auto make = [](const fs::path& root) {
+    fs::create_directory(root / "txt_in");
+    uint64_t state = 7;
+    for (int text = 0; text < 40; ++text) {
+      std::string body;
+      for (int line = 0; line < 30; ++line) {
+        for (int word = 0; word < 10 + line * 2; ++word) {
+          state = state * 6364136223846793005u + 1442695040888963407u;
+          body += "word" + std::to_string((state >> 33) % 300) + " ";
+        }
+        body += "\n";
+      }
+      WriteFile(root / "txt_in" / ("t" + std::to_string(text) + ".txt"), body);
+    }
+  };
+  std::map<std::string, std::string> trees[2];
+  std::string consoles[2];
+  const char* jobs[2] = {"-j1", "--jobs=4"};
+  for (int run = 0; run < 2; ++run) {
+    TempFolder folder;
+    make(folder.path());
+    ProgramOutcome outcome = RunFromElsewhere(
+        start_.path(),
+        {"-C", folder.path().string(), "--yes", "--address", "", jobs[run]},
+        "<&-");
+    ASSERT_EQ(outcome.exit_status, 0) << outcome.out;
+    consoles[run] = outcome.out;
+    trees[run] = TreeBytes(folder.path());
+  }
+  EXPECT_EQ(consoles[0], consoles[1]);
+  ASSERT_EQ(trees[0].count("htm_out/s_2.htm"), 1u);
+  EXPECT_TRUE(trees[0] == trees[1]);
+  for (const auto& [name, bytes] : trees[0]) {
+    EXPECT_TRUE(trees[1][name] == bytes) << name;
+  }
 }
 
 TEST_F(ScriptedOptionsTest, AFolderThatCannotBeEnteredTouchesNothing) {
