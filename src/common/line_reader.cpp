@@ -40,6 +40,7 @@ LineReader::~LineReader() { Close(); }
 void LineReader::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  source_ = nullptr;
   eof_ = true;
   begin_ = end_ = 0;
 }
@@ -63,6 +64,16 @@ Status LineReader::Open(const std::filesystem::path& path) {
   return Status::Ok();
 }
 
+void LineReader::Open(ByteSource* source) {
+  Close();
+  path_.clear();
+  status_ = Status::Ok();
+  source_ = source;
+  const size_t wanted = std::min(kSmallBuffer, buffer_size_);
+  if (buffer_.size() < wanted) buffer_.resize(wanted);
+  eof_ = false;
+}
+
 bool LineReader::Fill() {
   if (eof_) return false;
   if (begin_ > 0) {
@@ -71,6 +82,14 @@ bool LineReader::Fill() {
     begin_ = 0;
   }
   if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  if (source_ != nullptr) {
+    size_t got = 0;
+    status_ = source_->Read(buffer_.data() + end_, buffer_.size() - end_, &got);
+    end_ += got;
+    if (got > 0 && status_.ok()) return true;
+    eof_ = true;
+    return false;
+  }
   for (;;) {
     ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (got > 0) {

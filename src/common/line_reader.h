@@ -4,13 +4,14 @@
 //
 // A file that does not exist reads as empty, as the phases expect of a
 // missing input; a file that exists but cannot be opened or read is an I/O
-// error.
+// error. The bytes may also come from a ByteSource instead of a file.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "common/byte_source.h"
 #include "common/status.h"
 
 namespace docbase {
@@ -28,6 +29,8 @@ class LineReader {
   LineReader& operator=(const LineReader&) = delete;
 
   Status Open(const std::filesystem::path& path);
+  // Reads the bytes of `source`, which must outlive the reading.
+  void Open(ByteSource* source);
 
   // Sets `*line` to the next line and returns true, or returns false at the
   // end of the file or after a read error (see status()). The view stays
@@ -36,8 +39,8 @@ class LineReader {
 
   // Ok, or the read error that ended the reading early.
   const Status& status() const { return status_; }
-  // Whether Open found the file.
-  bool found() const { return fd_ >= 0; }
+  // Whether Open found the file (or was given a source).
+  bool found() const { return fd_ >= 0 || source_ != nullptr; }
   void Close();
 
  private:
@@ -45,6 +48,7 @@ class LineReader {
 
   size_t buffer_size_ = kDefaultBufferSize;
   int fd_ = -1;
+  ByteSource* source_ = nullptr;
   std::string path_;
   std::string buffer_;
   size_t begin_ = 0;  // first unread byte

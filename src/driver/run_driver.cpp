@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "common/record_file.h"
 #include "common/text.h"
@@ -40,7 +42,9 @@ Status StartUp(const WorkArea& area, RunState& state, Console& console) {
   return CheckTools(area, console);
 }
 
-Status Prepare(const WorkArea& area, RunState& state, Console& console) {
+// Hands back the numbered pages of the page set.
+Status Prepare(const WorkArea& area, RunState& state, Console& console,
+               std::vector<NumberedPage>* pages) {
   ConsoleReport report(console);
   bool input_present = false;
   DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, &input_present));
@@ -63,7 +67,7 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console) {
   AskTargetAddress(state, console);
   DOCBASE_RETURN_IF_ERROR(SetUpOutputFolders(area, report));
   DOCBASE_RETURN_IF_ERROR(SetDisplayParameters(area, state, console));
-  return BuildPageSet(area, state, &state.number_pad);
+  return BuildPageSet(area, state, converted.made, &state.number_pad, pages);
 }
 
 // The memory the word-and-page table may hold before it sorts in runs on
@@ -80,13 +84,14 @@ size_t WordPageBudget() {
   return 16 << 20;
 }
 
-Status Index(const WorkArea& area, RunState& state, Console& console) {
+Status Index(const WorkArea& area, RunState& state, Console& console,
+             std::vector<NumberedPage> pages) {
   ConsoleReport report(console);
   const Settings& settings = state;
   console.Line();
   report.Progress("processed 1%");
   WordCensus census;
-  DOCBASE_RETURN_IF_ERROR(ExtractWords(area, &census));
+  DOCBASE_RETURN_IF_ERROR(ExtractWords(area, std::move(pages), &census));
   report.Progress("processed 10%");
   const WordIds ids = NumberWords(census);
   report.Progress("processed 20%");
@@ -114,9 +119,9 @@ Status Index(const WorkArea& area, RunState& state, Console& console) {
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();
-  std::vector<std::string> pages;
-  for (const PageTally& page : census.pages) pages.push_back(page.listed_name);
-  return CollectOutput(area, pages, groups.count());
+  std::vector<std::string> names;
+  for (const PageTally& page : census.pages) names.push_back(page.listed_name);
+  return CollectOutput(area, names, groups.count());
 }
 
 void ShowResults(const RunState& state, Console& console) {
@@ -137,8 +142,9 @@ void ShowResults(const RunState& state, Console& console) {
 
 Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(StartUp(area, state, console));
-  DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console));
-  DOCBASE_RETURN_IF_ERROR(Index(area, state, console));
+  std::vector<NumberedPage> pages;
+  DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, &pages));
+  DOCBASE_RETURN_IF_ERROR(Index(area, state, console, std::move(pages)));
   console.Line("processed 100%");
   ShowResults(state, console);
   // The final key ends a finished run: its RunEnded marks the way out, and

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "pages/page_origin.h"
 
 namespace docbase {
 
@@ -23,6 +24,8 @@ struct OccurrenceRecord {
   std::string_view next;  // the next page holding the word; empty on the last
   // The number of the word's last occurrence on this page.
   uint64_t last_on_page = 0;
+  // Where the page's bytes come from; null: the page is a file.
+  const PageOrigin* origin = nullptr;
 };
 
 // One word on one page: its first occurrence there (word as spelled and

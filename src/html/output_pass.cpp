@@ -12,6 +12,7 @@
 #include "html/table_sources.h"
 #include "html/word_folder.h"
 #include "html/word_index_page.h"
+#include "pages/page_reader.h"
 
 namespace docbase {
 namespace {
@@ -85,6 +86,17 @@ Status WriteIndexPages(const WorkArea& area, const Settings& settings,
   return Status::Ok();
 }
 
+// The pages without words are written as the page set made them.
+Status WritePagesWithoutWords(const WorkArea& area, const IndexTables& tables) {
+  const std::vector<PageTally>& pages = tables.census.pages;
+  for (size_t page = 0; page < pages.size(); ++page) {
+    if (tables.groups.group_of_page[page] != 0) continue;
+    DOCBASE_RETURN_IF_ERROR(WriteNumberedPage(area, pages[page].listed_name,
+                                              pages[page].origin));
+  }
+  return Status::Ok();
+}
+
 }  // namespace
 
 Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
@@ -96,6 +108,7 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
   tasks.push_back(
       [&] { return WriteSearchPages(area, settings, tables, random); });
   tasks.push_back([&] { return WriteIndexPages(area, settings, tables); });
+  tasks.push_back([&] { return WritePagesWithoutWords(area, tables); });
   for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
     tasks.push_back([&, stretch] {
       GroupOccurrences source(tables, stretch.pages,

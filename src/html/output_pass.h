@@ -1,6 +1,7 @@
 // The per-group output pass: prepares the wrd_24 folder, then writes for
 // each page group its annotated pages, its word-index page (with the
-// contents page between its head and its entries) and its search page.
+// contents page between its head and its entries) and its search page, and
+// writes the pages without words as the page set made them.
 //
 // The work runs on `settings.jobs` threads as independent tasks: the
 // search pages of all groups in group order (the run's generator draws

@@ -77,6 +77,7 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   id_ = WordIdText(tables_.ids.number_of_word[word]);
   k_ = DecimalText(stored.k);
   record->page = tables_.census.pages[page_].name;
+  record->origin = &tables_.census.pages[page_].origin;
   record->line = stored.line;
   record->column = stored.column;
   record->word = vocabulary.spelling(stored.spelling);

@@ -20,11 +20,17 @@ std::string WorkingFileName(std::string_view page) {
 
 }  // namespace
 
-Status PageRewriter::Start(std::string_view page) {
+Status PageRewriter::Start(std::string_view page, const PageOrigin* origin) {
+  static const PageOrigin kFile;
   page_.assign(page);
-  working_name_ = WorkingFileName(page_);
-  DOCBASE_RETURN_IF_ERROR(reader_.Open(area_.Path(page_)));
-  DOCBASE_RETURN_IF_ERROR(working_.Open(area_.Path(working_name_)));
+  if (origin == nullptr) origin = &kFile;
+  DOCBASE_RETURN_IF_ERROR(reader_.Open(area_, page_, *origin));
+  // A page made from its origin is written once, where it stays.
+  working_name_ = origin->kind == PageOrigin::Kind::kFile
+                      ? WorkingFileName(page_)
+                      : std::string();
+  DOCBASE_RETURN_IF_ERROR(working_.Open(area_.Path(
+      working_name_.empty() ? std::string(TrimBlanks(page_)) : working_name_)));
   open_ = true;
   line_count_ = 0;
   body_found_ = false;
@@ -91,6 +97,7 @@ Status PageRewriter::Finish(NextLinkEnd bottom_next_end) {
   reader_.Close();
   DOCBASE_RETURN_IF_ERROR(read);
   DOCBASE_RETURN_IF_ERROR(working_.Close());
+  if (working_name_.empty()) return Status::Ok();
   // The end state of copying the working file over the page: the working
   // file would only be deleted with the other pages at the end of the run.
   return MoveFile(area_, working_name_, std::string(TrimBlanks(page_)));

@@ -1,10 +1,11 @@
 // The rewrite of one page of the page set, driven record by record by the
-// group's occurrence file: the page is copied line by line into its working
-// file <base>_02.htm, the highlight script and top bar go before the body
-// line, each word line is cut into the text between words (one output line
-// per piece, empty pieces included) around the spans the caller writes, and
-// the bottom bar goes before the line that closes the body. Finishing
-// replaces the page with the working file.
+// group's occurrence file: the page is read line by line from its origin
+// (pages/page_reader.h) and written under its own name, the highlight
+// script and top bar before the body line, each word line cut into the text
+// between words (one output line per piece, empty pieces included) around
+// the spans the caller writes, and the bottom bar before the line that
+// closes the body. A page that is a file already is written to its working
+// file <base>_02.htm, which replaces the page when finished.
 //
 // Only one line of the page is held at a time.
 #pragma once
@@ -14,11 +15,12 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/settings.h"
 #include "common/status.h"
 #include "html/navigation_bar.h"
+#include "pages/page_origin.h"
+#include "pages/page_reader.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -34,8 +36,8 @@ class PageRewriter {
   // The number of the current line: lines read from the page so far.
   uint64_t line_count() const { return line_count_; }
 
-  // Opens the page and creates its working file.
-  Status Start(std::string_view page);
+  // Opens the page (of `origin`; null: a file) and creates its output.
+  Status Start(std::string_view page, const PageOrigin* origin);
 
   // Reads up to line `line_number`, copying the lines before it; the line
   // that opens the body is preceded by the script and the top bar.
@@ -69,8 +71,8 @@ class PageRewriter {
 
   bool open_ = false;
   std::string page_;
-  std::string working_name_;
-  LineReader reader_;
+  std::string working_name_;  // empty: the output is the page itself
+  PageReader reader_;
   LineWriter working_;
   uint64_t line_count_ = 0;
   bool body_found_ = false;

@@ -1,17 +1,33 @@
 #include "pages/page_list.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "workarea/commands.h"
+#include "workarea/wildcard.h"
 
 namespace docbase {
 
-Status ListInputPages(const WorkArea& area, std::vector<ListedPage>* pages) {
+Status ListInputPages(const WorkArea& area,
+                      const std::vector<std::string>& converted,
+                      std::vector<ListedPage>* pages) {
   pages->clear();
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "htm_in/*.htm*", "dir_02.txt"));
+  {
+    // Created first, as a redirection would, so the listing can name it.
+    LineWriter listing;
+    DOCBASE_RETURN_IF_ERROR(listing.Open(area.Path("dir_02.txt")));
+    std::vector<std::string> names = MatchingNames(area, "htm_in/*.htm*");
+    for (const std::string& name : converted) {
+      if (MatchesWildcard(name, "*.htm*")) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    for (const std::string& name : names) listing.WriteLine(name);
+    DOCBASE_RETURN_IF_ERROR(listing.Close());
+  }
   DOCBASE_RETURN_IF_ERROR(PlatformSort(area, "dir_02.txt", "dir_03.txt"));
 
   LineReader sorted;

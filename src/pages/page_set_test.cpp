@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/test_support.h"
-#include "pages/text_page.h"
+#include "pages/page_reader.h"
 #include "workarea/commands.h"
 
 namespace docbase {
@@ -35,14 +35,22 @@ class PageSetTest : public ::testing::Test {
     return ReadFile(area_.Path(name));
   }
 
+  // The page set, with every numbered page written out.
   void Build() {
-    Status status = BuildPageSet(area_, settings_, &number_pad_);
+    std::vector<NumberedPage> pages;
+    Status status =
+        BuildPageSet(area_, settings_, converted_, &number_pad_, &pages);
     ASSERT_TRUE(status.ok()) << status.ToString();
+    for (const NumberedPage& page : pages) {
+      status = WriteNumberedPage(area_, page.name, page.origin);
+      ASSERT_TRUE(status.ok()) << status.ToString();
+    }
   }
 
   TempFolder folder_;
   WorkArea area_{folder_.path()};
   Settings settings_;
+  std::vector<ConvertedPage> converted_;
   std::string number_pad_;
 };
 
@@ -62,8 +70,7 @@ TEST_F(PageSetTest, ThreePagesFollowThePromotionalPageInSortedOrder) {
   EXPECT_EQ(Read("page_02.htm"), "<br>ay\r\n");
   EXPECT_EQ(Read("page_03.htm"), "<br>bee\r\n");
   EXPECT_EQ(Read("page_04.htm"), "<br>sea\r\n");
-  // The pages are cleaned straight into their numbers; the promotional
-  // page is written into htm_in only.
+  // Only the numbered pages; the promotional page is written into htm_in.
   EXPECT_EQ(
       MatchingNames(area_, "*.htm*"),
       (Names{"page_01.htm", "page_02.htm", "page_03.htm", "page_04.htm"}));
@@ -72,11 +79,9 @@ TEST_F(PageSetTest, ThreePagesFollowThePromotionalPageInSortedOrder) {
 
 TEST_F(PageSetTest, ConvertedPageLosesItsPreLinesAndGetsBreaks) {
   WriteFile(area_.Path("a.txt"), "  <b>x</b> &\ty  \n\n");
-  ASSERT_TRUE(TextPageMaker()
-                  .Make(area_.Path("a.txt"), area_.Path("htm_in/a.htm"),
-                        "htm_wrk\\a.htm")
-                  .ok());
+  converted_.push_back(ConvertedPage{"a.htm", area_.Path("a.txt")});
   Build();
+  EXPECT_EQ(Read("dir_01.txt"), "f_promote.htm\r\na.htm\r\n");
   EXPECT_EQ(Read("page_02.htm"),
             "<br><HTML>\r\n"
             "<br><head>\r\n"

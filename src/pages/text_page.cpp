@@ -1,33 +1,77 @@
 #include "pages/text_page.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "common/text.h"
 
 namespace docbase {
 
-Status TextPageMaker::Make(const std::filesystem::path& source,
-                           const std::filesystem::path& page,
+Status TextPageBytes::Open(const std::filesystem::path& text,
                            std::string_view title) {
-  DOCBASE_RETURN_IF_ERROR(reader_.Open(source));
-  DOCBASE_RETURN_IF_ERROR(writer_.Open(page));
-  for (std::string_view head :
-       {"<HTML>", "<head>",
-        "<meta http-equiv=\"content-type\"  content=\"text/HTML; "
-        "charset=utf-8\">",
-        "<title>"}) {
-    writer_.WriteLine(head);
+  title_ = title;
+  part_ = Part::kHead;
+  pending_.clear();
+  taken_ = 0;
+  return text_.Open(text);
+}
+
+bool TextPageBytes::MakeMore() {
+  auto line = [this](std::string_view bytes) {
+    pending_.append(bytes);
+    pending_.append("\r\n");
+  };
+  switch (part_) {
+    case Part::kHead:
+      for (std::string_view head :
+           {"<HTML>", "<head>",
+            "<meta http-equiv=\"content-type\"  content=\"text/HTML; "
+            "charset=utf-8\">",
+            "<title>"}) {
+        line(head);
+      }
+      line(title_);
+      for (std::string_view head : {"</title>", "</head>", "<body>", "<pre>"}) {
+        line(head);
+      }
+      part_ = Part::kText;
+      return true;
+    case Part::kText: {
+      // Text lines until a block's worth is waiting.
+      std::string_view text;
+      while (pending_.size() - taken_ < kTextBuffer && text_.Next(&text)) {
+        line(TrimTrailingBlanks(text));
+      }
+      if (pending_.size() - taken_ < kTextBuffer) {
+        text_.Close();
+        part_ = Part::kTail;
+      }
+      return true;
+    }
+    case Part::kTail:
+      for (std::string_view tail : {"</pre>", "</body>", "</html>"}) {
+        line(tail);
+      }
+      part_ = Part::kEnd;
+      return true;
+    case Part::kEnd:
+      return false;
   }
-  writer_.WriteLine(title);
-  for (std::string_view head : {"</title>", "</head>", "<body>", "<pre>"}) {
-    writer_.WriteLine(head);
+  return false;
+}
+
+Status TextPageBytes::Read(char* data, size_t size, size_t* got) {
+  *got = 0;
+  while (pending_.size() == taken_) {
+    pending_.clear();
+    taken_ = 0;
+    if (!MakeMore()) return Status::Ok();
+    DOCBASE_RETURN_IF_ERROR(text_.status());
   }
-  std::string_view line;
-  while (reader_.Next(&line)) writer_.WriteLine(TrimTrailingBlanks(line));
-  DOCBASE_RETURN_IF_ERROR(reader_.status());
-  reader_.Close();
-  for (std::string_view tail : {"</pre>", "</body>", "</html>"}) {
-    writer_.WriteLine(tail);
-  }
-  return writer_.Close();
+  *got = std::min(size, pending_.size() - taken_);
+  std::memcpy(data, pending_.data() + taken_, *got);
+  taken_ += *got;
+  return Status::Ok();
 }
 
 }  // namespace docbase

@@ -2,31 +2,43 @@
 // page's own path (as the run names it, "htm_wrk\notes.htm"), then every
 // line of the text inside a <pre> block. Text lines lose their trailing
 // blanks (blanks only; tabs stay) and are otherwise copied byte for byte:
-// nothing is escaped, so "<b>" and "&" reach the page as they are.
+// nothing is escaped, so "<b>" and "&" reach the page as they are. Every
+// line ends in CR LF.
 //
-// The text is streamed line by line, so a file of any size or line length
-// goes through in one pass. A source that does not exist gives an empty
-// <pre> block. One TextPageMaker keeps its read and write buffers from page
-// to page, so ten thousand small files cost little more than their bytes.
+// The page is never written: its bytes are made as they are read, the text
+// streamed line by line, so a file of any size or line length goes through
+// in one pass. A source that does not exist gives an empty <pre> block.
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
+#include "common/byte_source.h"
 #include "common/line_reader.h"
-#include "common/line_writer.h"
 #include "common/status.h"
 
 namespace docbase {
 
-class TextPageMaker {
+class TextPageBytes : public ByteSource {
  public:
-  Status Make(const std::filesystem::path& source,
-              const std::filesystem::path& page, std::string_view title);
+  TextPageBytes() : text_(kTextBuffer) {}
+
+  Status Open(const std::filesystem::path& text, std::string_view title);
+  Status Read(char* data, size_t size, size_t* got) override;
 
  private:
-  LineReader reader_;
-  LineWriter writer_;
+  static constexpr size_t kTextBuffer = 64 << 10;
+  enum class Part { kHead, kText, kTail, kEnd };
+
+  // Makes more of the page's bytes in pending_; false at the end.
+  bool MakeMore();
+
+  LineReader text_;
+  std::string title_;
+  Part part_ = Part::kEnd;
+  std::string pending_;
+  size_t taken_ = 0;  // bytes of pending_ already handed out
 };
 
 }  // namespace docbase

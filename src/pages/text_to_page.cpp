@@ -1,28 +1,51 @@
 #include "pages/text_to_page.h"
 
+#include <algorithm>
+#include <map>
 #include <string>
+#include <system_error>
 #include <unordered_set>
 #include <vector>
 
-#include "common/line_writer.h"
 #include "common/text.h"
 #include "pages/name_sanitiser.h"
 #include "pages/number_pad.h"
-#include "pages/text_page.h"
 #include "workarea/commands.h"
+#include "workarea/wildcard.h"
 
 namespace docbase {
 namespace {
 
-// Lists the text copies into txt_wrk.list and hands back the same names.
-// The names are used as listed, whole: a name holding a line-end byte is
-// one name, not two lines.
-Status ListTextCopies(const WorkArea& area, std::vector<std::string>* names) {
-  *names = MatchingNames(area, "txt_wrk/*.txt");
-  LineWriter list;
-  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path("txt_wrk.list")));
-  for (const std::string& name : *names) list.WriteLine(name);
-  return list.Close();
+namespace fs = std::filesystem;
+
+// The entries txt_wrk would hold, by name, with the file each one's bytes
+// are in: what the set-up left there, then a copy of every text file of
+// txt_in (a copy replaces an entry of its name).
+using TextCopies = std::map<std::string, fs::path>;
+
+TextCopies CopiesOfTheTexts(const WorkArea& area) {
+  TextCopies copies;
+  for (std::string& name : MatchingNames(area, "txt_wrk/*.*")) {
+    fs::path left = area.Path("txt_wrk/" + name);
+    copies.emplace(std::move(name), std::move(left));
+  }
+  for (const std::string& name : MatchingNames(area, "txt_in/*.txt")) {
+    fs::path text = area.Path("txt_in/" + name);
+    std::error_code error;
+    if (!fs::is_regular_file(text, error)) continue;
+    copies[name] = std::move(text);
+  }
+  return copies;
+}
+
+// The names a listing of txt_wrk/*.txt would give, in byte order. The names
+// are taken whole: a name holding a line-end byte is one name.
+std::vector<std::string> ListedTexts(const TextCopies& copies) {
+  std::vector<std::string> names;
+  for (const auto& [name, file] : copies) {
+    if (MatchesWildcard(name, "*.txt")) names.push_back(name);
+  }
+  return names;
 }
 
 bool HasTextExtension(std::string_view name) {
@@ -30,52 +53,55 @@ bool HasTextExtension(std::string_view name) {
 }
 
 // Renames every copy to its sanitised name. A rename never replaces: when
-// two names sanitise alike, the later one keeps its old name.
-Status SanitiseTextNames(const WorkArea& area) {
-  std::vector<std::string> names;
-  DOCBASE_RETURN_IF_ERROR(ListTextCopies(area, &names));
-  for (const std::string& name : names) {
+// the sanitised name is taken, the copy keeps its old name.
+void SanitiseTextNames(TextCopies* copies) {
+  for (const std::string& name : ListedTexts(*copies)) {
     if (!HasTextExtension(name)) continue;
     std::string sanitised = SanitisedName(name);
-    if (sanitised != name) {
-      DOCBASE_RETURN_IF_ERROR(
-          RenameNoReplace(area, "txt_wrk/" + name, "txt_wrk/" + sanitised));
-    }
+    if (sanitised == name || copies->count(sanitised) > 0) continue;
+    auto copy = copies->extract(name);
+    copy.key() = std::move(sanitised);
+    copies->insert(std::move(copy));
   }
-  return Status::Ok();
 }
 
-// One page per text copy, at most `input_file_count` of them. Each file is
-// opened under the name it carries, so a copy whose rename failed is still
+// One page per text copy, at most `input_file_count` of them. Each copy
+// keeps the name it carries, so a copy whose rename failed is still
 // converted. No page replaces another: names that cut to the same page
 // ("a.txt" and "a.txt.txt", or "a.txt" and "a.TXT" where letter case tells
 // files apart) give the later one "file_" in front until its name is free.
-Status ConvertTexts(const WorkArea& area, int64_t input_file_count) {
-  std::vector<std::string> names;
-  DOCBASE_RETURN_IF_ERROR(ListTextCopies(area, &names));
-  TextPageMaker maker;
+std::vector<ConvertedPage> ConvertTexts(const TextCopies& copies,
+                                        int64_t input_file_count) {
+  std::vector<ConvertedPage> made;
   std::unordered_set<std::string> pages;
-  int64_t pages_made = 0;
-  for (const std::string& name : names) {
+  for (const std::string& name : ListedTexts(copies)) {
     if (!HasTextExtension(name)) continue;
     std::string page = ConvertedPageName(name);
     while (!pages.insert(page).second) page.insert(0, "file_");
-    DOCBASE_RETURN_IF_ERROR(maker.Make(area.Path("txt_wrk/" + name),
-                                       area.Path("htm_wrk/" + page),
-                                       "htm_wrk\\" + page));
-    if (++pages_made == input_file_count) break;
+    made.push_back(ConvertedPage{page, copies.at(name)});
+    if (static_cast<int64_t>(made.size()) == input_file_count) break;
   }
-  return Status::Ok();
+  return made;
 }
 
 }  // namespace
 
+std::string ConvertedPageTitle(const std::string& page) {
+  return "htm_wrk\\" + page;
+}
+
 Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
                            ConvertedTexts* converted) {
-  DOCBASE_RETURN_IF_ERROR(CopyFiles(area, "txt_in/*.txt", "txt_wrk"));
-  DOCBASE_RETURN_IF_ERROR(SanitiseTextNames(area));
-  DOCBASE_RETURN_IF_ERROR(ConvertTexts(area, input_file_count));
-  converted->pages = MatchingNames(area, "htm_wrk/*.htm");
+  TextCopies copies = CopiesOfTheTexts(area);
+  SanitiseTextNames(&copies);
+  converted->made = ConvertTexts(copies, input_file_count);
+  std::vector<std::string>& pages = converted->pages;
+  pages = MatchingNames(area, "htm_wrk/*.htm");
+  for (const ConvertedPage& page : converted->made) {
+    if (MatchesWildcard(page.name, "*.htm")) pages.push_back(page.name);
+  }
+  std::sort(pages.begin(), pages.end());
+  pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
   converted->number_pad = NumberPadForCount(input_file_count);
   return Status::Ok();
 }
@@ -83,12 +109,6 @@ Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
 Status FillInputPageSet(const WorkArea& area) {
   MakeFolder(area, "htm_in");
   DeleteFiles(area, "htm_in/*.*");
-  // Nothing reads htm_wrk after this, so the pages move rather than copy:
-  // the end state of htm_in is that of the copy.
-  for (const std::string& page : MatchingNames(area, "htm_wrk/*.htm")) {
-    DOCBASE_RETURN_IF_ERROR(
-        MoveFile(area, "htm_wrk/" + page, "htm_in/" + page));
-  }
   // htm_ndx/htm_in is made and emptied, and removed with the other work
   // folders at the end, but no phase reads a page from it.
   MakeFolder(area, "htm_ndx");

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/test_support.h"
+#include "pages/text_page.h"
 #include "workarea/commands.h"
 
 namespace docbase {
@@ -43,30 +45,53 @@ class TextToPageTest : public ::testing::Test {
     return MatchingNames(area_, pattern);
   }
 
+  // The names of the pages made, sorted.
+  Names Made() {
+    Names names;
+    for (const ConvertedPage& page : converted_.made) names.push_back(page.name);
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // The bytes of the page made under `name`, as a reader gets them.
+  std::string Page(const std::string& name) {
+    struct Sink {
+      void Write(std::string_view bytes) { text.append(bytes); }
+      std::string text;
+    } sink;
+    for (const ConvertedPage& page : converted_.made) {
+      if (page.name != name) continue;
+      TextPageBytes bytes;
+      EXPECT_TRUE(bytes.Open(page.text, ConvertedPageTitle(name)).ok());
+      EXPECT_TRUE(CopyAllBytes(bytes, sink).ok());
+      return sink.text;
+    }
+    ADD_FAILURE() << "no page " << name;
+    return {};
+  }
+
   TempFolder folder_;
   WorkArea area_{folder_.path()};
   int64_t input_file_count_ = 0;
   ConvertedTexts converted_;
 };
 
-TEST_F(TextToPageTest, PagesMoveIntoHtmInAndNothingIntoHtmNdx) {
+TEST_F(TextToPageTest, PagesAreNamedInMemoryAndNoFileIsWritten) {
   AddText("b.txt");
   AddText("a.txt");
   ASSERT_TRUE(ConvertTextsToPages(area_, input_file_count_, &converted_).ok());
   EXPECT_EQ(converted_.pages, (Names{"a.htm", "b.htm"}));
+  EXPECT_EQ(Made(), (Names{"a.htm", "b.htm"}));
   EXPECT_EQ(converted_.number_pad, "00");
-  EXPECT_EQ(Listed("htm_wrk/*.*"), (Names{"a.htm", "b.htm"}));
-  std::string page_a = ReadFile(area_.Path("htm_wrk/a.htm"));
+  EXPECT_NE(Page("a.htm").find("<title>\r\nhtm_wrk\\a.htm\r\n</title>"),
+            std::string::npos);
 
   ASSERT_TRUE(FillInputPageSet(area_).ok());
-  EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a.htm", "b.htm"}));
-  EXPECT_EQ(ReadFile(area_.Path("htm_in/a.htm")), page_a);
-  EXPECT_NE(page_a.find("<title>\r\nhtm_wrk\\a.htm\r\n</title>"),
-            std::string::npos);
-  EXPECT_TRUE(Listed("htm_wrk/*.*").empty());
+  for (const char* folder : {"txt_wrk/*.*", "htm_wrk/*.*", "htm_in/*.*"}) {
+    EXPECT_TRUE(Listed(folder).empty()) << folder;
+  }
   EXPECT_TRUE(fs::is_directory(area_.Path("htm_ndx/htm_in")));
   EXPECT_TRUE(fs::is_empty(area_.Path("htm_ndx/htm_in")));
-  EXPECT_EQ(ReadFile(area_.Path("txt_wrk.list")), "a.txt\r\nb.txt\r\n");
 }
 
 TEST_F(TextToPageTest, TheInputCountBoundsTheConversionAndSetsThePad) {
@@ -76,7 +101,7 @@ TEST_F(TextToPageTest, TheInputCountBoundsTheConversionAndSetsThePad) {
   input_file_count_ = 2;
   ASSERT_TRUE(Convert().ok());
   EXPECT_EQ(converted_.pages, (Names{"a.htm", "b.htm"}));
-  EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a.htm", "b.htm"}));
+  EXPECT_EQ(Made(), (Names{"a.htm", "b.htm"}));
   EXPECT_EQ(converted_.number_pad, "00");
 
   input_file_count_ = 1;
@@ -91,13 +116,9 @@ TEST_F(TextToPageTest, NamesAreSanitisedAndKeptApartFromTheRunsOwnPages) {
   AddText("F_Promote.txt");
   AddText("NOTES.TXT");
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(Listed("txt_wrk/*.*"),
-            (Names{"NOTES.TXT", "file_F_Promote.txt", "file_Page_3.txt",
-                   "file_page.txt", "my_notes__2_.txt"}));
-  EXPECT_EQ(Listed("htm_in/*.*"),
-            (Names{"NOTES.htm", "file_F_Promote.htm", "file_Page_3.htm",
-                   "file_page.htm", "my_notes__2_.htm"}));
-  EXPECT_NE(ReadFile(area_.Path("htm_in/file_Page_3.htm"))
+  EXPECT_EQ(Made(), (Names{"NOTES.htm", "file_F_Promote.htm", "file_Page_3.htm",
+                           "file_page.htm", "my_notes__2_.htm"}));
+  EXPECT_NE(Page("file_Page_3.htm")
                 .find("<title>\r\nhtm_wrk\\file_Page_3.htm\r\n</title>"),
             std::string::npos);
 }
@@ -106,12 +127,9 @@ TEST_F(TextToPageTest, OfTwoNamesThatSanitiseAlikeTheSecondKeepsItsOwn) {
   AddText("a b.txt", "first\n");
   AddText("a&b.txt", "second\n");
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(Listed("txt_wrk/*.*"), (Names{"a&b.txt", "a_b.txt"}));
-  EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a&b.htm", "a_b.htm"}));
-  EXPECT_NE(ReadFile(area_.Path("htm_in/a_b.htm")).find("\r\nfirst\r\n"),
-            std::string::npos);
-  EXPECT_NE(ReadFile(area_.Path("htm_in/a&b.htm")).find("\r\nsecond\r\n"),
-            std::string::npos);
+  EXPECT_EQ(Made(), (Names{"a&b.htm", "a_b.htm"}));
+  EXPECT_NE(Page("a_b.htm").find("\r\nfirst\r\n"), std::string::npos);
+  EXPECT_NE(Page("a&b.htm").find("\r\nsecond\r\n"), std::string::npos);
 }
 
 TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
@@ -121,14 +139,11 @@ TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
   AddText("page_3.txt", "kept old name\n");
   AddText("file_page_3.txt", "own name\n");
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(Listed("txt_wrk/*.*"), (Names{"a.TXT", "a.txt", "a.txt.txt",
-                                          "file_page_3.txt", "page_3.txt"}));
-  EXPECT_EQ(Listed("htm_in/*.*"),
-            (Names{"a.htm", "file_a.htm", "file_file_a.htm",
-                   "file_file_page_3.htm", "file_page_3.htm"}));
+  EXPECT_EQ(Made(), (Names{"a.htm", "file_a.htm", "file_file_a.htm",
+                           "file_file_page_3.htm", "file_page_3.htm"}));
   std::string seen;
-  for (const std::string& page : Listed("htm_in/*.*")) {
-    std::string text = ReadFile(area_.Path("htm_in/" + page));
+  for (const std::string& page : Made()) {
+    std::string text = Page(page);
     EXPECT_NE(text.find("htm_wrk\\" + page + "\r\n"), std::string::npos);
     seen += text.substr(text.find("<pre>\r\n") + 7);
   }
@@ -150,14 +165,12 @@ TEST_F(TextToPageTest, HostileNamesAreOnlyNamesAndTxtInIsLeftAlone) {
   for (const std::string& name : hostile) {
     EXPECT_EQ(ReadFile(area_.Path("txt_in/" + name)), name + "\n");
   }
-  EXPECT_EQ(Listed("htm_in/*.*"),
+  EXPECT_EQ(Made(),
             (Names{"__touch_pwn_.htm", "_rf.htm", "a_b_c.htm", "caf__.htm",
                    "lead.htm", "line_end.htm", "x_y_z_w.htm"}));
   // Every text reached its page.
-  EXPECT_NE(ReadFile(area_.Path("htm_in/line_end.htm")).find("line\r\nend"),
-            std::string::npos);
-  EXPECT_NE(ReadFile(area_.Path("htm_in/lead.htm")).find(" lead.txt\r\n"),
-            std::string::npos);
+  EXPECT_NE(Page("line_end.htm").find("line\r\nend"), std::string::npos);
+  EXPECT_NE(Page("lead.htm").find(" lead.txt\r\n"), std::string::npos);
   EXPECT_FALSE(fs::exists(area_.Path("pwn")));
 }
 
@@ -166,23 +179,20 @@ TEST_F(TextToPageTest, EmptyBinaryAndUpperCaseInputsAreConverted) {
   AddText("nul.txt", std::string("a\0b\xff\r\n", 6));
   AddText("UP.TXT", "x  \n");
   ASSERT_TRUE(Convert().ok());
-  EXPECT_NE(ReadFile(area_.Path("htm_in/empty.htm")).find("<pre>\r\n</pre>"),
+  EXPECT_NE(Page("empty.htm").find("<pre>\r\n</pre>"), std::string::npos);
+  EXPECT_NE(Page("nul.htm").find(std::string("<pre>\r\na\0b\xff\r\n</pre>", 19)),
             std::string::npos);
-  EXPECT_NE(ReadFile(area_.Path("htm_in/nul.htm"))
-                .find(std::string("<pre>\r\na\0b\xff\r\n</pre>", 19)),
-            std::string::npos);
-  EXPECT_NE(ReadFile(area_.Path("htm_in/UP.htm")).find("<pre>\r\nx\r\n</pre>"),
-            std::string::npos);
+  EXPECT_NE(Page("UP.htm").find("<pre>\r\nx\r\n</pre>"), std::string::npos);
 }
 
-TEST_F(TextToPageTest, HtmInHoldsOnlyThisRunsPages) {
+TEST_F(TextToPageTest, HtmInHoldsNoPageOfAnEarlierRun) {
   AddText("a.txt");
   fs::create_directories(area_.Path("htm_ndx/htm_in"));
   fs::create_directory(area_.Path("htm_in"));
   WriteFile(area_.Path("htm_in/old.htm"), "old");
   WriteFile(area_.Path("htm_ndx/htm_in/old.htm"), "old");
   ASSERT_TRUE(Convert().ok());
-  EXPECT_EQ(Listed("htm_in/*.*"), (Names{"a.htm"}));
+  EXPECT_TRUE(Listed("htm_in/*.*").empty());
   EXPECT_TRUE(Listed("htm_ndx/htm_in/*.*").empty());
 }
 

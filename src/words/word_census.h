@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/page_origin.h"
 #include "words/vocabulary.h"
 
 namespace docbase {
@@ -15,6 +16,7 @@ namespace docbase {
 struct PageTally {
   std::string listed_name;  // as listed in the program directory
   std::string name;         // lower-cased: the page name every page writes
+  PageOrigin origin;        // where its bytes come from
   uint64_t first_occurrence = 0;  // in the occurrence file
   uint64_t occurrences = 0;
   uint64_t first_page_word = 0;  // in the page-word file

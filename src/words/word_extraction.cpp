@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "common/checksum.h"
-#include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/record_file.h"
 #include "common/text.h"
+#include "pages/page_reader.h"
 #include "words/occurrence_numbering.h"
 #include "words/page_word_scanner.h"
 #include "words/table_order.h"
@@ -48,7 +48,7 @@ class Extraction {
   WordCensus& census_;
   PageWordScanner scanner_;
   OccurrenceNumbering numbering_;
-  LineReader reader_;
+  PageReader reader_;
   LineWriter occurrences_;
   LineWriter page_words_;
   std::vector<WordHit> hits_;
@@ -71,7 +71,8 @@ class Extraction {
 Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
   page->first_occurrence = census_.occurrences;
   page->first_page_word = 0;
-  DOCBASE_RETURN_IF_ERROR(reader_.Open(area_.Path(page->listed_name)));
+  DOCBASE_RETURN_IF_ERROR(
+      reader_.Open(area_, page->listed_name, page->origin));
   page_stamp_ = page_number + 1;
   page_records_.clear();
   first_seen_.clear();
@@ -159,13 +160,23 @@ void Extraction::WritePageWords(PageTally* page) {
 
 }  // namespace
 
-Status ExtractWords(const WorkArea& area, WordCensus* census) {
+std::vector<NumberedPage> NumberedPageFiles(const WorkArea& area) {
+  std::vector<NumberedPage> pages;
+  for (std::string& name : MatchingNames(area, "page_*.htm")) {
+    pages.push_back(NumberedPage{std::move(name), {}});
+  }
+  return pages;
+}
+
+Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
+                    WordCensus* census) {
   Extraction extraction(area, census);
   DOCBASE_RETURN_IF_ERROR(extraction.Open());
-  for (std::string& listed : MatchingNames(area, "page_*.htm")) {
-    std::string name = ToLowerAscii(listed);
+  for (NumberedPage& page : pages) {
+    std::string name = ToLowerAscii(page.name);
     if (!Contains(name, ".htm")) continue;
-    census->pages.push_back(PageTally{std::move(listed), std::move(name)});
+    census->pages.push_back(PageTally{std::move(page.name), std::move(name),
+                                      std::move(page.origin)});
   }
   for (size_t page = 0; page < census->pages.size(); ++page) {
     DOCBASE_RETURN_IF_ERROR(extraction.ExtractPage(

@@ -1,5 +1,5 @@
-// Word extraction: scans every numbered page (page_*.htm, in listing
-// order) line by line for its words (PageWordScanner) and records each
+// Word extraction: scans every numbered page of the page set, in order,
+// line by line for its words (PageWordScanner) and records each
 // occurrence of a word of at least 3 bytes, without the words that hold
 // "&nbsp;" once lower-cased, which are never indexed:
 //
@@ -12,12 +12,21 @@
 // A listed page that cannot be found reads as empty.
 #pragma once
 
+#include <vector>
+
 #include "common/status.h"
+#include "pages/page_origin.h"
 #include "words/word_census.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-Status ExtractWords(const WorkArea& area, WordCensus* census);
+// Only the pages whose name holds ".htm" once lower-cased are taken.
+Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
+                    WordCensus* census);
+
+// The numbered pages that stand as files in the program directory
+// (page_*.htm, in listing order), as pages of origin kFile.
+std::vector<NumberedPage> NumberedPageFiles(const WorkArea& area);
 
 }  // namespace docbase

@@ -1,0 +1,31 @@
+// Where a numbered page of the page set comes from. The page set decides
+// each page's origin but writes no page: the phases that read a page read
+// it through PageReader (pages/page_reader.h), which makes the cleaned page
+// from its origin as it is read, so that every page is written once, in its
+// final form.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace docbase {
+
+struct PageOrigin {
+  enum class Kind {
+    kFile,         // the numbered page is a file of the program directory
+    kCleanedFile,  // the cleaned form of the page file `from`
+    kCleanedText,  // the cleaned form of the page made from the text `from`,
+                   // with the title `title`
+  };
+  Kind kind = Kind::kFile;
+  std::filesystem::path from;
+  std::string title;
+};
+
+// A page of the page set: its numbered name (page_01.htm) and its origin.
+struct NumberedPage {
+  std::string name;
+  PageOrigin origin;
+};
+
+}  // namespace docbase
