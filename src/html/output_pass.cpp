@@ -103,11 +103,13 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
                          const IndexTables& tables, SplitMix64& random) {
   DOCBASE_RETURN_IF_ERROR(PrepareWordFolder(area, tables.groups.count()));
   const PageNeighbours neighbours(tables.groups.sorted_names);
-  // The two long chains first, so that the stretches fill in around them.
+  // The two long chains first, so that the stretches fill in around them;
+  // the word-index pages first of all, on this thread: their reader's
+  // buffers take the room the word tables' sort has left.
   std::vector<Task> tasks;
+  tasks.push_back([&] { return WriteIndexPages(area, settings, tables); });
   tasks.push_back(
       [&] { return WriteSearchPages(area, settings, tables, random); });
-  tasks.push_back([&] { return WriteIndexPages(area, settings, tables); });
   tasks.push_back([&] { return WritePagesWithoutWords(area, tables); });
   for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
     tasks.push_back([&, stretch] {

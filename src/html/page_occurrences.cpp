@@ -19,7 +19,10 @@ Status PageOccurrences::LoadNextPages() {
       tables_.page_words, tally.first_page_word, tally.page_words,
       tally.page_word_checksum, &page_words_));
   const size_t words = tables_.census.vocabulary.word_count();
-  if (record_of_word_.size() < words) record_of_word_.resize(words);
+  size_t slots = 16;
+  while (slots < 2 * page_words_.size()) slots *= 2;
+  record_of_word_.assign(slots, kNoRecord);
+  slot_mask_ = slots - 1;
   const size_t pages = tables_.census.pages.size();
   for (uint32_t at = 0; at < page_words_.size(); ++at) {
     const StoredPageWord& record = page_words_[at];
@@ -29,7 +32,9 @@ Status PageOccurrences::LoadNextPages() {
     if (record.word >= words || !next_in_range) {
       return tables_.page_words.Damaged();
     }
-    record_of_word_[record.word] = at;
+    size_t slot = SlotOf(record.word);
+    while (record_of_word_[slot] != kNoRecord) slot = (slot + 1) & slot_mask_;
+    record_of_word_[slot] = at;
   }
   next_pages_loaded_ = true;
   return Status::Ok();
@@ -55,7 +60,7 @@ void PageOccurrences::PrefetchAhead() const {
   const uint32_t word = vocabulary.word_of(near->spelling);
   if (word >= tables_.ids.number_of_word.size()) return;
   Prefetch(&tables_.ids.number_of_word[word]);
-  if (next_pages_loaded_) Prefetch(&record_of_word_[word]);
+  if (next_pages_loaded_) Prefetch(&record_of_word_[SlotOf(word)]);
 }
 
 bool PageOccurrences::Next(OccurrenceRecord* record) {
@@ -87,7 +92,15 @@ bool PageOccurrences::Next(OccurrenceRecord* record) {
   record->next = {};
   record->last_on_page = 0;
   if (next_pages_loaded_) {
-    const uint32_t at = record_of_word_[word];
+    // A word of the page is found before an empty slot; one that is not
+    // there means a damaged file.
+    size_t slot = SlotOf(word);
+    uint32_t at = record_of_word_[slot];
+    while (at != kNoRecord && at < page_words_.size() &&
+           page_words_[at].word != word) {
+      slot = (slot + 1) & slot_mask_;
+      at = record_of_word_[slot];
+    }
     if (at >= page_words_.size() || page_words_[at].word != word) {
       status_ = tables_.page_words.Damaged();
       return false;

@@ -27,7 +27,7 @@ namespace docbase {
 class PageOccurrences {
  public:
   // `word_lookup` is scratch space shared by the pages read one after the
-  // other (a slot per word of the vocabulary).
+  // other (a hash table of the page's words, a few slots per word).
   PageOccurrences(const IndexTables& tables, uint32_t page,
                   std::vector<uint32_t>* word_lookup);
 
@@ -45,16 +45,25 @@ class PageOccurrences {
 
  private:
   void PrefetchAhead() const;
+  // The first slot of `word` in the page's table of words.
+  size_t SlotOf(uint32_t word) const {
+    return static_cast<size_t>((word * 0x9E3779B97F4A7C15ull) >> 32) &
+           slot_mask_;
+  }
 
   const IndexTables& tables_;
   uint32_t page_;
   RecordStream<StoredOccurrence> stream_;
   Status status_;
   bool next_pages_loaded_ = false;
-  // The page's word records, and by word the place of its record there
-  // (valid for the page's words only).
+  // The page's word records, and a table of the places of their records
+  // there by word (open addressing, kNoRecord in an empty slot): its size
+  // follows the page, not the vocabulary, so that each thread's pages cost
+  // little memory.
+  static constexpr uint32_t kNoRecord = UINT32_MAX;
   std::vector<StoredPageWord> page_words_;
   std::vector<uint32_t>& record_of_word_;
+  size_t slot_mask_ = 0;
   uint32_t word_ = 0;
   WordIdText id_{0};
   DecimalText k_{0};
