@@ -68,7 +68,7 @@ void MeasurePageSet() {
   auto start = std::chrono::steady_clock::now();
   std::clock_t cpu_start = std::clock();
   WordCensus census;
-  Status status = ExtractWords(area, NumberedPageFiles(area), &census);
+  Status status = ExtractWords(area, NumberedPageFiles(area), 1, &census);
   double cpu_seconds =
       static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
   double seconds = SecondsSince(start);

@@ -109,7 +109,7 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
     result.files.emplace_back(path.string(), FileOrNone(path));
   };
   WordCensus census;
-  result.status = ExtractWords(area, NumberedPageFiles(area), &census);
+  result.status = ExtractWords(area, NumberedPageFiles(area), 1, &census);
   if (!result.status.ok()) return result;
   const WordIds ids = NumberWords(census);
   const PageGroups groups = BuildPageGroups(census, group_size);

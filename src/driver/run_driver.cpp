@@ -91,7 +91,8 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   console.Line();
   report.Progress("processed 1%");
   WordCensus census;
-  DOCBASE_RETURN_IF_ERROR(ExtractWords(area, std::move(pages), &census));
+  DOCBASE_RETURN_IF_ERROR(
+      ExtractWords(area, std::move(pages), settings.jobs, &census));
   report.Progress("processed 10%");
   const WordIds ids = NumberWords(census);
   report.Progress("processed 20%");

@@ -29,7 +29,8 @@ TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
   Write("page_03.htm", "river three\r\n");
   Write("page_04.htm", "four\r\n");
   WordCensus census;
-  ASSERT_TRUE(ExtractWords(area_, NumberedPageFiles(area_), &census).ok());
+  ASSERT_TRUE(
+      ExtractWords(area_, NumberedPageFiles(area_), 1, &census).ok());
   const WordIds ids = NumberWords(census);
   const PageGroups groups = BuildPageGroups(census, 2);
   ASSERT_EQ(groups.count(), 3);

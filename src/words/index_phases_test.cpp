@@ -26,7 +26,8 @@ class IndexPhasesTest : public ::testing::Test {
       testing::WriteFile(area_.Path("page_0" + std::to_string(i + 1) + ".htm"),
                          pages[i]);
     }
-    ASSERT_TRUE(ExtractWords(area_, NumberedPageFiles(area_), &census_).ok());
+    ASSERT_TRUE(
+        ExtractWords(area_, NumberedPageFiles(area_), 1, &census_).ok());
     ids_ = NumberWords(census_);
     groups_ = BuildPageGroups(census_, group_size);
     WordPageTable table(WordPageRunFile(area_), 1 << 20);
@@ -145,7 +146,8 @@ TEST_F(IndexPhasesTest, NextPagesAndGroups) {
 // names the file.
 TEST_F(IndexPhasesTest, SplitsCatchAChangedPageWordRecord) {
   testing::WriteFile(area_.Path("page_01.htm"), "river river one\r\n");
-  ASSERT_TRUE(ExtractWords(area_, NumberedPageFiles(area_), &census_).ok());
+  ASSERT_TRUE(
+      ExtractWords(area_, NumberedPageFiles(area_), 1, &census_).ok());
   ids_ = NumberWords(census_);
   {
     RecordFile file;

@@ -6,7 +6,8 @@
 #include "common/line_writer.h"
 #include "common/record_file.h"
 #include "common/text.h"
-#include "pages/page_reader.h"
+#include "words/scan_ahead.h"
+#include "words/scanned_lines.h"
 #include "words/occurrence_numbering.h"
 #include "words/page_word_scanner.h"
 #include "words/table_order.h"
@@ -28,7 +29,10 @@ class Extraction {
     return page_words_.Open(PageWordFile(area_));
   }
 
-  Status ExtractPage(PageTally* page, uint32_t page_number);
+  // Starts the first page; the scanned lines of each batch then continue
+  // the pages from where the batch before left off.
+  void Begin() { BeginPage(); }
+  Status TakeBatch(const ScannedBatch& batch);
 
   Status Close() {
     DOCBASE_RETURN_IF_ERROR(occurrences_.Close());
@@ -40,20 +44,19 @@ class Extraction {
   }
 
  private:
-  Status TakeLine(uint32_t line_number);
+  void BeginPage();
+  void EndPage();
+  Status TakeLine(const ScannedBatch& batch, const ScannedBatch::Line& line);
   void CountOnPage(const LineHit& hit, uint32_t line_number);
   void WritePageWords(PageTally* page);
 
   const WorkArea& area_;
   WordCensus& census_;
-  PageWordScanner scanner_;
   OccurrenceNumbering numbering_;
-  PageReader reader_;
   LineWriter occurrences_;
   LineWriter page_words_;
-  std::vector<WordHit> hits_;
   std::vector<LineHit> line_hits_;
-  std::vector<uint64_t> hashes_;  // of hits_, for Vocabulary::Intern
+  uint32_t page_number_ = 0;  // of the page the next line belongs to
 
   // The words of the current page: their records and the line and column
   // of their first occurrence. Each word's state in the numbering holds the
@@ -68,46 +71,52 @@ class Extraction {
   uint32_t page_stamp_ = 0;          // page number + 1
 };
 
-Status Extraction::ExtractPage(PageTally* page, uint32_t page_number) {
-  page->first_occurrence = census_.occurrences;
-  page->first_page_word = 0;
-  DOCBASE_RETURN_IF_ERROR(
-      reader_.Open(area_, page->listed_name, page->origin));
-  page_stamp_ = page_number + 1;
-  page_records_.clear();
-  first_seen_.clear();
-  page_occurrences_ = RecordChecksum();
-  scanner_.BeginPage();
-  std::string_view line;
-  while (reader_.Next(&line)) {
-    if (!scanner_.ScanLine(line, &hits_) || hits_.empty()) continue;
-    DOCBASE_RETURN_IF_ERROR(
-        TakeLine(static_cast<uint32_t>(scanner_.line_number())));
+Status Extraction::TakeBatch(const ScannedBatch& batch) {
+  for (const ScannedBatch::Line& line : batch.lines) {
+    if (line.line_number == 0) {
+      EndPage();
+      ++page_number_;
+      if (page_number_ < census_.pages.size()) BeginPage();
+    } else {
+      DOCBASE_RETURN_IF_ERROR(TakeLine(batch, line));
+    }
   }
-  DOCBASE_RETURN_IF_ERROR(reader_.status());
-  reader_.Close();
-  page->occurrences = census_.occurrences - page->first_occurrence;
-  page->occurrence_checksum = page_occurrences_.value();
-  WritePageWords(page);
   return Status::Ok();
 }
 
-Status Extraction::TakeLine(uint32_t line_number) {
+void Extraction::BeginPage() {
+  PageTally& page = census_.pages[page_number_];
+  page.first_occurrence = census_.occurrences;
+  page.first_page_word = 0;
+  page_stamp_ = page_number_ + 1;
+  page_records_.clear();
+  first_seen_.clear();
+  page_occurrences_ = RecordChecksum();
+}
+
+void Extraction::EndPage() {
+  PageTally& page = census_.pages[page_number_];
+  page.occurrences = census_.occurrences - page.first_occurrence;
+  page.occurrence_checksum = page_occurrences_.value();
+  WritePageWords(&page);
+}
+
+Status Extraction::TakeLine(const ScannedBatch& batch,
+                            const ScannedBatch::Line& line) {
+  const uint32_t line_number = line.line_number;
   Vocabulary& vocabulary = census_.vocabulary;
   line_hits_.clear();
-  hashes_.clear();
-  for (const WordHit& hit : hits_) {
-    hashes_.push_back(Vocabulary::Hash(hit.word));
-    vocabulary.PrefetchSlot(hashes_.back());
+  const ScannedBatch::Word* words = batch.words.data() + line.first_word;
+  for (uint32_t i = 0; i < line.word_count; ++i) {
+    vocabulary.PrefetchSlot(words[i].hash);
   }
-  for (size_t i = 0; i < hits_.size(); ++i) {
-    const WordHit& hit = hits_[i];
+  for (uint32_t i = 0; i < line.word_count; ++i) {
     uint32_t spelling = 0;
-    DOCBASE_RETURN_IF_ERROR(vocabulary.Intern(hit.word, hashes_[i], &spelling));
+    DOCBASE_RETURN_IF_ERROR(
+        vocabulary.Intern(batch.word(words[i]), words[i].hash, &spelling));
     const uint32_t word = vocabulary.word_of(spelling);
     if (word == Vocabulary::kNoWord) continue;
-    line_hits_.push_back(
-        LineHit{word, spelling, static_cast<uint32_t>(hit.column)});
+    line_hits_.push_back(LineHit{word, spelling, words[i].column});
   }
   if (line_hits_.empty()) return Status::Ok();
   numbering_.NumberLine(vocabulary, &line_hits_);
@@ -169,18 +178,35 @@ std::vector<NumberedPage> NumberedPageFiles(const WorkArea& area) {
 }
 
 Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
-                    WordCensus* census) {
+                    int jobs, WordCensus* census) {
   Extraction extraction(area, census);
-  DOCBASE_RETURN_IF_ERROR(extraction.Open());
   for (NumberedPage& page : pages) {
     std::string name = ToLowerAscii(page.name);
     if (!Contains(name, ".htm")) continue;
     census->pages.push_back(PageTally{std::move(page.name), std::move(name),
                                       std::move(page.origin)});
   }
-  for (size_t page = 0; page < census->pages.size(); ++page) {
-    DOCBASE_RETURN_IF_ERROR(extraction.ExtractPage(
-        &census->pages[page], static_cast<uint32_t>(page)));
+  DOCBASE_RETURN_IF_ERROR(extraction.Open());
+  if (!census->pages.empty()) extraction.Begin();
+  PageSetScanner scanner(area, census->pages);
+  if (jobs > 1) {
+    // Reading and scanning on a thread of their own, the numbering here.
+    ScanAhead ahead(scanner);
+    const ScannedBatch* batch = nullptr;
+    bool more = true;
+    while (more) {
+      more = ahead.Next(&batch);
+      DOCBASE_RETURN_IF_ERROR(extraction.TakeBatch(*batch));
+      DOCBASE_RETURN_IF_ERROR(batch->status);
+    }
+  } else {
+    ScannedBatch batch;
+    bool more = true;
+    while (more) {
+      more = scanner.Next(&batch);
+      DOCBASE_RETURN_IF_ERROR(extraction.TakeBatch(batch));
+      DOCBASE_RETURN_IF_ERROR(batch.status);
+    }
   }
   DOCBASE_RETURN_IF_ERROR(extraction.Close());
   if (census->occurrences >= UINT32_MAX) {

@@ -21,9 +21,11 @@
 
 namespace docbase {
 
-// Only the pages whose name holds ".htm" once lower-cased are taken.
+// Only the pages whose name holds ".htm" once lower-cased are taken. With
+// `jobs` above 1 the pages are read and scanned on a thread of their own
+// (words/scan_ahead.h); the results are the same.
 Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
-                    WordCensus* census);
+                    int jobs, WordCensus* census);
 
 // The numbered pages that stand as files in the program directory
 // (page_*.htm, in listing order), as pages of origin kFile.

@@ -1,0 +1,76 @@
+// The word scan of the page set, cut into batches: every page is read
+// (PageReader) and scanned line by line (PageWordScanner), and each line
+// with words is handed on with its line number, its words (bytes, column
+// and vocabulary hash). The end of every page is marked, so pages without
+// words are seen too. The batches carry no state of the numbering, so the
+// scan can run on a thread of its own, ahead of the phase that numbers the
+// words; a batch holds about kBatchBytes of words, which bounds the memory
+// between the two.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/status.h"
+#include "pages/page_reader.h"
+#include "words/page_word_scanner.h"
+#include "words/word_census.h"
+#include "workarea/work_area.h"
+
+namespace docbase {
+
+struct ScannedBatch {
+  struct Word {
+    uint32_t offset;  // in bytes
+    uint32_t size;
+    uint32_t column;
+    uint64_t hash;  // Vocabulary::Hash
+  };
+  // A line with words, or (line_number 0) the end of a page.
+  struct Line {
+    uint32_t line_number;
+    uint32_t first_word;
+    uint32_t word_count;
+  };
+  std::string bytes;
+  std::vector<Word> words;
+  std::vector<Line> lines;
+  Status status;  // the read error that ended the scan
+
+  std::string_view word(const Word& at) const {
+    return std::string_view(bytes).substr(at.offset, at.size);
+  }
+  void Clear() {
+    bytes.clear();
+    words.clear();
+    lines.clear();
+  }
+};
+
+class PageSetScanner {
+ public:
+  static constexpr size_t kBatchBytes = 256 << 10;
+
+  // `pages` must outlive the scanner; only their names and origins are read.
+  PageSetScanner(const WorkArea& area, const std::vector<PageTally>& pages)
+      : area_(area), pages_(pages) {}
+
+  // Fills `batch` with the next lines. False once every page has been
+  // handed on, or after a read error (then in batch->status), with the
+  // lines before it in the batch.
+  bool Next(ScannedBatch* batch);
+
+ private:
+  const WorkArea& area_;
+  const std::vector<PageTally>& pages_;
+  size_t page_ = 0;
+  bool page_open_ = false;
+  bool failed_ = false;
+  PageReader reader_;
+  PageWordScanner scanner_;
+  std::vector<WordHit> hits_;
+};
+
+}  // namespace docbase
