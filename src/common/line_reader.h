@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "platform/file.h"
 
 namespace docbase {
 
@@ -37,14 +38,14 @@ class LineReader {
   // Ok, or the read error that ended the reading early.
   const Status& status() const { return status_; }
   // Whether Open found the file.
-  bool found() const { return fd_ >= 0; }
+  bool found() const { return file_.is_open(); }
   void Close();
 
  private:
   bool Fill();  // reads more bytes; false when nothing more came
 
   size_t buffer_size_ = kDefaultBufferSize;
-  int fd_ = -1;
+  File file_;
   std::string path_;
   std::string buffer_;
   size_t begin_ = 0;  // first unread byte

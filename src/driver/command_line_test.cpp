@@ -1,7 +1,6 @@
 #include "driver/command_line.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 

@@ -58,6 +58,8 @@
 
 #include "common/checksum.h"
 #include "common/status.h"
+#include "platform/file.h"
+#include "platform/path.h"
 #include "sort/loser_tree.h"
 
 namespace docbase {
@@ -66,8 +68,8 @@ namespace docbase {
 // "runs_merge.txt", so it keeps the extension of the first.
 inline std::filesystem::path MergePath(const std::filesystem::path& run_path) {
   std::filesystem::path merge = run_path;
-  merge.replace_filename(run_path.stem().string() + "_merge" +
-                         run_path.extension().string());
+  merge.replace_filename(PathFromUtf8(Utf8FromPath(run_path.stem()) + "_merge" +
+                                      Utf8FromPath(run_path.extension())));
   return merge;
 }
 
@@ -75,7 +77,8 @@ inline std::filesystem::path MergePath(const std::filesystem::path& run_path) {
 // pread, so several readers can share its one descriptor.
 class SortRunFile {
  public:
-  explicit SortRunFile(std::filesystem::path path) : path_(path.string()) {}
+  explicit SortRunFile(std::filesystem::path path)
+      : file_path_(std::move(path)), path_(Utf8FromPath(file_path_)) {}
   ~SortRunFile();  // closes, leaves the file
   SortRunFile(const SortRunFile&) = delete;
   SortRunFile& operator=(const SortRunFile&) = delete;
@@ -97,13 +100,14 @@ class SortRunFile {
   // Closes and deletes the file if Create made it.
   Status Remove();
 
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return file_.is_open(); }
   uint64_t size() const { return size_; }  // bytes appended
   const std::string& path() const { return path_; }
 
  private:
-  std::string path_;
-  int fd_ = -1;
+  std::filesystem::path file_path_;
+  std::string path_;  // as messages name it
+  File file_;
   uint64_t size_ = 0;
   bool created_ = false;
 };

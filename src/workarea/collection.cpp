@@ -1,8 +1,5 @@
 #include "workarea/collection.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,6 +8,7 @@
 
 #include "common/line_reader.h"
 #include "common/text.h"
+#include "platform/file_system.h"
 #include "workarea/commands.h"
 
 namespace docbase {
@@ -24,24 +22,20 @@ constexpr std::string_view kWorkFolders[] = {
 // Removes every file named in `list_file` (names relative to the program
 // directory, or absolute paths), as a listing's names are removed one by
 // one. A name that is a folder or already gone is passed over silently.
-// The names are removed with unlinkat against one open descriptor of the
-// program directory: tens of thousands of work files go here, and a file
-// system call per name (no status check first) is what that costs at least.
+// Tens of thousands of work files go here, and a file system call per name
+// (no status check first) is what that costs at least.
 Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(list_file)));
-  int directory =
-      ::open(area.Path(".").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (directory < 0) directory = AT_FDCWD;
+  NameRemover remover(area.root());
   std::string name;
   std::string_view line;
   while (reader.Next(&line)) {
-    name.assign(line);  // unlinkat needs the name ended by a zero byte
-    // A folder gives EISDIR and stays; the listing may name itself, which
-    // can go while it is read.
-    (void)::unlinkat(directory, name.c_str(), 0);
+    name.assign(line);
+    // A folder stays; the listing may name itself, which can go while it
+    // is read.
+    remover.Remove(name);
   }
-  if (directory != AT_FDCWD) ::close(directory);
   return reader.status();
 }
 
@@ -60,7 +54,7 @@ void RemoveFilesBelow(const std::filesystem::path& folder) {
   for (const std::filesystem::path& entry : entries) {
     // One call per name, as with the listing; only a name that is not
     // removed is looked at again, and a folder is walked in turn.
-    if (::unlink(entry.c_str()) == 0) continue;
+    if (RemoveFileName(entry)) continue;
     if (std::filesystem::is_directory(
             std::filesystem::symlink_status(entry, error))) {
       RemoveFilesBelow(entry);
