@@ -10,6 +10,8 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return path.native();
 }
 
+bool NamesAreAnyBytes() { return true; }
+
 std::string NativePathText(const std::filesystem::path& path) {
   return path.native();
 }

@@ -1,16 +1,20 @@
 #include "platform/path.h"
 
+#include "platform/wide_text.h"
+
 namespace docbase {
 
+// Through the system's converters rather than the standard library's, which
+// throw on bytes that are not UTF-8; such bytes become U+FFFD here.
 std::filesystem::path PathFromUtf8(std::string_view name) {
-  return std::filesystem::path(
-      std::u8string(reinterpret_cast<const char8_t*>(name.data()), name.size()));
+  return std::filesystem::path(WideFromUtf8(name));
 }
 
 std::string Utf8FromPath(const std::filesystem::path& path) {
-  std::u8string text = path.u8string();
-  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+  return Utf8FromWide(path.native());
 }
+
+bool NamesAreAnyBytes() { return false; }
 
 std::string NativePathText(const std::filesystem::path& path) {
   return Utf8FromPath(std::filesystem::path(path).make_preferred());
