@@ -15,7 +15,7 @@
 #include "common/text.h"
 #include "words/page_word_scanner.h"
 #include "words/word_extraction.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {

@@ -14,6 +14,7 @@
 #include "driver/run_lock.h"
 #include "driver/run_state.h"
 #include "driver/terminal_console.h"
+#include "workarea/file_names.h"
 #include "workarea/work_area.h"
 
 int main(int argc, char** argv) {
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
   // One run at a time per folder; the lock comes before anything else
   // touches the folder.
   docbase::RunLock lock;
-  docbase::Status locked = lock.Acquire(area.Path(docbase::kRunLockName));
+  docbase::Status locked = lock.Acquire(area.Path(docbase::RunLockFile()));
   if (!locked.ok()) return docbase::FinishRun(locked, console);
   if (!lock.held()) {
     docbase::ReportRunInProgress(console);

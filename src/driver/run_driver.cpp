@@ -23,8 +23,8 @@
 #include "words/word_ids.h"
 #include "words/word_splits.h"
 #include "workarea/collection.h"
+#include "workarea/file_names.h"
 #include "workarea/folder_setup.h"
-#include "workarea/work_files.h"
 
 namespace docbase {
 namespace {
@@ -125,8 +125,8 @@ void ShowResults(const RunState& state, Console& console) {
   console.Line();
   console.Line("Indexing is done.");
   console.Line();
-  console.Line("view subfolder: \\htm_out");
-  console.Line("view files: page*.htm, index*.htm, i_*.htm, s_*.htm");
+  console.Line("view subfolder: \\" + std::string(OutputFolder()));
+  console.Line("view files: " + std::string(OutputFilesShown()));
   console.Line(
       "You can access the index of all words by double-clicking on any word.");
   console.Line("details: " + state.info_address);
