@@ -84,8 +84,8 @@ class MainIndexEntries {
 }  // namespace
 
 Status WriteMainIndex(const WorkArea& area, const Settings& state,
-                      uint64_t occurrences, WordPageSource& source,
-                      RunReport& report) {
+                      WordPageSource& source, RunReport& report,
+                      std::string_view started) {
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(MainIndexPageName())));
   WriteHeader(out, state);
@@ -94,9 +94,7 @@ Status WriteMainIndex(const WorkArea& area, const Settings& state,
   WordPageEntry entry;
   bool first = true;
   while (source.Next(&entry)) {
-    // The pass counts the occurrences it has read: only the first can leave
-    // more than twice as many still to come.
-    if (first && occurrences > 2) report.Progress("processed 80%");
+    if (first && !started.empty()) report.Progress(started);
     first = false;
     entries.Add(entry);
   }

@@ -13,7 +13,6 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/text.h"
 #include "workarea/wildcard.h"
 

@@ -23,7 +23,7 @@ constexpr std::string_view kRule42 =
 // wait.
 Status FailSetUp(RunReport& report, std::string_view rule,
                  std::string_view message) {
-  return report.Stop({rule, message, ""}, RunReport::Wait::kAnyKey);
+  return report.Stop({rule, message, ""});
 }
 
 // The test after a folder was made or emptied ("dir *. > dir_cur.txt" and
