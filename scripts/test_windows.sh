@@ -25,6 +25,7 @@ if [ ! -x "$linux_build/docbase" ]; then
 fi
 win_build="$(cd "$win_build" && pwd)"
 linux_program="$(cd "$linux_build" && pwd)/docbase"
+win_program="$(winepath -w "$win_build/docbase.exe" 2>/dev/null)"
 
 echo "== unit tests under Wine"
 ( cd "$win_build" && wine ./docbase_tests.exe --gtest_brief=1 )
@@ -54,10 +55,13 @@ make_set() {
 # become slashes in the lines that hold the folder.
 normalise() {
   local file="$1" folder="$2" win_folder="$3"
-  python3 - "$file" "$folder" "$win_folder" <<'PY'
+  python3 - "$file" "$folder" "$win_folder" "$linux_program" \
+    "$win_program" <<'PY'
 import sys
 path, folder, win_folder = sys.argv[1], sys.argv[2].encode(), sys.argv[3].encode()
 data = open(path, 'rb').read()
+for program in sys.argv[4:]:
+    data = data.replace(program.encode(), b'<PROGRAM>')
 lines = data.split(b'\n')
 out = []
 for line in lines:
@@ -66,8 +70,6 @@ for line in lines:
             line = line.replace(name, b'<DIR>').replace(b'\\', b'/')
     out.append(line)
 data = b'\n'.join(out)
-for program in (b'docbase.exe', b'docbase'):
-    data = data.replace(b'<DIR>/../' + program, b'<PROGRAM>')
 open(path, 'wb').write(data)
 PY
 }

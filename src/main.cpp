@@ -16,6 +16,7 @@
 #include "driver/terminal_console.h"
 #include "platform/arguments.h"
 #include "platform/console_io.h"
+#include "workarea/file_names.h"
 #include "workarea/work_area.h"
 
 int main(int argc, char** argv) {
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
   // One run at a time per folder; the lock comes before anything else
   // touches the folder.
   docbase::RunLock lock;
-  docbase::Status locked = lock.Acquire(area.Path(docbase::kRunLockName));
+  docbase::Status locked = lock.Acquire(area.Path(docbase::RunLockFile()));
   if (!locked.ok()) return docbase::FinishRun(locked, console);
   if (!lock.held()) {
     docbase::ReportRunInProgress(console);

@@ -21,8 +21,9 @@ class LineReader {
   static constexpr size_t kDefaultBufferSize = 1 << 20;
 
   LineReader() = default;
-  // A smaller buffer suits many readers open at once (a merge of run files);
-  // the buffer still grows for a longer line.
+  // A reader that starts with a buffer of `buffer_size` bytes; it still grows
+  // for a longer line. The run reads with the default size; the line_reader
+  // fuzz check uses small ones so that every refill and growth is taken.
   explicit LineReader(size_t buffer_size) : buffer_size_(buffer_size) {}
   ~LineReader();
   LineReader(const LineReader&) = delete;

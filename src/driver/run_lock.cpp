@@ -1,4 +1,5 @@
 #include "driver/run_lock.h"
+#include "workarea/file_names.h"
 
 #include "platform/path.h"
 #include "platform/system_error.h"
@@ -23,7 +24,7 @@ void ReportRunInProgress(Console& console) {
   console.Line("============================================");
   console.Line("Another docbase run is working in this folder.");
   console.Line("Wait until it has ended, then start again.");
-  console.Line("lock:   " + std::string(kRunLockName));
+  console.Line("lock:   " + std::string(RunLockFile()));
   console.Line("============================================");
 }
 

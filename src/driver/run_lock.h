@@ -19,8 +19,6 @@
 
 namespace docbase {
 
-inline constexpr std::string_view kRunLockName = ".docbase.lock";
-
 class RunLock {
  public:
   RunLock() = default;

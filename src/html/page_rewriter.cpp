@@ -4,6 +4,7 @@
 #include "html/body_line.h"
 #include "html/page_templates.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -12,17 +13,11 @@ namespace {
 // pointer of every piece, even an empty one.
 constexpr std::string_view kEmpty = "";
 
-// "<base>_02.htm", base being the page name up to its first ".htm".
-std::string WorkingFileName(std::string_view page) {
-  size_t extension = page.find(".htm");
-  return std::string(page.substr(0, extension)) + "_02.htm";
-}
-
 }  // namespace
 
 Status PageRewriter::Start(std::string_view page) {
   page_.assign(page);
-  working_name_ = WorkingFileName(page_);
+  working_name_ = RewrittenPageName(page_);
   DOCBASE_RETURN_IF_ERROR(reader_.Open(area_.Path(page_)));
   DOCBASE_RETURN_IF_ERROR(working_.Open(area_.Path(working_name_)));
   open_ = true;

@@ -6,19 +6,22 @@
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
 Status ListInputPages(const WorkArea& area, std::vector<ListedPage>* pages) {
   pages->clear();
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "htm_in/*.htm*", "dir_02.txt"));
-  DOCBASE_RETURN_IF_ERROR(PlatformSort(area, "dir_02.txt", "dir_03.txt"));
+  DOCBASE_RETURN_IF_ERROR(ListNames(
+      area, InFolder(InputPageFolder(), HtmlPattern()), PageListingFile()));
+  DOCBASE_RETURN_IF_ERROR(
+      PlatformSort(area, PageListingFile(), SortedPageListingFile()));
 
   LineReader sorted;
-  DOCBASE_RETURN_IF_ERROR(sorted.Open(area.Path("dir_03.txt")));
+  DOCBASE_RETURN_IF_ERROR(sorted.Open(area.Path(SortedPageListingFile())));
   LineWriter list;
-  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path("dir_01.txt")));
-  constexpr std::string_view kPromotionalPage = "f_promote.htm";
+  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path(ListingFile())));
+  const std::string_view kPromotionalPage = PromotionalPageName();
   list.WriteLine(kPromotionalPage);
   pages->push_back(
       {std::string(kPromotionalPage), std::string(kPromotionalPage)});
@@ -27,7 +30,7 @@ Status ListInputPages(const WorkArea& area, std::vector<ListedPage>* pages) {
     std::string lower = ToLowerAscii(line);
     if (lower == kPromotionalPage) continue;
     list.WriteLine(lower);
-    if (Contains(lower, ".htm")) {
+    if (Contains(lower, PageExtension())) {
       pages->push_back({std::string(line), std::move(lower)});
     }
   }

@@ -9,6 +9,7 @@
 #include "pages/page_cleaner.h"
 #include "pages/page_list.h"
 #include "pages/promotional_page.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -20,7 +21,7 @@ class PageSetCleaner {
  public:
   Status Clean(const WorkArea& area, const ListedPage& page,
                const std::string& numbered_page) {
-    DOCBASE_RETURN_IF_ERROR(input_.Open(area.Path("htm_in/" + page.listed)));
+    DOCBASE_RETURN_IF_ERROR(input_.Open(area.Path(InFolder(InputPageFolder(), page.listed))));
     DOCBASE_RETURN_IF_ERROR(output_.Open(area.Path(numbered_page)));
     cleaner_.StartPage();
     std::string_view line;

@@ -10,6 +10,7 @@
 #include "pages/number_pad.h"
 #include "pages/text_page.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -18,15 +19,15 @@ namespace {
 // The names are used as listed, whole: a name holding a line-end byte is
 // one name, not two lines.
 Status ListTextCopies(const WorkArea& area, std::vector<std::string>* names) {
-  *names = MatchingNames(area, "txt_wrk/*.txt");
+  *names = MatchingNames(area, InFolder(TextCopyFolder(), TextPattern()));
   LineWriter list;
-  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path("txt_wrk.list")));
+  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path(TextCopyListingFile())));
   for (const std::string& name : *names) list.WriteLine(name);
   return list.Close();
 }
 
 bool HasTextExtension(std::string_view name) {
-  return FindIgnoreCase(name, ".txt") != std::string_view::npos;
+  return FindIgnoreCase(name, TextExtension()) != std::string_view::npos;
 }
 
 // Renames every copy to its sanitised name. A rename never replaces: when
@@ -39,7 +40,8 @@ Status SanitiseTextNames(const WorkArea& area) {
     std::string sanitised = SanitisedName(name);
     if (sanitised != name) {
       DOCBASE_RETURN_IF_ERROR(
-          RenameNoReplace(area, "txt_wrk/" + name, "txt_wrk/" + sanitised));
+          RenameNoReplace(area, InFolder(TextCopyFolder(), name),
+                          InFolder(TextCopyFolder(), sanitised)));
     }
   }
   return Status::Ok();
@@ -59,10 +61,11 @@ Status ConvertTexts(const WorkArea& area, int64_t input_file_count) {
   for (const std::string& name : names) {
     if (!HasTextExtension(name)) continue;
     std::string page = ConvertedPageName(name);
-    while (!pages.insert(page).second) page.insert(0, "file_");
-    DOCBASE_RETURN_IF_ERROR(maker.Make(area.Path("txt_wrk/" + name),
-                                       area.Path("htm_wrk/" + page),
-                                       "htm_wrk\\" + page));
+    while (!pages.insert(page).second) page.insert(0, KeptApartPrefix());
+    DOCBASE_RETURN_IF_ERROR(
+        maker.Make(area.Path(InFolder(TextCopyFolder(), name)),
+                   area.Path(InFolder(ConvertedPageFolder(), page)),
+                   ConvertedPageTitle(page)));
     if (++pages_made == input_file_count) break;
   }
   return Status::Ok();
@@ -72,28 +75,31 @@ Status ConvertTexts(const WorkArea& area, int64_t input_file_count) {
 
 Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
                            ConvertedTexts* converted) {
-  DOCBASE_RETURN_IF_ERROR(CopyFiles(area, "txt_in/*.txt", "txt_wrk"));
+  DOCBASE_RETURN_IF_ERROR(CopyFiles(area, InFolder(InputFolder(), TextPattern()),
+                                    TextCopyFolder()));
   DOCBASE_RETURN_IF_ERROR(SanitiseTextNames(area));
   DOCBASE_RETURN_IF_ERROR(ConvertTexts(area, input_file_count));
-  converted->pages = MatchingNames(area, "htm_wrk/*.htm");
+  converted->pages =
+      MatchingNames(area, InFolder(ConvertedPageFolder(), PagePattern()));
   converted->number_pad = NumberPadForCount(input_file_count);
   return Status::Ok();
 }
 
 Status FillInputPageSet(const WorkArea& area) {
-  MakeFolder(area, "htm_in");
-  DeleteFiles(area, "htm_in/*.*");
+  MakeFolder(area, InputPageFolder());
+  DeleteFiles(area, InFolder(InputPageFolder(), EveryNamePattern()));
   // Nothing reads htm_wrk after this, so the pages move rather than copy:
   // the end state of htm_in is that of the copy.
-  for (const std::string& page : MatchingNames(area, "htm_wrk/*.htm")) {
-    DOCBASE_RETURN_IF_ERROR(
-        MoveFile(area, "htm_wrk/" + page, "htm_in/" + page));
+  for (const std::string& page :
+       MatchingNames(area, InFolder(ConvertedPageFolder(), PagePattern()))) {
+    DOCBASE_RETURN_IF_ERROR(MoveFile(area, InFolder(ConvertedPageFolder(), page),
+                                     InFolder(InputPageFolder(), page)));
   }
   // htm_ndx/htm_in is made and emptied, and removed with the other work
   // folders at the end, but no phase reads a page from it.
-  MakeFolder(area, "htm_ndx");
-  MakeFolder(area, "htm_ndx/htm_in");
-  DeleteFiles(area, "htm_ndx/htm_in/*.*");
+  MakeFolder(area, IndexFolder());
+  MakeFolder(area, IndexPageFolder());
+  DeleteFiles(area, InFolder(IndexPageFolder(), EveryNamePattern()));
   return Status::Ok();
 }
 

@@ -61,17 +61,9 @@
 #include "platform/file.h"
 #include "platform/path.h"
 #include "sort/loser_tree.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
-
-// The second work file of a merge in levels: "runs.txt" gives
-// "runs_merge.txt", so it keeps the extension of the first.
-inline std::filesystem::path MergePath(const std::filesystem::path& run_path) {
-  std::filesystem::path merge = run_path;
-  merge.replace_filename(PathFromUtf8(Utf8FromPath(run_path.stem()) + "_merge" +
-                                      Utf8FromPath(run_path.extension())));
-  return merge;
-}
 
 // A work file of records, written by appending and read at any offset with
 // pread, so several readers can share its one descriptor.
@@ -247,7 +239,7 @@ class RecordSorter {
   // a few records still works, with buffers of one record.
   RecordSorter(std::filesystem::path run_path, size_t budget_bytes,
                Less less = Less())
-      : files_{SortRunFile(run_path), SortRunFile(MergePath(run_path))},
+      : files_{SortRunFile(run_path), SortRunFile(MergeRunFile(run_path))},
         budget_(budget_bytes),
         run_records_(std::max<size_t>(1, budget_bytes / (sizeof(T) * 3 / 2))),
         less_(std::move(less)) {}

@@ -7,12 +7,13 @@
 #include "common/line_writer.h"
 #include "common/record_file.h"
 #include "common/text.h"
+#include "platform/path.h"
 #include "words/occurrence_numbering.h"
 #include "words/page_word_scanner.h"
 #include "words/table_order.h"
 #include "words/word_records.h"
 #include "workarea/commands.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -162,9 +163,9 @@ void Extraction::WritePageWords(PageTally* page) {
 Status ExtractWords(const WorkArea& area, WordCensus* census) {
   Extraction extraction(area, census);
   DOCBASE_RETURN_IF_ERROR(extraction.Open());
-  for (std::string& listed : MatchingNames(area, "page_*.htm")) {
+  for (std::string& listed : MatchingNames(area, NumberedPagePattern())) {
     std::string name = ToLowerAscii(listed);
-    if (!Contains(name, ".htm")) continue;
+    if (!Contains(name, PageExtension())) continue;
     census->pages.push_back(PageTally{std::move(listed), std::move(name)});
   }
   for (size_t page = 0; page < census->pages.size(); ++page) {
@@ -173,7 +174,7 @@ Status ExtractWords(const WorkArea& area, WordCensus* census) {
   }
   DOCBASE_RETURN_IF_ERROR(extraction.Close());
   if (census->occurrences >= UINT32_MAX) {
-    return Status::IoError(OccurrenceFile(area).string(),
+    return Status::IoError(Utf8FromPath(OccurrenceFile(area)),
                            "too many word occurrences for one run");
   }
   census->word_counts = extraction.Counts();

@@ -7,7 +7,6 @@
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/text.h"
 #include "platform/file_system.h"
 #include "platform/path.h"
