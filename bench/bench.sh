@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-run benchmark: builds docbase (Release), generates deterministic
-# corpora of the given sizes in MB (default 10) and runs docbase on each,
-# printing per-phase wall time and peak memory.
+# corpora of the given sizes in MB (default 10) and measures a run of
+# docbase on each with bench/measure_run.py: wall time, time of each phase,
+# peak memory, files at once and bytes written.
 #   bench/bench.sh [SIZE_MB ...]      e.g. bench/bench.sh 1 10 100
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
@@ -18,6 +19,6 @@ for size in "${sizes[@]}"; do
     python3 "$repo/bench/make_corpus.py" "$corpus" "$size" "$files"
   fi
   echo "== ${size} MB =="
-  python3 "$repo/bench/run_bench.py" "$build_dir/docbase" "$corpus" \
-    "$work_root/run_${size}mb"
+  python3 "$repo/bench/measure_run.py" "$build_dir/docbase" "$corpus" \
+    "$work_root/run_${size}mb" --label "${size} MB"
 done

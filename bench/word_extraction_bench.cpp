@@ -1,7 +1,8 @@
-// Measures word extraction: a generated page set of about 10 MB (1000 pages
-// of text lines with some markup and links), then single long lines that
-// would expose work growing faster than the line length. Prints the times;
-// it asserts nothing. Built and run by word_extraction_bench.sh.
+// Measures word extraction: the pages of a corpus made by
+// bench/make_corpus.py (word_extraction_bench.sh makes 10 MB in 1000 texts),
+// then single long lines that would expose work growing faster than the
+// line length. Prints the times; it asserts nothing.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -10,60 +11,46 @@
 #include <vector>
 
 #include "common/line_writer.h"
-#include "common/split_mix.h"
 #include "common/test_support.h"
 #include "common/text.h"
 #include "words/page_word_scanner.h"
 #include "words/word_extraction.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
-
-constexpr int kPages = 1000;
-constexpr size_t kPageBytes = 10'000;
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
       .count();
 }
 
-// One page: lines of 8 to 15 words drawn from a vocabulary, some in bold,
-// some lines starting with blanks, some with a link.
-std::string MakePage(SplitMix64* random) {
-  static const char* const kWords[] = {
-      "the",   "document", "base",       "word",   "index",
-      "page",  "of",       "and",        "search", "line",
-      "a",     "text",     "\"quoted\"", "zero",   "group",
-      "files", "numbers",  "to",         "in",     "\xD0\xB4\xD0\xB0"};
-  constexpr size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
-  std::string page = "<html>\r\n<body>\r\n";
-  while (page.size() < kPageBytes) {
-    std::string line = "<br>";
-    uint64_t kind = random->NextBits() % 10;
-    if (kind == 0) line += "&nbsp;&nbsp;  ";
-    int count = 8 + static_cast<int>(random->NextBits() % 8);
-    for (int i = 0; i < count; ++i) {
-      if (i > 0) line += ' ';
-      std::string word = kWords[random->NextBits() % kWordCount];
-      if (random->NextBits() % 20 == 0) word = "<b>" + word + "</b>";
-      line += word;
-    }
-    if (kind == 1) line += " <a href=\"page_02.htm#id00000001\">see it</a>";
-    page += line + "\r\n";
-  }
-  return page + "</body>\r\n</html>\r\n";
-}
-
-void MeasurePageSet() {
+// Pages as the page set makes them, one per text of `corpus` (made by
+// bench/make_corpus.py) in name order: each line after "<br>".
+void MeasurePageSet(const std::filesystem::path& corpus) {
   testing::TempFolder folder("word_bench");
   WorkArea area(folder.path());
-  SplitMix64 random;
+  std::vector<std::filesystem::path> texts;
+  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+    if (entry.path().extension() == TextExtension()) texts.push_back(entry);
+  }
+  std::sort(texts.begin(), texts.end());
+  const std::string pad(1 + std::to_string(texts.size()).size(), '0');
   size_t total = 0;
-  for (int page = 1; page <= kPages; ++page) {
-    std::string text = MakePage(&random);
-    total += text.size();
-    testing::WriteFile(area.Path("page_" + ZeroPadded(page, 5) + ".htm"), text);
+  uint64_t number = 0;
+  for (const std::filesystem::path& text : texts) {
+    std::string page = "<html>\r\n<body>\r\n";
+    const std::string bytes = testing::ReadFile(text);
+    size_t begin = 0;
+    while (begin < bytes.size()) {
+      size_t end = bytes.find('\n', begin);
+      if (end == std::string::npos) end = bytes.size();
+      page.append("<br>").append(bytes, begin, end - begin).append("\r\n");
+      begin = end + 1;
+    }
+    page += "</body>\r\n</html>\r\n";
+    total += page.size();
+    testing::WriteFile(area.Path(NumberedPageName(pad, ++number)), page);
   }
   auto start = std::chrono::steady_clock::now();
   std::clock_t cpu_start = std::clock();
@@ -77,7 +64,7 @@ void MeasurePageSet() {
       "page set: %d pages, %.1f MB, %s, occurrences %.1f MB\n"
       "  %.3f s elapsed (%.1f MB/s), %.3f s processor time "
       "(user and system)\n",
-      kPages, total / 1e6, status.ok() ? "ok" : "FAILED", records / 1e6,
+      static_cast<int>(texts.size()), total / 1e6, status.ok() ? "ok" : "FAILED", records / 1e6,
       seconds, total / 1e6 / seconds, cpu_seconds);
 }
 
@@ -112,8 +99,12 @@ void MeasureLongLines() {
 }  // namespace
 }  // namespace docbase
 
-int main() {
-  docbase::MeasurePageSet();
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: word_extraction_bench CORPUS_FOLDER\n");
+    return 2;
+  }
+  docbase::MeasurePageSet(argv[1]);
   docbase::MeasureLongLines();
   return 0;
 }

@@ -8,5 +8,9 @@ make -C "$build" -j2 docbase_test_support >/dev/null
 ${CXX:-g++} -std=c++20 -O2 -Wall -Wextra -I"$root/src" -I"$build/generated" \
   "$root/bench/word_extraction_bench.cpp" \
   "$build/libdocbase_test_support.a" "$build/libdocbase_lib.a" \
-  -o "$build/word_extraction_bench"
-"$build/word_extraction_bench"
+  -o corpus="$build/word_extraction_corpus"
+[ -d "$corpus" ] || python3 "$root/bench/make_corpus.py" "$corpus" 10 1000
+"$build/word_extraction_bench" "$corpus"
+corpus="$build/word_extraction_corpus"
+[ -d "$corpus" ] || python3 "$root/bench/make_corpus.py" "$corpus" 10 1000
+"$build/word_extraction_bench" "$corpus"

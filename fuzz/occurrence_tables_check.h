@@ -39,7 +39,7 @@
 #include "words/word_ids.h"
 #include "words/word_splits.h"
 #include "work_file_damage.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase::fuzz {
 
@@ -123,12 +123,12 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
           sizeof(StoredOccurrence));
   inflict(PlacedDamage::kPageWords, PageWordFile(area), sizeof(StoredPageWord));
   for (const auto& path :
-       {WordPageRunFile(area), MergePath(WordPageRunFile(area))}) {
+       {WordPageRunFile(area), MergeRunFile(WordPageRunFile(area))}) {
     inflict(PlacedDamage::kWordPageRuns, path, sizeof(StoredWordPage));
   }
   for (const auto& path :
        {OccurrenceFile(area), PageWordFile(area), WordPageRunFile(area),
-        MergePath(WordPageRunFile(area))}) {
+        MergeRunFile(WordPageRunFile(area))}) {
     keep(path);
   }
 

@@ -51,7 +51,7 @@ inline SortedRun SortDamaged(const std::filesystem::path& dir,
   std::filesystem::remove_all(dir, error);
   std::filesystem::create_directories(dir);
   const std::filesystem::path run = dir / "wrd_word_pages.txt";
-  const std::filesystem::path merge = MergePath(run);
+  const std::filesystem::path merge = MergeRunFile(run);
   SortedRun result;
   auto inflict = [&](bool halfway) {
     for (const TimedDamage& d : damages) {
@@ -129,7 +129,7 @@ inline std::string CheckWordPageRuns(std::string_view input,
     const std::string& path = damaged.status.path();
     const std::filesystem::path run = dir / "wrd_word_pages.txt";
     if (!damaged.status.io_error() ||
-        (path != run.string() && path != MergePath(run).string())) {
+        (path != run.string() && path != MergeRunFile(run).string())) {
       return "damaged: " + damaged.status.ToString();
     }
     if (!damaged.changed && damaged.files == clean.files) {

@@ -8,11 +8,10 @@
 # status a test does not look at).
 #
 # Then one whole run of the sanitized program on a generated 10 MB corpus
-# (500 files, a skewed vocabulary of 20,000 words with capitals and a few
-# non-ASCII words), with the answers the end-to-end tests pipe: it must end
-# with status 0 and "Indexing is done.", and its time is printed. The corpus
-# comes from a fixed-seed generator written in awk (nothing beyond the base
-# system is needed), so every machine indexes the same bytes.
+# (500 files from bench/make_corpus.py: a skewed vocabulary with capitals
+# and a few non-ASCII words, from a fixed seed, so every machine indexes the
+# same bytes), with the answers the end-to-end tests pipe: it must end with
+# status 0 and "Indexing is done.", and its time is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${BUILD_DIR:-build-asan}"
@@ -38,41 +37,7 @@ trap 'rm -rf "$corpus_dir"' EXIT
 # The program directory is a folder of its own: a run removes the *.txt
 # files of its directory, and the console log lies beside it.
 mkdir -p "$corpus_dir/run/txt_in"
-LC_ALL=C awk -v files=500 -v bytes=20000 -v dir="$corpus_dir/run/txt_in" '
-  function next_unit() {  # Park-Miller: exact in doubles, alike in any awk
-    seed = (seed * 16807) % 2147483647
-    return seed / 2147483647
-  }
-  BEGIN {
-    seed = 20261209
-    letters = "abcdefghijklmnopqrstuvwxyz"
-    split("café élève straße гавань ринок λιμάνι naïve", extra, " ")
-    for (i = 1; i <= 20000; i++) {
-      n = 1 + int(next_unit() * 10)
-      w = ""
-      for (j = 0; j < n; j++) w = w substr(letters, 1 + int(next_unit() * 26), 1)
-      words[i] = w
-    }
-    for (i = 1; i <= 7; i++) words[i * 7 + 3] = extra[i]
-    for (f = 1; f <= files; f++) {
-      name = sprintf("%s/text_%04d.txt", dir, f)
-      size = 0
-      while (size < bytes) {
-        count = int(next_unit() * 36)  # 0 to 35 words, some lines empty
-        line = ""
-        for (k = 0; k < count; k++) {
-          w = words[1 + int(20000 * next_unit() ^ 3)]  # frequent words first
-          u = next_unit()
-          if (u < 0.05) w = toupper(substr(w, 1, 1)) substr(w, 2)
-          else if (u < 0.06) w = toupper(w)
-          line = line (k ? " " : "") w
-        }
-        print line > name
-        size += length(line) + 1
-      }
-      close(name)
-    }
-  }'
+python3 bench/make_corpus.py "$corpus_dir/run/txt_in" 10 500 >/dev/null
 binary="$(pwd)/$build_dir/docbase"
 start_seconds=$SECONDS
 run_status=0

@@ -15,10 +15,19 @@
 #include "driver/run_lock.h"
 #include "driver/run_state.h"
 #include "driver/terminal_console.h"
+#include "platform/arguments.h"
+#include "platform/console_io.h"
+#include "workarea/file_names.h"
 #include "workarea/work_area.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  docbase::PrepareConsole();
+  std::vector<std::string> all_arguments = docbase::Utf8Arguments(argc, argv);
+  const std::string program =
+      all_arguments.empty() ? std::string("docbase") : all_arguments.front();
+  std::vector<std::string> arguments(
+      all_arguments.begin() + (all_arguments.empty() ? 0 : 1),
+      all_arguments.end());
   docbase::CommandLine command_line = docbase::ParseCommandLine(arguments);
   if (!command_line.error.empty()) {
     std::fprintf(stderr, "docbase: %s\n\n", command_line.error.c_str());
@@ -48,14 +57,14 @@ int main(int argc, char** argv) {
   // One run at a time per folder; the lock comes before anything else
   // touches the folder.
   docbase::RunLock lock;
-  docbase::Status locked = lock.Acquire(area.Path(docbase::kRunLockName));
+  docbase::Status locked = lock.Acquire(area.Path(docbase::RunLockFile()));
   if (!locked.ok()) return docbase::FinishRun(locked, console);
   if (!lock.held()) {
     docbase::ReportRunInProgress(console);
     return 1;
   }
   docbase::RunState state =
-      docbase::RunStateFromBuildSettings(argc > 0 ? argv[0] : "docbase");
+      docbase::RunStateFromBuildSettings(program);
   state.jobs = command_line.jobs > 0 ? command_line.jobs
                                      : docbase::DefaultJobs();
   docbase::Status outcome = docbase::RunDocbase(area, state, console);

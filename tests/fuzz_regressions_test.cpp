@@ -1,10 +1,15 @@
-// Feeds every input kept under fuzz/regressions/TARGET/ through the check
-// of that fuzz target, so a fault a fuzzer once found stays fixed in every
-// build, with or without clang.
+// Feeds every input kept under fuzz/regressions/TARGET/ (inputs that once
+// failed) and fuzz/corpus/TARGET/ (the seed corpus) through the check of
+// that fuzz target, so a fault a fuzzer once found stays fixed in every
+// build, with or without clang. A target with nothing to replay fails, as
+// does a folder that cannot be read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "../fuzz/line_reader_check.h"
@@ -34,26 +39,34 @@ const std::map<std::string, fuzz::Check>& ChecksByTarget() {
   return checks;
 }
 
-std::filesystem::path RegressionFolder() {
-  return std::filesystem::path(DOCBASE_SOURCE_DIR) / "fuzz" / "regressions";
+// The folders whose TARGET/ sub-folders hold inputs to replay.
+const std::vector<std::filesystem::path>& ReplayFolders() {
+  static const std::vector<std::filesystem::path> folders = {
+      std::filesystem::path(DOCBASE_SOURCE_DIR) / "fuzz" / "regressions",
+      std::filesystem::path(DOCBASE_SOURCE_DIR) / "fuzz" / "corpus"};
+  return folders;
 }
 
-std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& dir) {
-  std::vector<std::filesystem::path> files;
+// The entries of `dir`, sorted; none when it does not exist. Any other
+// error reading it is a failure of the calling test.
+std::vector<std::filesystem::directory_entry> EntriesOf(
+    const std::filesystem::path& dir) {
+  std::vector<std::filesystem::directory_entry> entries;
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-    if (entry.is_regular_file()) files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
+  if (!std::filesystem::exists(dir, error) && !error) return entries;
+  std::filesystem::directory_iterator it(dir, error), end;
+  for (; !error && it != end; it.increment(error)) entries.push_back(*it);
+  if (error) ADD_FAILURE() << dir << ": " << error.message();
+  std::sort(entries.begin(), entries.end());
+  return entries;
 }
 
 TEST(FuzzRegressionsTest, EveryFolderBelongsToAFuzzTarget) {
-  std::error_code error;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(RegressionFolder(), error)) {
-    EXPECT_TRUE(ChecksByTarget().count(entry.path().filename().string()))
-        << entry.path() << " has no check: its inputs would never run";
+  for (const auto& folder : ReplayFolders()) {
+    for (const auto& entry : EntriesOf(folder)) {
+      EXPECT_TRUE(ChecksByTarget().count(entry.path().filename().string()))
+          << entry.path() << " has no check: its inputs would never run";
+    }
   }
 }
 
@@ -61,11 +74,17 @@ class FuzzRegression : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(FuzzRegression, KeptInputsPassTheCheck) {
   const fuzz::Check check = ChecksByTarget().at(GetParam());
-  for (const auto& file : FilesIn(RegressionFolder() / GetParam())) {
-    testing::TempFolder scratch("docbase_regression");
-    std::string input = testing::ReadFile(file);
-    EXPECT_EQ(check(input, scratch.path()), "") << file;
+  int replayed = 0;
+  for (const auto& folder : ReplayFolders()) {
+    for (const auto& entry : EntriesOf(folder / GetParam())) {
+      if (!entry.is_regular_file()) continue;
+      testing::TempFolder scratch("docbase_regression");
+      std::string input = testing::ReadFile(entry.path());
+      EXPECT_EQ(check(input, scratch.path()), "") << entry.path();
+      ++replayed;
+    }
   }
+  EXPECT_GT(replayed, 0) << GetParam() << " has no input to replay";
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression,

@@ -1,12 +1,10 @@
 #include "common/line_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
+
+#include "platform/path.h"
+#include "platform/system_error.h"
 
 namespace docbase {
 namespace {
@@ -38,8 +36,7 @@ const char* FindLineEnd(const char* p, size_t n) {
 LineReader::~LineReader() { Close(); }
 
 void LineReader::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  (void)file_.Close();
   source_ = nullptr;
   eof_ = true;
   begin_ = end_ = 0;
@@ -47,18 +44,15 @@ void LineReader::Close() {
 
 Status LineReader::Open(const std::filesystem::path& path) {
   Close();
-  path_ = path.string();
+  path_ = Utf8FromPath(path);
   status_ = Status::Ok();
-  fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return Status::Ok();
-    return status_ = Status::FromErrno(path_, "cannot open for reading");
+  if (!file_.Open(path, File::Mode::kRead)) {
+    if (LastErrorIsMissingFile()) return Status::Ok();
+    return status_ = SystemError(path_, "cannot open for reading");
   }
-  struct stat info {};
+  uint64_t size = 0;
   size_t wanted = std::min(kSmallBuffer, buffer_size_);
-  if (fstat(fd_, &info) == 0 && info.st_size > static_cast<off_t>(wanted)) {
-    wanted = buffer_size_;
-  }
+  if (file_.Size(&size) && size > wanted) wanted = buffer_size_;
   if (buffer_.size() < wanted) buffer_.resize(wanted);
   eof_ = false;
   return Status::Ok();
@@ -90,17 +84,14 @@ bool LineReader::Fill() {
     eof_ = true;
     return false;
   }
-  for (;;) {
-    ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-    if (got > 0) {
-      end_ += static_cast<size_t>(got);
-      return true;
-    }
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) status_ = Status::FromErrno(path_, "cannot read");
-    eof_ = true;
-    return false;
+  int64_t got = file_.Read(buffer_.data() + end_, buffer_.size() - end_);
+  if (got > 0) {
+    end_ += static_cast<size_t>(got);
+    return true;
   }
+  if (got < 0) status_ = SystemError(path_, "cannot read");
+  eof_ = true;
+  return false;
 }
 
 bool LineReader::Next(std::string_view* line) {

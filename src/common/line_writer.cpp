@@ -1,10 +1,9 @@
 #include "common/line_writer.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+
+#include "platform/path.h"
+#include "platform/system_error.h"
 
 namespace docbase {
 namespace {
@@ -15,17 +14,17 @@ constexpr size_t kInitialBuffer = 64 << 10;
 }  // namespace
 
 LineWriter::~LineWriter() {
-  if (fd_ >= 0) (void)Close();
+  if (file_.is_open()) (void)Close();
 }
 
 Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
-  if (fd_ >= 0) (void)Close();
-  path_ = path.string();
+  if (file_.is_open()) (void)Close();
+  path_ = Utf8FromPath(path);
   status_ = Status::Ok();
-  int flags = O_WRONLY | O_CREAT | O_CLOEXEC |
-              (mode == Mode::kAppend ? O_APPEND : O_TRUNC);
-  fd_ = ::open(path_.c_str(), flags, 0666);
-  if (fd_ < 0) return status_ = Status::FromErrno(path_, "cannot create");
+  if (!file_.Open(path, mode == Mode::kAppend ? File::Mode::kWriteAppend
+                                              : File::Mode::kWriteTruncate)) {
+    return status_ = SystemError(path_, "cannot create");
+  }
   used_ = 0;
   if (capacity_ == 0) {
     buffer_.reset(new char[kInitialBuffer]);  // not zero-filled
@@ -73,26 +72,16 @@ void LineWriter::Flush() {
 }
 
 void LineWriter::WriteOut(const char* data, size_t left) {
-  while (left > 0 && fd_ >= 0 && status_.ok()) {
-    ssize_t done = ::write(fd_, data, left);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      if (done == 0) errno = ENOSPC;
-      status_ = Status::FromErrno(path_, "cannot write");
-      break;
-    }
-    data += done;
-    left -= static_cast<size_t>(done);
-  }
+  if (left == 0 || !file_.is_open() || !status_.ok()) return;
+  if (!file_.Write(data, left)) status_ = SystemError(path_, "cannot write");
 }
 
 Status LineWriter::Close() {
-  if (fd_ < 0) return status_;
+  if (!file_.is_open()) return status_;
   Flush();
-  if (::close(fd_) != 0 && status_.ok()) {
-    status_ = Status::FromErrno(path_, "cannot write");
+  if (!file_.Close() && status_.ok()) {
+    status_ = SystemError(path_, "cannot write");
   }
-  fd_ = -1;
   return status_;
 }
 

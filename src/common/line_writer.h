@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "platform/file.h"
 
 namespace docbase {
 
@@ -49,7 +50,7 @@ class LineWriter {
   void WriteRecord(std::initializer_list<std::string_view> fields);
 
   Status Close();
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return file_.is_open(); }
   const std::string& path() const { return path_; }
 
  private:
@@ -57,7 +58,7 @@ class LineWriter {
   void Flush();
   void WriteOut(const char* data, size_t size);
 
-  int fd_ = -1;
+  File file_;
   std::string path_;
   std::unique_ptr<char[]> buffer_;
   size_t capacity_ = 0;

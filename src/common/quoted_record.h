@@ -1,7 +1,10 @@
-// The quoted record is the line format of every intermediate table: each
-// field in double quotes, fields separated by commas, no escaping. No field
-// ever holds a double quote, so a record splits at each `","`; a field may
-// hold commas.
+// The quoted record: each field in double quotes, fields separated by
+// commas, no escaping. No field ever holds a double quote, so a record
+// splits at each `","`; a field may hold commas. The tool checks write their
+// word records in this form, and the count and search commands find the
+// word id field in it (RecordHasWordId, workarea/commands.h). The two
+// functions here are the format written out as code; the quoted_record fuzz
+// target checks them, and no phase of a run calls them.
 #pragma once
 
 #include <string>

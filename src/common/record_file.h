@@ -20,6 +20,7 @@
 #include "common/checksum.h"
 #include "common/line_writer.h"
 #include "common/status.h"
+#include "platform/file.h"
 
 namespace docbase {
 
@@ -44,7 +45,7 @@ class RecordFile {
   Status Damaged() const;
 
  private:
-  int fd_ = -1;
+  File file_;
   std::string path_;
 };
 

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "common/text.h"
+#include "platform/clock.h"
 
 namespace docbase {
 namespace {
@@ -23,9 +24,7 @@ DateTimeText Format(const std::tm& moment) {
 
 DateTimeText DateTimeAtEpoch(long long seconds) {
   std::time_t moment = static_cast<std::time_t>(seconds);
-  std::tm parts{};
-  gmtime_r(&moment, &parts);
-  return Format(parts);
+  return Format(UtcTime(moment));
 }
 
 DateTimeText CurrentDateTime() {
@@ -36,9 +35,7 @@ DateTimeText CurrentDateTime() {
     }
   }
   std::time_t now = std::time(nullptr);
-  std::tm parts{};
-  localtime_r(&now, &parts);
-  return Format(parts);
+  return Format(LocalTime(now));
 }
 
 }  // namespace docbase

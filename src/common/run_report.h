@@ -13,18 +13,15 @@ namespace docbase {
 
 class RunReport {
  public:
-  enum class Wait { kNone, kAnyKey };
-
   virtual ~RunReport() = default;
 
   // One progress line, such as "processed 80%".
   virtual void Progress(std::string_view line) = 0;
 
-  // Prints `lines`, each as a line of its own; with kAnyKey it then shows
-  // "<...> any key to continue and end" and waits for a key. Returns
-  // Status::RunEnded(), for the phase to hand back at once.
-  virtual Status Stop(std::initializer_list<std::string_view> lines,
-                      Wait wait) = 0;
+  // Prints `lines`, each as a line of its own, then shows "<...> any key to
+  // continue and end" and waits for a key. Returns Status::RunEnded(), for
+  // the phase to hand back at once.
+  virtual Status Stop(std::initializer_list<std::string_view> lines) = 0;
 };
 
 }  // namespace docbase

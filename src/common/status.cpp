@@ -1,19 +1,6 @@
 #include "common/status.h"
 
-#include <cerrno>
-#include <cstring>
-
 namespace docbase {
-
-Status Status::FromErrno(std::string_view path, std::string_view action) {
-  int error = errno;
-  std::string reason(action);
-  if (error != 0) {
-    reason += ": ";
-    reason += std::strerror(error);
-  }
-  return IoError(path, reason);
-}
 
 std::string Status::ToString() const {
   switch (code_) {

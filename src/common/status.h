@@ -25,8 +25,6 @@ class [[nodiscard]] Status {
   static Status IoError(std::string_view path, std::string_view reason) {
     return Status(Code::kIoError, path, reason);
   }
-  // An I/O error whose reason is the text of the current errno.
-  static Status FromErrno(std::string_view path, std::string_view action);
 
   bool ok() const { return code_ == Code::kOk; }
   bool run_ended() const { return code_ == Code::kRunEnded; }

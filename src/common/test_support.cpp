@@ -1,30 +1,26 @@
 #include "common/test_support.h"
 
-#include <stdlib.h>
-
-#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
+#include "platform/file_system.h"
+
 namespace docbase::testing {
 
 TempFolder::TempFolder(std::string_view name_part) {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / std::string(name_part))
-          .string() +
-      "_XXXXXX";
-  char* made = mkdtemp(pattern.data());
-  if (made == nullptr) {
+  std::string reason;
+  path_ = MakeTemporaryFolder(name_part, &reason);
+  if (path_.empty()) {
     // Going on with an empty path would point the test at the folder it
     // runs in, where a clean-up deletes files.
-    std::fprintf(stderr, "cannot make a temporary folder %s: %s\n",
-                 pattern.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "cannot make a temporary folder: %s\n",
+                 reason.c_str());
     std::abort();
   }
-  path_ = made;
 }
 
 TempFolder::~TempFolder() {

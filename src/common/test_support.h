@@ -31,15 +31,14 @@ class TempFolder {
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 
-// Keeps every reported line, each ended by CR LF, and "<any key>" for a
-// stop that waits for a key.
+// Keeps every reported line, each ended by CR LF, and "<any key>" for the
+// key a stop waits for.
 class RecordingReport : public RunReport {
  public:
   void Progress(std::string_view line) override { Keep(line); }
-  Status Stop(std::initializer_list<std::string_view> lines,
-              Wait wait) override {
+  Status Stop(std::initializer_list<std::string_view> lines) override {
     for (std::string_view line : lines) Keep(line);
-    if (wait == Wait::kAnyKey) Keep("<any key>");
+    Keep("<any key>");
     return Status::RunEnded();
   }
   const std::string& transcript() const { return transcript_; }

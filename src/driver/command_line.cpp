@@ -1,13 +1,11 @@
 #include "driver/command_line.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <string_view>
 
 #include "build_settings.h"
+#include "platform/file_system.h"
 
 namespace docbase {
 
@@ -136,8 +134,9 @@ std::string VersionText() {
 
 std::string EnterDirectories(const std::vector<std::string>& directories) {
   for (const std::string& directory : directories) {
-    if (::chdir(directory.c_str()) != 0) {
-      return "cannot run in '" + directory + "': " + std::strerror(errno);
+    std::string reason;
+    if (!ChangeDirectory(directory, &reason)) {
+      return "cannot run in '" + directory + "': " + reason;
     }
   }
   return {};

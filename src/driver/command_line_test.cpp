@@ -1,7 +1,6 @@
 #include "driver/command_line.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -80,9 +79,11 @@ TEST(CommandLineParseTest, EnterDirectoriesFollowsEachInTurnAndNamesAFailure) {
             std::filesystem::canonical(folder.path() / "a/b"));
 
   std::string refused = EnterDirectories({"..", "file", "b"});
-  EXPECT_EQ(refused, "cannot run in 'file': Not a directory");
-  EXPECT_EQ(EnterDirectories({"missing"}),
-            "cannot run in 'missing': No such file or directory");
+  // The reason is the system's own text.
+  EXPECT_TRUE(refused.starts_with("cannot run in 'file': ")) << refused;
+  EXPECT_GT(refused.size(), std::string("cannot run in 'file': ").size());
+  EXPECT_TRUE(EnterDirectories({"missing"}).starts_with(
+      "cannot run in 'missing': "));
   std::filesystem::current_path(before);
 }
 

@@ -6,11 +6,9 @@ namespace docbase {
 
 void ConsoleReport::Progress(std::string_view line) { console_.Line(line); }
 
-Status ConsoleReport::Stop(std::initializer_list<std::string_view> lines,
-                           Wait wait) {
+Status ConsoleReport::Stop(std::initializer_list<std::string_view> lines) {
   for (std::string_view line : lines) console_.Line(line);
-  if (wait == Wait::kAnyKey) return AnyKeyExit(console_);
-  return Status::RunEnded();
+  return AnyKeyExit(console_);
 }
 
 }  // namespace docbase

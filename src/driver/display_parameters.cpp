@@ -6,11 +6,11 @@
 #include "common/line_reader.h"
 #include "common/line_writer.h"
 #include "common/text.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
 
-constexpr char kFileName[] = "publisher_para.txt";
 constexpr char kMarker[] = "--->";
 constexpr size_t kZoneWidth = 14;
 
@@ -91,7 +91,7 @@ int64_t HalfRoundedToEven(int64_t m) {
 
 Status WriteParameterFile(const WorkArea& area) {
   LineWriter writer;
-  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(kFileName)));
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(ParameterFile())));
   for (std::string_view line : kParameterLines) writer.WriteLine(line);
   return writer.Close();
 }
@@ -103,7 +103,7 @@ Status CountParameterLines(const WorkArea& area, int64_t* lines,
   *lines = 0;
   *pairs = 0;
   LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(kFileName)));
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(ParameterFile())));
   SectionKeys keys;
   std::string_view line;
   while (reader.Next(&line)) {
@@ -120,7 +120,7 @@ Status ReadParameterRows(const WorkArea& area, int64_t row_count, int64_t pairs,
                          std::vector<ParameterRow>* rows) {
   rows->clear();
   LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(kFileName)));
+  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(ParameterFile())));
   SectionKeys keys;
   std::string_view line;
   while (static_cast<int64_t>(rows->size()) < row_count && reader.Next(&line)) {

@@ -4,13 +4,14 @@
 
 #include "common/text.h"
 #include "driver/prompts.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
 Status ShowInputMissing(Console& console) {
   console.Line();
   console.Line("----------------------------");
-  console.Line("Subfolder txt_in is empty");
+  console.Line("Subfolder " + std::string(InputFolder()) + " is empty");
   console.Line();
   return OneKeyExit(console);
 }
@@ -18,7 +19,7 @@ Status ShowInputMissing(Console& console) {
 Status ShowConvertedPages(const ConvertedTexts& converted,
                           int64_t input_file_count, Console& console,
                           std::string_view directory_path) {
-  console.Line("----- dir htm_wrk -----");
+  console.Line("----- dir " + std::string(ConvertedPageFolder()) + " -----");
   for (const std::string& page : converted.pages) console.Line(page);
   console.Line();
   console.Line(std::string(23, '-'));

@@ -38,9 +38,4 @@ Status AnyKeyExit(Console& console) {
   return Status::RunEnded();
 }
 
-void AnyKeyPause(Console& console) {
-  console.Line("<...> any key to continue");
-  console.ReadKey();
-}
-
 }  // namespace docbase

@@ -26,6 +26,5 @@ Status TwoChoiceMenu(Console& console, std::string_view choice_one,
                      std::string_view directory_path);
 Status OneKeyExit(Console& console);
 Status AnyKeyExit(Console& console);
-void AnyKeyPause(Console& console);
 
 }  // namespace docbase

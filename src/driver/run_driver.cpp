@@ -25,8 +25,8 @@
 #include "words/word_ids.h"
 #include "words/word_splits.h"
 #include "workarea/collection.h"
+#include "workarea/file_names.h"
 #include "workarea/folder_setup.h"
-#include "workarea/work_files.h"
 
 namespace docbase {
 namespace {
@@ -44,8 +44,7 @@ Status StartUp(const WorkArea& area, RunState& state, Console& console) {
 
 // Hands back the numbered pages of the page set.
 Status Prepare(const WorkArea& area, RunState& state, Console& console,
-               std::vector<NumberedPage>* pages) {
-  ConsoleReport report(console);
+               RunReport& report, std::vector<NumberedPage>* pages) {
   bool input_present = false;
   DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, &input_present));
   if (!input_present) return ShowInputMissing(console);
@@ -85,8 +84,7 @@ size_t WordPageBudget() {
 }
 
 Status Index(const WorkArea& area, RunState& state, Console& console,
-             std::vector<NumberedPage> pages) {
-  ConsoleReport report(console);
+             RunReport& report, std::vector<NumberedPage> pages) {
   const Settings& settings = state;
   console.Line();
   report.Progress("processed 1%");
@@ -115,8 +113,11 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   report.Progress("processed 70%");
   TableWordPages all_groups(tables, 0);
   DOCBASE_RETURN_IF_ERROR(all_groups.Open());
-  DOCBASE_RETURN_IF_ERROR(
-      WriteMainIndex(area, settings, census.occurrences, all_groups, report));
+  // "processed 80%" comes once the main index has read its first entry,
+  // and only in a run of more than two occurrences.
+  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(
+      area, settings, all_groups, report,
+      census.occurrences > 2 ? "processed 80%" : ""));
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();
@@ -131,8 +132,8 @@ void ShowResults(const RunState& state, Console& console) {
   console.Line();
   console.Line("Indexing is done.");
   console.Line();
-  console.Line("view subfolder: \\htm_out");
-  console.Line("view files: page*.htm, index*.htm, i_*.htm, s_*.htm");
+  console.Line("view subfolder: \\" + std::string(OutputFolder()));
+  console.Line("view files: " + std::string(OutputFilesShown()));
   console.Line(
       "You can access the index of all words by double-clicking on any word.");
   console.Line("details: " + state.info_address);
@@ -143,10 +144,13 @@ void ShowResults(const RunState& state, Console& console) {
 
 Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(StartUp(area, state, console));
+  // Every progress line and every stop of a phase goes through this report.
+  ConsoleReport report(console);
   std::vector<NumberedPage> pages;
-  DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, &pages));
-  DOCBASE_RETURN_IF_ERROR(Index(area, state, console, std::move(pages)));
-  console.Line("processed 100%");
+  DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, report, &pages));
+  DOCBASE_RETURN_IF_ERROR(
+      Index(area, state, console, report, std::move(pages)));
+  report.Progress("processed 100%");
   ShowResults(state, console);
   // The final key ends a finished run: its RunEnded marks the way out, and
   // the run's own outcome stays Ok.

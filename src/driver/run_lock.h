@@ -1,8 +1,8 @@
 // The run lock keeps two runs from working in the same program directory at
 // once (the second would delete the first one's files under it). A run
-// takes an exclusive flock on the file .docbase.lock in the program
+// takes an exclusive lock on the file .docbase.lock in the program
 // directory before it touches anything else, and removes the file when it
-// ends. The kernel drops the lock when the process dies, so a lock file left
+// ends. The system drops the lock when the process dies, so a lock file left
 // behind by a killed run is simply taken over by the next run.
 //
 // The file name is one that no clean-up step of a run deletes: it has none
@@ -15,15 +15,13 @@
 
 #include "common/status.h"
 #include "driver/console.h"
+#include "platform/lock_file.h"
 
 namespace docbase {
-
-inline constexpr std::string_view kRunLockName = ".docbase.lock";
 
 class RunLock {
  public:
   RunLock() = default;
-  ~RunLock() { Release(); }
   RunLock(const RunLock&) = delete;
   RunLock& operator=(const RunLock&) = delete;
 
@@ -31,14 +29,13 @@ class RunLock {
   // held() true when it is taken, ok with held() false when another run
   // holds it, or an I/O error when the lock file cannot be made or locked.
   Status Acquire(const std::filesystem::path& path);
-  bool held() const { return fd_ >= 0; }
+  bool held() const { return file_.held(); }
 
   // Removes the lock file and drops the lock; does nothing when not held.
-  void Release();
+  void Release() { file_.Release(); }
 
  private:
-  int fd_ = -1;
-  std::filesystem::path path_;
+  LockFile file_;
 };
 
 // The framed message for a start while another run holds the lock.

@@ -4,6 +4,7 @@
 
 #include "common/test_support.h"
 #include "driver/scripted_console.h"
+#include "workarea/file_names.h"
 #include "workarea/wildcard.h"
 
 namespace docbase {
@@ -13,7 +14,7 @@ using testing::TempFolder;
 
 TEST(RunLockTest, SecondTakerIsRefusedUntilTheFirstReleases) {
   TempFolder folder;
-  const auto path = folder.path() / std::string(kRunLockName);
+  const auto path = folder.path() / std::string(RunLockFile());
   RunLock first;
   ASSERT_TRUE(first.Acquire(path).ok());
   EXPECT_TRUE(first.held());
@@ -36,7 +37,7 @@ TEST(RunLockTest, SecondTakerIsRefusedUntilTheFirstReleases) {
 
 TEST(RunLockTest, FileLeftByAKilledRunIsTakenOverAndRemoved) {
   TempFolder folder;
-  const auto path = folder.path() / std::string(kRunLockName);
+  const auto path = folder.path() / std::string(RunLockFile());
   testing::WriteFile(path, "");
   {
     RunLock lock;
@@ -60,7 +61,7 @@ TEST(RunLockTest, NameMatchesNoPatternARunDeletesOrTestsFor) {
   // The clean-ups delete these patterns in the program directory; "*." is
   // the listing of the folder tests.
   for (const char* pattern : {"*.txt", "*.list", "*.htm*", "*."}) {
-    EXPECT_FALSE(MatchesWildcard(kRunLockName, pattern)) << pattern;
+    EXPECT_FALSE(MatchesWildcard(RunLockFile(), pattern)) << pattern;
   }
 }
 

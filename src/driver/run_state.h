@@ -1,5 +1,8 @@
-// The values that cross phases, one instance for the whole run. Everything
-// else passes between phases through files in the work area.
+// The values the driver keeps for the whole run, one instance: the settings
+// of the dialogue, the input file count, the page number pad and the random
+// generator. The phases take what they need of it as arguments; the indexing
+// phases hand their results on as return values and in the work files of
+// workarea/file_names.h.
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "driver/prompts.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -55,8 +56,8 @@ void ShowInstallationAdvice(Console& console) {
   console.Line(kRule28);
   console.Line("THE PROGRAM MUST BE INSTALLED IN YOUR OWN DIRECTORY.");
   console.Line(
-      "During execution, the program creates and also deletes most *.txt and "
-      "other files.");
+      "During execution, the program creates and also deletes most " +
+      std::string(TextPattern()) + " and other files.");
   console.Line();
   console.Line(
       "The TXT files you want to index must be written in UTF-8 format and "

@@ -6,6 +6,7 @@
 #include "common/line_writer.h"
 #include "driver/prompts.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 #include "workarea/listing_file.h"
 
 namespace docbase {
@@ -32,9 +33,9 @@ const char* ToolName(Tool tool) {
 // third line only; the second holds it as the word itself, which neither
 // the count nor the search may take.
 const std::vector<std::string> kWordRecords = {
-    R"("check","page_01.htm","         1","     1","id00000007","1")",
-    R"("id00000007","page_01.htm","         1","     7","id00000003","1")",
-    R"("check","page_02.htm","         2","     1","id00000007","2")",
+    R"("check","p1","         1","     1","id00000007","1")",
+    R"("id00000007","p1","         1","     7","id00000003","1")",
+    R"("check","p2","         2","     1","id00000007","2")",
 };
 constexpr char kCheckedId[] = "id00000007";
 
@@ -48,9 +49,9 @@ const std::vector<std::string> kSorted = {"_under", "alpha",   "Bravo",
 // Replaces the earlier check files by check_01.txt holding `lines`.
 Status WriteCheckInput(const WorkArea& area,
                        const std::vector<std::string>& lines) {
-  DeleteFiles(area, "check_*.txt");
+  DeleteFiles(area, CheckFilePattern());
   LineWriter writer;
-  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path("check_01.txt")));
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(CheckInputFile())));
   for (const std::string& line : lines) writer.WriteLine(line);
   return writer.Close();
 }
@@ -58,17 +59,17 @@ Status WriteCheckInput(const WorkArea& area,
 Status CheckOutputIs(const WorkArea& area,
                      const std::vector<std::string>& expected, bool* passed) {
   std::vector<std::string> lines;
-  DOCBASE_RETURN_IF_ERROR(ReadAllLines(area, "check_02.txt", &lines));
+  DOCBASE_RETURN_IF_ERROR(ReadAllLines(area, CheckOutputFile(), &lines));
   *passed = lines == expected;
   return Status::Ok();
 }
 
 Status CheckListing(const WorkArea& area, bool* passed) {
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "check_*.txt", "check_01.txt"));
+  DOCBASE_RETURN_IF_ERROR(ListNames(area, CheckFilePattern(), CheckInputFile()));
   std::vector<std::string> lines;
-  DOCBASE_RETURN_IF_ERROR(ReadAllLines(area, "check_01.txt", &lines));
+  DOCBASE_RETURN_IF_ERROR(ReadAllLines(area, CheckInputFile(), &lines));
   *passed = false;
-  for (const std::string& line : lines) *passed |= line == "check_01.txt";
+  for (const std::string& line : lines) *passed |= line == CheckInputFile();
   return Status::Ok();
 }
 
@@ -82,17 +83,17 @@ Status RunToolCheck(const WorkArea& area, Tool tool, bool* passed) {
     case Tool::kFind:
       DOCBASE_RETURN_IF_ERROR(WriteCheckInput(area, kWordRecords));
       DOCBASE_RETURN_IF_ERROR(
-          CountWordIdLines(area, kCheckedId, "check_01.txt", "check_02.txt"));
-      return CheckOutputIs(area, {"---------- check_01.txt: 2"}, passed);
+          CountWordIdLines(area, kCheckedId, CheckInputFile(), CheckOutputFile()));
+      return CheckOutputIs(area, {"---------- " + std::string(CheckInputFile()) + ": 2"}, passed);
     case Tool::kFindstr:
       DOCBASE_RETURN_IF_ERROR(WriteCheckInput(area, kWordRecords));
       DOCBASE_RETURN_IF_ERROR(
-          SearchWordIdLines(area, kCheckedId, "check_01.txt", "check_02.txt"));
+          SearchWordIdLines(area, kCheckedId, CheckInputFile(), CheckOutputFile()));
       return CheckOutputIs(area, {kWordRecords[0], kWordRecords[2]}, passed);
     case Tool::kSort:
       DOCBASE_RETURN_IF_ERROR(WriteCheckInput(area, kUnsorted));
       DOCBASE_RETURN_IF_ERROR(
-          PlatformSort(area, "check_01.txt", "check_02.txt"));
+          PlatformSort(area, CheckInputFile(), CheckOutputFile()));
       return CheckOutputIs(area, kSorted, passed);
   }
   return Status::Ok();

@@ -6,13 +6,14 @@
 #include "common/line_writer.h"
 #include "common/run_clock.h"
 #include "html/page_head.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
 Status WriteContentsPage(const WorkArea& area, const Settings& state,
                          const std::vector<std::string>& pages) {
   LineWriter out;
-  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("files_list.htm")));
+  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(ContentsPageName())));
 
   WritePageHead(out, state.display.code_page_name, "index of key words");
   out.WriteLine("<br>");

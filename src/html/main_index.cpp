@@ -7,6 +7,7 @@
 #include "common/run_clock.h"
 #include "html/decimal_text.h"
 #include "html/page_head.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -43,8 +44,12 @@ class MainIndexEntries {
     } else {
       WriteGroupLink();
     }
+    if (entry.group != group_ || group_name_.empty()) {
+      const DecimalText group_text(entry.group);
+      group_name_ = WordIndexPageName(group_text.view());
+      group_stem_ = WordIndexPageStem(group_text.view());
+    }
     group_ = entry.group;
-    group_text_ = DecimalText(entry.group);
     count_ = entry.count;
   }
 
@@ -55,14 +60,14 @@ class MainIndexEntries {
  private:
   // &nbsp;&nbsp;<a href="i_G.htm#ID" id="ID">(i_G,&nbsp;&nbsp;COUNT)</a>
   void WriteGroupLink() {
-    out_.Write("&nbsp;&nbsp;<a href=\"i_");
-    out_.Write(group_text_.view());
-    out_.Write(".htm#");
+    out_.Write("&nbsp;&nbsp;<a href=\"");
+    out_.Write(group_name_);
+    out_.Write("#");
     out_.Write(id_);
     out_.Write("\" id=\"");
     out_.Write(id_);
-    out_.Write("\">(i_");
-    out_.Write(group_text_.view());
+    out_.Write("\">(");
+    out_.Write(group_stem_);
     out_.Write(",&nbsp;&nbsp;");
     out_.Write(DecimalText(count_).view());
     out_.Write(")</a>\r\n");
@@ -71,26 +76,25 @@ class MainIndexEntries {
   LineWriter& out_;
   std::string id_;
   uint32_t group_ = 0;
-  DecimalText group_text_{0};
+  std::string group_name_;  // the word index page of the group, and its
+  std::string group_stem_;  // name as the link shows it
   uint64_t count_ = 0;  // occurrences of (id, group) so far; 0 before any
 };
 
 }  // namespace
 
 Status WriteMainIndex(const WorkArea& area, const Settings& state,
-                      uint64_t occurrences, WordPageSource& source,
-                      RunReport& report) {
+                      WordPageSource& source, RunReport& report,
+                      std::string_view started) {
   LineWriter out;
-  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("index.htm")));
+  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(MainIndexPageName())));
   WriteHeader(out, state);
 
   MainIndexEntries entries(out);
   WordPageEntry entry;
   bool first = true;
   while (source.Next(&entry)) {
-    // The pass counts the occurrences it has read: only the first can leave
-    // more than twice as many still to come.
-    if (first && occurrences > 2) report.Progress("processed 80%");
+    if (first && !started.empty()) report.Progress(started);
     first = false;
     entries.Add(entry);
   }

@@ -7,6 +7,8 @@
 // word come together, by page and so by group.
 #pragma once
 
+#include <string_view>
+
 #include "common/run_report.h"
 #include "common/settings.h"
 #include "common/status.h"
@@ -16,10 +18,10 @@
 namespace docbase {
 
 // Writes index.htm from the word-and-page entries of all groups, in word-id
-// order. Reports "processed 80%" as the pass starts, when the run holds
-// more than two `occurrences`.
+// order. Reports the progress line `started` (when not empty) once the first
+// entry has been read: the caller decides the line, the pass when it is due.
 Status WriteMainIndex(const WorkArea& area, const Settings& state,
-                      uint64_t occurrences, WordPageSource& source,
-                      RunReport& report);
+                      WordPageSource& source, RunReport& report,
+                      std::string_view started);
 
 }  // namespace docbase

@@ -1,6 +1,7 @@
 #include "html/navigation_bar.h"
 
 #include "common/text.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
@@ -42,7 +43,9 @@ void WriteNavigationBar(LineWriter& out,
     out.WriteLine(next_end == NextLinkEnd::kTrailingBlank ? "\"> Next </a> "
                                                           : "\"> Next </a>");
   }
-  out.WriteLine("<a href=\"files_list.htm\"> Content </a><br>");
+  out.Write("<a href=\"");
+  out.Write(ContentsPageName());
+  out.WriteLine("\"> Content </a><br>");
 }
 
 }  // namespace docbase

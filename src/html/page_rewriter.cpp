@@ -4,6 +4,7 @@
 #include "html/body_line.h"
 #include "html/page_templates.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -11,12 +12,6 @@ namespace {
 // An empty line that still points somewhere: the writer copies from the
 // pointer of every piece, even an empty one.
 constexpr std::string_view kEmpty = "";
-
-// "<base>_02.htm", base being the page name up to its first ".htm".
-std::string WorkingFileName(std::string_view page) {
-  size_t extension = page.find(".htm");
-  return std::string(page.substr(0, extension)) + "_02.htm";
-}
 
 }  // namespace
 
@@ -27,7 +22,7 @@ Status PageRewriter::Start(std::string_view page, const PageOrigin* origin) {
   DOCBASE_RETURN_IF_ERROR(reader_.Open(area_, page_, *origin));
   // A page made from its origin is written once, where it stays.
   working_name_ = origin->kind == PageOrigin::Kind::kFile
-                      ? WorkingFileName(page_)
+                      ? RewrittenPageName(page_)
                       : std::string();
   DOCBASE_RETURN_IF_ERROR(working_.Open(area_.Path(
       working_name_.empty() ? std::string(TrimBlanks(page_)) : working_name_)));

@@ -1,6 +1,6 @@
 // Fixed blocks shared by the generated pages: the highlight script, the
-// promotional block, the and the web-search link (the information link is
-// InfoLink of run_state.h).
+// promotional block and the web-search link (the information link is
+// InfoLink of common/settings.h).
 #pragma once
 
 #include <string>

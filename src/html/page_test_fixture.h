@@ -9,7 +9,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#include <cstdlib>
 
 #include <cstddef>
 #include <deque>
@@ -23,6 +23,7 @@
 #include "common/split_mix.h"
 #include "common/test_support.h"
 #include "html/occurrence_record.h"
+#include "platform/environment.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -66,7 +67,7 @@ class GeneratedPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (const char* saved = getenv("SOURCE_DATE_EPOCH")) saved_epoch_ = saved;
-    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    SetEnvironmentValue("SOURCE_DATE_EPOCH", "1700000000");
     state_.info_address = "www.example.com/info";
     state_.search_host = "www.google.com";
     state_.target_site = "www.example.com";
@@ -74,9 +75,9 @@ class GeneratedPageTest : public ::testing::Test {
   }
   void TearDown() override {
     if (saved_epoch_) {
-      setenv("SOURCE_DATE_EPOCH", saved_epoch_->c_str(), 1);
+      SetEnvironmentValue("SOURCE_DATE_EPOCH", *saved_epoch_);
     } else {
-      unsetenv("SOURCE_DATE_EPOCH");
+      RemoveEnvironmentValue("SOURCE_DATE_EPOCH");
     }
   }
 

@@ -13,6 +13,7 @@
 #include "html/piece_buffer.h"
 #include "html/same_bytes.h"
 #include "html/search_phrase.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -41,9 +42,13 @@ class SearchPageWriter {
                    int64_t group)
       : out_(out), state_(state), random_(random) {
     const std::string g = std::to_string(group);
-    word_index_ = "i_" + g + ".htm";
+    word_index_ = WordIndexPageName(g);
     block_start_ = "<a href=\"" + word_index_ + "#";
-    block_after_first_id_ = "\">i_" + g + "</a>\r\n&nbsp <a href=\"index.htm#";
+    block_after_first_id_ = "\">" + WordIndexPageStem(g) +
+                            "</a>\r\n&nbsp <a href=\"" +
+                            std::string(MainIndexPageName()) + "#";
+    index_end_then_contents_ = "\">index</a>\r\n&nbsp <a href=\"" +
+                               std::string(ContentsPageName()) + "#";
     search_start_ = "&nbsp <a href=\"" + WebSearchUrl(state_, "");
     for (const std::string* address :
          {&state_.target_address, &state_.target_site}) {
@@ -163,7 +168,7 @@ class SearchPageWriter {
     out_.Write(first_word_id);
     out_.Write(block_after_first_id_);
     out_.Write(first_word_id);
-    out_.Write("\">index</a>\r\n&nbsp <a href=\"files_list.htm#");
+    out_.Write(index_end_then_contents_);
     out_.Write(page);
     out_.Write("\"> Content (");
     out_.Write(page);
@@ -193,6 +198,7 @@ class SearchPageWriter {
   std::string word_index_;            // i_G.htm
   std::string block_start_;           // <a href="i_G.htm#
   std::string block_after_first_id_;  // ">i_G</a> .. <a href="index.htm#
+  std::string index_end_then_contents_;  // ">index</a> .. files_list.htm#
   std::string search_start_;          // &nbsp <a href="http://HOST/search?q=
   std::vector<std::string> site_searches_;  //  site:SITE"> SITE</a> CR LF
 
@@ -217,7 +223,7 @@ Status WriteSearchPage(const WorkArea& area, const Settings& state,
                        OccurrenceSource& source) {
   const std::string group_text = std::to_string(group);
   LineWriter out;
-  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path("s_" + group_text + ".htm")));
+  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(SearchPageName(group_text))));
 
   WritePageHead(out, state.display.code_page_name,
                 "search.htm, content (only words) from input *.htm files");

@@ -6,32 +6,32 @@
 
 #include "common/line_writer.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
 Status PrepareWordFolder(const WorkArea& area, int64_t group_count) {
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(
-      FolderPresent(area, "wrd_24", "dir_01.txt", &present));
+      FolderPresent(area, WordFolder(), ListingFile(), &present));
   std::error_code error;
   const bool is_folder =
-      std::filesystem::is_directory(area.Path("wrd_24"), error);
+      std::filesystem::is_directory(area.Path(WordFolder()), error);
   if (!present) {
-    MakeFolder(area, "wrd_24");
+    MakeFolder(area, WordFolder());
   } else if (is_folder) {
     // The listing makes sure the deletion finds a file.
-    DOCBASE_RETURN_IF_ERROR(WriteDirectoryListing(area, "wrd_24/f_01.txt"));
-    DeleteFiles(area, "wrd_24/*.txt");
+    DOCBASE_RETURN_IF_ERROR(WriteDirectoryListing(area, WordFolderListingFile()));
+    DeleteFiles(area, InFolder(WordFolder(), TextPattern()));
   }
   // The folder test matches any name that contains wrd_24; when it found
   // another name, there is no folder to fill, silently.
-  if (!std::filesystem::is_directory(area.Path("wrd_24"), error)) {
+  if (!std::filesystem::is_directory(area.Path(WordFolder()), error)) {
     return Status::Ok();
   }
   for (int64_t group = 1; group <= group_count; ++group) {
     LineWriter entry;
-    DOCBASE_RETURN_IF_ERROR(entry.Open(
-        area.Path("wrd_24/wrd_24_" + std::to_string(group) + ".txt")));
+    DOCBASE_RETURN_IF_ERROR(entry.Open(area.Path(WordFolderEntry(group))));
     DOCBASE_RETURN_IF_ERROR(entry.Close());
   }
   return Status::Ok();

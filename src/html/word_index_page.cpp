@@ -7,6 +7,7 @@
 #include "html/decimal_text.h"
 #include "html/page_head.h"
 #include "html/page_templates.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -14,15 +15,11 @@ namespace {
 // A promotional block follows every this many entries.
 constexpr int64_t kEntriesPerPromotion = 101;
 
-std::string PageName(int64_t group) {
-  return "i_" + std::to_string(group) + ".htm";
-}
-
 }  // namespace
 
 Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
                                  int64_t group) {
-  DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(PageName(group))));
+  DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(group))));
   WritePageHead(page_, state.display.code_page_name, "index of key words");
   WritePromotionalBlock(page_, state);
   WriteQuickSearchIntro(page_);
@@ -34,9 +31,11 @@ Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
 Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
                                     WordPageSource& source) {
   if (!page_.is_open()) {
-    return Status::IoError(PageName(group), "the page head was not written");
+    return Status::IoError(WordIndexPageName(group), "the page head was not written");
   }
-  page_.WriteLine("<a href=\"files_list.htm\"> Content </a><br>");
+  page_.Write("<a href=\"");
+  page_.Write(ContentsPageName());
+  page_.WriteLine("\"> Content </a><br>");
   page_.WriteLine("<br>");
 
   PreparePieces(state, group);
@@ -72,8 +71,12 @@ Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
 
 void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
   const std::string g = std::to_string(group);
-  search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"s_" + g + ".htm#";
-  search_link_end_ = "\">s_" + g + "</a>\r\n&nbsp;&nbsp;<a href=\"index.htm#";
+  search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"" + SearchPageName(g) + "#";
+  search_link_end_ = "\">" + SearchPageStem(g) +
+                     "</a>\r\n&nbsp;&nbsp;<a href=\"" +
+                     std::string(MainIndexPageName()) + "#";
+  index_end_then_contents_ = "\"> index</a>\r\n&nbsp;&nbsp;<a href=\"" +
+                             std::string(ContentsPageName()) + "#";
   site_search_start_.clear();
   site_search_end_.clear();
   if (!state.target_site.empty()) {
@@ -111,7 +114,7 @@ void WordIndexPages::WriteEntry(const WordPageEntry& entry) {
   page_.Write(entry.first_k_text);
   page_.Write(search_link_end_);
   page_.Write(entry.id);
-  page_.Write("\"> index</a>\r\n&nbsp;&nbsp;<a href=\"files_list.htm#");
+  page_.Write(index_end_then_contents_);
   page_.Write(entry.page);
   page_.Write("\"> Content </a>\r\n");
   if (!site_search_start_.empty()) {

@@ -44,6 +44,7 @@ class WordIndexPages {
   // a page holds one entry per word and page.
   std::string search_link_start_;  // CR LF &nbsp;&nbsp;<a href="s_G.htm#
   std::string search_link_end_;    // ">s_G</a> .. <a href="index.htm#
+  std::string index_end_then_contents_;  // "> index</a> .. files_list.htm#
   std::string site_search_start_;  // &nbsp;&nbsp; <a href="http://HOST/..
   std::string site_search_end_;    //  site:SITE"> SITE</a> CR LF
 };

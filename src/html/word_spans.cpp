@@ -1,6 +1,7 @@
 #include "html/word_spans.h"
 
 #include "html/decimal_text.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
@@ -17,11 +18,17 @@ void WriteWordSpan(LineWriter& out, const OccurrenceRecord& record) {
 }
 
 NavigationSpanWriter::NavigationSpanWriter(std::string_view group) {
-  const std::string index_link = "<a href=\"i_" + std::string(group) + ".htm#";
+  const std::string index_link =
+      "<a href=\"" + WordIndexPageName(group) + "#";
   next_link_then_index_ = "\">&gt;</a>,\r\n" + index_link;
   no_next_link_then_index_ = "\"></a>\r\n" + index_link;
   index_end_then_search_ =
-      "\">i</a>,\r\n<a href=\"s_" + std::string(group) + ".htm#";
+      "\">i</a>,\r\n<a href=\"" + SearchPageName(group) + "#";
+  const std::string contents_link =
+      "\">s</a>,\r\n<a href=\"" + std::string(ContentsPageName());
+  search_end_then_last_contents_ =
+      contents_link + "\">c)</a></span>\r\n<span id=\"";
+  search_end_then_contents_ = contents_link + "\">c</a>,\r\n<a href=\"";
 }
 
 // The lines, for word id ID, occurrence K (as stored and as a number N),
@@ -57,11 +64,9 @@ void NavigationSpanWriter::Write(LineWriter& out,
   out.Write("_");
   out.Write(k);
   if (record.next.empty()) {
-    out.Write(
-        "\">s</a>,\r\n<a href=\"files_list.htm\">c)</a></span>\r\n"
-        "<span id=\"");
+    out.Write(search_end_then_last_contents_);
   } else {
-    out.Write("\">s</a>,\r\n<a href=\"files_list.htm\">c</a>,\r\n<a href=\"");
+    out.Write(search_end_then_contents_);
     out.Write(record.next);
     out.Write("#");
     out.Write(id);

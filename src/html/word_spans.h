@@ -45,6 +45,10 @@ class NavigationSpanWriter {
   std::string no_next_link_then_index_;
   // The end of the word-index line and the start of the search page link.
   std::string index_end_then_search_;
+  // The end of the search page line and the contents link, closing the
+  // span (no next page) or followed by the start of the next-page link.
+  std::string search_end_then_last_contents_;
+  std::string search_end_then_contents_;
 };
 
 }  // namespace docbase

@@ -12,8 +12,4 @@ std::string NumberPadForCount(int64_t page_count) {
   return std::string(width < kWidestPad ? width : kWidestPad, '0');
 }
 
-std::string NumberedPageName(const std::string& pad, uint64_t number) {
-  return "page_" + ZeroPadded(number, pad.size()) + ".htm";
-}
-
 }  // namespace docbase

@@ -13,8 +13,4 @@ namespace docbase {
 // The pad (a string of zeros) for `page_count` pages; empty below 2.
 std::string NumberPadForCount(int64_t page_count);
 
-// "page_" + `number` zero-padded to the pad's width + ".htm". A number with
-// more digits than the pad is written in full.
-std::string NumberedPageName(const std::string& pad, uint64_t number);
-
 }  // namespace docbase

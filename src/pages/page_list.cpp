@@ -7,6 +7,7 @@
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 #include "workarea/wildcard.h"
 
 namespace docbase {
@@ -18,23 +19,25 @@ Status ListInputPages(const WorkArea& area,
   {
     // Created first, as a redirection would, so the listing can name it.
     LineWriter listing;
-    DOCBASE_RETURN_IF_ERROR(listing.Open(area.Path("dir_02.txt")));
-    std::vector<std::string> names = MatchingNames(area, "htm_in/*.htm*");
+    DOCBASE_RETURN_IF_ERROR(listing.Open(area.Path(PageListingFile())));
+    std::vector<std::string> names =
+        MatchingNames(area, InFolder(InputPageFolder(), HtmlPattern()));
     for (const std::string& name : converted) {
-      if (MatchesWildcard(name, "*.htm*")) names.push_back(name);
+      if (MatchesWildcard(name, HtmlPattern())) names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     for (const std::string& name : names) listing.WriteLine(name);
     DOCBASE_RETURN_IF_ERROR(listing.Close());
   }
-  DOCBASE_RETURN_IF_ERROR(PlatformSort(area, "dir_02.txt", "dir_03.txt"));
+  DOCBASE_RETURN_IF_ERROR(
+      PlatformSort(area, PageListingFile(), SortedPageListingFile()));
 
   LineReader sorted;
-  DOCBASE_RETURN_IF_ERROR(sorted.Open(area.Path("dir_03.txt")));
+  DOCBASE_RETURN_IF_ERROR(sorted.Open(area.Path(SortedPageListingFile())));
   LineWriter list;
-  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path("dir_01.txt")));
-  constexpr std::string_view kPromotionalPage = "f_promote.htm";
+  DOCBASE_RETURN_IF_ERROR(list.Open(area.Path(ListingFile())));
+  const std::string_view kPromotionalPage = PromotionalPageName();
   list.WriteLine(kPromotionalPage);
   pages->push_back(
       {std::string(kPromotionalPage), std::string(kPromotionalPage)});
@@ -43,7 +46,7 @@ Status ListInputPages(const WorkArea& area,
     std::string lower = ToLowerAscii(line);
     if (lower == kPromotionalPage) continue;
     list.WriteLine(lower);
-    if (Contains(lower, ".htm")) {
+    if (Contains(lower, PageExtension())) {
       pages->push_back({std::string(line), std::move(lower)});
     }
   }

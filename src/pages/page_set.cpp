@@ -7,6 +7,7 @@
 #include "pages/number_pad.h"
 #include "pages/page_list.h"
 #include "pages/promotional_page.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
@@ -33,13 +34,13 @@ Status BuildPageSet(const WorkArea& area, const Settings& settings,
     ++number;
     PageOrigin origin;
     auto text = by_name.find(page.listed);
-    if (text != by_name.end() && page.listed != "f_promote.htm") {
+    if (text != by_name.end() && page.listed != PromotionalPageName()) {
       origin.kind = PageOrigin::Kind::kCleanedText;
       origin.from = text->second->text;
       origin.title = ConvertedPageTitle(page.listed);
     } else {
       origin.kind = PageOrigin::Kind::kCleanedFile;
-      origin.from = area.Path("htm_in/" + page.listed);
+      origin.from = area.Path(InFolder(InputPageFolder(), page.listed));
     }
     numbered->push_back(
         NumberedPage{NumberedPageName(*number_pad, number), std::move(origin)});

@@ -3,12 +3,13 @@
 #include <string_view>
 
 #include "common/line_writer.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
 Status WritePromotionalPage(const WorkArea& area, const Settings& settings) {
   LineWriter page;
-  DOCBASE_RETURN_IF_ERROR(page.Open(area.Path("htm_in/f_promote.htm")));
+  DOCBASE_RETURN_IF_ERROR(page.Open(area.Path(InFolder(InputPageFolder(), PromotionalPageName()))));
   page.WriteLine("<html>");
   page.WriteLine("<head>");
   page.WriteLine(

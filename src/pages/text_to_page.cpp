@@ -11,6 +11,7 @@
 #include "pages/name_sanitiser.h"
 #include "pages/number_pad.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 #include "workarea/wildcard.h"
 
 namespace docbase {
@@ -25,12 +26,14 @@ using TextCopies = std::map<std::string, fs::path>;
 
 TextCopies CopiesOfTheTexts(const WorkArea& area) {
   TextCopies copies;
-  for (std::string& name : MatchingNames(area, "txt_wrk/*.*")) {
-    fs::path left = area.Path("txt_wrk/" + name);
+  for (std::string& name :
+       MatchingNames(area, InFolder(TextCopyFolder(), EveryNamePattern()))) {
+    fs::path left = area.Path(InFolder(TextCopyFolder(), name));
     copies.emplace(std::move(name), std::move(left));
   }
-  for (const std::string& name : MatchingNames(area, "txt_in/*.txt")) {
-    fs::path text = area.Path("txt_in/" + name);
+  for (const std::string& name :
+       MatchingNames(area, InFolder(InputFolder(), TextPattern()))) {
+    fs::path text = area.Path(InFolder(InputFolder(), name));
     std::error_code error;
     if (!fs::is_regular_file(text, error)) continue;
     copies[name] = std::move(text);
@@ -43,7 +46,7 @@ TextCopies CopiesOfTheTexts(const WorkArea& area) {
 std::vector<std::string> ListedTexts(const TextCopies& copies) {
   std::vector<std::string> names;
   for (const auto& [name, file] : copies) {
-    if (MatchesWildcard(name, "*.txt")) names.push_back(name);
+    if (MatchesWildcard(name, TextPattern())) names.push_back(name);
   }
   return names;
 }
@@ -77,7 +80,7 @@ std::vector<ConvertedPage> ConvertTexts(const TextCopies& copies,
   for (const std::string& name : ListedTexts(copies)) {
     if (!HasTextExtension(name)) continue;
     std::string page = ConvertedPageName(name);
-    while (!pages.insert(page).second) page.insert(0, "file_");
+    while (!pages.insert(page).second) page.insert(0, KeptApartPrefix());
     made.push_back(ConvertedPage{page, copies.at(name)});
     if (static_cast<int64_t>(made.size()) == input_file_count) break;
   }
@@ -86,19 +89,16 @@ std::vector<ConvertedPage> ConvertTexts(const TextCopies& copies,
 
 }  // namespace
 
-std::string ConvertedPageTitle(const std::string& page) {
-  return "htm_wrk\\" + page;
-}
-
 Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
                            ConvertedTexts* converted) {
   TextCopies copies = CopiesOfTheTexts(area);
   SanitiseTextNames(&copies);
   converted->made = ConvertTexts(copies, input_file_count);
   std::vector<std::string>& pages = converted->pages;
-  pages = MatchingNames(area, "htm_wrk/*.htm");
+  pages =
+      MatchingNames(area, InFolder(ConvertedPageFolder(), PagePattern()));
   for (const ConvertedPage& page : converted->made) {
-    if (MatchesWildcard(page.name, "*.htm")) pages.push_back(page.name);
+    if (MatchesWildcard(page.name, PagePattern())) pages.push_back(page.name);
   }
   std::sort(pages.begin(), pages.end());
   pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
@@ -107,13 +107,13 @@ Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
 }
 
 Status FillInputPageSet(const WorkArea& area) {
-  MakeFolder(area, "htm_in");
-  DeleteFiles(area, "htm_in/*.*");
+  MakeFolder(area, InputPageFolder());
+  DeleteFiles(area, InFolder(InputPageFolder(), EveryNamePattern()));
   // htm_ndx/htm_in is made and emptied, and removed with the other work
   // folders at the end, but no phase reads a page from it.
-  MakeFolder(area, "htm_ndx");
-  MakeFolder(area, "htm_ndx/htm_in");
-  DeleteFiles(area, "htm_ndx/htm_in/*.*");
+  MakeFolder(area, IndexFolder());
+  MakeFolder(area, IndexPageFolder());
+  DeleteFiles(area, InFolder(IndexPageFolder(), EveryNamePattern()));
   return Status::Ok();
 }
 

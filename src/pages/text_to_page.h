@@ -48,7 +48,4 @@ Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
 // latter emptied) as they always were; nothing is written into them.
 Status FillInputPageSet(const WorkArea& area);
 
-// The title line of a converted page.
-std::string ConvertedPageTitle(const std::string& page);
-
 }  // namespace docbase

@@ -9,7 +9,9 @@
 
 #include "common/test_support.h"
 #include "pages/text_page.h"
+#include "platform/path.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -48,7 +50,9 @@ class TextToPageTest : public ::testing::Test {
   // The names of the pages made, sorted.
   Names Made() {
     Names names;
-    for (const ConvertedPage& page : converted_.made) names.push_back(page.name);
+    for (const ConvertedPage& page : converted_.made) {
+      names.push_back(page.name);
+    }
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -133,6 +137,8 @@ TEST_F(TextToPageTest, OfTwoNamesThatSanitiseAlikeTheSecondKeepsItsOwn) {
 }
 
 TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
+  if (!NamesAreAnyBytes()) GTEST_SKIP() << "names this system cannot hold";
+  if (!NamesAreAnyBytes()) GTEST_SKIP() << "names this system cannot hold";
   AddText("a.txt", "plain\n");
   AddText("a.txt.txt", "double\n");
   AddText("a.TXT", "upper\n");
@@ -154,6 +160,8 @@ TEST_F(TextToPageTest, NoPageReplacesAnotherOrPassesForTheRunsOwn) {
 }
 
 TEST_F(TextToPageTest, HostileNamesAreOnlyNamesAndTxtInIsLeftAlone) {
+  if (!NamesAreAnyBytes()) GTEST_SKIP() << "names this system cannot hold";
+  if (!NamesAreAnyBytes()) GTEST_SKIP() << "names this system cannot hold";
   const Names hostile = {"-rf.txt",          "a\"b'c.txt", "x;y&z|w.txt",
                          "$(touch pwn).txt", " lead.txt",  "caf\xc3\xa9.txt",
                          "line\nend.txt"};
@@ -175,13 +183,16 @@ TEST_F(TextToPageTest, HostileNamesAreOnlyNamesAndTxtInIsLeftAlone) {
 }
 
 TEST_F(TextToPageTest, EmptyBinaryAndUpperCaseInputsAreConverted) {
+  if (!NamesAreAnyBytes()) GTEST_SKIP() << "names this system cannot hold";
+  if (!NamesAreAnyBytes()) GTEST_SKIP() << "names this system cannot hold";
   AddText("empty.txt", "");
   AddText("nul.txt", std::string("a\0b\xff\r\n", 6));
   AddText("UP.TXT", "x  \n");
   ASSERT_TRUE(Convert().ok());
   EXPECT_NE(Page("empty.htm").find("<pre>\r\n</pre>"), std::string::npos);
-  EXPECT_NE(Page("nul.htm").find(std::string("<pre>\r\na\0b\xff\r\n</pre>", 19)),
-            std::string::npos);
+  EXPECT_NE(
+      Page("nul.htm").find(std::string("<pre>\r\na\0b\xff\r\n</pre>", 19)),
+      std::string::npos);
   EXPECT_NE(Page("UP.htm").find("<pre>\r\nx\r\n</pre>"), std::string::npos);
 }
 

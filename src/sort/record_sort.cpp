@@ -1,73 +1,53 @@
 #include "sort/record_sort.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include "platform/file_system.h"
+#include "platform/system_error.h"
 
 namespace docbase {
 
-SortRunFile::~SortRunFile() {
-  if (fd_ >= 0) ::close(fd_);
-}
+SortRunFile::~SortRunFile() = default;
 
 Status SortRunFile::Create() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  (void)file_.Close();
   size_ = 0;
-  if (::unlink(path_.c_str()) != 0 && errno != ENOENT) {
-    return Status::FromErrno(path_, "cannot create");
+  if (!RemoveFileName(file_path_) && !LastErrorIsMissingFile()) {
+    return SystemError(path_, "cannot create");
   }
-  fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd_ < 0) return Status::FromErrno(path_, "cannot create");
+  if (!file_.Open(file_path_, File::Mode::kCreateNew)) {
+    return SystemError(path_, "cannot create");
+  }
   created_ = true;
   return Status::Ok();
 }
 
 Status SortRunFile::Clear() {
-  if (::ftruncate(fd_, 0) != 0) return Status::FromErrno(path_, "cannot write");
+  if (!file_.Truncate()) return SystemError(path_, "cannot write");
   size_ = 0;
   return Status::Ok();
 }
 
 Status SortRunFile::Append(const void* data, size_t bytes) {
-  const char* next = static_cast<const char*>(data);
-  while (bytes > 0) {
-    ssize_t done = ::pwrite(fd_, next, bytes, static_cast<off_t>(size_));
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      if (done == 0) errno = ENOSPC;
-      return Status::FromErrno(path_, "cannot write");
-    }
-    next += done;
-    bytes -= static_cast<size_t>(done);
-    size_ += static_cast<uint64_t>(done);
+  if (bytes == 0) return Status::Ok();
+  if (!file_.WriteAt(size_, data, bytes)) {
+    return SystemError(path_, "cannot write");
   }
+  size_ += bytes;
   return Status::Ok();
 }
 
 Status SortRunFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
-  char* next = static_cast<char*>(data);
-  while (bytes > 0) {
-    ssize_t done = ::pread(fd_, next, bytes, static_cast<off_t>(offset));
-    if (done < 0 && errno == EINTR) continue;
-    if (done < 0) return Status::FromErrno(path_, "cannot read");
-    if (done == 0) {
-      return Status::IoError(path_, "shorter than written (cut short)");
-    }
-    next += done;
-    bytes -= static_cast<size_t>(done);
-    offset += static_cast<uint64_t>(done);
+  int64_t got = file_.ReadAt(offset, data, bytes);
+  if (got < 0) return SystemError(path_, "cannot read");
+  if (static_cast<uint64_t>(got) < bytes) {
+    return Status::IoError(path_, "shorter than written (cut short)");
   }
   return Status::Ok();
 }
 
 Status SortRunFile::CheckSize() const {
-  struct stat info;
-  if (::fstat(fd_, &info) != 0) return Status::FromErrno(path_, "cannot read");
-  return static_cast<uint64_t>(info.st_size) == size_ ? Status::Ok()
-                                                      : Damaged();
+  uint64_t size = 0;
+  if (!file_.Size(&size)) return SystemError(path_, "cannot read");
+  return size == size_ ? Status::Ok() : Damaged();
 }
 
 Status SortRunFile::Damaged() const {
@@ -75,13 +55,12 @@ Status SortRunFile::Damaged() const {
 }
 
 Status SortRunFile::Remove() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  (void)file_.Close();
   size_ = 0;
   if (!created_) return Status::Ok();
   created_ = false;
-  if (::unlink(path_.c_str()) != 0 && errno != ENOENT) {
-    return Status::FromErrno(path_, "cannot delete");
+  if (!RemoveFileName(file_path_) && !LastErrorIsMissingFile()) {
+    return SystemError(path_, "cannot delete");
   }
   return Status::Ok();
 }

@@ -58,24 +58,19 @@
 
 #include "common/checksum.h"
 #include "common/status.h"
+#include "platform/file.h"
+#include "platform/path.h"
 #include "sort/loser_tree.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
-
-// The second work file of a merge in levels: "runs.txt" gives
-// "runs_merge.txt", so it keeps the extension of the first.
-inline std::filesystem::path MergePath(const std::filesystem::path& run_path) {
-  std::filesystem::path merge = run_path;
-  merge.replace_filename(run_path.stem().string() + "_merge" +
-                         run_path.extension().string());
-  return merge;
-}
 
 // A work file of records, written by appending and read at any offset with
 // pread, so several readers can share its one descriptor.
 class SortRunFile {
  public:
-  explicit SortRunFile(std::filesystem::path path) : path_(path.string()) {}
+  explicit SortRunFile(std::filesystem::path path)
+      : file_path_(std::move(path)), path_(Utf8FromPath(file_path_)) {}
   ~SortRunFile();  // closes, leaves the file
   SortRunFile(const SortRunFile&) = delete;
   SortRunFile& operator=(const SortRunFile&) = delete;
@@ -97,13 +92,14 @@ class SortRunFile {
   // Closes and deletes the file if Create made it.
   Status Remove();
 
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return file_.is_open(); }
   uint64_t size() const { return size_; }  // bytes appended
   const std::string& path() const { return path_; }
 
  private:
-  std::string path_;
-  int fd_ = -1;
+  std::filesystem::path file_path_;
+  std::string path_;  // as messages name it
+  File file_;
   uint64_t size_ = 0;
   bool created_ = false;
 };
@@ -243,7 +239,7 @@ class RecordSorter {
   // a few records still works, with buffers of one record.
   RecordSorter(std::filesystem::path run_path, size_t budget_bytes,
                Less less = Less())
-      : files_{SortRunFile(run_path), SortRunFile(MergePath(run_path))},
+      : files_{SortRunFile(run_path), SortRunFile(MergeRunFile(run_path))},
         budget_(budget_bytes),
         run_records_(std::max<size_t>(1, budget_bytes / (sizeof(T) * 3 / 2))),
         less_(std::move(less)) {}

@@ -13,7 +13,7 @@
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
 #include "words/word_splits.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {

@@ -1,10 +1,9 @@
-// The orders the word tables give their records. A table record is a line
-// of quoted fields compared byte by byte, so a field takes part in the
-// order as its text followed by the closing double quote: "abc" sorts
-// after "abc!" but before "abcd". Numbers are blank-padded, so they compare
-// as numbers, until a column needs more than its 6 characters (a line past
-// 999,999 bytes): then "1000045" sorts before "100005", and the tables keep
-// that order.
+// The orders that decide the word ids and the occurrence numbers, and with
+// them every id and anchor of the output. A word compares byte by byte as
+// if a double quote (0x22) followed its last byte, so "abc" sorts after
+// "abc!" but before "abcd". A column compares as a number while it fits 6 characters;
+// past 999,999 it compares as its blank-padded text, so 1000045 sorts
+// before 100005.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // WordCensus is what word extraction learns about the run's words and
 // pages and hands to the later phases in memory: the distinct words, how
 // often each occurs, and where the records of every page lie in the work
-// files (workarea/work_files.h) with what they must read back as.
+// files (workarea/file_names.h) with what they must read back as.
 #pragma once
 
 #include <cstdint>

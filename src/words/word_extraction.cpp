@@ -6,6 +6,7 @@
 #include "common/line_writer.h"
 #include "common/record_file.h"
 #include "common/text.h"
+#include "platform/path.h"
 #include "words/scan_ahead.h"
 #include "words/scanned_lines.h"
 #include "words/occurrence_numbering.h"
@@ -13,7 +14,7 @@
 #include "words/table_order.h"
 #include "words/word_records.h"
 #include "workarea/commands.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -171,7 +172,7 @@ void Extraction::WritePageWords(PageTally* page) {
 
 std::vector<NumberedPage> NumberedPageFiles(const WorkArea& area) {
   std::vector<NumberedPage> pages;
-  for (std::string& name : MatchingNames(area, "page_*.htm")) {
+  for (std::string& name : MatchingNames(area, NumberedPagePattern())) {
     pages.push_back(NumberedPage{std::move(name), {}});
   }
   return pages;
@@ -182,7 +183,7 @@ Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
   Extraction extraction(area, census);
   for (NumberedPage& page : pages) {
     std::string name = ToLowerAscii(page.name);
-    if (!Contains(name, ".htm")) continue;
+    if (!Contains(name, PageExtension())) continue;
     census->pages.push_back(PageTally{std::move(page.name), std::move(name),
                                       std::move(page.origin)});
   }
@@ -210,7 +211,7 @@ Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
   }
   DOCBASE_RETURN_IF_ERROR(extraction.Close());
   if (census->occurrences >= UINT32_MAX) {
-    return Status::IoError(OccurrenceFile(area).string(),
+    return Status::IoError(Utf8FromPath(OccurrenceFile(area)),
                            "too many word occurrences for one run");
   }
   census->word_counts = extraction.Counts();

@@ -11,6 +11,7 @@
 
 #include "common/status.h"
 #include "sort/record_sort.h"
+#include "platform/path.h"
 #include "words/word_records.h"
 
 namespace docbase {
@@ -27,7 +28,7 @@ class WordPageTable {
   using Reader = Sorter::Reader;
 
   WordPageTable(std::filesystem::path run_path, size_t budget_bytes)
-      : path_(run_path.string()), sorter_(std::move(run_path), budget_bytes) {}
+      : path_(Utf8FromPath(run_path)), sorter_(std::move(run_path), budget_bytes) {}
 
   // The work file of the runs, for messages.
   const std::string& path() const { return path_; }

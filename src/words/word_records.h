@@ -1,4 +1,4 @@
-// The binary records of the indexing work files (workarea/work_files.h).
+// The binary records of the indexing work files (workarea/file_names.h).
 // Numbers stand for texts kept in memory: a spelling or word number is one
 // of the Vocabulary's, a page number an index into the run's page list, a
 // rank the position of a word in word-id order.

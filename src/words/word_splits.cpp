@@ -4,7 +4,7 @@
 
 #include "common/checksum.h"
 #include "common/record_file.h"
-#include "workarea/work_files.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 

@@ -1,8 +1,5 @@
 #include "workarea/collection.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,37 +8,37 @@
 
 #include "common/line_reader.h"
 #include "common/text.h"
+#include "platform/file_system.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
 
 // Removed in this order: a folder is only removed when empty, so the
 // nested htm_ndx/htm_in goes before htm_ndx.
-constexpr std::string_view kWorkFolders[] = {
-    "htm_in", "htm_ndx/htm_in", "htm_ndx", "htm_wrk", "txt_wrk", "wrd_24"};
+const std::string kWorkFolders[] = {
+    std::string(InputPageFolder()),     IndexPageFolder(),
+    std::string(IndexFolder()),         std::string(ConvertedPageFolder()),
+    std::string(TextCopyFolder()),      std::string(WordFolder())};
 
 // Removes every file named in `list_file` (names relative to the program
 // directory, or absolute paths), as a listing's names are removed one by
 // one. A name that is a folder or already gone is passed over silently.
-// The names are removed with unlinkat against one open descriptor of the
-// program directory: tens of thousands of work files go here, and a file
-// system call per name (no status check first) is what that costs at least.
+// Tens of thousands of work files go here, and a file system call per name
+// (no status check first) is what that costs at least.
 Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(list_file)));
-  int directory =
-      ::open(area.Path(".").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (directory < 0) directory = AT_FDCWD;
+  NameRemover remover(area.root());
   std::string name;
   std::string_view line;
   while (reader.Next(&line)) {
-    name.assign(line);  // unlinkat needs the name ended by a zero byte
-    // A folder gives EISDIR and stays; the listing may name itself, which
-    // can go while it is read.
-    (void)::unlinkat(directory, name.c_str(), 0);
+    name.assign(line);
+    // A folder stays; the listing may name itself, which can go while it
+    // is read.
+    remover.Remove(name);
   }
-  if (directory != AT_FDCWD) ::close(directory);
   return reader.status();
 }
 
@@ -60,7 +57,7 @@ void RemoveFilesBelow(const std::filesystem::path& folder) {
   for (const std::filesystem::path& entry : entries) {
     // One call per name, as with the listing; only a name that is not
     // removed is looked at again, and a folder is walked in turn.
-    if (::unlink(entry.c_str()) == 0) continue;
+    if (RemoveFileName(entry)) continue;
     if (std::filesystem::is_directory(
             std::filesystem::symlink_status(entry, error))) {
       RemoveFilesBelow(entry);
@@ -69,7 +66,7 @@ void RemoveFilesBelow(const std::filesystem::path& folder) {
 }
 
 Status MoveIntoOutput(const WorkArea& area, std::string_view name) {
-  return MoveFile(area, name, "htm_out/" + std::string(name));
+  return MoveFile(area, name, InFolder(OutputFolder(), name));
 }
 
 Status MovePages(const WorkArea& area, const std::vector<std::string>& pages) {
@@ -83,15 +80,13 @@ Status MovePages(const WorkArea& area, const std::vector<std::string>& pages) {
 // Only the group pages the run made are taken, so that a working copy of
 // an input named like "i_notes.htm" never reaches the output.
 Status MoveGeneratedPages(const WorkArea& area, int64_t group_count) {
-  DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, "files_list.htm"));
+  DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, ContentsPageName()));
   for (int64_t group = 1; group <= group_count; ++group) {
-    DOCBASE_RETURN_IF_ERROR(
-        MoveIntoOutput(area, "i_" + std::to_string(group) + ".htm"));
+    DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, WordIndexPageName(group)));
   }
-  DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, "index.htm"));
+  DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, MainIndexPageName()));
   for (int64_t group = 1; group <= group_count; ++group) {
-    DOCBASE_RETURN_IF_ERROR(
-        MoveIntoOutput(area, "s_" + std::to_string(group) + ".htm"));
+    DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, SearchPageName(group)));
   }
   return Status::Ok();
 }
@@ -103,23 +98,23 @@ Status CollectOutput(const WorkArea& area,
                      int64_t group_count) {
   // Made whenever it is missing: a presence test by name would take a
   // folder such as old_htm_out for it, and the output would be lost.
-  MakeFolder(area, "htm_out");
+  MakeFolder(area, OutputFolder());
   // Only this run's output goes in (no placeholder is needed to empty it).
-  DeleteFiles(area, "htm_out/*.*");
+  DeleteFiles(area, InFolder(OutputFolder(), EveryNamePattern()));
   DOCBASE_RETURN_IF_ERROR(MovePages(area, pages));
   DOCBASE_RETURN_IF_ERROR(MoveGeneratedPages(area, group_count));
 
-  DeleteFiles(area, "*.htm*");
-  DeleteFiles(area, "*.list");
+  DeleteFiles(area, HtmlPattern());
+  DeleteFiles(area, ListPattern());
   // Word tables, group files, word files, sort runs, trace files, listings
   // and the parameter file; the listing names itself and goes too, the
   // folder listings below write it again.
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "*.txt", "dir_01.txt"));
-  DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, "dir_01.txt"));
+  DOCBASE_RETURN_IF_ERROR(ListNames(area, TextPattern(), ListingFile()));
+  DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, ListingFile()));
 
-  for (std::string_view folder : kWorkFolders) {
+  for (const std::string& folder : kWorkFolders) {
     // The listing is written as it always was; the last one stays.
-    DOCBASE_RETURN_IF_ERROR(ListTree(area, folder, "dir_01.txt"));
+    DOCBASE_RETURN_IF_ERROR(ListTree(area, folder, ListingFile()));
     RemoveFilesBelow(area.Path(folder));
     RemoveFolder(area, folder);
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/test_support.h"
+#include "platform/path.h"
 
 namespace docbase {
 namespace {
@@ -80,8 +81,9 @@ TEST_F(CollectionTest, OutputHoldsExactlyTheDocumentBase) {
   EXPECT_TRUE(fs::exists(area_.Path("trace/file_trace.txt")));
   // The last listing is that of the last work folder, already emptied.
   EXPECT_EQ(ReadFile(area_.Path("dir_01.txt")),
-            fs::absolute(area_.Path("wrd_24")).lexically_normal().string() +
-                "/work.htm\r\n");
+            NativePathText(fs::absolute(area_.Path("wrd_24/work.htm"))
+                               .lexically_normal()) +
+                "\r\n");
 }
 
 TEST_F(CollectionTest, MakesTheOutputFolderAndKeepsBlockedFolders) {

@@ -1,20 +1,15 @@
 #include "workarea/commands.h"
 
-#include <fcntl.h>
-#include <stdio.h>  // renameat2
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
 #include "common/line_reader.h"
 #include "common/line_writer.h"
-#include "common/quoted_record.h"
 #include "common/text.h"
+#include "platform/file_system.h"
+#include "platform/path.h"
 #include "workarea/wildcard.h"
 
 namespace docbase {
@@ -59,82 +54,16 @@ void ListTreeInto(const fs::path& folder, std::vector<std::string>* lines) {
   }
   std::sort(entries.begin(), entries.end(),
             [](const fs::path& a, const fs::path& b) {
-              return a.filename().string() < b.filename().string();
+              return Utf8FromPath(a.filename()) < Utf8FromPath(b.filename());
             });
-  for (const fs::path& entry : entries) lines->push_back(entry.string());
+  for (const fs::path& entry : entries) {
+    lines->push_back(NativePathText(entry));
+  }
   for (const fs::path& entry : entries) {
     if (fs::is_directory(fs::symlink_status(entry, error))) {
       ListTreeInto(entry, lines);
     }
   }
-}
-
-// Closes a descriptor of CopyBytes on every way out.
-class ScopedDescriptor {
- public:
-  explicit ScopedDescriptor(int fd) : fd_(fd) {}
-  ~ScopedDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  ScopedDescriptor(const ScopedDescriptor&) = delete;
-  ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now, for the error of the close itself.
-  int Close() { return ::close(std::exchange(fd_, -1)); }
-
- private:
-  int fd_;
-};
-
-// Replaces `target` with the bytes of `source`, giving it the source's
-// permissions. Every failure keeps the reason the system gave (a full disk
-// says so), which std::filesystem::copy_file does not always do: between
-// two file systems it copies through streams and reports any failure as an
-// input/output error. A target that is the source itself is refused before
-// anything is emptied.
-Status CopyBytes(const fs::path& source, const fs::path& target) {
-  const std::string from = source.string();
-  const std::string to = target.string();
-  const std::string action = "cannot copy from " + from;
-  ScopedDescriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-  struct stat source_info;
-  if (in.get() < 0 || ::fstat(in.get(), &source_info) != 0) {
-    return Status::FromErrno(to, action);
-  }
-  const mode_t mode = source_info.st_mode & 07777;
-  ScopedDescriptor out(
-      ::open(to.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, mode));
-  struct stat target_info;
-  if (out.get() < 0 || ::fstat(out.get(), &target_info) != 0) {
-    return Status::FromErrno(to, action);
-  }
-  if (target_info.st_dev == source_info.st_dev &&
-      target_info.st_ino == source_info.st_ino) {
-    errno = EEXIST;
-    return Status::FromErrno(to, action);
-  }
-  if (::ftruncate(out.get(), 0) != 0 || ::fchmod(out.get(), mode) != 0) {
-    return Status::FromErrno(to, action);
-  }
-  std::vector<char> buffer(1 << 18);
-  for (;;) {
-    ssize_t got = ::read(in.get(), buffer.data(), buffer.size());
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return Status::FromErrno(to, action);
-    if (got == 0) break;
-    for (const char* next = buffer.data(); got > 0;) {
-      ssize_t put = ::write(out.get(), next, static_cast<size_t>(got));
-      if (put < 0 && errno == EINTR) continue;
-      if (put <= 0) {
-        if (put == 0) errno = ENOSPC;
-        return Status::FromErrno(to, action);
-      }
-      next += put;
-      got -= put;
-    }
-  }
-  if (out.Close() != 0) return Status::FromErrno(to, action);
-  return Status::Ok();
 }
 
 }  // namespace
@@ -147,7 +76,7 @@ std::vector<std::string> MatchingNames(const WorkArea& area,
   fs::path directory = area.Path(folder.empty() ? "." : folder);
   for (fs::directory_iterator it(directory, error), end; !error && it != end;
        it.increment(error)) {
-    std::string name = it->path().filename().string();
+    std::string name = Utf8FromPath(it->path().filename());
     if (MatchesWildcard(name, pattern)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end());
@@ -216,7 +145,7 @@ Status CopyFile(const WorkArea& area, std::string_view from,
   fs::path target = area.Path(to);
   std::error_code error;
   if (fs::is_directory(target, error)) target /= source.filename();
-  return CopyBytes(source, target);
+  return CopyFileReplacing(source, target);
 }
 
 Status CopyFiles(const WorkArea& area, std::string_view pattern_path,
@@ -259,29 +188,7 @@ void RemoveFolder(const WorkArea& area, std::string_view folder) {
 
 Status RenameNoReplace(const WorkArea& area, std::string_view from,
                        std::string_view to) {
-  std::string source = area.Path(from).string();
-  std::string target = area.Path(to).string();
-  if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(),
-                RENAME_NOREPLACE) == 0) {
-    return Status::Ok();
-  }
-  int failure = errno;
-  if (failure == EINVAL || failure == ENOSYS) {
-    // A file system without RENAME_NOREPLACE: test, then rename.
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(target, error))) return Status::Ok();
-    fs::rename(source, target, error);
-    failure = error.value();
-  }
-  // A name that is taken or missing, or that this file system refuses,
-  // leaves the file as it was, silently; a disk that cannot take the
-  // change fails the run, as a write would.
-  if (failure == ENOSPC || failure == EDQUOT || failure == EROFS ||
-      failure == EIO) {
-    errno = failure;
-    return Status::FromErrno(target, "cannot rename " + source);
-  }
-  return Status::Ok();
+  return docbase::RenameNoReplace(area.Path(from), area.Path(to));
 }
 
 Status PlatformSort(const WorkArea& area, std::string_view in,

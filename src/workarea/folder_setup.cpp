@@ -7,6 +7,7 @@
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "workarea/commands.h"
+#include "workarea/file_names.h"
 #include "workarea/listing_file.h"
 
 namespace docbase {
@@ -22,7 +23,7 @@ constexpr std::string_view kRule42 =
 // wait.
 Status FailSetUp(RunReport& report, std::string_view rule,
                  std::string_view message) {
-  return report.Stop({rule, message, ""}, RunReport::Wait::kAnyKey);
+  return report.Stop({rule, message, ""});
 }
 
 // The test after a folder was made or emptied ("dir *. > dir_cur.txt" and
@@ -34,7 +35,7 @@ Status SubFolderPresent(const WorkArea& area, std::string_view name,
                         bool* present) {
   *present = false;
   LineWriter writer;
-  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path("dir_cur.txt")));
+  DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(FolderListingFile())));
   for (const std::string& entry : MatchingNames(area, "*.")) {
     std::error_code error;
     if (!std::filesystem::is_directory(area.Path(entry), error)) continue;
@@ -50,7 +51,7 @@ Status SubFolderPresent(const WorkArea& area, std::string_view name,
 // made whenever it is missing, rather than only when no name contains it,
 // so that a folder such as old_txt_wrk cannot stand in for it.
 void MakeOrEmptyFolder(const WorkArea& area, std::string_view folder) {
-  DeleteFiles(area, std::string(folder) + "/*.*");
+  DeleteFiles(area, InFolder(folder, EveryNamePattern()));
   MakeFolder(area, folder);
 }
 
@@ -60,9 +61,9 @@ void MakeOrEmptyFolder(const WorkArea& area, std::string_view folder) {
 // and without it a name that merely contains `folder` causes no error.
 Status RemoveFolderWhenPresent(const WorkArea& area, std::string_view folder) {
   bool present = false;
-  DOCBASE_RETURN_IF_ERROR(FolderPresent(area, folder, "dir_01.txt", &present));
+  DOCBASE_RETURN_IF_ERROR(FolderPresent(area, folder, ListingFile(), &present));
   if (present) {
-    DeleteFiles(area, std::string(folder) + "/*.*");
+    DeleteFiles(area, InFolder(folder, EveryNamePattern()));
     RemoveFolder(area, folder);
   }
   return Status::Ok();
@@ -73,77 +74,86 @@ Status RemoveFolderWhenPresent(const WorkArea& area, std::string_view folder) {
 Status CheckInputPresence(const WorkArea& area, bool* present) {
   // The old output is emptied here already (its placeholder listing would
   // be deleted at once, so it is not written).
-  DeleteFiles(area, "htm_out/*.*");
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "txt_in/*.txt", "txt_file.txt"));
+  DeleteFiles(area, InFolder(OutputFolder(), EveryNamePattern()));
+  DOCBASE_RETURN_IF_ERROR(ListNames(
+      area, InFolder(InputFolder(), TextPattern()), TextListingFile()));
   // Only lower-case ".txt" counts, so a txt_in holding only ".TXT" names
   // ends the run here although the listing names them.
   int64_t text_files = 0;
   DOCBASE_RETURN_IF_ERROR(
-      CountLinesContaining(area, "txt_file.txt", ".txt", &text_files));
+      CountLinesContaining(area, TextListingFile(), TextExtension(),
+                           &text_files));
   *present = text_files > 0;
   return Status::Ok();
 }
 
 Status SetUpInputFolder(const WorkArea& area, RunReport& report) {
-  DOCBASE_RETURN_IF_ERROR(RemoveFolderWhenPresent(area, "htm_in"));
-  MakeFolder(area, "htm_in");
+  DOCBASE_RETURN_IF_ERROR(RemoveFolderWhenPresent(area, InputPageFolder()));
+  MakeFolder(area, InputPageFolder());
   bool present = false;
-  DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "htm_in", &present));
+  DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, InputPageFolder(), &present));
   if (!present) {
-    return FailSetUp(report, kRule32, "subfolder htm_in must be created");
+    return FailSetUp(report, kRule32,
+                     "subfolder " + std::string(InputPageFolder()) +
+                         " must be created");
   }
   return Status::Ok();
 }
 
 Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
                         int64_t* input_file_count) {
-  DOCBASE_RETURN_IF_ERROR(ListNames(area, "txt_in/*.txt", "txt_file.list"));
+  DOCBASE_RETURN_IF_ERROR(ListNames(
+      area, InFolder(InputFolder(), TextPattern()), InputListingFile()));
   DOCBASE_RETURN_IF_ERROR(
-      CountLinesContaining(area, "txt_file.list", "", input_file_count));
+      CountLinesContaining(area, InputListingFile(), "", input_file_count));
   if (*input_file_count == 0) {
-    return FailSetUp(report, kRule18, "missing txt_in subfolder");
+    return FailSetUp(report, kRule18,
+                     "missing " + std::string(InputFolder()) + " subfolder");
   }
 
-  MakeOrEmptyFolder(area, "txt_wrk");
-  MakeOrEmptyFolder(area, "htm_wrk");
+  MakeOrEmptyFolder(area, TextCopyFolder());
+  MakeOrEmptyFolder(area, ConvertedPageFolder());
   // Only txt_wrk is tested, not htm_wrk.
   bool present = false;
-  DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "txt_wrk", &present));
+  DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, TextCopyFolder(), &present));
   if (!present) {
-    return FailSetUp(report, kRule28, "Subfolder txt_wrk must be created.");
+    return FailSetUp(report, kRule28,
+                     "Subfolder " + std::string(TextCopyFolder()) +
+                         " must be created.");
   }
   return Status::Ok();
 }
 
 Status CleanStaleFiles(const WorkArea& area) {
   // Every file of these types goes, whoever made it.
-  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, "*.htm*", "dir_01.txt"));
-  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, "*.list", "dir_01.txt"));
-  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, "*.txt", "dir_01.txt"));
-  DOCBASE_RETURN_IF_ERROR(
-      ListAndRemoveFiles(area, "htm_out/*.*", "dir_01.txt"));
+  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, HtmlPattern(), ListingFile()));
+  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, ListPattern(), ListingFile()));
+  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(area, TextPattern(), ListingFile()));
+  DOCBASE_RETURN_IF_ERROR(ListAndRemoveFiles(
+      area, InFolder(OutputFolder(), EveryNamePattern()), ListingFile()));
 
   // The trace file is made empty and nothing is ever written to it; it
   // need not stay open for that.
   std::error_code error;
-  if (std::filesystem::is_directory(area.Path("trace"), error)) {
+  if (std::filesystem::is_directory(area.Path(TraceFolder()), error)) {
     LineWriter trace;
-    DOCBASE_RETURN_IF_ERROR(trace.Open(area.Path("trace/file_trace.txt")));
+    DOCBASE_RETURN_IF_ERROR(trace.Open(area.Path(TraceFile())));
     DOCBASE_RETURN_IF_ERROR(trace.Close());
   }
 
-  return RemoveFolderWhenPresent(area, "htm_out");
+  return RemoveFolderWhenPresent(area, OutputFolder());
 }
 
 Status SetUpOutputFolders(const WorkArea& area, RunReport& report) {
-  MakeFolder(area, "htm_in");
-  MakeFolder(area, "htm_out");
+  MakeFolder(area, InputPageFolder());
+  MakeFolder(area, OutputFolder());
   // htm_in passed its test at set-up and is not looked for again.
   bool present = false;
-  DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, "htm_out", &present));
+  DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, OutputFolder(), &present));
   if (!present) {
     return FailSetUp(report, kRule42,
-                     "subfolders htm_in, htm_out must be created");
+                     "subfolders " + std::string(InputPageFolder()) + ", " +
+                         std::string(OutputFolder()) + " must be created");
   }
   return Status::Ok();
 }

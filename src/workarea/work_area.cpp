@@ -19,9 +19,12 @@ std::string WorkArea::DirectoryPath() const {
   std::filesystem::path full = root_.empty()
                                    ? std::filesystem::current_path(error)
                                    : std::filesystem::absolute(root_, error);
-  if (error) return root_.string();
-  std::string text = full.lexically_normal().string();
-  if (text.size() > 1 && text.back() == '/') text.pop_back();
+  if (error) return NativePathText(root_);
+  std::string text = NativePathText(full.lexically_normal());
+  if (text.size() > 1 && (text.back() == '/' || text.back() == '\\') &&
+      text[text.size() - 2] != ':') {
+    text.pop_back();
+  }
   return text;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/path.h"
+
 namespace docbase {
 
 class WorkArea {
@@ -22,7 +24,7 @@ class WorkArea {
   explicit WorkArea(std::filesystem::path root);
 
   std::filesystem::path Path(std::string_view name) const {
-    return root_.empty() ? std::filesystem::path(name) : root_ / name;
+    return root_.empty() ? PathFromUtf8(name) : root_ / PathFromUtf8(name);
   }
   const std::filesystem::path& root() const { return root_; }
   // The full path of the program directory, as "cd" prints it.

@@ -1,0 +1,132 @@
+#include "platform/console_io.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace docbase {
+namespace {
+
+HANDLE Input() { return GetStdHandle(STD_INPUT_HANDLE); }
+HANDLE Output() { return GetStdHandle(STD_OUTPUT_HANDLE); }
+
+bool IsConsole(HANDLE handle) {
+  DWORD mode;
+  return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
+// The input mode to restore, visible to the console event handler.
+DWORD g_saved_mode = 0;
+volatile LONG g_raw_mode = 0;
+
+void RestoreConsole() {
+  if (InterlockedExchange(&g_raw_mode, 0)) SetConsoleMode(Input(), g_saved_mode);
+}
+
+BOOL WINAPI RestoreOnEvent(DWORD) {
+  RestoreConsole();
+  return FALSE;  // the default handling ends the process
+}
+
+void InstallRestoreHandlers() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  std::atexit(RestoreConsole);
+  SetConsoleCtrlHandler(RestoreOnEvent, TRUE);
+}
+
+// Whether the console's input holds a key press that gives a character.
+bool ConsoleHasCharacter() {
+  INPUT_RECORD records[64];
+  DWORD count = 0;
+  if (!PeekConsoleInputW(Input(), records, 64, &count)) return false;
+  for (DWORD i = 0; i < count; ++i) {
+    const INPUT_RECORD& record = records[i];
+    if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown &&
+        record.Event.KeyEvent.uChar.UnicodeChar != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void PrepareConsole() {
+  SetConsoleOutputCP(CP_UTF8);
+  SetConsoleCP(CP_UTF8);
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+}
+
+bool StdinIsTerminal() { return IsConsole(Input()); }
+bool StdoutIsTerminal() { return IsConsole(Output()); }
+
+int64_t ReadStdin(void* data, size_t size) {
+  DWORD got = 0;
+  DWORD wanted = static_cast<DWORD>(size < (1u << 30) ? size : (1u << 30));
+  if (!ReadFile(Input(), data, wanted, &got, nullptr)) return 0;
+  return got;
+}
+
+void WriteStdout(std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD done = 0;
+    DWORD piece =
+        static_cast<DWORD>(bytes.size() < (1u << 30) ? bytes.size() : (1u << 30));
+    if (!WriteFile(Output(), bytes.data(), piece, &done, nullptr) || done == 0) {
+      return;  // a closed console: nothing more can be shown
+    }
+    bytes.remove_prefix(done);
+  }
+}
+
+bool StdinReadyWithin(int milliseconds) {
+  HANDLE input = Input();
+  if (IsConsole(input)) {
+    DWORD waited = 0;
+    for (;;) {
+      if (ConsoleHasCharacter()) return true;
+      if (waited >= static_cast<DWORD>(milliseconds)) return false;
+      Sleep(5);
+      waited += 5;
+    }
+  }
+  DWORD available = 0;
+  if (PeekNamedPipe(input, nullptr, 0, nullptr, &available, nullptr)) {
+    if (available > 0) return true;
+    Sleep(static_cast<DWORD>(milliseconds));
+    return PeekNamedPipe(input, nullptr, 0, nullptr, &available, nullptr) &&
+           available > 0;
+  }
+  return true;  // a file: its bytes are there
+}
+
+int TerminalColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(Output(), &info)) return 0;
+  return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
+RawKeyMode::RawKeyMode() {
+  if (!GetConsoleMode(Input(), &g_saved_mode)) return;
+  InstallRestoreHandlers();
+  // No line editing and no echo; escape sequences for the extended keys, as
+  // a POSIX terminal sends them.
+  DWORD raw = (g_saved_mode & ~static_cast<DWORD>(ENABLE_LINE_INPUT |
+                                                  ENABLE_ECHO_INPUT)) |
+              ENABLE_VIRTUAL_TERMINAL_INPUT;
+  InterlockedExchange(&g_raw_mode, 1);
+  if (!SetConsoleMode(Input(), raw)) {
+    SetConsoleMode(Input(), raw & ~static_cast<DWORD>(ENABLE_VIRTUAL_TERMINAL_INPUT));
+  }
+}
+
+RawKeyMode::~RawKeyMode() { RestoreConsole(); }
+
+}  // namespace docbase

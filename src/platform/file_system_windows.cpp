@@ -1,0 +1,74 @@
+#include "platform/file_system.h"
+
+#include <windows.h>
+
+#include <random>
+
+#include "platform/path.h"
+#include "platform/system_error.h"
+#include "platform/wide_text.h"
+
+namespace docbase {
+
+Status RenameNoReplace(const std::filesystem::path& from,
+                       const std::filesystem::path& to) {
+  // MoveFileExW without MOVEFILE_REPLACE_EXISTING never replaces.
+  if (MoveFileExW(from.c_str(), to.c_str(), 0)) return Status::Ok();
+  if (LastErrorIsDiskFailure()) {
+    return SystemError(Utf8FromPath(to), "cannot rename " + Utf8FromPath(from));
+  }
+  return Status::Ok();
+}
+
+Status CopyFileReplacing(const std::filesystem::path& from,
+                         const std::filesystem::path& to) {
+  const std::string action = "cannot copy from " + Utf8FromPath(from);
+  std::error_code error;
+  if (std::filesystem::equivalent(from, to, error)) {
+    SetLastError(ERROR_ALREADY_EXISTS);
+    return SystemError(Utf8FromPath(to), action);
+  }
+  if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
+    return SystemError(Utf8FromPath(to), action);
+  }
+  return Status::Ok();
+}
+
+bool RemoveFileName(const std::filesystem::path& path) {
+  return DeleteFileW(path.c_str()) != 0;
+}
+
+NameRemover::NameRemover(const std::filesystem::path& folder)
+    : folder_(folder) {}
+
+NameRemover::~NameRemover() = default;
+
+void NameRemover::Remove(const std::string& name) {
+  std::filesystem::path path = PathFromUtf8(name);
+  if (path.is_relative() && !folder_.empty()) path = folder_ / path;
+  (void)DeleteFileW(path.c_str());
+}
+
+bool ChangeDirectory(const std::string& folder, std::string* reason) {
+  if (SetCurrentDirectoryW(WideFromUtf8(folder).c_str())) return true;
+  *reason = LastSystemErrorText();
+  return false;
+}
+
+std::filesystem::path MakeTemporaryFolder(std::string_view name_part,
+                                          std::string* reason) {
+  std::error_code error;
+  std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::filesystem::path folder =
+        base / PathFromUtf8(std::string(name_part) + "_" +
+                            std::to_string(random() % 1000000000u));
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  *reason = LastSystemErrorText();
+  return {};
+}
+
+}  // namespace docbase
