@@ -73,9 +73,10 @@ groups=$(ls "$out" | grep -c '^i_[0-9]*\.htm$')
 echo "htm_out: $(du -sm "$out" | cut -f1) MB, $groups word-index and" \
      "$groups search pages"
 
-annotated="$(ls -S "$out"/page_*.htm | head -1)"
-word="$(grep -o -m1 '<span id="id[0-9]*"' "$annotated" | head -1 |
-        sed 's/.*"\(id[0-9]*\)"/\1/')"
+# (sed, not head: with pipefail a writer cut off by head fails the script)
+annotated="$(ls -S "$out"/page_*.htm | sed -n 1p)"
+word="$(grep -o -m1 '<span id="id[0-9]*"' "$annotated" |
+        sed -n '1s/.*"\(id[0-9]*\)"/\1/p')"
 pages=("$(basename "$annotated")#$word" index.htm)
 if [ "$all" = 1 ]; then
   numbers=$(seq 1 "$groups")
