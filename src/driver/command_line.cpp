@@ -41,8 +41,8 @@ const char kUsage[] =
     "  --info-address ADDR  the information address on screens and pages\n"
     "  --search-host HOST   the host of every web-search link\n"
     "  --group-size N       N pages (2 or more) per word-index and search\n"
-    "                       page instead of the number of texts; choose 2 to\n"
-    "                       50 for large collections\n"
+    "                       page instead of the number of texts, so that a\n"
+    "                       large collection gives pages a browser can open\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
 
