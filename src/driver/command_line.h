@@ -6,6 +6,10 @@
 //                            is taken relative to the one before, as git does)
 //   --yes                    answer every menu "1" and end the final screen
 //   --address ADDR           the typed answer of the destination prompt
+//   --site SITE, --info-address ADDR, --search-host HOST
+//                            the build-time settings for this run (SITE +
+//                            ".bas" is the program name; it must name a site)
+//   --group-size N           N (2 or more) pages per page group
 //   -h, --help / --version   print and exit without touching any folder
 //
 // Long options also take their value as --name=VALUE, and -C as -CDIR.
@@ -16,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "driver/setting_choices.h"
+
 namespace docbase {
 
 struct CommandLine {
@@ -25,9 +31,13 @@ struct CommandLine {
   std::vector<std::string> directories;
   bool yes = false;
   std::optional<std::string> address;
+  SettingChoices settings;
   // Why the arguments were refused (one line, no line end); empty when they
   // are valid. A refused command line is never run.
   std::string error;
+  // True when the refusal is a value its option does not accept: the one
+  // line says all, and the usage is not shown with it.
+  bool refused_value = false;
 };
 
 // Parses the arguments after argument 0. Every argument is checked before
