@@ -27,6 +27,7 @@
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
+source "$repo/bench/bench_setup.sh"
 bench="$repo/build-bench"
 sizes="10 100"
 pagefind=1
@@ -54,27 +55,14 @@ mkdir -p "$bench"
 
 if [ -z "$program" ]; then
   echo "building docbase (Release) in $bench/build"
-  if ! { cmake -S "$repo" -B "$bench/build" -DCMAKE_BUILD_TYPE=Release &&
-         cmake --build "$bench/build" -j2 --target docbase; } \
-       >"$bench/build.log" 2>&1; then
-    tail -20 "$bench/build.log" >&2
-    exit 2
-  fi
+  build_release_docbase "$repo" "$bench"
   program="$bench/build/docbase"
 fi
 program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
 echo "program: $program"
 
 # corpus SIZE: the folder of the real-text corpus of SIZE MB, made once.
-corpus() {
-  local folder="$bench/corpus/real_${1}mb"
-  if [ ! -f "$folder.done" ]; then
-    rm -rf "$folder"
-    python3 "$repo/bench/make_real_corpus.py" "$folder" "$1" >&2
-    touch "$folder.done"
-  fi
-  echo "$folder"
-}
+corpus() { real_corpus "$repo" "$bench" "$1"; }
 
 # small_corpus COUNT: the folder of COUNT small texts, made once.
 small_corpus() {

@@ -1,9 +1,10 @@
 // docbase: turns the text files of txt_in into a cross-linked HTML document
 // base in htm_out. Without arguments it runs in the current directory and
 // asks its questions on the console; the options (driver/command_line.h)
-// name another directory and give the answers up front. A command line that
-// is refused, or a -C folder that cannot be entered, ends the program with
-// status 2 before any folder is touched.
+// name another directory, give the answers up front and replace the
+// build-time settings for one run. A command line that is refused, or a -C
+// folder that cannot be entered, ends the program with status 2 before any
+// folder is touched.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -30,8 +31,11 @@ int main(int argc, char** argv) {
       all_arguments.end());
   docbase::CommandLine command_line = docbase::ParseCommandLine(arguments);
   if (!command_line.error.empty()) {
-    std::fprintf(stderr, "docbase: %s\n\n", command_line.error.c_str());
-    std::fputs(docbase::kUsage, stderr);
+    std::fprintf(stderr, "docbase: %s\n", command_line.error.c_str());
+    if (!command_line.refused_value) {
+      std::fputs("\n", stderr);
+      std::fputs(docbase::kUsage, stderr);
+    }
     return 2;
   }
   if (command_line.action == docbase::CommandLine::Action::kHelp) {
@@ -64,7 +68,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   docbase::RunState state =
-      docbase::RunStateFromBuildSettings(program);
+      docbase::RunStateFromBuildSettings(program, command_line.settings);
   state.jobs = command_line.jobs > 0 ? command_line.jobs
                                      : docbase::DefaultJobs();
   docbase::Status outcome = docbase::RunDocbase(area, state, console);

@@ -1,16 +1,21 @@
 #include "driver/command_line.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
 #include "build_settings.h"
+#include "common/text.h"
+#include "driver/target_site.h"
 #include "platform/file_system.h"
 
 namespace docbase {
 
 const char kUsage[] =
-    "usage: docbase [-C DIR] [--yes] [--address ADDR] [-j N]\n"
+    "usage: docbase [-C DIR] [--yes] [--address ADDR] [--site SITE]\n"
+    "               [--info-address ADDR] [--search-host HOST]\n"
+    "               [--group-size N] [-j N]\n"
     "       docbase -h | --help | --version\n"
     "\n"
     "Run in a folder of its own that holds txt_in/ with UTF-8 *.txt files:\n"
@@ -29,6 +34,14 @@ const char kUsage[] =
     "  -C, --directory DIR  run in DIR, as if started there\n"
     "  --yes                answer the menus 1 and end without a final key\n"
     "  --address ADDR       web address to narrow searches to ('' for none)\n"
+    "  --site SITE          the site every word's search link is narrowed to\n"
+    "                       (www.SITE, http.SITE or https.SITE; default: the\n"
+    "                       built-in one, see --version)\n"
+    "  --info-address ADDR  the information address on screens and pages\n"
+    "  --search-host HOST   the host of every web-search link\n"
+    "  --group-size N       N pages (2 or more) per word-index and search\n"
+    "                       page instead of the number of texts, so that a\n"
+    "                       large collection gives pages a browser can open\n"
     "  -j, --jobs N         threads to use (default: one per core)\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
@@ -43,6 +56,31 @@ std::optional<std::string_view> InlineValue(std::string_view* argument) {
   std::string_view value = argument->substr(equals + 1);
   *argument = argument->substr(0, equals);
   return value;
+}
+
+// The program name setting for --site SITE, or nullopt (with the reason in
+// *error) when the name would give no target site.
+std::optional<std::string> ProgramNameForSite(const std::string& site,
+                                              std::string* error) {
+  std::string name = site + ".bas";
+  if (!DeriveTargetSite(name)) {
+    *error = "--site '" + site +
+             "' names no site: it must contain www., http. or https.";
+    return std::nullopt;
+  }
+  return name;
+}
+
+// The page group size of --group-size TEXT, or nullopt (with the reason in
+// *error) when TEXT is not a whole number of 2 or more.
+std::optional<int64_t> GroupSizeOf(const std::string& text,
+                                   std::string* error) {
+  uint64_t size = 0;
+  if (!ParseCount(text, &size) || size < 2 || size > INT64_MAX) {
+    *error = "--group-size '" + text + "' is not a number of 2 or more";
+    return std::nullopt;
+  }
+  return static_cast<int64_t>(size);
 }
 
 // The value of -j: a whole number from 1 to 1024; 0 when it is not one.
@@ -90,6 +128,29 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       std::string address;
       take_value(&address);
       line.address = address;
+    } else if (argument == "--site") {
+      std::string site;
+      take_value(&site);
+      if (line.error.empty()) {
+        line.settings.program_name_setting =
+            ProgramNameForSite(site, &line.error);
+        line.refused_value = !line.error.empty();
+      }
+    } else if (argument == "--info-address") {
+      std::string address;
+      take_value(&address);
+      line.settings.info_address = address;
+    } else if (argument == "--search-host") {
+      std::string host;
+      take_value(&host);
+      line.settings.search_host = host;
+    } else if (argument == "--group-size") {
+      std::string size;
+      take_value(&size);
+      if (line.error.empty()) {
+        line.settings.group_size = GroupSizeOf(size, &line.error);
+        line.refused_value = !line.error.empty();
+      }
     } else if (argument == "-j" || argument == "--jobs" ||
                (argument.starts_with("-j") && argument.size() > 2)) {
       std::string jobs(argument.substr(std::min<size_t>(2, argument.size())));
@@ -97,6 +158,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       line.jobs = ParseJobs(jobs);
       if (line.error.empty() && line.jobs == 0) {
         line.error = "option '-j' needs a number of threads from 1 to 1024";
+        line.refused_value = true;
       }
     } else if (argument == "--yes") {
       no_value();

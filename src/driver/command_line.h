@@ -6,6 +6,10 @@
 //                            is taken relative to the one before, as git does)
 //   --yes                    answer every menu "1" and end the final screen
 //   --address ADDR           the typed answer of the destination prompt
+//   --site SITE, --info-address ADDR, --search-host HOST
+//                            the build-time settings for this run (SITE +
+//                            ".bas" is the program name; it must name a site)
+//   --group-size N           N (2 or more) pages per page group
 //   -j N, --jobs N           threads for the work that can run side by side
 //   -h, --help / --version   print and exit without touching any folder
 //
@@ -18,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "driver/setting_choices.h"
+
 namespace docbase {
 
 struct CommandLine {
@@ -27,11 +33,15 @@ struct CommandLine {
   std::vector<std::string> directories;
   bool yes = false;
   std::optional<std::string> address;
+  SettingChoices settings;
   // -j: 0 when not given (one thread per core).
   int jobs = 0;
   // Why the arguments were refused (one line, no line end); empty when they
   // are valid. A refused command line is never run.
   std::string error;
+  // True when the refusal is a value its option does not accept: the one
+  // line says all, and the usage is not shown with it.
+  bool refused_value = false;
 };
 
 // Parses the arguments after argument 0. Every argument is checked before

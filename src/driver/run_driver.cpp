@@ -95,7 +95,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   const WordIds ids = NumberWords(census);
   report.Progress("processed 20%");
   report.Progress("processed 30%");
-  const PageGroups groups = BuildPageGroups(census, state.input_file_count);
+  const PageGroups groups = BuildPageGroups(census, GroupSize(state));
   report.Progress("processed 40%");
   WordPageTable word_pages(WordPageRunFile(area), WordPageBudget());
   DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, &census, ids, &word_pages));

@@ -4,13 +4,20 @@
 
 namespace docbase {
 
-RunState RunStateFromBuildSettings(std::string program_path) {
+RunState RunStateFromBuildSettings(std::string program_path,
+                                   const SettingChoices& choices) {
   RunState state;
-  state.program_name_setting = build::kProgramNameSetting;
-  state.info_address = build::kInfoAddress;
-  state.search_host = build::kSearchHost;
+  state.program_name_setting =
+      choices.program_name_setting.value_or(build::kProgramNameSetting);
+  state.info_address = choices.info_address.value_or(build::kInfoAddress);
+  state.search_host = choices.search_host.value_or(build::kSearchHost);
+  state.chosen_group_size = choices.group_size;
   state.program_path = std::move(program_path);
   return state;
+}
+
+int64_t GroupSize(const RunState& state) {
+  return state.chosen_group_size.value_or(state.input_file_count);
 }
 
 }  // namespace docbase

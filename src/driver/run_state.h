@@ -6,10 +6,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/settings.h"
 #include "common/split_mix.h"
+#include "driver/setting_choices.h"
 
 namespace docbase {
 
@@ -20,6 +22,9 @@ struct RunState : Settings {
   std::string program_path;
 
   int64_t input_file_count = 0;
+  // Pages per page group when chosen on the command line; unset, the group
+  // size is input_file_count.
+  std::optional<int64_t> chosen_group_size;
   // Zeros giving the width of page numbers (set by text-to-page conversion,
   // set again by the page set).
   std::string number_pad;
@@ -27,7 +32,13 @@ struct RunState : Settings {
   SplitMix64 random;
 };
 
-// A run state holding the settings this program was built with.
-RunState RunStateFromBuildSettings(std::string program_path);
+// A run state holding the settings this program was built with, each
+// replaced by its choice where one was made.
+RunState RunStateFromBuildSettings(std::string program_path,
+                                   const SettingChoices& choices = {});
+
+// The number of pages per page group: the chosen size, else the number of
+// input files.
+int64_t GroupSize(const RunState& state);
 
 }  // namespace docbase

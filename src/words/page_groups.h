@@ -1,5 +1,6 @@
 // Page groups: the pages that hold words, in page order, cut into groups of
-// `group_size` pages (the number of input files), numbered from 1. The
+// `group_size` pages (the number of input files, or the size chosen for the
+// run), numbered from 1. The
 // first page is put in group 1 without the size check, so with a group size
 // of 1 every page falls into group 1; with a size G of 2 or more every group
 // holds exactly G pages but the last, which is empty when the page count is

@@ -1,6 +1,6 @@
 // The options that only print (--help, -h, --version) and every refused
-// command line end the program before any folder is touched, since a run
-// cleans its folder.
+// command line or option value end the program before any folder is
+// touched, since a run cleans its folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,10 +39,17 @@ TEST_F(CommandLineTest, HelpAndVersionPrintAndTouchNothing) {
     EXPECT_EQ(help.exit_status, 0);
     EXPECT_TRUE(help.out.starts_with("usage: docbase")) << help_option;
     EXPECT_NE(help.out.find("deletes every *.txt"), std::string::npos);
-    EXPECT_NE(help.out.find("--address ADDR"), std::string::npos);
+    for (const char* option :
+         {"--address ADDR", "--site SITE", "--info-address ADDR",
+          "--search-host HOST", "--group-size N"}) {
+      EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
   }
 
-  ProgramOutcome version = Run({"--version"});
+  // The settings a run is given do not change the built-in ones shown.
+  ProgramOutcome version =
+      Run({"--site", "www.mysite.org", "--search-host", "www.bing.com",
+           "--info-address", "www.mysite.org/about", "--version"});
   EXPECT_EQ(version.exit_status, 0);
   EXPECT_EQ(version.out,
             "docbase 0.1.0\n"
@@ -68,6 +75,29 @@ TEST_F(CommandLineTest, RefusedArgumentsEndWithStatusTwo) {
   EXPECT_EQ(EntryNames(folder_.path()), before_);
   EXPECT_EQ(docbase::testing::ReadFile(folder_.path() / "notes.txt"),
             "keep me");
+}
+
+// A value its option refuses is named in one line, without the usage.
+TEST_F(CommandLineTest, RefusedValuesEndWithOneLine) {
+  for (std::vector<std::string> arguments :
+       {std::vector<std::string>{"--site", "example.com"},
+        {"--site", ""},
+        {"--site=ftp.example.com"},
+        {"--group-size", "1"},
+        {"--group-size", "0"},
+        {"--group-size", "-3"},
+        {"--group-size", "three"},
+        {"--group-size=4x"},
+        {"--group-size", ""},
+        {"--group-size", "99999999999999999999"}}) {
+    arguments.insert(arguments.begin(), "--yes");
+    ProgramOutcome outcome = Run(arguments);
+    EXPECT_EQ(outcome.exit_status, 2) << arguments[1];
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.err.starts_with("docbase: --")) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+  }
+  EXPECT_EQ(EntryNames(folder_.path()), before_);
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# How long a reader waits for the pages of a large document base: runs
+# docbase on the real-text corpus (bench/make_real_corpus.py) in
+# build-bench/page_load/, then opens pages of its htm_out in headless
+# Chromium (Debian's chromium, driven by playwright-core, installed with npm
+# into build-bench/playwright on first use) and prints each page's size and
+# load time (bench/page_load_times.js): the largest annotated page opened at
+# a word, index.htm, and the first, a middle and the last i_ and s_ pages.
+#
+#   bench/page_load_bench.sh [--group-size N] [--size MB] [--all]
+#                            [--timeout SECONDS] [--program PATH]
+#
+# --group-size  run docbase with --group-size N (default: without it)
+# --size        corpus size in MB (default 10)
+# --all         time every i_ and s_ page, not only three of each
+# --timeout     give up on a page after this many seconds (default 120)
+# --program     measure this docbase binary instead of building one
+set -euo pipefail
+
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+source "$repo/bench/bench_setup.sh"
+bench="$repo/build-bench"
+group_size=""
+size=10
+all=0
+timeout=120
+program=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --group-size) group_size="$2"; shift 2 ;;
+    --size) size="$2"; shift 2 ;;
+    --all) all=1; shift ;;
+    --timeout) timeout="$2"; shift 2 ;;
+    --program) program="$2"; shift 2 ;;
+    -h|--help) sed -n '2,17s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
+  esac
+done
+if [ ! -x /usr/bin/chromium ]; then
+  echo "needs Debian's chromium (apt-get install chromium)" >&2
+  exit 2
+fi
+mkdir -p "$bench"
+if [ -z "$program" ]; then
+  echo "building docbase (Release) in $bench/build"
+  build_release_docbase "$repo" "$bench"
+  program="$bench/build/docbase"
+fi
+program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
+
+playwright="$bench/playwright"
+if [ ! -d "$playwright/node_modules/playwright-core" ]; then
+  echo "installing playwright-core into $playwright"
+  mkdir -p "$playwright"
+  (cd "$playwright" &&
+   npm i --no-audit --no-fund --loglevel=error playwright-core@1.65.2 >/dev/null)
+fi
+
+corpus="$(real_corpus "$repo" "$bench" "$size")"
+run="$bench/page_load/run_${size}mb_group_${group_size:-default}"
+rm -rf "$run"
+mkdir -p "$run"
+cp -r "$corpus" "$run/txt_in"
+options=(--yes --address www.example.org)
+[ -n "$group_size" ] && options+=(--group-size "$group_size")
+echo "docbase ${options[*]} on $(ls "$corpus" | wc -l) texts ($size MB)"
+start=$(date +%s%N)
+SOURCE_DATE_EPOCH=1700000000 "$program" -C "$run" "${options[@]}" \
+  >"$run/console.log"
+echo "run: $((($(date +%s%N) - start) / 1000000)) ms"
+out="$run/htm_out"
+groups=$(ls "$out" | grep -c '^i_[0-9]*\.htm$')
+echo "htm_out: $(du -sm "$out" | cut -f1) MB, $groups word-index and" \
+     "$groups search pages"
+
+# (sed, not head: with pipefail a writer cut off by head fails the script)
+annotated="$(ls -S "$out"/page_*.htm | sed -n 1p)"
+word="$(grep -o -m1 '<span id="id[0-9]*"' "$annotated" |
+        sed -n '1s/.*"\(id[0-9]*\)"/\1/p')"
+pages=("$(basename "$annotated")#$word" index.htm)
+if [ "$all" = 1 ]; then
+  numbers=$(seq 1 "$groups")
+else
+  numbers=$(printf '%s\n' 1 $(((groups + 1) / 2)) "$groups" | uniq)
+fi
+for kind in i s; do
+  for n in $numbers; do pages+=("${kind}_$n.htm"); done
+done
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
+NODE_PATH="$playwright/node_modules" \
+  node "$repo/bench/page_load_times.js" "$out" "$timeout" "${pages[@]}"
