@@ -28,10 +28,36 @@ Status CopyFileReplacing(const std::filesystem::path& from,
     SetLastError(ERROR_ALREADY_EXISTS);
     return SystemError(Utf8FromPath(to), action);
   }
-  if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
+  // A new file at the name: a link there is removed, never written through.
+  if (IsLink(to)) {
+    RemoveLink(to);
+  } else if (!DeleteFileW(to.c_str()) && !LastErrorIsMissingFile()) {
+    return SystemError(Utf8FromPath(to), action);
+  }
+  if (!CopyFileW(from.c_str(), to.c_str(), TRUE)) {
     return SystemError(Utf8FromPath(to), action);
   }
   return Status::Ok();
+}
+
+bool IsLink(const std::filesystem::path& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+bool RemoveLink(const std::filesystem::path& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    return false;
+  }
+  // A link to a folder (or a junction) is removed as a folder, which takes
+  // the link away and leaves the folder it points to alone.
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    return RemoveDirectoryW(path.c_str()) != 0;
+  }
+  return DeleteFileW(path.c_str()) != 0;
 }
 
 bool RemoveFileName(const std::filesystem::path& path) {
