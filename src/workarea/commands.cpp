@@ -137,8 +137,11 @@ void DeleteFiles(const WorkArea& area, std::string_view pattern_path) {
 void DeleteFile(const WorkArea& area, std::string_view name) {
   fs::path path = area.Path(name);
   std::error_code error;
-  if (fs::is_directory(fs::symlink_status(path, error))) return;
-  fs::remove(path, error);
+  if (!IsLink(path) && fs::is_directory(fs::symlink_status(path, error))) {
+    return;
+  }
+  // The name itself: a link goes as a link.
+  (void)RemoveFileName(path);
 }
 
 Status CopyFile(const WorkArea& area, std::string_view from,
@@ -171,7 +174,7 @@ Status MoveFile(const WorkArea& area, std::string_view from,
   if (!error) return Status::Ok();
   // Another file system: copy, then remove the source.
   DOCBASE_RETURN_IF_ERROR(CopyFile(area, from, to));
-  fs::remove(source, error);
+  (void)RemoveFileName(source);
   return Status::Ok();
 }
 

@@ -24,7 +24,15 @@ Status ClaimOwnFolders(const WorkArea& area) {
        {std::string_view(TextCopyFolder()), ConvertedPageFolder(),
         InputPageFolder(), IndexFolder(), std::string_view(index_pages),
         WordFolder()}) {
-    if (IsLink(area.Path(folder))) MakeFolder(area, folder);
+    if (!IsLink(area.Path(folder))) continue;
+    MakeFolder(area, folder);
+    if (IsLink(area.Path(folder))) {
+      // The system would not take the link away: stop rather than work in
+      // the folder it points to.
+      return Status::IoError(
+          folder, "is a link to another place that cannot be removed: "
+                  "remove it, then start the run again");
+    }
   }
   return Status::Ok();
 }
