@@ -17,6 +17,8 @@ repo="$(cd "$(dirname "$0")/.." && pwd)"
 win_build="${1:-$repo/build-win}"
 linux_build="${2:-$repo/build}"
 export WINEDEBUG=-all
+# No prompts for the .NET and HTML engines Wine offers to install.
+export WINEDLLOVERRIDES="mscoree,mshtml="
 
 "$repo/scripts/build_windows.sh" "$win_build"
 if [ ! -x "$linux_build/docbase" ]; then

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 
@@ -21,8 +22,15 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
   if (file_.is_open()) (void)Close();
   path_ = Utf8FromPath(path);
   status_ = Status::Ok();
+  if (mode == Mode::kReplace) {
+    // A new file, made after whatever stood at the name is removed as a
+    // name: a link, or another name of a file, is never written through.
+    if (!RemoveFileName(path) && !LastErrorIsMissingFile() && IsLink(path)) {
+      (void)RemoveLink(path);
+    }
+  }
   if (!file_.Open(path, mode == Mode::kAppend ? File::Mode::kWriteAppend
-                                              : File::Mode::kWriteTruncate)) {
+                                              : File::Mode::kCreateNew)) {
     return status_ = SystemError(path_, "cannot create");
   }
   used_ = 0;

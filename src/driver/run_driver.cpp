@@ -27,6 +27,7 @@
 #include "workarea/collection.h"
 #include "workarea/file_names.h"
 #include "workarea/folder_setup.h"
+#include "workarea/own_folders.h"
 
 namespace docbase {
 namespace {
@@ -143,6 +144,7 @@ void ShowResults(const RunState& state, Console& console) {
 }  // namespace
 
 Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
+  DOCBASE_RETURN_IF_ERROR(ClaimOwnFolders(area));
   DOCBASE_RETURN_IF_ERROR(StartUp(area, state, console));
   // Every progress line and every stop of a phase goes through this report.
   ConsoleReport report(console);

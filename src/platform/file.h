@@ -20,7 +20,8 @@ class File {
     kReadWrite,      // an existing file, read and written in place
     kWriteTruncate,  // created, or emptied when it exists; written
     kWriteAppend,    // created, or written on at its end
-    kCreateNew,      // made new (fails when the name is taken); read and written
+    kCreateNew,      // made new (fails when the name is taken, by a link
+                     // too: nothing is opened through one); read and written
   };
 
   File() = default;

@@ -23,7 +23,7 @@ int Flags(File::Mode mode) {
     case File::Mode::kWriteAppend:
       return O_WRONLY | O_CREAT | O_APPEND;
     case File::Mode::kCreateNew:
-      return O_RDWR | O_CREAT | O_EXCL;
+      return O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW;
   }
   return O_RDONLY;
 }

@@ -20,10 +20,18 @@ Status RenameNoReplace(const std::filesystem::path& from,
                        const std::filesystem::path& to);
 
 // Replaces `to` with the bytes of `from` (and, on POSIX, its permissions).
-// Every failure keeps the system's reason; a target that is the source
-// itself is refused before anything is emptied. Errors name `to`.
+// Whatever stands at `to` is removed as a name and a new file made there,
+// so a link or another name of a file is never written through. Every
+// failure keeps the system's reason; a target that is the source itself is
+// refused before anything is removed. Errors name `to`.
 Status CopyFileReplacing(const std::filesystem::path& from,
                          const std::filesystem::path& to);
+
+// Whether `path` names a link (a symbolic link; on Windows also a junction
+// or any other reparse point), whatever it points to.
+bool IsLink(const std::filesystem::path& path);
+// Removes the link itself; what it points to is never touched.
+bool RemoveLink(const std::filesystem::path& path);
 
 // Removes one name that is not a folder; false when nothing was removed
 // (a folder, a missing name, a refusal).

@@ -58,19 +58,20 @@ Status CopyFileReplacing(const std::filesystem::path& from,
       ::fstat(static_cast<int>(in.native_handle()), &source_info) != 0) {
     return SystemError(to.native(), action);
   }
-  const mode_t mode = source_info.st_mode & 07777;
-  File out = File::Adopt(::open(to.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, mode));
-  const int out_fd = static_cast<int>(out.native_handle());
   struct stat target_info;
-  if (!out.is_open() || ::fstat(out_fd, &target_info) != 0) {
-    return SystemError(to.native(), action);
-  }
-  if (target_info.st_dev == source_info.st_dev &&
+  if (::stat(to.c_str(), &target_info) == 0 &&
+      target_info.st_dev == source_info.st_dev &&
       target_info.st_ino == source_info.st_ino) {
     errno = EEXIST;
     return SystemError(to.native(), action);
   }
-  if (!out.Truncate() || ::fchmod(out_fd, mode) != 0) {
+  const mode_t mode = source_info.st_mode & 07777;
+  if (::unlink(to.c_str()) != 0 && errno != ENOENT) {
+    return SystemError(to.native(), action);
+  }
+  File out = File::Adopt(::open(
+      to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+  if (!out.is_open() || ::fchmod(static_cast<int>(out.native_handle()), mode) != 0) {
     return SystemError(to.native(), action);
   }
   std::vector<char> buffer(1 << 18);
@@ -84,6 +85,15 @@ Status CopyFileReplacing(const std::filesystem::path& from,
   }
   if (!out.Close()) return SystemError(to.native(), action);
   return Status::Ok();
+}
+
+bool IsLink(const std::filesystem::path& path) {
+  struct stat info;
+  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+bool RemoveLink(const std::filesystem::path& path) {
+  return IsLink(path) && ::unlink(path.c_str()) == 0;
 }
 
 bool RemoveFileName(const std::filesystem::path& path) {

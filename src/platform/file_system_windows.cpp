@@ -28,13 +28,49 @@ Status CopyFileReplacing(const std::filesystem::path& from,
     SetLastError(ERROR_ALREADY_EXISTS);
     return SystemError(Utf8FromPath(to), action);
   }
-  if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
+  // A new file at the name: a link there is removed, never written through.
+  if (!RemoveFileName(to) && !LastErrorIsMissingFile()) {
+    return SystemError(Utf8FromPath(to), action);
+  }
+  if (!CopyFileW(from.c_str(), to.c_str(), TRUE)) {
     return SystemError(Utf8FromPath(to), action);
   }
   return Status::Ok();
 }
 
+bool IsLink(const std::filesystem::path& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+namespace {
+
+// Deletes the entry at `path` itself: a link is opened as a link (never
+// what it points to) and goes when the handle closes.
+bool DeleteEntryItself(const std::filesystem::path& path, bool folder) {
+  DWORD flags = FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_DELETE_ON_CLOSE;
+  if (folder) flags |= FILE_FLAG_BACKUP_SEMANTICS;
+  HANDLE handle = CreateFileW(
+      path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, flags, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  return CloseHandle(handle) != 0;
+}
+
+}  // namespace
+
+bool RemoveLink(const std::filesystem::path& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    return false;
+  }
+  return DeleteEntryItself(path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+}
+
 bool RemoveFileName(const std::filesystem::path& path) {
+  if (IsLink(path)) return RemoveLink(path);
   return DeleteFileW(path.c_str()) != 0;
 }
 
@@ -46,7 +82,7 @@ NameRemover::~NameRemover() = default;
 void NameRemover::Remove(const std::string& name) {
   std::filesystem::path path = PathFromUtf8(name);
   if (path.is_relative() && !folder_.empty()) path = folder_ / path;
-  (void)DeleteFileW(path.c_str());
+  (void)RemoveFileName(path);
 }
 
 bool ChangeDirectory(const std::string& folder, std::string* reason) {

@@ -53,9 +53,12 @@ bool File::Open(const std::filesystem::path& path, Mode mode) {
       break;
   }
   // Shared like a POSIX file: others may read, write, rename or delete it.
+  // A new file is made at the name itself, never through a link there.
+  DWORD flags = FILE_ATTRIBUTE_NORMAL;
+  if (mode == Mode::kCreateNew) flags |= FILE_FLAG_OPEN_REPARSE_POINT;
   HANDLE handle = CreateFileW(
       path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+      nullptr, disposition, flags, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   handle_ = reinterpret_cast<intptr_t>(handle);
   return true;

@@ -30,7 +30,13 @@ LockFile::Outcome LockFile::Take(const std::filesystem::path& path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     // Read-only: flock needs no write access, and a file held open for
     // writing would keep the file system from being remounted read-only.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                    0644);
+    if (fd < 0 && errno == ELOOP) {
+      // A link at the name: removed, so that nothing is made through it.
+      ::unlink(path.c_str());
+      continue;
+    }
     if (fd < 0) return Outcome::kCannotCreate;
     int locked;
     do {

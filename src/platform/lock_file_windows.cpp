@@ -12,7 +12,8 @@ LockFile::Outcome LockFile::Take(const std::filesystem::path& path) {
     HANDLE handle = CreateFileW(
         path.c_str(), GENERIC_READ,
         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+        nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       if (GetLastError() != ERROR_ACCESS_DENIED) return Outcome::kCannotCreate;
       Sleep(10);

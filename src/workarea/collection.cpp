@@ -48,6 +48,7 @@ Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
 // apart there, so its file would stay and keep the folder from going.
 // Like the listing, the walk goes into sub-folders but not through links.
 void RemoveFilesBelow(const std::filesystem::path& folder) {
+  if (IsLink(folder)) return;  // never into a folder elsewhere
   std::error_code error;
   std::vector<std::filesystem::path> entries;
   for (std::filesystem::directory_iterator it(folder, error), end;
@@ -57,7 +58,7 @@ void RemoveFilesBelow(const std::filesystem::path& folder) {
   for (const std::filesystem::path& entry : entries) {
     // One call per name, as with the listing; only a name that is not
     // removed is looked at again, and a folder is walked in turn.
-    if (RemoveFileName(entry)) continue;
+    if (RemoveFileName(entry) || RemoveLink(entry)) continue;
     if (std::filesystem::is_directory(
             std::filesystem::symlink_status(entry, error))) {
       RemoveFilesBelow(entry);

@@ -60,7 +60,7 @@ void ListTreeInto(const fs::path& folder, std::vector<std::string>* lines) {
     lines->push_back(NativePathText(entry));
   }
   for (const fs::path& entry : entries) {
-    if (fs::is_directory(fs::symlink_status(entry, error))) {
+    if (!IsLink(entry) && fs::is_directory(fs::symlink_status(entry, error))) {
       ListTreeInto(entry, lines);
     }
   }
@@ -101,7 +101,8 @@ Status ListTree(const WorkArea& area, std::string_view folder,
   std::error_code error;
   fs::path root = fs::absolute(area.Path(folder), error);
   std::vector<std::string> lines;
-  if (!error) ListTreeInto(root.lexically_normal(), &lines);
+  // A link in the folder's place is not the run's folder: nothing is listed.
+  if (!error && !IsLink(root)) ListTreeInto(root.lexically_normal(), &lines);
   for (const std::string& line : lines) writer.WriteLine(line);
   return writer.Close();
 }
@@ -126,6 +127,8 @@ Status FolderPresent(const WorkArea& area, std::string_view name,
 
 void DeleteFiles(const WorkArea& area, std::string_view pattern_path) {
   auto [folder, pattern] = SplitPatternPath(pattern_path);
+  // Deleting never goes through a link into a folder elsewhere.
+  if (!folder.empty() && IsLink(area.Path(folder))) return;
   for (const std::string& name : MatchingNames(area, pattern_path)) {
     DeleteFile(area, JoinName(folder, name));
   }
@@ -134,8 +137,11 @@ void DeleteFiles(const WorkArea& area, std::string_view pattern_path) {
 void DeleteFile(const WorkArea& area, std::string_view name) {
   fs::path path = area.Path(name);
   std::error_code error;
-  if (fs::is_directory(fs::symlink_status(path, error))) return;
-  fs::remove(path, error);
+  if (!IsLink(path) && fs::is_directory(fs::symlink_status(path, error))) {
+    return;
+  }
+  // The name itself: a link goes as a link.
+  (void)RemoveFileName(path);
 }
 
 Status CopyFile(const WorkArea& area, std::string_view from,
@@ -168,19 +174,22 @@ Status MoveFile(const WorkArea& area, std::string_view from,
   if (!error) return Status::Ok();
   // Another file system: copy, then remove the source.
   DOCBASE_RETURN_IF_ERROR(CopyFile(area, from, to));
-  fs::remove(source, error);
+  (void)RemoveFileName(source);
   return Status::Ok();
 }
 
 void MakeFolder(const WorkArea& area, std::string_view folder) {
+  const fs::path path = area.Path(folder);
+  // A link in the folder's place is taken away; the run's folder is made.
+  RemoveLink(path);
   std::error_code error;
-  fs::create_directory(area.Path(folder), error);
+  fs::create_directory(path, error);
 }
 
 void RemoveFolder(const WorkArea& area, std::string_view folder) {
   fs::path path = area.Path(folder);
   std::error_code error;
-  if (fs::is_directory(fs::symlink_status(path, error)) &&
+  if (!IsLink(path) && fs::is_directory(fs::symlink_status(path, error)) &&
       fs::is_empty(path, error) && !error) {
     fs::remove(path, error);
   }

@@ -46,7 +46,8 @@ Status WriteDirectoryListing(const WorkArea& area, std::string_view file);
 Status FolderPresent(const WorkArea& area, std::string_view name,
                      std::string_view list_file, bool* present);
 
-// "del /q pattern": removes the matching files; folders are left alone.
+// "del /q pattern": removes the matching files (a link as a link); folders
+// are left alone, and a folder that is a link is not looked into.
 void DeleteFiles(const WorkArea& area, std::string_view pattern_path);
 // Removes one file; a missing file or a folder is ignored.
 void DeleteFile(const WorkArea& area, std::string_view name);
@@ -63,6 +64,8 @@ Status MoveFile(const WorkArea& area, std::string_view from,
                 std::string_view to);
 
 // "md folder" (one level) and "rd folder" (only when empty); both silent.
+// A link in the folder's place is removed before the folder is made, and
+// is never removed as a folder.
 void MakeFolder(const WorkArea& area, std::string_view folder);
 void RemoveFolder(const WorkArea& area, std::string_view folder);
 
