@@ -22,15 +22,21 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
   if (file_.is_open()) (void)Close();
   path_ = Utf8FromPath(path);
   status_ = Status::Ok();
+  // Why the name could not be freed, when it could not.
+  Status not_removed;
   if (mode == Mode::kReplace) {
     // A new file, made after whatever stood at the name is removed as a
     // name: a link, or another name of a file, is never written through.
-    if (!RemoveFileName(path) && !LastErrorIsMissingFile() && IsLink(path)) {
-      (void)RemoveLink(path);
+    if (!RemoveFileName(path) && !LastErrorIsMissingFile()) {
+      not_removed = SystemError(path_, "cannot create");
+      if (IsLink(path) && RemoveLink(path)) not_removed = Status::Ok();
     }
   }
   if (!file_.Open(path, mode == Mode::kAppend ? File::Mode::kWriteAppend
                                               : File::Mode::kCreateNew)) {
+    // A file left in place (on a read-only file system, say) makes the new
+    // one fail as taken; the reason it stayed is the one that tells.
+    if (!not_removed.ok()) return status_ = not_removed;
     return status_ = SystemError(path_, "cannot create");
   }
   used_ = 0;
