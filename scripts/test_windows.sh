@@ -21,10 +21,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 "$repo/scripts/build_windows.sh" "$win_build"
-if [ ! -x "$linux_build/docbase" ]; then
+[ -f "$linux_build/CMakeCache.txt" ] ||
   cmake -S "$repo" -B "$linux_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$linux_build" -j"$(nproc)" --target docbase
-fi
+cmake --build "$linux_build" -j"$(nproc)" --target docbase >/dev/null
 win_build="$(cd "$win_build" && pwd)"
 linux_program="$(cd "$linux_build" && pwd)/docbase"
 win_program="$(winepath -w "$win_build/docbase.exe" 2>/dev/null)"
