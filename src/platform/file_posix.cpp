@@ -30,19 +30,6 @@ int Flags(File::Mode mode) {
 
 }  // namespace
 
-File::~File() { (void)Close(); }
-
-File::File(File&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    (void)Close();
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
 bool File::Open(const std::filesystem::path& path, Mode mode) {
   (void)Close();
   int fd = ::open(path.c_str(), Flags(mode) | O_CLOEXEC, 0666);

@@ -16,19 +16,6 @@ constexpr size_t kMaxPiece = 1u << 30;
 
 }  // namespace
 
-File::~File() { (void)Close(); }
-
-File::File(File&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    (void)Close();
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
 bool File::Open(const std::filesystem::path& path, Mode mode) {
   (void)Close();
   DWORD access = GENERIC_READ;
