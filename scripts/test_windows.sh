@@ -25,6 +25,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
   cmake -S "$repo" -B "$linux_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$linux_build" -j"$(nproc)" --target docbase >/dev/null
 win_build="$(cd "$win_build" && pwd)"
+# A Wine prefix of the build's own: nothing depends on HOME or an earlier
+# prefix (the first start makes it, which takes a little while).
+export WINEPREFIX="${WINEPREFIX:-$win_build/wineprefix}"
 linux_program="$(cd "$linux_build" && pwd)/docbase"
 win_program="$(winepath -w "$win_build/docbase.exe" 2>/dev/null)"
 
