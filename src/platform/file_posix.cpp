@@ -28,6 +28,26 @@ int Flags(File::Mode mode) {
   return O_RDONLY;
 }
 
+// All `size` bytes, at the current place or, with `offset`, there. A write
+// that the system takes without storing anything counts as a full disk.
+bool WriteAll(int fd, const void* data, size_t size, const uint64_t* offset) {
+  const char* next = static_cast<const char*>(data);
+  uint64_t at = offset ? *offset : 0;
+  while (size > 0) {
+    ssize_t put = offset ? ::pwrite(fd, next, size, static_cast<off_t>(at))
+                         : ::write(fd, next, size);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      if (put == 0) SetDiskFullError();
+      return false;
+    }
+    next += put;
+    size -= static_cast<size_t>(put);
+    at += static_cast<uint64_t>(put);
+  }
+  return true;
+}
+
 }  // namespace
 
 bool File::Open(const std::filesystem::path& path, Mode mode) {
@@ -47,18 +67,7 @@ int64_t File::Read(void* data, size_t size) {
 }
 
 bool File::Write(const void* data, size_t size) {
-  const char* next = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t put = ::write(static_cast<int>(handle_), next, size);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) {
-      if (put == 0) SetDiskFullError();
-      return false;
-    }
-    next += put;
-    size -= static_cast<size_t>(put);
-  }
-  return true;
+  return WriteAll(static_cast<int>(handle_), data, size, nullptr);
 }
 
 int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
@@ -79,20 +88,7 @@ int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
 }
 
 bool File::WriteAt(uint64_t offset, const void* data, size_t size) const {
-  const char* next = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t put = ::pwrite(static_cast<int>(handle_), next, size,
-                           static_cast<off_t>(offset));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) {
-      if (put == 0) SetDiskFullError();
-      return false;
-    }
-    next += put;
-    size -= static_cast<size_t>(put);
-    offset += static_cast<uint64_t>(put);
-  }
-  return true;
+  return WriteAll(static_cast<int>(handle_), data, size, &offset);
 }
 
 bool File::Size(uint64_t* size) const {

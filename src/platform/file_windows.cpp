@@ -14,6 +14,32 @@ HANDLE AsHandle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 // Reads and writes go in pieces a DWORD can count.
 constexpr size_t kMaxPiece = 1u << 30;
 
+// All `size` bytes, at the current place or, with `offset`, there. A write
+// that the system takes without storing anything counts as a full disk.
+bool WriteAll(HANDLE handle, const void* data, size_t size,
+              const uint64_t* offset) {
+  const char* next = static_cast<const char*>(data);
+  uint64_t at = offset ? *offset : 0;
+  while (size > 0) {
+    OVERLAPPED place{};
+    place.Offset = static_cast<DWORD>(at);
+    place.OffsetHigh = static_cast<DWORD>(at >> 32);
+    DWORD put = 0;
+    DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
+    if (!WriteFile(handle, next, piece, &put, offset ? &place : nullptr)) {
+      return false;
+    }
+    if (put == 0) {
+      SetDiskFullError();
+      return false;
+    }
+    next += put;
+    size -= put;
+    at += put;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool File::Open(const std::filesystem::path& path, Mode mode) {
@@ -62,19 +88,7 @@ int64_t File::Read(void* data, size_t size) {
 }
 
 bool File::Write(const void* data, size_t size) {
-  const char* next = static_cast<const char*>(data);
-  while (size > 0) {
-    DWORD put = 0;
-    DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
-    if (!WriteFile(AsHandle(handle_), next, piece, &put, nullptr)) return false;
-    if (put == 0) {
-      SetDiskFullError();
-      return false;
-    }
-    next += put;
-    size -= put;
-  }
-  return true;
+  return WriteAll(AsHandle(handle_), data, size, nullptr);
 }
 
 int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
@@ -100,23 +114,7 @@ int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
 }
 
 bool File::WriteAt(uint64_t offset, const void* data, size_t size) const {
-  const char* next = static_cast<const char*>(data);
-  while (size > 0) {
-    OVERLAPPED at{};
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    DWORD put = 0;
-    DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
-    if (!WriteFile(AsHandle(handle_), next, piece, &put, &at)) return false;
-    if (put == 0) {
-      SetDiskFullError();
-      return false;
-    }
-    next += put;
-    size -= put;
-    offset += put;
-  }
-  return true;
+  return WriteAll(AsHandle(handle_), data, size, &offset);
 }
 
 bool File::Size(uint64_t* size) const {
