@@ -9,12 +9,17 @@
 #
 #   bench/page_load_bench.sh [--group-size N] [--size MB] [--all]
 #                            [--timeout SECONDS] [--program PATH]
+#                            [--repeat N] [--fresh-browser]
 #
 # --group-size  run docbase with --group-size N (default: without it)
 # --size        corpus size in MB (default 10)
 # --all         time every i_ and s_ page, not only three of each
 # --timeout     give up on a page after this many seconds (default 120)
 # --program     measure this docbase binary instead of building one
+# --repeat      load every page N times, in N rounds over all pages, and
+#               print the median and the slowest load of each (default 1)
+# --fresh-browser  load every page in a browser started (and warmed up on
+#               files_list.htm) for it alone, not all pages in one browser
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,6 +30,8 @@ size=10
 all=0
 timeout=120
 program=""
+repeat=1
+mode=shared
 while [ $# -gt 0 ]; do
   case "$1" in
     --group-size) group_size="$2"; shift 2 ;;
@@ -32,7 +39,9 @@ while [ $# -gt 0 ]; do
     --all) all=1; shift ;;
     --timeout) timeout="$2"; shift 2 ;;
     --program) program="$2"; shift 2 ;;
-    -h|--help) sed -n '2,17s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    --repeat) repeat="$2"; shift 2 ;;
+    --fresh-browser) mode=fresh; shift ;;
+    -h|--help) sed -n '2,22s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -88,4 +97,5 @@ for kind in i s; do
 done
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 NODE_PATH="$playwright/node_modules" \
-  node "$repo/bench/page_load_times.js" "$out" "$timeout" "${pages[@]}"
+  node "$repo/bench/page_load_times.js" "$out" "$timeout" "$repeat" "$mode" \
+    "${pages[@]}"
