@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Prints the table of performance targets with PASS or FAIL, from the
+"""Prints the table of performance targets with PASS or FAIL (and "-" for
+the figures shown beside them without a target), from the
 JSON lines that measure_run.py (labels "disk 10 MB", "tmpfs 100 MB", ...)
 and disk_bench.sh (label "pagefind 10 MB") appended to RESULTS. A target
 whose runs were not made is shown as "not run". Exits 1 when any target
