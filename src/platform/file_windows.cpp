@@ -14,6 +14,14 @@ HANDLE AsHandle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 // Reads and writes go in pieces a DWORD can count.
 constexpr size_t kMaxPiece = 1u << 30;
 
+// The place `offset` of a file, for a positional read or write.
+OVERLAPPED PlaceAt(uint64_t offset) {
+  OVERLAPPED place{};
+  place.Offset = static_cast<DWORD>(offset);
+  place.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  return place;
+}
+
 // All `size` bytes, at the current place or, with `offset`, there. A write
 // that the system takes without storing anything counts as a full disk.
 bool WriteAll(HANDLE handle, const void* data, size_t size,
@@ -21,9 +29,7 @@ bool WriteAll(HANDLE handle, const void* data, size_t size,
   const char* next = static_cast<const char*>(data);
   uint64_t at = offset ? *offset : 0;
   while (size > 0) {
-    OVERLAPPED place{};
-    place.Offset = static_cast<DWORD>(at);
-    place.OffsetHigh = static_cast<DWORD>(at >> 32);
+    OVERLAPPED place = PlaceAt(at);
     DWORD put = 0;
     DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
     if (!WriteFile(handle, next, piece, &put, offset ? &place : nullptr)) {
@@ -95,9 +101,7 @@ int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
   char* next = static_cast<char*>(data);
   int64_t total = 0;
   while (size > 0) {
-    OVERLAPPED at{};
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    OVERLAPPED at = PlaceAt(offset);
     DWORD got = 0;
     DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
     if (!ReadFile(AsHandle(handle_), next, piece, &got, &at)) {
