@@ -30,7 +30,7 @@
 #include <vector>
 
 #include "common/record_file.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "fuzz_check.h"
 #include "html/index_tables.h"
 #include "html/table_sources.h"

@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "fuzz_check.h"
 #include "words/word_page_table.h"
 #include "work_file_damage.h"

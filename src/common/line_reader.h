@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "common/byte_source.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "platform/file.h"
 
 namespace docbase {

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "platform/file.h"
 
 namespace docbase {

@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 
 namespace docbase {
 

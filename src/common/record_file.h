@@ -19,7 +19,7 @@
 
 #include "common/checksum.h"
 #include "common/line_writer.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "platform/file.h"
 
 namespace docbase {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
 #include "workarea/work_area.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 #include "pages/text_to_page.h"
 

@@ -12,7 +12,7 @@
 
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 
 namespace docbase {

@@ -4,7 +4,7 @@
 // (a specified exit, or an I/O error) ends the pass at once.
 #pragma once
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
 #include "workarea/work_area.h"

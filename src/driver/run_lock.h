@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 #include "platform/lock_file.h"
 

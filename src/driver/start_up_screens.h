@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
 

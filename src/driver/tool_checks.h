@@ -17,7 +17,7 @@
 // I/O error, not a missing tool.
 #pragma once
 
-#include "common/status.h"
+#include "base/status.h"
 #include "driver/console.h"
 #include "workarea/work_area.h"
 

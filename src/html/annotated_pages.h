@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "html/navigation_bar.h"
 #include "html/occurrence_record.h"
 #include "workarea/work_area.h"

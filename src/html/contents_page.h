@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

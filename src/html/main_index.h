@@ -11,7 +11,7 @@
 
 #include "common/run_report.h"
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 

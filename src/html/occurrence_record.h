@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "pages/page_origin.h"
 
 namespace docbase {

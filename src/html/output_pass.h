@@ -13,7 +13,7 @@
 
 #include "common/settings.h"
 #include "common/split_mix.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "html/index_tables.h"
 #include "workarea/work_area.h"
 

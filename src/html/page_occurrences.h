@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "common/record_file.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "common/text.h"
 #include "html/decimal_text.h"
 #include "html/index_tables.h"

@@ -17,7 +17,7 @@
 
 #include "common/line_writer.h"
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "html/navigation_bar.h"
 #include "pages/page_origin.h"
 #include "pages/page_reader.h"

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

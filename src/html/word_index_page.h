@@ -15,7 +15,7 @@
 
 #include "common/line_writer.h"
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 

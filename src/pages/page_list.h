@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -11,7 +11,7 @@
 
 #include "common/byte_source.h"
 #include "common/line_reader.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "pages/page_cleaner.h"
 #include "pages/page_origin.h"
 #include "pages/text_page.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "pages/page_origin.h"
 #include "pages/text_to_page.h"
 #include "workarea/work_area.h"

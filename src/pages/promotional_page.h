@@ -6,7 +6,7 @@
 #pragma once
 
 #include "common/settings.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -16,7 +16,7 @@
 
 #include "common/byte_source.h"
 #include "common/line_reader.h"
-#include "common/status.h"
+#include "base/status.h"
 
 namespace docbase {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/status.h"
+#include "base/status.h"
 
 namespace docbase {
 

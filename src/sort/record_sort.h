@@ -57,7 +57,7 @@
 #include <vector>
 
 #include "common/checksum.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "platform/file.h"
 #include "platform/path.h"
 #include "sort/loser_tree.h"

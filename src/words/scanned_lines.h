@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "pages/page_reader.h"
 #include "words/page_word_scanner.h"
 #include "words/word_census.h"

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "common/prefetch.h"
-#include "common/status.h"
+#include "base/status.h"
 
 namespace docbase {
 

@@ -14,7 +14,7 @@
 
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "pages/page_origin.h"
 #include "words/word_census.h"
 #include "workarea/work_area.h"

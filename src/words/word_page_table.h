@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "sort/record_sort.h"
 #include "platform/path.h"
 #include "words/word_records.h"

@@ -7,7 +7,7 @@
 // takes the checksum of the block as rewritten.
 #pragma once
 
-#include "common/status.h"
+#include "base/status.h"
 #include "words/word_census.h"
 #include "words/word_ids.h"
 #include "words/word_page_table.h"

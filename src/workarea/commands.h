@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

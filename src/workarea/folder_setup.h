@@ -17,7 +17,7 @@
 #include <cstdint>
 
 #include "common/run_report.h"
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -7,7 +7,7 @@
 // anything in it is deleted, and names it.
 #pragma once
 
-#include "common/status.h"
+#include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

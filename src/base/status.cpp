@@ -1,4 +1,4 @@
-#include "common/status.h"
+#include "base/status.h"
 
 namespace docbase {
 
