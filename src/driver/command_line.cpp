@@ -15,7 +15,7 @@ namespace docbase {
 const char kUsage[] =
     "usage: docbase [-C DIR] [--yes] [--address ADDR] [--site SITE]\n"
     "               [--info-address ADDR] [--search-host HOST]\n"
-    "               [--group-size N] [-j N]\n"
+    "               [--group-size N] [--layout classic|modern] [-j N]\n"
     "       docbase -h | --help | --version\n"
     "\n"
     "Run in a folder of its own that holds txt_in/ with UTF-8 *.txt files:\n"
@@ -42,6 +42,10 @@ const char kUsage[] =
     "  --group-size N       N pages (2 or more) per word-index and search\n"
     "                       page instead of the number of texts, so that a\n"
     "                       large collection gives pages a browser can open\n"
+    "  --layout classic|modern\n"
+    "                       classic (default): the pages as they have always\n"
+    "                       been; modern: the same words and links in pages\n"
+    "                       every browser opens at once, at any size\n"
     "  -j, --jobs N         threads to use (default: one per core)\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
@@ -81,6 +85,15 @@ std::optional<int64_t> GroupSizeOf(const std::string& text,
     return std::nullopt;
   }
   return static_cast<int64_t>(size);
+}
+
+// The page layout named by TEXT, or nullopt (with the reason in *error).
+std::optional<PageLayout> LayoutOf(const std::string& text,
+                                   std::string* error) {
+  if (text == "classic") return PageLayout::kClassic;
+  if (text == "modern") return PageLayout::kModern;
+  *error = "--layout '" + text + "' is not classic or modern";
+  return std::nullopt;
 }
 
 // The value of -j: a whole number from 1 to 1024; 0 when it is not one.
@@ -149,6 +162,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       take_value(&size);
       if (line.error.empty()) {
         line.settings.group_size = GroupSizeOf(size, &line.error);
+        line.refused_value = !line.error.empty();
+      }
+    } else if (argument == "--layout") {
+      std::string layout;
+      take_value(&layout);
+      if (line.error.empty()) {
+        line.settings.layout = LayoutOf(layout, &line.error);
         line.refused_value = !line.error.empty();
       }
     } else if (argument == "-j" || argument == "--jobs" ||

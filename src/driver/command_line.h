@@ -10,6 +10,7 @@
 //                            the build-time settings for this run (SITE +
 //                            ".bas" is the program name; it must name a site)
 //   --group-size N           N (2 or more) pages per page group
+//   --layout classic|modern  how the pages are laid out (classic: as always)
 //   -j N, --jobs N           threads for the work that can run side by side
 //   -h, --help / --version   print and exit without touching any folder
 //

@@ -39,6 +39,11 @@ TEST(CommandLineParseTest, ValuesSeparateInlineAndEmpty) {
   EXPECT_EQ(ParseCommandLine({"-j", "4"}).jobs, 4);
   EXPECT_EQ(ParseCommandLine({"-j1"}).jobs, 1);
   EXPECT_EQ(ParseCommandLine({"--jobs=12"}).jobs, 12);
+  EXPECT_FALSE(ParseCommandLine({}).settings.layout.has_value());
+  EXPECT_EQ(ParseCommandLine({"--layout", "modern"}).settings.layout,
+            PageLayout::kModern);
+  EXPECT_EQ(ParseCommandLine({"--layout=classic"}).settings.layout,
+            PageLayout::kClassic);
 }
 
 TEST(CommandLineParseTest, RefusedArgumentsSayWhich) {

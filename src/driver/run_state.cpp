@@ -12,6 +12,7 @@ RunState RunStateFromBuildSettings(std::string program_path,
   state.info_address = choices.info_address.value_or(build::kInfoAddress);
   state.search_host = choices.search_host.value_or(build::kSearchHost);
   state.chosen_group_size = choices.group_size;
+  state.layout = choices.layout.value_or(PageLayout::kClassic);
   state.program_path = std::move(program_path);
   return state;
 }

@@ -1,6 +1,6 @@
 // The settings a run may be given on the command line in place of the ones
-// the program was built with: the three build-time texts and the size of
-// the page groups. Each is unset unless its option was given, and an unset
+// the program was built with: the three build-time texts, the size of the
+// page groups and the page layout. Each is unset unless its option was given, and an unset
 // one keeps the built-in value (for the group size: the number of input
 // files). The command line fills them; the run state takes them over once
 // at start.
@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "common/settings.h"
 
 namespace docbase {
 
@@ -19,6 +21,8 @@ struct SettingChoices {
   std::optional<std::string> search_host;
   // Pages per page group; 2 or more when set.
   std::optional<int64_t> group_size;
+  // --layout; unset gives the classic pages.
+  std::optional<PageLayout> layout;
 };
 
 }  // namespace docbase

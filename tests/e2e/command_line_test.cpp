@@ -89,7 +89,9 @@ TEST_F(CommandLineTest, RefusedValuesEndWithOneLine) {
         {"--group-size", "three"},
         {"--group-size=4x"},
         {"--group-size", ""},
-        {"--group-size", "99999999999999999999"}}) {
+        {"--group-size", "99999999999999999999"},
+        {"--layout", "Modern"},
+        {"--layout="}}) {
     arguments.insert(arguments.begin(), "--yes");
     ProgramOutcome outcome = Run(arguments);
     EXPECT_EQ(outcome.exit_status, 2) << arguments[1];
