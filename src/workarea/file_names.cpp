@@ -98,6 +98,11 @@ std::string_view KeptApartPrefix() { return "file_"; }
 
 std::string_view ContentsPageName() { return "files_list.htm"; }
 std::string_view MainIndexPageName() { return "index.htm"; }
+std::string MainIndexPartName(int64_t part) {
+  return Joined("index_", std::to_string(part), PageExtension());
+}
+std::string_view StyleSheetName() { return "docbase.css"; }
+std::string_view ScriptName() { return "docbase.js"; }
 
 std::string WordIndexPageStem(std::string_view group) {
   return Joined(kWordIndexPrefix, group);

@@ -154,6 +154,16 @@ std::string WordIndexPageStem(std::string_view group);
 std::string SearchPageName(std::string_view group);
 std::string SearchPageName(int64_t group);
 std::string SearchPageStem(std::string_view group);
+// The pages of the modern layout only (settings.h, PageLayout). The main
+// index there is a small front page (MainIndexPageName()) and the pages of
+// its word ranges, "index_N.htm" for N = 1, 2, ..., written after the output
+// pass and moved into htm_out like index.htm. The one stylesheet and the
+// one script every modern page links to are written straight into
+// OutputFolder(): they carry no clean-up extension, so a copy beside
+// txt_in would outlive a killed run, or replace a user's file of that name.
+std::string MainIndexPartName(int64_t part);  // "index_N.htm"
+std::string_view StyleSheetName();            // "docbase.css"
+std::string_view ScriptName();                // "docbase.js"
 // The output files as the results screen names them.
 std::string_view OutputFilesShown();
 
