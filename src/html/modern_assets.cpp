@@ -12,7 +12,12 @@ std::string ModernStyleSheet() {
   return sheet;
 }
 
-std::string_view ModernScript() { return ""; }
+std::string ModernScript() {
+  std::string script;
+  script += ModernListScript();
+  script += ModernPageScript();
+  return script;
+}
 
 namespace {
 

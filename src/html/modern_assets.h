@@ -21,8 +21,13 @@ std::string_view ModernListStyle();
 std::string_view ModernPageStyle();
 // The whole stylesheet: the rules every page shares, then the two parts.
 std::string ModernStyleSheet();
-// The shared script.
-std::string_view ModernScript();
+// The script's two parts, kept apart the same way: the word box of the
+// main index front page (modern_list_style.cpp) and the double-click
+// navigation of the annotated pages (modern_page_style.cpp).
+std::string_view ModernListScript();
+std::string_view ModernPageScript();
+// The whole script.
+std::string ModernScript();
 
 // Writes StyleSheetName() and ScriptName() into the output folder, which
 // must exist.

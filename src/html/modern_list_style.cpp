@@ -4,4 +4,6 @@ namespace docbase {
 
 std::string_view ModernListStyle() { return ""; }
 
+std::string_view ModernListScript() { return ""; }
+
 }  // namespace docbase

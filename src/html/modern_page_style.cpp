@@ -4,4 +4,6 @@ namespace docbase {
 
 std::string_view ModernPageStyle() { return ""; }
 
+std::string_view ModernPageScript() { return ""; }
+
 }  // namespace docbase
