@@ -71,7 +71,16 @@ int main(int argc, char** argv) {
       docbase::RunStateFromBuildSettings(program, command_line.settings);
   state.jobs = command_line.jobs > 0 ? command_line.jobs
                                      : docbase::DefaultJobs();
+  state.code_page = command_line.code_page;
   docbase::Status outcome = docbase::RunDocbase(area, state, console);
   lock.Release();
-  return docbase::FinishRun(outcome, console);
+  const int exit_status = docbase::FinishRun(outcome, console);
+  // Standard output stays as it always was: the texts kept as bytes are
+  // named on standard error, after everything else.
+  for (const std::string& name : state.kept_as_bytes) {
+    std::fprintf(stderr,
+                 "docbase: %s: not UTF-8, kept as bytes (see --encoding)\n",
+                 name.c_str());
+  }
+  return exit_status;
 }

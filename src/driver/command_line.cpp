@@ -16,6 +16,7 @@ const char kUsage[] =
     "usage: docbase [-C DIR] [--yes] [--address ADDR] [--site SITE]\n"
     "               [--info-address ADDR] [--search-host HOST]\n"
     "               [--group-size N] [--layout classic|modern] [-j N]\n"
+    "               [--encoding NAME]\n"
     "       docbase -h | --help | --version\n"
     "\n"
     "Run in a folder of its own that holds txt_in/ with UTF-8 *.txt files:\n"
@@ -47,6 +48,9 @@ const char kUsage[] =
     "                       been; modern: the same words and links in pages\n"
     "                       every browser opens at once, at any size\n"
     "  -j, --jobs N         threads to use (default: one per core)\n"
+    "  --encoding NAME      read texts that are not UTF-8 in the code page\n"
+    "                       NAME (windows-1250 .. windows-1258, iso-8859-1,\n"
+    "                       iso-8859-15) instead of keeping their bytes\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
 
@@ -179,6 +183,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       if (line.error.empty() && line.jobs == 0) {
         line.error = "option '-j' needs a number of threads from 1 to 1024";
         line.refused_value = true;
+      }
+    } else if (argument == "--encoding") {
+      std::string name;
+      take_value(&name);
+      if (line.error.empty()) {
+        line.code_page = FindCodePage(name);
+        if (line.code_page == nullptr) {
+          line.error = "--encoding '" + name +
+                       "' is not windows-1250 .. windows-1258, iso-8859-1 "
+                       "or iso-8859-15";
+          line.refused_value = true;
+        }
       }
     } else if (argument == "--yes") {
       no_value();

@@ -12,6 +12,7 @@
 //   --group-size N           N (2 or more) pages per page group
 //   --layout classic|modern  how the pages are laid out (classic: as always)
 //   -j N, --jobs N           threads for the work that can run side by side
+//   --encoding NAME          the code page of texts that are not UTF-8
 //   -h, --help / --version   print and exit without touching any folder
 //
 // Long options also take their value as --name=VALUE, -C as -CDIR and -j
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "driver/setting_choices.h"
+#include "pages/code_pages.h"
 
 namespace docbase {
 
@@ -37,6 +39,9 @@ struct CommandLine {
   SettingChoices settings;
   // -j: 0 when not given (one thread per core).
   int jobs = 0;
+  // --encoding: the code page texts that are not UTF-8 are read in, or
+  // null (they are kept as bytes).
+  const CodePage* code_page = nullptr;
   // Why the arguments were refused (one line, no line end); empty when they
   // are valid. A refused command line is never run.
   std::string error;

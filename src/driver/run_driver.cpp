@@ -56,8 +56,10 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console,
 
   ConvertedTexts converted;
   DOCBASE_RETURN_IF_ERROR(
-      ConvertTextsToPages(area, state.input_file_count, &converted));
+      ConvertTextsToPages(area, state.input_file_count, &converted,
+                          state.code_page));
   state.number_pad = converted.number_pad;
+  state.kept_as_bytes = converted.kept_as_bytes;
   DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(converted, state.input_file_count,
                                              console, area.DirectoryPath()));
   DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/settings.h"
 #include "common/split_mix.h"
 #include "driver/setting_choices.h"
+#include "pages/code_pages.h"
 
 namespace docbase {
 
@@ -28,6 +30,11 @@ struct RunState : Settings {
   // Zeros giving the width of page numbers (set by text-to-page conversion,
   // set again by the page set).
   std::string number_pad;
+  // --encoding: the code page of texts that are not UTF-8, or null.
+  const CodePage* code_page = nullptr;
+  // The file names of the texts that are not UTF-8 and were kept as bytes,
+  // named once the run has ended.
+  std::vector<std::string> kept_as_bytes;
   // The one generator of the run, for the search phrases of long lines.
   SplitMix64 random;
 };

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "pages/text_encoding.h"
+
 namespace docbase {
 
 struct PageOrigin {
@@ -20,6 +22,8 @@ struct PageOrigin {
   Kind kind = Kind::kFile;
   std::filesystem::path from;
   std::string title;
+  // How the text of kCleanedText becomes UTF-8.
+  TextForm form;
 };
 
 // A page of the page set: its numbered name (page_01.htm) and its origin.

@@ -48,7 +48,7 @@ Status PageReader::Open(const WorkArea& area, std::string_view name,
       DOCBASE_RETURN_IF_ERROR(page_.Open(origin.from));
       break;
     case PageOrigin::Kind::kCleanedText:
-      DOCBASE_RETURN_IF_ERROR(text_.Open(origin.from, origin.title));
+      DOCBASE_RETURN_IF_ERROR(text_.Open(origin.from, origin.title, origin.form));
       page_.Open(&text_);
       break;
   }

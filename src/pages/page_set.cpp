@@ -38,6 +38,7 @@ Status BuildPageSet(const WorkArea& area, const Settings& settings,
       origin.kind = PageOrigin::Kind::kCleanedText;
       origin.from = text->second->text;
       origin.title = ConvertedPageTitle(page.listed);
+      origin.form = text->second->form;
     } else {
       origin.kind = PageOrigin::Kind::kCleanedFile;
       origin.from = area.Path(InFolder(InputPageFolder(), page.listed));

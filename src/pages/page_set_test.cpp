@@ -79,7 +79,7 @@ TEST_F(PageSetTest, ThreePagesFollowThePromotionalPageInSortedOrder) {
 
 TEST_F(PageSetTest, ConvertedPageLosesItsPreLinesAndGetsBreaks) {
   WriteFile(area_.Path("a.txt"), "  <b>x</b> &\ty  \n\n");
-  converted_.push_back(ConvertedPage{"a.htm", area_.Path("a.txt")});
+  converted_.push_back(ConvertedPage{"a.htm", area_.Path("a.txt"), {}});
   Build();
   EXPECT_EQ(Read("dir_01.txt"), "f_promote.htm\r\na.htm\r\n");
   EXPECT_EQ(Read("page_02.htm"),

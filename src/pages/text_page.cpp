@@ -8,12 +8,15 @@
 namespace docbase {
 
 Status TextPageBytes::Open(const std::filesystem::path& text,
-                           std::string_view title) {
+                           std::string_view title, const TextForm& form) {
   title_ = title;
   part_ = Part::kHead;
   pending_.clear();
   taken_ = 0;
-  return text_.Open(text);
+  if (form.as_is()) return text_.Open(text);
+  DOCBASE_RETURN_IF_ERROR(decoded_.Open(text, form));
+  text_.Open(&decoded_);
+  return Status::Ok();
 }
 
 bool TextPageBytes::MakeMore() {
@@ -44,6 +47,7 @@ bool TextPageBytes::MakeMore() {
       }
       if (pending_.size() - taken_ < kTextBuffer) {
         text_.Close();
+        decoded_.Close();
         part_ = Part::kTail;
       }
       return true;

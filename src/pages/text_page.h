@@ -8,6 +8,8 @@
 // The page is never written: its bytes are made as they are read, the text
 // streamed line by line, so a file of any size or line length goes through
 // in one pass. A source that does not exist gives an empty <pre> block.
+// A text whose form is not read as it is (pages/text_encoding.h) is read
+// as the UTF-8 it converts to.
 #pragma once
 
 #include <filesystem>
@@ -17,6 +19,8 @@
 #include "common/byte_source.h"
 #include "common/line_reader.h"
 #include "base/status.h"
+#include "pages/text_encoding.h"
+#include "pages/text_source.h"
 
 namespace docbase {
 
@@ -24,7 +28,8 @@ class TextPageBytes : public ByteSource {
  public:
   TextPageBytes() : text_(kTextBuffer) {}
 
-  Status Open(const std::filesystem::path& text, std::string_view title);
+  Status Open(const std::filesystem::path& text, std::string_view title,
+              const TextForm& form = {});
   Status Read(char* data, size_t size, size_t* got) override;
 
  private:
@@ -34,6 +39,7 @@ class TextPageBytes : public ByteSource {
   // Makes more of the page's bytes in pending_; false at the end.
   bool MakeMore();
 
+  DecodedText decoded_;
   LineReader text_;
   std::string title_;
   Part part_ = Part::kEnd;

@@ -10,6 +10,8 @@
 #include "common/text.h"
 #include "pages/name_sanitiser.h"
 #include "pages/number_pad.h"
+#include "pages/text_source.h"
+#include "platform/path.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"
 #include "workarea/wildcard.h"
@@ -81,7 +83,7 @@ std::vector<ConvertedPage> ConvertTexts(const TextCopies& copies,
     if (!HasTextExtension(name)) continue;
     std::string page = ConvertedPageName(name);
     while (!pages.insert(page).second) page.insert(0, KeptApartPrefix());
-    made.push_back(ConvertedPage{page, copies.at(name)});
+    made.push_back(ConvertedPage{page, copies.at(name), TextForm{}});
     if (static_cast<int64_t>(made.size()) == input_file_count) break;
   }
   return made;
@@ -90,10 +92,18 @@ std::vector<ConvertedPage> ConvertTexts(const TextCopies& copies,
 }  // namespace
 
 Status ConvertTextsToPages(const WorkArea& area, int64_t input_file_count,
-                           ConvertedTexts* converted) {
+                           ConvertedTexts* converted,
+                           const CodePage* code_page) {
   TextCopies copies = CopiesOfTheTexts(area);
   SanitiseTextNames(&copies);
   converted->made = ConvertTexts(copies, input_file_count);
+  converted->kept_as_bytes.clear();
+  for (ConvertedPage& page : converted->made) {
+    DOCBASE_RETURN_IF_ERROR(ReadTextForm(page.text, code_page, &page.form));
+    if (!page.form.utf8 && page.form.code_page == nullptr) {
+      converted->kept_as_bytes.push_back(Utf8FromPath(page.text.filename()));
+    }
+  }
   std::vector<std::string>& pages = converted->pages;
   pages =
       MatchingNames(area, InFolder(ConvertedPageFolder(), PagePattern()));
