@@ -34,12 +34,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "docbase: %s\n", command_line.error.c_str());
     if (!command_line.refused_value) {
       std::fputs("\n", stderr);
-      std::fputs(docbase::kUsage, stderr);
+      std::fputs(docbase::UsageText().c_str(), stderr);
     }
     return 2;
   }
   if (command_line.action == docbase::CommandLine::Action::kHelp) {
-    std::fputs(docbase::kUsage, stdout);
+    std::fputs(docbase::UsageText().c_str(), stdout);
     return 0;
   }
   if (command_line.action == docbase::CommandLine::Action::kVersion) {

@@ -9,10 +9,13 @@
 #include "common/text.h"
 #include "driver/target_site.h"
 #include "platform/file_system.h"
+#include "platform/shell_examples.h"
 
 namespace docbase {
 
-const char kUsage[] =
+namespace {
+
+constexpr char kUsageHead[] =
     "usage: docbase [-C DIR] [--yes] [--address ADDR] [--site SITE]\n"
     "               [--info-address ADDR] [--search-host HOST]\n"
     "               [--group-size N] [--layout classic|modern] [-j N]\n"
@@ -27,10 +30,12 @@ const char kUsage[] =
     "folder it runs in (txt_in/ itself is only read).\n"
     "\n"
     "Without options it asks its questions on the console; answers may also\n"
-    "come through a pipe, one per line:\n"
-    "  printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase\n"
-    "or given on the command line, reading nothing from standard input:\n"
-    "  docbase -C ~/mybase --yes --address www.example.org\n"
+    "come through a pipe, one per line:\n";
+// Then the platform's example of piped answers.
+constexpr char kUsagePresetAnswers[] =
+    "or given on the command line, reading nothing from standard input:\n";
+// Then the platform's example of a run with every answer given.
+constexpr char kUsageOptions[] =
     "\n"
     "  -C, --directory DIR  run in DIR, as if started there\n"
     "  --yes                answer the menus 1 and end without a final key\n"
@@ -53,8 +58,6 @@ const char kUsage[] =
     "                       iso-8859-15) instead of keeping their bytes\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
-
-namespace {
 
 // Splits "--name=value" into its name and value; other arguments have none.
 std::optional<std::string_view> InlineValue(std::string_view* argument) {
@@ -215,6 +218,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.action = CommandLine::Action::kVersion;
   }
   return line;
+}
+
+std::string UsageText() {
+  return std::string(kUsageHead) + std::string(PipedAnswersExample()) +
+         kUsagePresetAnswers + std::string(PresetAnswersExample()) +
+         kUsageOptions;
 }
 
 std::string VersionText() {

@@ -55,8 +55,9 @@ struct CommandLine {
 // --help wins over --version.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The text of --help.
-extern const char kUsage[];
+// The text of --help, with command examples in the words of the
+// platform's command interpreter.
+std::string UsageText();
 
 // The text of --version: the version and the settings the program was
 // built with.

@@ -68,7 +68,7 @@ std::optional<std::string> TerminalConsole::ReadLine() {
 }
 
 void TerminalConsole::Clear() {
-  if (output_is_terminal_) Output("\x1b[H\x1b[2J");
+  if (output_is_terminal_) ClearTerminal();
 }
 
 int TerminalConsole::Width() const {

@@ -10,7 +10,10 @@
 namespace docbase {
 
 // Called once at start: on Windows the console is switched to UTF-8 (code
-// page 65001) and the standard streams to binary; nothing on POSIX.
+// page 65001) with escape sequences interpreted on output, and the standard
+// streams to binary; the code pages and console modes found are put back
+// on every way out (the end of the process, Ctrl+C, Ctrl+Break, a closed
+// window). Nothing on POSIX.
 void PrepareConsole();
 
 bool StdinIsTerminal();
@@ -25,6 +28,12 @@ void WriteStdout(std::string_view bytes);
 // Whether a byte of standard input is there, or arrives within
 // `milliseconds`.
 bool StdinReadyWithin(int milliseconds);
+
+// Clears the terminal on standard output and puts the cursor at its top
+// left: the escape sequence ESC [H ESC [2J where the terminal interprets
+// it, otherwise (a Windows console that refuses) the console's own calls.
+// Only for a standard output that is a terminal.
+void ClearTerminal();
 
 // The terminal's column count, or 0 when it cannot be told.
 int TerminalColumns();

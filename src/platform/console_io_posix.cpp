@@ -47,6 +47,8 @@ void InstallRestoreHandlers() {
 
 void PrepareConsole() {}
 
+void ClearTerminal() { WriteStdout("\x1b[H\x1b[2J"); }
+
 bool StdinIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 bool StdoutIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 

@@ -18,14 +18,45 @@ bool IsConsole(HANDLE handle) {
   return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
 }
 
-// The input mode to restore, visible to the console event handler.
+// The console as the program found it, put back on every way out: its
+// code pages, and the modes of its input and output. Kept where the console
+// event handler sees them.
+struct ConsoleAtStart {
+  UINT input_code_page = 0;  // 0: not read (no console)
+  UINT output_code_page = 0;
+  bool input_mode_known = false;
+  DWORD input_mode = 0;
+  bool output_mode_known = false;
+  DWORD output_mode = 0;
+};
+ConsoleAtStart g_at_start;
+volatile LONG g_restore_pending = 0;
+
+// The input mode before a RawKeyMode, to restore when it ends.
 DWORD g_saved_mode = 0;
 volatile LONG g_raw_mode = 0;
 
-void RestoreConsole() {
+// Whether the output console interprets escape sequences.
+bool g_escapes_shown_as_text = true;
+
+void RestoreRawMode() {
   if (InterlockedExchange(&g_raw_mode, 0)) SetConsoleMode(Input(), g_saved_mode);
 }
 
+void RestoreConsole() {
+  RestoreRawMode();
+  if (!InterlockedExchange(&g_restore_pending, 0)) return;
+  if (g_at_start.input_mode_known) SetConsoleMode(Input(), g_at_start.input_mode);
+  if (g_at_start.output_mode_known) {
+    SetConsoleMode(Output(), g_at_start.output_mode);
+  }
+  if (g_at_start.input_code_page != 0) SetConsoleCP(g_at_start.input_code_page);
+  if (g_at_start.output_code_page != 0) {
+    SetConsoleOutputCP(g_at_start.output_code_page);
+  }
+}
+
+// Ctrl+C, Ctrl+Break, a closed window, log-off and shut-down.
 BOOL WINAPI RestoreOnEvent(DWORD) {
   RestoreConsole();
   return FALSE;  // the default handling ends the process
@@ -57,8 +88,25 @@ bool ConsoleHasCharacter() {
 }  // namespace
 
 void PrepareConsole() {
+  g_at_start.input_code_page = GetConsoleCP();
+  g_at_start.output_code_page = GetConsoleOutputCP();
+  g_at_start.input_mode_known = GetConsoleMode(Input(), &g_at_start.input_mode);
+  g_at_start.output_mode_known =
+      GetConsoleMode(Output(), &g_at_start.output_mode);
+  InterlockedExchange(&g_restore_pending, 1);
+  InstallRestoreHandlers();
   SetConsoleOutputCP(CP_UTF8);
   SetConsoleCP(CP_UTF8);
+  if (g_at_start.output_mode_known) {
+    // Escape sequences (the screen clear) are interpreted, not shown; a
+    // console that refuses is cleared through its own calls instead.
+    DWORD mode = g_at_start.output_mode | ENABLE_PROCESSED_OUTPUT |
+                 ENABLE_VIRTUAL_TERMINAL_PROCESSING;
+    DWORD now = 0;
+    g_escapes_shown_as_text =
+        !SetConsoleMode(Output(), mode) || !GetConsoleMode(Output(), &now) ||
+        (now & ENABLE_VIRTUAL_TERMINAL_PROCESSING) == 0;
+  }
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
@@ -107,6 +155,23 @@ bool StdinReadyWithin(int milliseconds) {
   return true;  // a file: its bytes are there
 }
 
+void ClearTerminal() {
+  if (!g_escapes_shown_as_text) {
+    WriteStdout("\x1b[H\x1b[2J");
+    return;
+  }
+  HANDLE output = Output();
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(output, &info)) return;
+  const COORD origin = {0, 0};
+  const DWORD cells = static_cast<DWORD>(info.dwSize.X) *
+                      static_cast<DWORD>(info.dwSize.Y);
+  DWORD done = 0;
+  FillConsoleOutputCharacterW(output, L' ', cells, origin, &done);
+  FillConsoleOutputAttribute(output, info.wAttributes, cells, origin, &done);
+  SetConsoleCursorPosition(output, origin);
+}
+
 int TerminalColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(Output(), &info)) return 0;
@@ -127,6 +192,6 @@ RawKeyMode::RawKeyMode() {
   }
 }
 
-RawKeyMode::~RawKeyMode() { RestoreConsole(); }
+RawKeyMode::~RawKeyMode() { RestoreRawMode(); }
 
 }  // namespace docbase
