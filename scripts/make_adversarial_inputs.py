@@ -16,6 +16,11 @@ follow the end-to-end hostile-input tests:
              29 and 60 words, words of 28, 29 and 60 letters, and names
              that sanitise alike or look like the program's own pages
   pages1     a single input file
+  forms      texts as Windows editors save them: UTF-8 with a byte-order
+             mark, UTF-16 LE and BE with their marks, Windows-1252, and
+             plain UTF-8
+  forms_utf8 the same texts, all saved as plain UTF-8 (with --encoding
+             windows-1252, forms gives the same pages)
 
 Every file's content is fixed, so two runs see the same bytes.
 
@@ -150,8 +155,33 @@ def pages1(folder):
                       for i in range(300)) + "\n")
 
 
+# The texts of forms: name, text, and the form it is saved in there.
+FORM_TEXTS = [
+    ("marked.txt", "Notepad saved this with a mark: naïve façade.\r\n",
+     lambda text: b"\xef\xbb\xbf" + text.encode("utf-8")),
+    ("little.txt", "Unicode text from Notepad: café crème 😀\r\n",
+     lambda text: b"\xff\xfe" + text.encode("utf-16-le")),
+    ("big.txt", "Big end first: über alles\n",
+     lambda text: b"\xfe\xff" + text.encode("utf-16-be")),
+    ("western.txt", "ANSI from Notepad: café résumé €5\r\n",
+     lambda text: text.encode("cp1252")),
+    ("plain.txt", "plain café words\n", lambda text: text.encode("utf-8")),
+]
+
+
+def forms(folder):
+    for name, text, saved in FORM_TEXTS:
+        write(folder, name, saved(text))
+
+
+def forms_utf8(folder):
+    for name, text, _ in FORM_TEXTS:
+        write(folder, name, text)
+
+
 KINDS = {"names": names, "nul": nul, "cr": cr, "longlines": longlines,
-         "empty5000": empty5000, "mixedcase": mixedcase, "pages1": pages1}
+         "empty5000": empty5000, "mixedcase": mixedcase, "pages1": pages1,
+         "forms": forms, "forms_utf8": forms_utf8}
 
 
 def main():

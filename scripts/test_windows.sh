@@ -10,8 +10,16 @@
 #   scripts/test_windows.sh [WINDOWS_BUILD_DIR [LINUX_BUILD_DIR]]
 #
 # Input sets: the sample corpus, a generated 1 MB corpus, names (blanks,
-# commas, UTF-8, upper-case .TXT), NUL bytes, lone CRs and long lines. Each
-# is run once with --yes --address and once with answers through a pipe.
+# commas, UTF-8, upper-case .TXT), NUL bytes, lone CRs, long lines, and
+# texts as Windows editors save them (forms, and forms_utf8: the same texts
+# as plain UTF-8). Each is run once with --yes --address (the forms sets
+# with --encoding windows-1252 too) and once with answers through a pipe;
+# standard error is compared as well. With --encoding, forms must give the
+# pages of forms_utf8.
+#
+# Before the sets: the console's code page is the same before and after a
+# run (chcp in cmd), and the zip, unpacked, keeps every file it ships, byte
+# for byte, through a run in its folder; its text files have CR LF ends.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 win_build="${1:-$repo/build-win}"
@@ -50,7 +58,7 @@ make_set() {
       printf 'upper case extension\n' >"$folder/UPPER.TXT"
       printf 'leading blank\n' >"$folder/ leading blank.txt"
       printf 'plain words\n' >"$folder/plain.txt" ;;
-    nul|cr|longlines)
+    nul|cr|longlines|forms|forms_utf8)
       python3 "$repo/scripts/make_adversarial_inputs.py" "$set" "$folder" ;;
   esac
 }
@@ -78,16 +86,21 @@ open(path, 'wb').write(data)
 PY
 }
 
-# run SIDE FOLDER MODE: one run of the Linux or Windows program in FOLDER.
+# run SIDE FOLDER MODE SET: one run of the Linux or Windows program in
+# FOLDER.
 run() {
-  local side="$1" folder="$2" mode="$3" status=0
+  local side="$1" folder="$2" mode="$3" set="$4" status=0
   local -a args=()
   [ "$mode" = options ] && args=(--yes --address www.example.org)
+  case "$mode-$set" in
+    options-forms*) args+=(--encoding windows-1252) ;;
+  esac
   (
     cd "$folder"
     if [ "$side" = linux ]; then
       printf '1\n1\n1\n1\nwww.example.org\n' | SOURCE_DATE_EPOCH=1700000000 \
-        timeout 600 "$linux_program" "${args[@]}" >../"$side.console" 2>&1
+        timeout 600 "$linux_program" "${args[@]}" >../"$side.console" \
+        2>../"$side.stderr"
     else
       printf '1\n1\n1\n1\nwww.example.org\n' | SOURCE_DATE_EPOCH=1700000000 \
         timeout 600 wine "$win_build/docbase.exe" "${args[@]}" \
@@ -98,14 +111,55 @@ run() {
 }
 
 failures=0
-for set in sample gen1 names nul cr longlines; do
+
+echo "== the console's code page before and after a run"
+pages="$(cd "$win_build" &&
+  wine cmd /c "chcp & docbase.exe --version & chcp" 2>/dev/null |
+  tr -d '\r' | grep -o 'code page: [0-9]*' || true)"
+echo "$pages"
+if [ "$(echo "$pages" | wc -l)" -ne 2 ] ||
+   [ "$(echo "$pages" | sort -u | wc -l)" -ne 1 ]; then
+  echo "DIFFERENT: chcp before and after docbase.exe --version"
+  failures=$((failures + 1))
+fi
+
+echo "== the zip keeps what it ships through a run in its folder"
+zip_file="$(ls "$win_build"/docbase-*-win64.zip)"
+mkdir -p "$work/zip/shipped" "$work/zip/run"
+unzip -q "$zip_file" -d "$work/zip/shipped"
+unzip -q "$zip_file" -d "$work/zip/run"
+zip_dir="$(ls -d "$work"/zip/run/*/)"
+cp -a "$repo/examples/txt_in" "$zip_dir/txt_in"
+(cd "$zip_dir" && SOURCE_DATE_EPOCH=1700000000 timeout 600 \
+  wine ./docbase.exe --yes --address www.example.org >/dev/null 2>&1) ||
+  { echo "DIFFERENT: the run in the unpacked zip failed"; failures=$((failures + 1)); }
+zip_problems=()
+[ -f "$zip_dir/htm_out/index.htm" ] || zip_problems+=("no htm_out/index.htm")
+while IFS= read -r -d '' shipped; do
+  name="${shipped#"$work/zip/shipped/"}"
+  cmp -s "$shipped" "$work/zip/run/$name" || zip_problems+=("$name changed or gone")
+  case "$name" in
+    *.txt|*.md)
+      if python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(d.count(b"\n") != d.count(b"\r\n") or not d)' "$shipped"; then :; else
+        zip_problems+=("$name has line ends other than CR LF")
+      fi ;;
+  esac
+done < <(find "$work/zip/shipped" -type f -print0)
+if [ ${#zip_problems[@]} -eq 0 ]; then
+  echo "same: every shipped file, CR LF text files"
+else
+  echo "DIFFERENT: zip: ${zip_problems[*]}"
+  failures=$((failures + 1))
+fi
+
+for set in sample gen1 names nul cr longlines forms forms_utf8; do
   for mode in options piped; do
     dir="$work/$set-$mode"
     mkdir -p "$dir/linux/p" "$dir/windows/p"
     make_set "$set" "$dir/linux/p"
     cp -a "$dir/linux/p/txt_in" "$dir/windows/p/"
-    run linux "$dir/linux/p" "$mode"
-    run windows "$dir/windows/p" "$mode"
+    run linux "$dir/linux/p" "$mode" "$set"
+    run windows "$dir/windows/p" "$mode" "$set"
     win_dir="$(cd "$dir/windows/p" && winepath -w "$PWD" 2>/dev/null)"
     problems=()
     for side in linux windows; do
@@ -125,6 +179,8 @@ for set in sample gen1 names nul cr longlines; do
       problems+=("dir_01.txt differs")
     cmp -s "$dir/linux/linux.console" "$dir/windows/windows.console" ||
       problems+=("console differs")
+    cmp -s "$dir/linux/linux.stderr" "$dir/windows/windows.stderr" ||
+      problems+=("stderr differs")
     cmp -s "$dir/linux/entries" "$dir/windows/entries" ||
       problems+=("entries left differ")
     diff -r "$dir/linux/p/txt_in" "$dir/windows/p/txt_in" >/dev/null 2>&1 ||
@@ -141,5 +197,13 @@ for set in sample gen1 names nul cr longlines; do
     fi
   done
 done
+# Texts as editors save them give, with --encoding, the pages of plain UTF-8.
+if diff -r "$work/forms-options/windows/p/htm_out" \
+     "$work/forms_utf8-options/windows/p/htm_out" >/dev/null 2>&1; then
+  echo "same: forms with --encoding windows-1252 and forms_utf8 (Windows)"
+else
+  echo "DIFFERENT: forms with --encoding windows-1252 and forms_utf8 (Windows)"
+  failures=$((failures + 1))
+fi
 [ "$failures" -eq 0 ] || { echo "$failures Windows runs differ from Linux"; exit 1; }
 echo "the Windows program leaves what the Linux program leaves on every set"
