@@ -123,6 +123,17 @@ if [ "$(echo "$pages" | wc -l)" -ne 2 ] ||
   failures=$((failures + 1))
 fi
 
+echo "== --help in cmd's words"
+help_text="$(cd "$win_build" && wine ./docbase.exe --help 2>/dev/null)"
+if grep -qF 'docbase -C C:\mybase --yes' <<<"$help_text" &&
+   grep -qF 'type ..\answers.txt | docbase' <<<"$help_text" &&
+   ! grep -qE 'printf|~/' <<<"$help_text"; then
+  echo "same: cmd examples, no POSIX ones"
+else
+  echo "DIFFERENT: --help shows examples other than cmd's"
+  failures=$((failures + 1))
+fi
+
 echo "== the zip keeps what it ships through a run in its folder"
 zip_file="$(ls "$win_build"/docbase-*-win64.zip)"
 mkdir -p "$work/zip/shipped" "$work/zip/run"

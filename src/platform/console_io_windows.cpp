@@ -46,11 +46,15 @@ void RestoreRawMode() {
 void RestoreConsole() {
   RestoreRawMode();
   if (!InterlockedExchange(&g_restore_pending, 0)) return;
-  if (g_at_start.input_mode_known) SetConsoleMode(Input(), g_at_start.input_mode);
+  if (g_at_start.input_mode_known) {
+    SetConsoleMode(Input(), g_at_start.input_mode);
+  }
   if (g_at_start.output_mode_known) {
     SetConsoleMode(Output(), g_at_start.output_mode);
   }
-  if (g_at_start.input_code_page != 0) SetConsoleCP(g_at_start.input_code_page);
+  if (g_at_start.input_code_page != 0) {
+    SetConsoleCP(g_at_start.input_code_page);
+  }
   if (g_at_start.output_code_page != 0) {
     SetConsoleOutputCP(g_at_start.output_code_page);
   }
