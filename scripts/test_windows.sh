@@ -113,8 +113,10 @@ run() {
 failures=0
 
 echo "== the console's code page before and after a run"
-pages="$(cd "$win_build" &&
-  wine cmd /c "chcp & docbase.exe --version & chcp" 2>/dev/null |
+# Through a pseudo-terminal (script), so that Wine gives cmd a console of
+# its own: without one every code page reads 0.
+pages="$(cd "$win_build" && timeout 120 script -qc \
+  'wine cmd /c "chcp & docbase.exe --version & chcp"' /dev/null </dev/null |
   tr -d '\r' | grep -o 'code page: [0-9]*' || true)"
 echo "$pages"
 if [ "$(echo "$pages" | wc -l)" -ne 2 ] ||

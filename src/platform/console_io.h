@@ -30,9 +30,9 @@ void WriteStdout(std::string_view bytes);
 bool StdinReadyWithin(int milliseconds);
 
 // Clears the terminal on standard output and puts the cursor at its top
-// left: the escape sequence ESC [H ESC [2J where the terminal interprets
-// it, otherwise (a Windows console that refuses) the console's own calls.
-// Only for a standard output that is a terminal.
+// left: the escape sequence ESC [H ESC [2J on POSIX; the console's own
+// calls on Windows, so that no escape sequence ever shows. Only for a
+// standard output that is a terminal.
 void ClearTerminal();
 
 // The terminal's column count, or 0 when it cannot be told.

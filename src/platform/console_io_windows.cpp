@@ -36,8 +36,8 @@ volatile LONG g_restore_pending = 0;
 DWORD g_saved_mode = 0;
 volatile LONG g_raw_mode = 0;
 
-// Whether the output console interprets escape sequences.
-bool g_escapes_shown_as_text = true;
+// Whether the output console took the escape-processing mode.
+bool g_escapes_interpreted = false;
 
 void RestoreRawMode() {
   if (InterlockedExchange(&g_raw_mode, 0)) SetConsoleMode(Input(), g_saved_mode);
@@ -102,14 +102,14 @@ void PrepareConsole() {
   SetConsoleOutputCP(CP_UTF8);
   SetConsoleCP(CP_UTF8);
   if (g_at_start.output_mode_known) {
-    // Escape sequences (the screen clear) are interpreted, not shown; a
-    // console that refuses is cleared through its own calls instead.
+    // Escape sequences are interpreted, not shown, where the console can;
+    // the screen clear does not rely on it (see ClearTerminal).
     DWORD mode = g_at_start.output_mode | ENABLE_PROCESSED_OUTPUT |
                  ENABLE_VIRTUAL_TERMINAL_PROCESSING;
     DWORD now = 0;
-    g_escapes_shown_as_text =
-        !SetConsoleMode(Output(), mode) || !GetConsoleMode(Output(), &now) ||
-        (now & ENABLE_VIRTUAL_TERMINAL_PROCESSING) == 0;
+    g_escapes_interpreted =
+        SetConsoleMode(Output(), mode) && GetConsoleMode(Output(), &now) &&
+        (now & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
   }
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
@@ -160,20 +160,22 @@ bool StdinReadyWithin(int milliseconds) {
 }
 
 void ClearTerminal() {
-  if (!g_escapes_shown_as_text) {
-    WriteStdout("\x1b[H\x1b[2J");
-    return;
-  }
+  // The console's own calls come first: they clear every console, while a
+  // console may take the escape-processing mode and still show the
+  // sequence as text (Wine's console window does).
   HANDLE output = Output();
   CONSOLE_SCREEN_BUFFER_INFO info;
-  if (!GetConsoleScreenBufferInfo(output, &info)) return;
-  const COORD origin = {0, 0};
-  const DWORD cells = static_cast<DWORD>(info.dwSize.X) *
-                      static_cast<DWORD>(info.dwSize.Y);
-  DWORD done = 0;
-  FillConsoleOutputCharacterW(output, L' ', cells, origin, &done);
-  FillConsoleOutputAttribute(output, info.wAttributes, cells, origin, &done);
-  SetConsoleCursorPosition(output, origin);
+  if (GetConsoleScreenBufferInfo(output, &info)) {
+    const COORD origin = {0, 0};
+    const DWORD cells = static_cast<DWORD>(info.dwSize.X) *
+                        static_cast<DWORD>(info.dwSize.Y);
+    DWORD done = 0;
+    FillConsoleOutputCharacterW(output, L' ', cells, origin, &done);
+    FillConsoleOutputAttribute(output, info.wAttributes, cells, origin, &done);
+    SetConsoleCursorPosition(output, origin);
+    return;
+  }
+  if (g_escapes_interpreted) WriteStdout("\x1b[H\x1b[2J");
 }
 
 int TerminalColumns() {
