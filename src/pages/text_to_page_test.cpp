@@ -66,7 +66,8 @@ class TextToPageTest : public ::testing::Test {
     for (const ConvertedPage& page : converted_.made) {
       if (page.name != name) continue;
       TextPageBytes bytes;
-      EXPECT_TRUE(bytes.Open(page.text, ConvertedPageTitle(name)).ok());
+      EXPECT_TRUE(
+          bytes.Open(page.text, ConvertedPageTitle(name), page.form).ok());
       EXPECT_TRUE(CopyAllBytes(bytes, sink).ok());
       return sink.text;
     }
@@ -79,6 +80,40 @@ class TextToPageTest : public ::testing::Test {
   int64_t input_file_count_ = 0;
   ConvertedTexts converted_;
 };
+
+TEST_F(TextToPageTest, TextsAreReadAsTheUtf8TheyGive) {
+  // A UTF-16 text longer than a read block, a text with a UTF-8 mark, one
+  // in Windows-1252 and one in UTF-8.
+  std::string line_le;
+  for (char c : std::string("caf\xE9 line\r\n")) line_le += {c, '\0'};
+  const std::string line_utf8 = "caf\xC3\xA9 line\r\n";
+  std::string little = "\xFF\xFE";
+  for (int i = 0; i < 20000; ++i) little += line_le;
+  AddText("little.txt", little);
+  AddText("marked.txt", "\xEF\xBB\xBFmarked\n");
+  AddText("western.txt", "caf\xE9\n");
+  AddText("plain.txt", "caf\xC3\xA9\n");
+  auto body = [&](const std::string& page) {
+    std::string bytes = Page(page);
+    size_t begin = bytes.find("<pre>\r\n") + 7;
+    return bytes.substr(begin, bytes.find("</pre>") - begin);
+  };
+
+  ASSERT_TRUE(ConvertTextsToPages(area_, input_file_count_, &converted_).ok());
+  EXPECT_EQ(converted_.kept_as_bytes, Names{"western.txt"});
+  EXPECT_EQ(body("western.htm"), "caf\xE9\r\n");
+  EXPECT_EQ(body("marked.htm"), "marked\r\n");
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) expected += line_utf8;
+  EXPECT_EQ(body("little.htm"), expected);
+
+  ASSERT_TRUE(ConvertTextsToPages(area_, input_file_count_, &converted_,
+                                  FindCodePage("windows-1252"))
+                  .ok());
+  EXPECT_TRUE(converted_.kept_as_bytes.empty());
+  EXPECT_EQ(body("western.htm"), "caf\xC3\xA9\r\n");
+  EXPECT_EQ(body("plain.htm"), "caf\xC3\xA9\r\n");
+}
 
 TEST_F(TextToPageTest, PagesAreNamedInMemoryAndNoFileIsWritten) {
   AddText("b.txt");
