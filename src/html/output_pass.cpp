@@ -7,6 +7,8 @@
 #include "common/parallel_tasks.h"
 #include "html/annotated_pages.h"
 #include "html/contents_page.h"
+#include "html/modern_contents_page.h"
+#include "html/modern_pages.h"
 #include "html/navigation_bar.h"
 #include "html/search_page.h"
 #include "html/table_sources.h"
@@ -111,10 +113,23 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
   tasks.push_back(
       [&] { return WriteSearchPages(area, settings, tables, random); });
   tasks.push_back([&] { return WritePagesWithoutWords(area, tables); });
+  // The modern layout writes its annotated pages and its contents page
+  // with its own writers, from the same tables.
+  const bool modern = settings.layout == PageLayout::kModern;
+  if (modern) {
+    tasks.push_back([&] {
+      return WriteModernContentsPage(area, settings, tables.census,
+                                     tables.groups.sorted_names);
+    });
+  }
   for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
     tasks.push_back([&, stretch] {
       GroupOccurrences source(tables, stretch.pages,
                               GroupOccurrences::Order::kDocument, true);
+      if (modern) {
+        return WriteModernPages(area, settings.display, neighbours,
+                                stretch.group, source);
+      }
       return RewritePages(area, settings.display, neighbours, stretch.group,
                           source,
                           stretch.ends_group ? NextLinkEnd::kTrailingBlank
