@@ -44,8 +44,11 @@ const char kUsage[] =
     "                       large collection gives pages a browser can open\n"
     "  --layout classic|modern\n"
     "                       classic (default): the pages as they have always\n"
-    "                       been; modern: the same words and links in pages\n"
-    "                       every browser opens at once, at any size\n"
+    "                       been; modern: the same words and links in HTML5\n"
+    "                       pages every browser opens at once, at any size,\n"
+    "                       with about 200 KB of text per page group unless\n"
+    "                       --group-size is given (choose it for large\n"
+    "                       collections and for Chromium or Edge)\n"
     "  -j, --jobs N         threads to use (default: one per core)\n"
     "  -h, --help           show this text and exit\n"
     "  --version            show the version and build settings and exit\n";
