@@ -411,6 +411,16 @@ std::string ModernPageTitle(std::string_view page, const PageOrigin* origin) {
   return Utf8FromPath(origin->from.filename());
 }
 
+Status WriteModernPageWithoutWords(const WorkArea& area,
+                                   const DisplayParameters& display,
+                                   const PageNeighbours& neighbours,
+                                   std::string_view page,
+                                   const PageOrigin& origin) {
+  ModernPage writer(area, display, neighbours, 0);
+  DOCBASE_RETURN_IF_ERROR(writer.Start(page, &origin));
+  return writer.Finish();
+}
+
 Status WriteModernPages(const WorkArea& area, const DisplayParameters& display,
                         const PageNeighbours& neighbours, int64_t group,
                         OccurrenceSource& source) {

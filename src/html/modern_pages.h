@@ -41,6 +41,14 @@ Status WriteModernPages(const WorkArea& area, const DisplayParameters& display,
                         const PageNeighbours& neighbours, int64_t group,
                         OccurrenceSource& source);
 
+// A page of the page set that holds no indexed word, in the modern layout:
+// its text in blocks between the bars, and an empty word record.
+Status WriteModernPageWithoutWords(const WorkArea& area,
+                                   const DisplayParameters& display,
+                                   const PageNeighbours& neighbours,
+                                   std::string_view page,
+                                   const PageOrigin& origin);
+
 // The title of a modern annotated page: the file name of the text or page
 // it was made from; the page name itself when it is a file already.
 std::string ModernPageTitle(std::string_view page, const PageOrigin* origin);
