@@ -64,7 +64,8 @@ std::string_view ModernPageScript() {
   }
   function show() {
     if (strip) { strip.remove(); strip = null; }
-    var hash = decodeURIComponent(location.hash.slice(1));
+    var hash = location.hash.slice(1);
+    try { hash = decodeURIComponent(hash); } catch (e) {}
     var parts = /^(id[0-9]+)(?:_([0-9]+))?$/.exec(hash);
     var target = parts ? document.getElementById(hash) : null;
     if (!target) { mark.textContent = ''; return; }
