@@ -127,11 +127,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   page_words.Close();
   std::vector<std::string> names;
   for (const PageTally& page : census.pages) names.push_back(page.listed_name);
-  DOCBASE_RETURN_IF_ERROR(CollectOutput(area, names, groups.count()));
-  // htm_out holds only this run's pages now; the modern pages' one
-  // stylesheet and one script go in beside them.
-  if (settings.layout == PageLayout::kModern) return WriteModernAssets(area);
-  return Status::Ok();
+  return CollectOutput(area, names, groups.count());
 }
 
 void ShowResults(const RunState& state, Console& console) {
@@ -159,6 +155,11 @@ Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, report, &pages));
   DOCBASE_RETURN_IF_ERROR(
       Index(area, state, console, report, std::move(pages)));
+  // htm_out holds only this run's pages now; the modern pages' one
+  // stylesheet and one script go in beside them.
+  if (state.layout == PageLayout::kModern) {
+    DOCBASE_RETURN_IF_ERROR(WriteModernAssets(area));
+  }
   report.Progress("processed 100%");
   ShowResults(state, console);
   // The final key ends a finished run: its RunEnded marks the way out, and
