@@ -25,6 +25,9 @@ Status WriteModernContentsPage(const WorkArea& area, const Settings& settings,
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(ContentsPageName())));
   WriteModernHead(out, "Contents");
   out.WriteLine("<h1>Contents</h1>");
+  out.Write("<nav class=\"bar\"><a href=\"");
+  out.Write(MainIndexPageName());
+  out.WriteLine("\">Index of all words</a></nav>");
   out.Write("<p>");
   out.Write(DecimalText(sorted_names.size()).view());
   out.WriteLine(
