@@ -1,7 +1,7 @@
 #include "html/modern_pages.h"
 
 #include <optional>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "common/line_writer.h"
@@ -186,8 +186,9 @@ class ModernPage {
   uint64_t block_bytes_ = 0;
   bool in_table_ = false;
 
+  // The page's words with a record, in order of first occurrence.
   std::vector<WordOnPage> words_;
-  std::unordered_map<std::string, size_t> word_at_;
+  std::unordered_set<std::string> words_seen_;
 };
 
 Status ModernPage::Start(std::string_view page, const PageOrigin* origin) {
@@ -208,7 +209,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin* origin) {
   block_open_ = block_fresh_ = in_table_ = false;
   block_lines_ = block_bytes_ = 0;
   words_.clear();
-  word_at_.clear();
+  words_seen_.clear();
 
   WriteModernHead(out_, EscapedText(ModernPageTitle(page_, origin)));
   out_.Write("<div class=\"page\" style=\"--mark-colour:");
@@ -324,8 +325,8 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
     out_.Write(header_open_ ? " " : "<header class=\"page-head\">");
     header_open_ = true;
   }
-  const auto [entry, first] =
-      word_at_.try_emplace(std::string(record.id), words_.size());
+  const bool first =
+      words_seen_.insert(std::string(record.id)).second;
   if (first) {
     words_.push_back(WordOnPage{std::string(record.id), record.last_on_page,
                                 std::string(record.next), has_strip});
@@ -340,7 +341,6 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
   out_.Write("\">");
   WriteBodyText(out_, record.word);
   out_.Write(first ? "</span></span>" : "</span>");
-  (void)entry;
 }
 
 // The record the script builds strips from:
