@@ -20,11 +20,11 @@ WordCensus CensusOf(std::initializer_list<uint64_t> occurrences) {
 }
 
 TEST(ModernGroupSizeTest, GroupsHoldAboutTheAimOfOccurrences) {
-  // 300 occurrences a page (about 2 KB of text): 100 pages a group; the
-  // pages without words do not count.
-  EXPECT_EQ(ModernGroupSize(CensusOf({300, 0, 300, 300, 0})), 100);
-  // 12,000 a page: 30,000 / 12,000 = 2.5, rounded to 3.
-  EXPECT_EQ(ModernGroupSize(CensusOf({12'000, 12'000})), 3);
+  // 300 occurrences a page (about 2-3 KB of text): 22,000 / 300 = 73.3,
+  // 73 pages a group; the pages without words do not count.
+  EXPECT_EQ(ModernGroupSize(CensusOf({300, 0, 300, 300, 0})), 73);
+  // 8,000 a page: 22,000 / 8,000 = 2.75, rounded to 3.
+  EXPECT_EQ(ModernGroupSize(CensusOf({8'000, 8'000})), 3);
   // Pages larger than the aim still make groups of 2, never 1 (which
   // would put every page into group 1).
   EXPECT_EQ(ModernGroupSize(CensusOf({90'000, 50'000})), 2);
