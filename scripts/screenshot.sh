@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the sample corpus's document base, an annotated
 # page opened at a word (highlighted, with its navigation strip shown), as
-# headless Chromium renders it.
+# headless Chromium renders it; and docs/screenshot_modern.png, the same in
+# the modern layout (page 2 at the first occurrence of "Lindmoor").
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 index="$("$repo/scripts/demo.sh")"
@@ -18,3 +19,19 @@ chromium --headless --no-sandbox --disable-gpu --no-first-run \
   --window-size=900,560 --virtual-time-budget=2000 \
   --screenshot="$repo/docs/screenshot.png" "file://$page#$id" 2>/dev/null
 echo "$repo/docs/screenshot.png ($word, $id)"
+
+modern="$(dirname "$out")_modern"
+rm -rf "$modern"
+mkdir -p "$modern"
+cp -r "$repo/examples/txt_in" "$modern/txt_in"
+"$(dirname "$(dirname "$out")")/docbase" -C "$modern" --yes \
+  --address www.example.org --layout modern >/dev/null
+page="$modern/htm_out/page_02.htm"
+id="$(grep -o '<span id="id[0-9]*_[0-9]*">Lindmoor</span>' "$page" | head -1 |
+      sed 's/^<span id="\([^"]*\)".*/\1/')"
+chromium --headless --no-sandbox --disable-gpu --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync \
+  --disable-quic --user-data-dir="$profile" --hide-scrollbars \
+  --window-size=900,420 --virtual-time-budget=2000 \
+  --screenshot="$repo/docs/screenshot_modern.png" "file://$page#$id" 2>/dev/null
+echo "$repo/docs/screenshot_modern.png (Lindmoor, $id)"

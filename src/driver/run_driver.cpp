@@ -1,6 +1,7 @@
 #include "driver/run_driver.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "common/text.h"
 #include "driver/console_report.h"
 #include "driver/display_parameters.h"
+#include "driver/large_page_hint.h"
 #include "driver/preparation_screens.h"
 #include "driver/prompts.h"
 #include "driver/start_up_screens.h"
@@ -17,6 +19,7 @@
 #include "html/index_tables.h"
 #include "html/main_index.h"
 #include "html/output_pass.h"
+#include "html/modern_assets.h"
 #include "html/table_sources.h"
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
@@ -98,7 +101,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   const WordIds ids = NumberWords(census);
   report.Progress("processed 20%");
   report.Progress("processed 30%");
-  const PageGroups groups = BuildPageGroups(census, GroupSize(state));
+  const PageGroups groups = BuildPageGroups(census, GroupSize(state, census));
   report.Progress("processed 40%");
   WordPageTable word_pages(WordPageRunFile(area), WordPageBudget());
   DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, &census, ids, &word_pages));
@@ -154,11 +157,20 @@ Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, report, &pages));
   DOCBASE_RETURN_IF_ERROR(
       Index(area, state, console, report, std::move(pages)));
+  // htm_out holds only this run's pages now; the modern pages' one
+  // stylesheet and one script go in beside them.
+  if (state.layout == PageLayout::kModern) {
+    DOCBASE_RETURN_IF_ERROR(WriteModernAssets(area));
+  }
   report.Progress("processed 100%");
   ShowResults(state, console);
   // The final key ends a finished run: its RunEnded marks the way out, and
   // the run's own outcome stays Ok.
   if (Status ended = AnyKeyExit(console); ended.io_error()) return ended;
+  if (state.layout == PageLayout::kClassic) {
+    const std::string hint = LargePageHint(area.Path(OutputFolder()));
+    if (!hint.empty()) std::fputs(hint.c_str(), stderr);
+  }
   return Status::Ok();
 }
 

@@ -1,6 +1,7 @@
 #include "driver/run_state.h"
 
 #include "build_settings.h"
+#include "words/page_groups.h"
 
 namespace docbase {
 
@@ -17,8 +18,10 @@ RunState RunStateFromBuildSettings(std::string program_path,
   return state;
 }
 
-int64_t GroupSize(const RunState& state) {
-  return state.chosen_group_size.value_or(state.input_file_count);
+int64_t GroupSize(const RunState& state, const WordCensus& census) {
+  if (state.chosen_group_size) return *state.chosen_group_size;
+  if (state.layout == PageLayout::kModern) return ModernGroupSize(census);
+  return state.input_file_count;
 }
 
 }  // namespace docbase

@@ -14,6 +14,7 @@
 #include "common/split_mix.h"
 #include "driver/setting_choices.h"
 #include "pages/code_pages.h"
+#include "words/word_census.h"
 
 namespace docbase {
 
@@ -44,8 +45,9 @@ struct RunState : Settings {
 RunState RunStateFromBuildSettings(std::string program_path,
                                    const SettingChoices& choices = {});
 
-// The number of pages per page group: the chosen size, else the number of
-// input files.
-int64_t GroupSize(const RunState& state);
+// The number of pages per page group: the chosen size; else, in the
+// modern layout, the size that gives groups of about 200 KB of text
+// (ModernGroupSize, words/page_groups.h); else the number of input files.
+int64_t GroupSize(const RunState& state, const WordCensus& census);
 
 }  // namespace docbase

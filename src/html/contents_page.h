@@ -12,7 +12,8 @@
 
 namespace docbase {
 
-// `pages`: the names of the pages that hold words, in byte order.
+// `pages`: the names of the pages that hold words, in byte order. Writes
+// nothing in the modern layout, whose contents page has a writer of its own.
 Status WriteContentsPage(const WorkArea& area, const Settings& state,
                          const std::vector<std::string>& pages);
 

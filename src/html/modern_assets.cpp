@@ -5,8 +5,25 @@
 
 namespace docbase {
 
+// The rules every modern page shares: a readable column of text, the
+// navigation bars, and the blocks (of text lines or list entries) that the
+// browser lays out only when they come near the screen.
+constexpr std::string_view kSharedStyle = R"css(/* docbase modern layout */
+html { -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }
+body {
+  margin: 0 auto; padding: 0.5em 1em 2em; max-width: 60em;
+  font-family: system-ui, -apple-system, "Segoe UI", Roboto, sans-serif;
+  line-height: 1.45; color: #1a1a1a; background: #fff;
+  overflow-wrap: break-word;
+}
+a { color: #0645ad; }
+nav.bar { margin: 0.6em 0; }
+nav.bar a { margin-right: 1em; }
+.blk { content-visibility: auto; contain-intrinsic-size: auto 60em; }
+)css";
+
 std::string ModernStyleSheet() {
-  std::string sheet;
+  std::string sheet(kSharedStyle);
   sheet += ModernListStyle();
   sheet += ModernPageStyle();
   return sheet;

@@ -8,6 +8,8 @@
 #include "html/annotated_pages.h"
 #include "html/contents_page.h"
 #include "html/navigation_bar.h"
+#include "html/modern_contents_page.h"
+#include "html/modern_pages.h"
 #include "html/search_page.h"
 #include "html/table_sources.h"
 #include "html/word_folder.h"
@@ -87,10 +89,19 @@ Status WriteIndexPages(const WorkArea& area, const Settings& settings,
 }
 
 // The pages without words are written as the page set made them.
-Status WritePagesWithoutWords(const WorkArea& area, const IndexTables& tables) {
+// In the modern layout they are modern pages too, without words.
+Status WritePagesWithoutWords(const WorkArea& area, const Settings& settings,
+                              const PageNeighbours& neighbours,
+                              const IndexTables& tables) {
   const std::vector<PageTally>& pages = tables.census.pages;
   for (size_t page = 0; page < pages.size(); ++page) {
     if (tables.groups.group_of_page[page] != 0) continue;
+    if (settings.layout == PageLayout::kModern) {
+      DOCBASE_RETURN_IF_ERROR(WriteModernPageWithoutWords(
+          area, settings.display, neighbours, pages[page].listed_name,
+          pages[page].origin));
+      continue;
+    }
     DOCBASE_RETURN_IF_ERROR(WriteNumberedPage(area, pages[page].listed_name,
                                               pages[page].origin));
   }
@@ -110,11 +121,26 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
   tasks.push_back([&] { return WriteIndexPages(area, settings, tables); });
   tasks.push_back(
       [&] { return WriteSearchPages(area, settings, tables, random); });
-  tasks.push_back([&] { return WritePagesWithoutWords(area, tables); });
+  tasks.push_back([&] {
+    return WritePagesWithoutWords(area, settings, neighbours, tables);
+  });
+  // The modern layout writes its annotated pages and its contents page
+  // with its own writers, from the same tables.
+  const bool modern = settings.layout == PageLayout::kModern;
+  if (modern) {
+    tasks.push_back([&] {
+      return WriteModernContentsPage(area, settings, tables.census,
+                                     tables.groups.sorted_names);
+    });
+  }
   for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
     tasks.push_back([&, stretch] {
       GroupOccurrences source(tables, stretch.pages,
                               GroupOccurrences::Order::kDocument, true);
+      if (modern) {
+        return WriteModernPages(area, settings.display, neighbours,
+                                stretch.group, source);
+      }
       return RewritePages(area, settings.display, neighbours, stretch.group,
                           source,
                           stretch.ends_group ? NextLinkEnd::kTrailingBlank

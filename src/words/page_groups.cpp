@@ -30,4 +30,17 @@ PageGroups BuildPageGroups(const WordCensus& census, int64_t group_size) {
   return groups;
 }
 
+int64_t ModernGroupSize(const WordCensus& census) {
+  uint64_t pages = 0;
+  for (const PageTally& page : census.pages) {
+    if (page.occurrences > 0) ++pages;
+  }
+  if (pages == 0 || census.occurrences == 0) return 2;
+  // round(aim / (occurrences / pages))
+  const uint64_t size =
+      (2 * kModernGroupOccurrences * pages + census.occurrences) /
+      (2 * census.occurrences);
+  return static_cast<int64_t>(std::max<uint64_t>(2, size));
+}
+
 }  // namespace docbase

@@ -28,4 +28,17 @@ struct PageGroups {
 
 PageGroups BuildPageGroups(const WordCensus& census, int64_t group_size);
 
+// The group size of the modern layout when none is chosen: whole pages,
+// enough of them that a group holds about 150-250 KB of text, so that its
+// word index and search pages stay a few MB at any collection size. The
+// text of a page is measured by its indexed word occurrences, the quantity
+// those pages grow with: one stands for 7 bytes of running prose to 11 of
+// indented documentation (a word of 3 bytes or more, the blanks after it
+// and its share of the shorter words), so a group aims at
+// kModernGroupOccurrences of them. The size is that aim divided by the
+// average occurrences per page with words, rounded, and at least 2 (with a
+// size of 1 the grouping puts every page into group 1).
+inline constexpr uint64_t kModernGroupOccurrences = 22'000;
+int64_t ModernGroupSize(const WordCensus& census);
+
 }  // namespace docbase
