@@ -1,0 +1,98 @@
+#include "html/modern_word_index_page.h"
+
+#include <string>
+
+#include "html/decimal_text.h"
+#include "html/modern_head.h"
+#include "html/modern_list_markup.h"
+#include "workarea/file_names.h"
+
+namespace docbase {
+
+Status ModernWordIndexPages::WriteHead(const WorkArea& area,
+                                       const Settings& state, int64_t group) {
+  const std::string g = std::to_string(group);
+  DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(g))));
+  WriteListPageTop(page_, state, "Word index, group " + g);
+  page_.Write("<nav><a href=\"");
+  page_.Write(MainIndexPageName());
+  page_.Write("\">Main index</a> <a href=\"");
+  page_.Write(ContentsPageName());
+  page_.Write("\">Contents</a> <a href=\"");
+  page_.Write(SearchPageName(g));
+  page_.Write("\">Search page ");
+  page_.Write(SearchPageStem(g));
+  page_.WriteLine("</a></nav>");
+  WriteListPageAbout(
+      page_, state,
+      "Every word of the pages of this group, page by page, with the number "
+      "of its occurrences there.");
+  page_.WriteLine("<main>");
+  return Status::Ok();
+}
+
+// <p id="ID"><a href="PAGE#ID">WORD</a> (PAGE, N) <a href="s_G.htm#ID_K">s_G</a>
+// <a href="index_P.htm#ID">index</a> <a href="files_list.htm#PAGE">Content</a>
+// <a class="web" href="...">SITE</a></p>, the id on a word's first entry only.
+Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
+                                          WordPageSource& source) {
+  if (!page_.is_open()) {
+    return Status::IoError(WordIndexPageName(group),
+                           "the page head was not written");
+  }
+  const std::string g = std::to_string(group);
+  const std::string search_link = "\">" + SearchPageStem(g) + "</a> <a href=\"";
+  const std::string search_page = SearchPageName(g);
+  EntryBlocks blocks(page_, "wi", kWordIndexEntriesPerBlock);
+  std::string last_id;
+  WordPageEntry entry;
+  while (source.Next(&entry)) {
+    blocks.Entry();
+    if (entry.id != last_id) {
+      page_.Write("<p id=\"");
+      page_.Write(entry.id);
+      page_.Write("\">");
+      last_id.assign(entry.id);
+    } else {
+      page_.Write("<p>");
+    }
+    page_.Write("<a href=\"");
+    WriteEscaped(page_, entry.page);
+    page_.Write("#");
+    page_.Write(entry.id);
+    page_.Write("\">");
+    WriteEscaped(page_, entry.word);
+    page_.Write("</a> (");
+    WriteEscaped(page_, entry.page);
+    page_.Write(", ");
+    page_.Write(DecimalText(entry.count).view());
+    page_.Write(") <a href=\"");
+    page_.Write(search_page);
+    page_.Write("#");
+    page_.Write(entry.id);
+    page_.Write("_");
+    page_.Write(entry.first_k_text);
+    page_.Write(search_link);
+    page_.Write(parts_.PageOf(entry.id));
+    page_.Write("#");
+    page_.Write(entry.id);
+    page_.Write("\">index</a> <a href=\"");
+    page_.Write(ContentsPageName());
+    page_.Write("#");
+    WriteEscaped(page_, entry.page);
+    page_.Write("\">Content</a>");
+    if (!state.target_site.empty()) {
+      page_.Write(" ");
+      WriteWebSearchLink(page_, state, entry.word, state.target_site,
+                         state.target_site);
+    }
+    page_.WriteLine("</p>");
+  }
+  DOCBASE_RETURN_IF_ERROR(source.status());
+  blocks.Finish();
+  page_.WriteLine("</main>");
+  WriteModernEnd(page_);
+  return page_.Close();
+}
+
+}  // namespace docbase
