@@ -1,0 +1,66 @@
+// Runs the list-page script of the modern layout (its file is the first
+// argument) against stand-ins of the main index pages, for the words of the
+// second argument (one per line, in the order of the word ids): each word
+// is its own main-index page on the front page, and all of them are the
+// entries of one main-index page. Every word, typed as it is and with its
+// ASCII letters in upper case, must open the page it starts, and there
+// land on its own entry. Prints the failures; exits 1 on any.
+'use strict';
+const fs = require('fs');
+const [scriptPath, wordsPath] = process.argv.slice(2);
+const words = fs.readFileSync(wordsPath, 'utf8').split('\n').filter((w) => w);
+
+let submit = null;
+let hashChange = null;
+let opened = null;
+let replaced = null;
+const form = {
+  elements: { word: { value: '' } },
+  addEventListener: (type, handler) => { if (type === 'submit') submit = handler; },
+};
+const ranges = words.map((word, i) => ({
+  getAttribute: (name) => (name === 'href' ? `index_${i + 1}.htm` : word),
+}));
+const entries = words.map((word, i) => ({
+  id: `id${i}`,
+  firstElementChild: { textContent: word },
+}));
+global.document = {
+  readyState: 'complete',
+  getElementById: (id) => (id === 'find' ? form : null),
+  querySelectorAll: (selector) =>
+      (selector.indexOf('.ranges') === 0 ? ranges : entries),
+  addEventListener: () => {},
+};
+global.location = {
+  hash: '',
+  set href(value) { opened = value; },
+  replace: (value) => { replaced = value; },
+};
+global.window = {
+  addEventListener: (type, handler) => { if (type === 'hashchange') hashChange = handler; },
+};
+eval(fs.readFileSync(scriptPath, 'utf8'));
+
+let failures = 0;
+words.forEach((word, i) => {
+  const upper = word.replace(/[a-z]+/g, (s) => s.toUpperCase());
+  for (const typed of new Set([word, upper])) {
+    opened = null;
+    form.elements.word.value = typed;
+    submit({ preventDefault: () => {} });
+    const hash = '#find=' + encodeURIComponent(typed);
+    if (opened !== `index_${i + 1}.htm${hash}`) {
+      console.log(`${JSON.stringify(typed)} opened ${opened}, not index_${i + 1}.htm`);
+      ++failures;
+    }
+    replaced = null;
+    location.hash = hash;
+    hashChange();
+    if (replaced !== `#id${i}`) {
+      console.log(`${JSON.stringify(typed)} landed on ${replaced}, not #id${i}`);
+      ++failures;
+    }
+  }
+});
+process.exit(failures === 0 ? 0 : 1);
