@@ -4,11 +4,12 @@
 # build-bench/page_load/, then opens pages of its htm_out in headless
 # Chromium (Debian's chromium, driven by playwright-core, installed with npm
 # into build-bench/playwright on first use) and prints each page's size and
-# load time (bench/page_load_times.js): the largest annotated page opened at
+# load time (bench/page_load_times.js, the load event and the next frame):
+# the largest annotated page opened at
 # a word, index.htm, and the first, a middle and the last i_ and s_ pages
 # (with --kinds: the largest page of every kind instead). With --browser
-# firefox (or both) Firefox ESR opens the same pages too
-# (bench/firefox_load_times.sh).
+# firefox (or both) Debian's Firefox ESR opens the same pages, driven by
+# puppeteer-core over WebDriver BiDi (installed like playwright-core).
 #
 #   bench/page_load_bench.sh [--layout classic|modern] [--group-size N]
 #                            [--size MB] [--all] [--kinds]
@@ -90,6 +91,19 @@ if [ "$browser" != firefox ] &&
   (cd "$playwright" &&
    npm i --no-audit --no-fund --loglevel=error playwright-core@1.65.2 >/dev/null)
 fi
+puppeteer="$bench/puppeteer"
+if [ "$browser" != chromium ]; then
+  if [ ! -x /usr/bin/firefox-esr ]; then
+    echo "needs Debian's firefox-esr (apt-get install firefox-esr)" >&2
+    exit 2
+  fi
+  if [ ! -d "$puppeteer/node_modules/puppeteer-core" ]; then
+    echo "installing puppeteer-core into $puppeteer"
+    mkdir -p "$puppeteer"
+    (cd "$puppeteer" &&
+     npm i --no-audit --no-fund --loglevel=error puppeteer-core@25.19.0 >/dev/null)
+  fi
+fi
 
 corpus="$(real_corpus "$repo" "$bench" "$size")"
 run="$bench/page_load/run_${size}mb_group_${group_size:-default}_${layout:-classic}"
@@ -120,7 +134,7 @@ word="$(grep -o -m1 ' id *= *"id[0-9]*"' "$annotated" |
 pages=("$(basename "$annotated")#$word" index.htm)
 if [ "$kinds" = 1 ]; then
   # The largest of each kind (ls -S: by size, largest first).
-  largest() { (cd "$out" && ls -S $1 2>/dev/null | sed -n 1p); }
+  largest() { (cd "$out" && ls -S $1 2>/dev/null | sed -n 1p) || true; }
   for pattern in 'index_*.htm' 'i_*.htm' 's_*.htm'; do
     page="$(largest "$pattern")"
     [ -n "$page" ] && pages+=("$page")
@@ -137,13 +151,10 @@ else
   done
 fi
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
-if [ "$browser" != firefox ]; then
-  echo "Chromium (headless):"
-  NODE_PATH="$playwright/node_modules" \
+for name in chromium firefox; do
+  [ "$browser" = both ] || [ "$browser" = "$name" ] || continue
+  echo "$name (headless), load event and the next frame:"
+  NODE_PATH="$playwright/node_modules:$puppeteer/node_modules" \
     node "$repo/bench/page_load_times.js" "$out" "$timeout" "$repeat" "$mode" \
-      "${pages[@]}"
-fi
-if [ "$browser" != chromium ]; then
-  echo "Firefox ESR (headless):"
-  "$repo/bench/firefox_load_times.sh" "$out" "$timeout" "$repeat" "${pages[@]}"
-fi
+      "$name" "${pages[@]}"
+done

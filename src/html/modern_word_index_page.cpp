@@ -31,9 +31,11 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
   return Status::Ok();
 }
 
-// <p id="ID"><a href="PAGE#ID">WORD</a> (PAGE, N) <a href="s_G.htm#ID_K">s_G</a>
-// <a href="index_P.htm#ID">index</a> <a href="files_list.htm#PAGE">Content</a>
-// <a class="web" href="...">SITE</a></p>, the id on a word's first entry only.
+// One paragraph per word, with the links that depend on the word alone
+// written once, then one line per page of the group that holds it:
+// <p id="ID"><b>WORD</b> <a href="index_P.htm#ID">index</a> <a class="web"
+// href="...">SITE</a> <a href="PAGE#ID">PAGE</a> (N) <a href="s_G.htm#ID_K">
+// s_G</a> <a href="files_list.htm#PAGE">Content</a><br>(the next page) ...</p>
 Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
                                           WordPageSource& source) {
   if (!page_.is_open()) {
@@ -47,24 +49,35 @@ Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
   std::string last_id;
   WordPageEntry entry;
   while (source.Next(&entry)) {
-    blocks.Entry();
     if (entry.id != last_id) {
+      if (!last_id.empty()) page_.WriteLine("</p>");
+      blocks.Entry();
+      last_id.assign(entry.id);
       page_.Write("<p id=\"");
       page_.Write(entry.id);
-      page_.Write("\">");
-      last_id.assign(entry.id);
+      page_.Write("\"><b>");
+      WriteEscaped(page_, entry.word);
+      page_.Write("</b> <a href=\"");
+      page_.Write(parts_.PageOf(entry.id));
+      page_.Write("#");
+      page_.Write(entry.id);
+      page_.Write("\">index</a>");
+      if (!state.target_site.empty()) {
+        page_.Write(" ");
+        WriteWebSearchLink(page_, state, entry.word, state.target_site,
+                           state.target_site);
+      }
+      page_.Write(" ");
     } else {
-      page_.Write("<p>");
+      page_.Write("<br>\r\n");
     }
     page_.Write("<a href=\"");
     WriteEscaped(page_, entry.page);
     page_.Write("#");
     page_.Write(entry.id);
     page_.Write("\">");
-    WriteEscaped(page_, entry.word);
-    page_.Write("</a> (");
     WriteEscaped(page_, entry.page);
-    page_.Write(", ");
+    page_.Write("</a> (");
     page_.Write(DecimalText(entry.count).view());
     page_.Write(") <a href=\"");
     page_.Write(search_page);
@@ -73,22 +86,13 @@ Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
     page_.Write("_");
     page_.Write(entry.first_k_text);
     page_.Write(search_link);
-    page_.Write(parts_.PageOf(entry.id));
-    page_.Write("#");
-    page_.Write(entry.id);
-    page_.Write("\">index</a> <a href=\"");
     page_.Write(ContentsPageName());
     page_.Write("#");
     WriteEscaped(page_, entry.page);
     page_.Write("\">Content</a>");
-    if (!state.target_site.empty()) {
-      page_.Write(" ");
-      WriteWebSearchLink(page_, state, entry.word, state.target_site,
-                         state.target_site);
-    }
-    page_.WriteLine("</p>");
   }
   DOCBASE_RETURN_IF_ERROR(source.status());
+  if (!last_id.empty()) page_.WriteLine("</p>");
   blocks.Finish();
   page_.WriteLine("</main>");
   WriteModernEnd(page_);

@@ -1,10 +1,11 @@
 // The word-index page i_G.htm of the modern layout: the entries of the
 // classic page (a word on a page of the group, with its count there and its
 // links to the page, the search page, the main index, the contents page and
-// the web search on the target site), one paragraph each, in blocks of
-// bounded size. The first entry of each word carries the word id, so
-// "i_G.htm#ID" lands where it does on the classic page; its main-index link
-// goes to the part of the main index that holds the word.
+// the web search on the target site), gathered by word: one paragraph per
+// word, carrying the word id (so "i_G.htm#ID" lands on the word, as on the
+// classic page), with the links that depend on the word alone (the part of
+// the main index that holds it, the web search) written once and then a
+// line per page. The paragraphs stand in blocks of bounded size.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +36,7 @@ class ModernWordIndexPages {
   LineWriter page_;
 };
 
-// Entries per block of a modern word-index page.
+// Words per block of a modern word-index page.
 inline constexpr int64_t kWordIndexEntriesPerBlock = 100;
 
 }  // namespace docbase
