@@ -31,11 +31,15 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
   return Status::Ok();
 }
 
-// One paragraph per word, with the links that depend on the word alone
-// written once, then one line per page of the group that holds it:
-// <p id="ID"><b>WORD</b> <a href="index_P.htm#ID">index</a> <a class="web"
-// href="...">SITE</a> <a href="PAGE#ID">PAGE</a> (N) <a href="s_G.htm#ID_K">
-// s_G</a> <a href="files_list.htm#PAGE">Content</a><br>(the next page) ...</p>
+// One paragraph per word: its first page as on the classic page, the word
+// linked to it with the page and the count, its search-page and contents
+// links, then the links that depend on the word alone (the part of the
+// main index that holds it, the web search) once; then a line per further
+// page, the page name linked:
+// <p id="ID"><a href="PAGE#ID">WORD</a> (PAGE, N) <a href="s_G.htm#ID_K">
+// s_G</a> <a href="files_list.htm#PAGE">Content</a> <a href="index_P.htm#ID">
+// index</a> <a class="web" href="...">SITE</a><br>
+// <a href="PAGE2#ID">PAGE2</a> (N) <a ..>s_G</a> <a ..>Content</a></p>
 Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
                                           WordPageSource& source) {
   if (!page_.is_open()) {
@@ -49,25 +53,14 @@ Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
   std::string last_id;
   WordPageEntry entry;
   while (source.Next(&entry)) {
-    if (entry.id != last_id) {
+    const bool first_page = entry.id != last_id;
+    if (first_page) {
       if (!last_id.empty()) page_.WriteLine("</p>");
       blocks.Entry();
       last_id.assign(entry.id);
       page_.Write("<p id=\"");
       page_.Write(entry.id);
-      page_.Write("\"><b>");
-      WriteEscaped(page_, entry.word);
-      page_.Write("</b> <a href=\"");
-      page_.Write(parts_.PageOf(entry.id));
-      page_.Write("#");
-      page_.Write(entry.id);
-      page_.Write("\">index</a>");
-      if (!state.target_site.empty()) {
-        page_.Write(" ");
-        WriteWebSearchLink(page_, state, entry.word, state.target_site,
-                           state.target_site);
-      }
-      page_.Write(" ");
+      page_.Write("\">");
     } else {
       page_.Write("<br>\r\n");
     }
@@ -76,8 +69,12 @@ Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
     page_.Write("#");
     page_.Write(entry.id);
     page_.Write("\">");
-    WriteEscaped(page_, entry.page);
+    WriteEscaped(page_, first_page ? entry.word : entry.page);
     page_.Write("</a> (");
+    if (first_page) {
+      WriteEscaped(page_, entry.page);
+      page_.Write(", ");
+    }
     page_.Write(DecimalText(entry.count).view());
     page_.Write(") <a href=\"");
     page_.Write(search_page);
@@ -90,6 +87,18 @@ Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
     page_.Write("#");
     WriteEscaped(page_, entry.page);
     page_.Write("\">Content</a>");
+    if (first_page) {
+      page_.Write(" <a href=\"");
+      page_.Write(parts_.PageOf(entry.id));
+      page_.Write("#");
+      page_.Write(entry.id);
+      page_.Write("\">index</a>");
+      if (!state.target_site.empty()) {
+        page_.Write(" ");
+        WriteWebSearchLink(page_, state, entry.word, state.target_site,
+                           state.target_site);
+      }
+    }
   }
   DOCBASE_RETURN_IF_ERROR(source.status());
   if (!last_id.empty()) page_.WriteLine("</p>");
