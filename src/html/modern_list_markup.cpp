@@ -24,22 +24,42 @@ void WriteEscaped(LineWriter& out, std::string_view text) {
   out.Write(text.substr(start));
 }
 
+namespace {
+
+// Which bytes a query keeps as they are: ASCII letters, digits and "-._~".
+struct PlainQueryBytes {
+  bool plain[256] = {};
+  constexpr PlainQueryBytes() {
+    for (int c = 'a'; c <= 'z'; ++c) plain[c] = plain[c - 'a' + 'A'] = true;
+    for (int c = '0'; c <= '9'; ++c) plain[c] = true;
+    plain['-'] = plain['.'] = plain['_'] = plain['~'] = true;
+  }
+};
+constexpr PlainQueryBytes kPlainQueryBytes;
+
+}  // namespace
+
 void WriteQueryEncoded(LineWriter& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  size_t start = 0;
-  for (size_t at = 0; at < text.size(); ++at) {
-    const unsigned char byte = static_cast<unsigned char>(text[at]);
-    const bool plain = (byte >= 'a' && byte <= 'z') ||
-                       (byte >= 'A' && byte <= 'Z') ||
-                       (byte >= '0' && byte <= '9') || byte == '-' ||
-                       byte == '.' || byte == '_' || byte == '~';
-    if (plain) continue;
-    out.Write(text.substr(start, at - start));
-    const char encoded[3] = {'%', kHex[byte >> 4], kHex[byte & 15]};
-    out.Write(std::string_view(encoded, 3));
-    start = at + 1;
+  // Encoded in a buffer and written at once: a phrase is mostly words
+  // between blanks, and a write per blank would cost more than the bytes.
+  char buffer[768];
+  size_t used = 0;
+  for (char c : text) {
+    if (used + 3 > sizeof buffer) {
+      out.Write(std::string_view(buffer, used));
+      used = 0;
+    }
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (kPlainQueryBytes.plain[byte]) {
+      buffer[used++] = c;
+    } else {
+      buffer[used++] = '%';
+      buffer[used++] = kHex[byte >> 4];
+      buffer[used++] = kHex[byte & 15];
+    }
   }
-  out.Write(text.substr(start));
+  out.Write(std::string_view(buffer, used));
 }
 
 void WriteWebSearchLink(LineWriter& out, const Settings& state,
