@@ -13,8 +13,8 @@
 // quote followed each. The box picks the last page whose first word does
 // not sort after the typed one and opens it at "#find=WORD"; there the
 // script looks the word up among the page's entries in the same order and
-// moves to the first entry that does not sort before it, by its id, so the
-// entry is the :target. All of it works from file:// pages.
+// moves to the first entry that does not sort before it, by its id, and
+// marks it. All of it works from file:// pages.
 #include "html/modern_assets.h"
 
 namespace docbase {
@@ -37,7 +37,8 @@ std::string_view ModernListStyle() {
 .blk .links a, .blk.wi a { margin-right: 0.5em; }
 .blk a.web { color: #1a5e20; }
 .blk :target { background: #ffe97a; font-weight: bold; }
-.blk p:target { outline: 2px solid #e0b000; }
+.blk p:target, .blk p.found { outline: 2px solid #e0b000; }
+.blk p.found { background: #ffe97a; }
 .find { margin: 1em 0; }
 .find input { font-size: 1.1em; width: 16em; max-width: 70%; }
 .ranges li { margin: 0.15em 0; }
@@ -79,6 +80,11 @@ std::string_view ModernListScript() {
       if (compare(key(word), wanted) < 0) low = middle + 1; else high = middle;
     }
     if (low === entries.length) low = entries.length - 1;
+    // Marked by a class as well: not every browser makes the entry the
+    // :target when the fragment is replaced.
+    var marked = document.querySelectorAll("main p.found");
+    for (var i = 0; i < marked.length; i++) marked[i].classList.remove("found");
+    entries[low].classList.add("found");
     location.replace("#" + entries[low].id);
   }
   function setUpBox() {

@@ -24,12 +24,14 @@ const ranges = words.map((word, i) => ({
 const entries = words.map((word, i) => ({
   id: `id${i}`,
   firstElementChild: { textContent: word },
+  classList: { add: () => {}, remove: () => {} },
 }));
 global.document = {
   readyState: 'complete',
   getElementById: (id) => (id === 'find' ? form : null),
   querySelectorAll: (selector) =>
-      (selector.indexOf('.ranges') === 0 ? ranges : entries),
+      (selector.indexOf('.ranges') === 0 ? ranges
+                                         : selector === 'main p[id]' ? entries : []),
   addEventListener: () => {},
 };
 global.location = {
