@@ -14,7 +14,8 @@
 // not sort after the typed one and opens it at "#find=WORD"; there the
 // script looks the word up among the page's entries in the same order and
 // moves to the first entry that does not sort before it, by its id, and
-// marks it. All of it works from file:// pages.
+// marks it. A link to "index.htm#ID" (the classic main index) is sent on
+// to the page that holds word ID. All of it works from file:// pages.
 #include "html/modern_assets.h"
 
 namespace docbase {
@@ -105,7 +106,22 @@ std::string_view ModernListScript() {
           encodeURIComponent(word);
     });
   }
+  // A link to a word of the classic main index ("index.htm#ID") goes on to
+  // the page that holds the word: the last whose first id is not above it.
+  function forwardWordId() {
+    var wanted = /^#id(\d+)$/.exec(location.hash);
+    var parts = document.querySelectorAll(".ranges a[data-id]");
+    if (!wanted || parts.length === 0) return;
+    var pick = parts[0];
+    for (var i = 1; i < parts.length; i++) {
+      if (Number(parts[i].getAttribute("data-id").substring(2)) >
+          Number(wanted[1])) break;
+      pick = parts[i];
+    }
+    location.replace(pick.getAttribute("href") + location.hash);
+  }
   function start() {
+    forwardWordId();
     setUpBox();
     findOnPage();
     window.addEventListener("hashchange", findOnPage);

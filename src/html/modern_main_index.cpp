@@ -15,6 +15,7 @@ namespace {
 
 // What the front page shows of one main-index page.
 struct PartSummary {
+  std::string first_id;
   std::string first_word;
   std::string last_word;
   uint64_t words = 0;
@@ -63,7 +64,10 @@ class ModernMainIndexWriter {
     WriteEscaped(out_, entry.word);
     out_.Write("</b>");
     PartSummary& summary = summaries_[open_part_ - 1];
-    if (summary.words == 0) summary.first_word.assign(entry.word);
+    if (summary.words == 0) {
+      summary.first_id.assign(entry.id);
+      summary.first_word.assign(entry.word);
+    }
     summary.last_word.assign(entry.word);
     ++summary.words;
     ++total_words_;
@@ -163,6 +167,8 @@ class ModernMainIndexWriter {
       out_.Write("<li><a href=\"");
       out_.Write(MainIndexPartName(part));
       if (summary.words > 0) {
+        out_.Write("\" data-id=\"");
+        out_.Write(summary.first_id);
         out_.Write("\" data-first=\"");
         WriteEscaped(out_, summary.first_word);
       }

@@ -5,7 +5,9 @@
 // entry a paragraph carrying the word id, in blocks of bounded size. Then
 // index.htm, a small front page: the totals, a word box that opens the page
 // holding a typed word (the shared script), and the range of every page,
-// its first word carried for the word box.
+// its first word and word id carried for the script (which also sends a
+// link to "index.htm#ID", as the classic layout made them, on to the page
+// that holds the word).
 //
 // One streaming pass over the word-and-page records: only the open page and
 // the first and last words of the pages are held.
