@@ -34,8 +34,9 @@ std::string_view ModernListStyle() {
 .blk.mi p b { margin-right: 0.4em; }
 .blk a { text-decoration: none; }
 .blk a:hover { text-decoration: underline; }
-.blk .links { font-size: 0.85em; }
-.blk .links a, .blk.wi a { margin-right: 0.5em; }
+.blk a.l::before { content: ""; display: block; }
+.blk a.l, .blk a.l ~ a { font-size: 0.85em; margin-right: 0.5em; }
+.blk.wi a { margin-right: 0.5em; }
 .blk a.web { color: #1a5e20; }
 .blk :target { background: #ffe97a; font-weight: bold; }
 .blk p:target, .blk p.found { outline: 2px solid #e0b000; }

@@ -81,7 +81,9 @@ class ModernSearchWriter {
 
   // The line's links, then the end of its paragraph.
   void EndLine() {
-    out_.Write("<br><span class=\"links\"><a href=\"");
+    // The links start a line of their own by the stylesheet (a.l), not by
+    // elements of their own: a search page holds a line per line of text.
+    out_.Write(" <a class=\"l\" href=\"");
     out_.Write(word_index_);
     out_.Write("#");
     out_.Write(first_id_);
@@ -111,7 +113,7 @@ class ModernSearchWriter {
     }
     out_.Write(" ");
     WriteWebSearchLink(out_, state_, phrase, "", "web search");
-    out_.WriteLine("</span></p>");
+    out_.WriteLine("</p>");
     in_line_ = false;
   }
 
