@@ -1,8 +1,10 @@
-// Opens pages of a finished document base in headless Chromium, one at a
-// time in a fresh tab, and prints how long each takes to load (from the
-// start of navigation to its load event) with its size. Driven by
-// bench/page_load_bench.sh, which installs playwright-core and names the
-// pages; a page that has not loaded within the timeout is shown as such.
+// Opens pages of a finished document base in headless Chromium or Firefox,
+// one at a time in a fresh tab, and prints how long each takes to load
+// (from the start of navigation to its load event and the next frame drawn
+// after it) with its size. Driven by bench/page_load_bench.sh, which
+// installs playwright-core (Chromium) and puppeteer-core (Firefox, over
+// WebDriver BiDi) and names the pages; a page that has not loaded within
+// the timeout is shown as such.
 // With ROUNDS above 1 every page is loaded that many times, a round over
 // all pages after the other (one slow moment of the browser or the machine
 // then hits one load, not every load of a page), and the table gives the
@@ -10,7 +12,10 @@
 // in a browser started for it (see main); "shared" loads them all, one
 // after the other, in one browser.
 //
-//   node page_load_times.js HTM_OUT TIMEOUT_SECONDS ROUNDS MODE PAGE...
+//   node page_load_times.js HTM_OUT TIMEOUT_SECONDS ROUNDS MODE BROWSER PAGE...
+//
+// BROWSER: chromium (Debian's /usr/bin/chromium) or firefox (Debian's
+// /usr/bin/firefox-esr).
 //
 // A PAGE may carry a fragment (page_02.htm#id00000012): the page is then
 // opened at that word, as a reader's double-click does.
@@ -18,11 +23,15 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { chromium } = require('playwright-core');
+
+let browserName = 'chromium';
 
 // A browser with a profile of its own; close() also removes the profile.
+// `context.newPage()` opens a tab.
 async function launch() {
+  if (browserName === 'firefox') return launchFirefox();
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'docbase_profile_'));
+  const { chromium } = require('playwright-core');
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
@@ -39,14 +48,29 @@ async function launch() {
   };
 }
 
+async function launchFirefox() {
+  const puppeteer = require('puppeteer-core');
+  const browser = await puppeteer.launch({
+    browser: 'firefox',
+    executablePath: '/usr/bin/firefox-esr',
+    headless: true,
+    protocol: 'webDriverBiDi',
+    args: ['--no-remote'],
+  });
+  return { context: browser, close: () => browser.close() };
+}
+
 // Seconds from the start of navigation to the load event of `url` in a
-// fresh tab of `context`; Infinity when it has not loaded within `timeout`.
+// fresh tab of `context` and the next frame after it; Infinity when it has
+// not loaded within `timeout`.
 async function timeLoad(context, url, timeout) {
   const tab = await context.newPage();
   const start = process.hrtime.bigint();
   let seconds = Infinity;
   try {
     await tab.goto(url, { waitUntil: 'load', timeout });
+    await tab.evaluate(
+        () => new Promise((done) => requestAnimationFrame(() => done())));
     seconds = Number(process.hrtime.bigint() - start) / 1e9;
   } catch (error) {
   }
@@ -55,8 +79,9 @@ async function timeLoad(context, url, timeout) {
 }
 
 async function main() {
-  const [folder, timeoutText, roundsText, mode, ...pages] =
+  const [folder, timeoutText, roundsText, mode, browser, ...pages] =
       process.argv.slice(2);
+  browserName = browser;
   const timeout = Number(timeoutText) * 1000;
   const rounds = Math.max(1, Number(roundsText));
   const url = (page) => 'file://' + path.join(folder, page);

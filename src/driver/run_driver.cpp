@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "driver/tool_checks.h"
 #include "html/index_tables.h"
 #include "html/main_index.h"
+#include "html/main_index_parts.h"
+#include "html/modern_main_index.h"
 #include "html/output_pass.h"
 #include "html/modern_assets.h"
 #include "html/table_sources.h"
@@ -121,15 +124,23 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   DOCBASE_RETURN_IF_ERROR(all_groups.Open());
   // "processed 80%" comes once the main index has read its first entry,
   // and only in a run of more than two occurrences.
-  DOCBASE_RETURN_IF_ERROR(WriteMainIndex(
-      area, settings, all_groups, report,
-      census.occurrences > 2 ? "processed 80%" : ""));
+  const std::string_view started =
+      census.occurrences > 2 ? "processed 80%" : "";
+  int64_t index_parts = 0;  // index_N.htm pages, modern layout only
+  if (settings.layout == PageLayout::kModern) {
+    DOCBASE_RETURN_IF_ERROR(WriteModernMainIndex(
+        area, settings, MainIndexParts::Plan(tables), all_groups, report,
+        started, &index_parts));
+  } else {
+    DOCBASE_RETURN_IF_ERROR(
+        WriteMainIndex(area, settings, all_groups, report, started));
+  }
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();
   std::vector<std::string> names;
   for (const PageTally& page : census.pages) names.push_back(page.listed_name);
-  return CollectOutput(area, names, groups.count());
+  return CollectOutput(area, names, groups.count(), index_parts);
 }
 
 void ShowResults(const RunState& state, Console& console) {

@@ -1,12 +1,15 @@
 #include "html/output_pass.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "common/parallel_tasks.h"
 #include "html/annotated_pages.h"
 #include "html/contents_page.h"
+#include "html/main_index_parts.h"
+#include "html/modern_search_page.h"
 #include "html/navigation_bar.h"
 #include "html/modern_contents_page.h"
 #include "html/modern_pages.h"
@@ -62,13 +65,24 @@ std::vector<PageStretch> CutIntoStretches(const IndexTables& tables,
   return stretches;
 }
 
+// The cut of the main index that the modern list pages link into; none in
+// the classic layout.
+std::optional<MainIndexParts> ModernIndexParts(const Settings& settings,
+                                               const IndexTables& tables) {
+  if (settings.layout != PageLayout::kModern) return std::nullopt;
+  return MainIndexParts::Plan(tables);
+}
+
 Status WriteSearchPages(const WorkArea& area, const Settings& settings,
                         const IndexTables& tables, SplitMix64& random) {
+  const std::optional<MainIndexParts> parts = ModernIndexParts(settings, tables);
   for (int64_t group = 1; group <= tables.groups.count(); ++group) {
     GroupOccurrences source(tables, group, GroupOccurrences::Order::kTable,
                             false);
     DOCBASE_RETURN_IF_ERROR(
-        WriteSearchPage(area, settings, random, group, source));
+        parts ? WriteModernSearchPage(area, settings, *parts, random, group,
+                                      source)
+              : WriteSearchPage(area, settings, random, group, source));
   }
   return Status::Ok();
 }
@@ -76,7 +90,8 @@ Status WriteSearchPages(const WorkArea& area, const Settings& settings,
 Status WriteIndexPages(const WorkArea& area, const Settings& settings,
                        const IndexTables& tables) {
   // One object for the pass: its promotional count runs across groups.
-  WordIndexPages index_pages;
+  const std::optional<MainIndexParts> parts = ModernIndexParts(settings, tables);
+  WordIndexPages index_pages(parts ? &*parts : nullptr);
   for (int64_t group = 1; group <= tables.groups.count(); ++group) {
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteHead(area, settings, group));
     DOCBASE_RETURN_IF_ERROR(

@@ -17,8 +17,15 @@ constexpr int64_t kEntriesPerPromotion = 101;
 
 }  // namespace
 
+WordIndexPages::WordIndexPages(const MainIndexParts* modern_parts) {
+  if (modern_parts != nullptr) {
+    modern_ = std::make_unique<ModernWordIndexPages>(*modern_parts);
+  }
+}
+
 Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
                                  int64_t group) {
+  if (modern_) return modern_->WriteHead(area, state, group);
   DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(group))));
   WritePageHead(page_, state.display.code_page_name, "index of key words");
   WritePromotionalBlock(page_, state);
@@ -30,6 +37,7 @@ Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
 
 Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
                                     WordPageSource& source) {
+  if (modern_) return modern_->WriteEntries(state, group, source);
   if (!page_.is_open()) {
     return Status::IoError(WordIndexPageName(group), "the page head was not written");
   }

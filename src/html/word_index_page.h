@@ -6,16 +6,22 @@
 // One object serves the whole run, so that the entry count carries over
 // from one group's page to the next.
 //
+// In the modern layout (constructed with the main index's parts) the calls
+// write the modern page instead (html/modern_word_index_page.h).
+//
 // Input: the word-and-page records of the group's pages, in word-id order,
 // then page order; each gives one entry.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "common/line_writer.h"
 #include "common/settings.h"
 #include "base/status.h"
+#include "html/main_index_parts.h"
+#include "html/modern_word_index_page.h"
 #include "html/occurrence_record.h"
 #include "workarea/work_area.h"
 
@@ -23,6 +29,10 @@ namespace docbase {
 
 class WordIndexPages {
  public:
+  // Classic pages; with `modern_parts` (which must outlive the object),
+  // modern ones.
+  explicit WordIndexPages(const MainIndexParts* modern_parts = nullptr);
+
   // Creates i_G.htm and writes its head lines.
   Status WriteHead(const WorkArea& area, const Settings& state, int64_t group);
   // Writes the contents link, one entry per word-and-page entry of `source`
@@ -38,6 +48,7 @@ class WordIndexPages {
   void WriteEntry(const WordPageEntry& entry);
   void WriteLastEntry(const WordPageEntry& entry);
 
+  std::unique_ptr<ModernWordIndexPages> modern_;
   LineWriter page_;
   int64_t promo_entry_count_ = 0;  // lives for the whole run
   // Entries are written a piece at a time, the group's pieces made once:

@@ -77,15 +77,19 @@ Status MovePages(const WorkArea& area, const std::vector<std::string>& pages) {
   return Status::Ok();
 }
 
-// files_list.htm, the word index pages, index.htm and the search pages.
-// Only the group pages the run made are taken, so that a working copy of
-// an input named like "i_notes.htm" never reaches the output.
-Status MoveGeneratedPages(const WorkArea& area, int64_t group_count) {
+// files_list.htm, the word index pages, index.htm (and its parts) and the
+// search pages. Only the pages the run made are taken, so that a working
+// copy of an input named like "i_notes.htm" never reaches the output.
+Status MoveGeneratedPages(const WorkArea& area, int64_t group_count,
+                          int64_t index_parts) {
   DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, ContentsPageName()));
   for (int64_t group = 1; group <= group_count; ++group) {
     DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, WordIndexPageName(group)));
   }
   DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, MainIndexPageName()));
+  for (int64_t part = 1; part <= index_parts; ++part) {
+    DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, MainIndexPartName(part)));
+  }
   for (int64_t group = 1; group <= group_count; ++group) {
     DOCBASE_RETURN_IF_ERROR(MoveIntoOutput(area, SearchPageName(group)));
   }
@@ -96,14 +100,14 @@ Status MoveGeneratedPages(const WorkArea& area, int64_t group_count) {
 
 Status CollectOutput(const WorkArea& area,
                      const std::vector<std::string>& pages,
-                     int64_t group_count) {
+                     int64_t group_count, int64_t index_parts) {
   // Made whenever it is missing: a presence test by name would take a
   // folder such as old_htm_out for it, and the output would be lost.
   MakeFolder(area, OutputFolder());
   // Only this run's output goes in (no placeholder is needed to empty it).
   DeleteFiles(area, InFolder(OutputFolder(), EveryNamePattern()));
   DOCBASE_RETURN_IF_ERROR(MovePages(area, pages));
-  DOCBASE_RETURN_IF_ERROR(MoveGeneratedPages(area, group_count));
+  DOCBASE_RETURN_IF_ERROR(MoveGeneratedPages(area, group_count, index_parts));
 
   DeleteFiles(area, HtmlPattern());
   DeleteFiles(area, ListPattern());
