@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
       docbase::RunStateFromBuildSettings(program, command_line.settings);
   state.jobs = command_line.jobs > 0 ? command_line.jobs
                                      : docbase::DefaultJobs();
-  docbase::Status outcome = docbase::RunDocbase(area, state, console);
+  docbase::RunStep outcome = docbase::RunDocbase(area, state, console);
   lock.Release();
   return docbase::FinishRun(outcome, console);
 }

@@ -36,10 +36,9 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 class RecordingReport : public RunReport {
  public:
   void Progress(std::string_view line) override { Keep(line); }
-  Status Stop(std::initializer_list<std::string_view> lines) override {
+  void Stop(std::initializer_list<std::string_view> lines) override {
     for (std::string_view line : lines) Keep(line);
     Keep("<any key>");
-    return Status::RunEnded();
   }
   const std::string& transcript() const { return transcript_; }
 

@@ -32,40 +32,50 @@
 namespace docbase {
 namespace {
 
-Status StartUp(const WorkArea& area, RunState& state, Console& console) {
+RunStep StartUp(const WorkArea& area, RunState& state, Console& console) {
   console.Line("Active code page: 65001");
   console.Line(state.program_name_setting);
   console.Line();
   console.Line(state.program_path);
-  DOCBASE_RETURN_IF_ERROR(SetTargetSite(state, console));
-  DOCBASE_RETURN_IF_ERROR(
+  DOCBASE_RETURN_IF_STOPPED(SetTargetSite(state, console));
+  DOCBASE_RETURN_IF_STOPPED(
       ShowStartUpScreens(state, console, area.DirectoryPath()));
   return CheckTools(area, console);
 }
 
+// A phase that may stop the run: its failure, the end of the run when it
+// stopped, else the run goes on.
+RunStep AfterPhase(Status status, bool stopped) {
+  if (!status.ok()) return status;
+  return stopped ? RunStep::Ended() : RunStep::GoOn();
+}
+
 // Hands back the numbered pages of the page set.
-Status Prepare(const WorkArea& area, RunState& state, Console& console,
+RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
                RunReport& report, std::vector<NumberedPage>* pages) {
   bool input_present = false;
   DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, &input_present));
   if (!input_present) return ShowInputMissing(console);
-  DOCBASE_RETURN_IF_ERROR(SetUpInputFolder(area, report));
+  bool stopped = false;
+  Status status = SetUpInputFolder(area, report, &stopped);
+  DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
   console.Line();
-  DOCBASE_RETURN_IF_ERROR(
-      SetUpWorkFolders(area, report, &state.input_file_count));
+  status = SetUpWorkFolders(area, report, &state.input_file_count, &stopped);
+  DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
 
   ConvertedTexts converted;
   DOCBASE_RETURN_IF_ERROR(
       ConvertTextsToPages(area, state.input_file_count, &converted));
   state.number_pad = converted.number_pad;
-  DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(converted, state.input_file_count,
+  DOCBASE_RETURN_IF_STOPPED(ShowConvertedPages(converted, state.input_file_count,
                                              console, area.DirectoryPath()));
   DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));
 
   console.Line(state.program_path);
   DOCBASE_RETURN_IF_ERROR(CleanStaleFiles(area));
   AskTargetAddress(state, console);
-  DOCBASE_RETURN_IF_ERROR(SetUpOutputFolders(area, report));
+  status = SetUpOutputFolders(area, report, &stopped);
+  DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
   DOCBASE_RETURN_IF_ERROR(SetDisplayParameters(area, state, console));
   return BuildPageSet(area, state, converted.made, &state.number_pad, pages);
 }
@@ -143,24 +153,23 @@ void ShowResults(const RunState& state, Console& console) {
 
 }  // namespace
 
-Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
+RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(ClaimOwnFolders(area));
-  DOCBASE_RETURN_IF_ERROR(StartUp(area, state, console));
+  DOCBASE_RETURN_IF_STOPPED(StartUp(area, state, console));
   // Every progress line and every stop of a phase goes through this report.
   ConsoleReport report(console);
   std::vector<NumberedPage> pages;
-  DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, report, &pages));
-  DOCBASE_RETURN_IF_ERROR(
+  DOCBASE_RETURN_IF_STOPPED(Prepare(area, state, console, report, &pages));
+  DOCBASE_RETURN_IF_STOPPED(
       Index(area, state, console, report, std::move(pages)));
   report.Progress("processed 100%");
   ShowResults(state, console);
-  // The final key ends a finished run: its RunEnded marks the way out, and
-  // the run's own outcome stays Ok.
-  if (Status ended = AnyKeyExit(console); ended.io_error()) return ended;
-  return Status::Ok();
+  // The final key ends a finished run; the run's own outcome stays ok.
+  (void)AnyKeyExit(console);
+  return RunStep::GoOn();
 }
 
-int FinishRun(const Status& outcome, Console& console) {
+int FinishRun(const RunStep& outcome, Console& console) {
   if (!outcome.io_error()) return 0;
   console.Line();
   console.Line("============================================");

@@ -77,7 +77,7 @@ std::string ShownProgramName(std::string_view setting) {
   return shown + "exe";
 }
 
-Status ShowStartUpScreens(const RunState& state, Console& console,
+RunStep ShowStartUpScreens(const RunState& state, Console& console,
                           std::string_view directory_path) {
   console.Line();
   console.Line("====================================");
@@ -87,10 +87,10 @@ Status ShowStartUpScreens(const RunState& state, Console& console,
       "DOCUMENT BASE");
   console.Line();
   ShowTerms(state, console);
-  DOCBASE_RETURN_IF_ERROR(TwoChoiceMenu(console, "<1> yes, continue",
+  DOCBASE_RETURN_IF_STOPPED(TwoChoiceMenu(console, "<1> yes, continue",
                                         "<2> no, end", directory_path));
   ShowFontAdvice(console);
-  DOCBASE_RETURN_IF_ERROR(
+  DOCBASE_RETURN_IF_STOPPED(
       TwoChoiceMenu(console, "<1> continue", "<2> end", directory_path));
   ShowInstallationAdvice(console);
   return TwoChoiceMenu(console, "<1> continue", "<2> end", directory_path);

@@ -45,7 +45,7 @@ std::optional<std::string> DeriveTargetSite(std::string_view setting) {
   return std::nullopt;
 }
 
-Status SetTargetSite(RunState& state, Console& console) {
+RunStep SetTargetSite(RunState& state, Console& console) {
   std::optional<std::string> site =
       DeriveTargetSite(state.program_name_setting);
   if (!site) {
@@ -54,7 +54,7 @@ Status SetTargetSite(RunState& state, Console& console) {
   }
   state.target_site = *site;
   console.Line(state.target_site);
-  return Status::Ok();
+  return RunStep::GoOn();
 }
 
 std::string FirstInputField(std::string_view answer) {

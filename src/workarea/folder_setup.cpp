@@ -20,10 +20,12 @@ constexpr std::string_view kRule42 =
     "------------------------------------------";
 
 // A failed presence test: rule, message, an empty line, then the any-key
-// wait.
+// wait; the run stops there.
 Status FailSetUp(RunReport& report, std::string_view rule,
-                 std::string_view message) {
-  return report.Stop({rule, message, ""});
+                 std::string_view message, bool* stopped) {
+  report.Stop({rule, message, ""});
+  *stopped = true;
+  return Status::Ok();
 }
 
 // The test after a folder was made or emptied ("dir *. > dir_cur.txt" and
@@ -87,7 +89,9 @@ Status CheckInputPresence(const WorkArea& area, bool* present) {
   return Status::Ok();
 }
 
-Status SetUpInputFolder(const WorkArea& area, RunReport& report) {
+Status SetUpInputFolder(const WorkArea& area, RunReport& report,
+                        bool* stopped) {
+  *stopped = false;
   DOCBASE_RETURN_IF_ERROR(RemoveFolderWhenPresent(area, InputPageFolder()));
   MakeFolder(area, InputPageFolder());
   bool present = false;
@@ -95,20 +99,23 @@ Status SetUpInputFolder(const WorkArea& area, RunReport& report) {
   if (!present) {
     return FailSetUp(report, kRule32,
                      "subfolder " + std::string(InputPageFolder()) +
-                         " must be created");
+                         " must be created",
+                     stopped);
   }
   return Status::Ok();
 }
 
 Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
-                        int64_t* input_file_count) {
+                        int64_t* input_file_count, bool* stopped) {
+  *stopped = false;
   DOCBASE_RETURN_IF_ERROR(ListNames(
       area, InFolder(InputFolder(), TextPattern()), InputListingFile()));
   DOCBASE_RETURN_IF_ERROR(
       CountLinesContaining(area, InputListingFile(), "", input_file_count));
   if (*input_file_count == 0) {
     return FailSetUp(report, kRule18,
-                     "missing " + std::string(InputFolder()) + " subfolder");
+                     "missing " + std::string(InputFolder()) + " subfolder",
+                     stopped);
   }
 
   MakeOrEmptyFolder(area, TextCopyFolder());
@@ -119,7 +126,8 @@ Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
   if (!present) {
     return FailSetUp(report, kRule28,
                      "Subfolder " + std::string(TextCopyFolder()) +
-                         " must be created.");
+                         " must be created.",
+                     stopped);
   }
   return Status::Ok();
 }
@@ -144,7 +152,9 @@ Status CleanStaleFiles(const WorkArea& area) {
   return RemoveFolderWhenPresent(area, OutputFolder());
 }
 
-Status SetUpOutputFolders(const WorkArea& area, RunReport& report) {
+Status SetUpOutputFolders(const WorkArea& area, RunReport& report,
+                          bool* stopped) {
+  *stopped = false;
   MakeFolder(area, InputPageFolder());
   MakeFolder(area, OutputFolder());
   // htm_in passed its test at set-up and is not looked for again.
@@ -153,7 +163,8 @@ Status SetUpOutputFolders(const WorkArea& area, RunReport& report) {
   if (!present) {
     return FailSetUp(report, kRule42,
                      "subfolders " + std::string(InputPageFolder()) + ", " +
-                         std::string(OutputFolder()) + " must be created");
+                         std::string(OutputFolder()) + " must be created",
+                     stopped);
   }
   return Status::Ok();
 }
