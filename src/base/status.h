@@ -32,6 +32,8 @@ class [[nodiscard]] Status {
   }
 
   bool ok() const { return code_ == Code::kOk; }
+  // Any failure: a missing name and a held lock are failures of I/O too.
+  bool io_error() const { return code_ != Code::kOk; }
   bool not_found() const { return code_ == Code::kNotFound; }
   bool busy() const { return code_ == Code::kBusy; }
 

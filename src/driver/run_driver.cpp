@@ -1,7 +1,8 @@
 #include "driver/run_driver.h"
 
 #include <cstdint>
-#include <cstdlib>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "html/output_pass.h"
 #include "html/table_sources.h"
 #include "pages/page_set.h"
+#include "platform/environment.h"
 #include "pages/text_to_page.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
@@ -86,9 +88,8 @@ RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
 // corpus go through the runs on disk, as the tests of a full disk need.
 size_t WordPageBudget() {
   uint64_t bytes = 0;
-  const char* text = std::getenv("DOCBASE_SORT_MEMORY");
-  if (text != nullptr && ParseCount(text, &bytes) && bytes > 0 &&
-      bytes <= SIZE_MAX) {
+  std::optional<std::string> text = EnvironmentValue("DOCBASE_SORT_MEMORY");
+  if (text && ParseCount(*text, &bytes) && bytes > 0 && bytes <= SIZE_MAX) {
     return static_cast<size_t>(bytes);
   }
   return 16 << 20;
@@ -160,6 +161,8 @@ RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   ConsoleReport report(console);
   std::vector<NumberedPage> pages;
   DOCBASE_RETURN_IF_STOPPED(Prepare(area, state, console, report, &pages));
+  // Every page shows the one moment of the run.
+  state.run_moment = CurrentDateTime();
   DOCBASE_RETURN_IF_STOPPED(
       Index(area, state, console, report, std::move(pages)));
   report.Progress("processed 100%");

@@ -1,11 +1,10 @@
 #include "workarea/folder_setup.h"
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "common/line_writer.h"
 #include "common/text.h"
+#include "platform/file_system.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"
 #include "workarea/listing_file.h"
@@ -39,8 +38,7 @@ Status SubFolderPresent(const WorkArea& area, std::string_view name,
   LineWriter writer;
   DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(FolderListingFile())));
   for (const std::string& entry : MatchingNames(area, "*.")) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(area.Path(entry), error)) continue;
+    if (!IsFolder(area.Path(entry))) continue;
     writer.WriteLine(entry);
     if (!*present && Contains(ToLowerAscii(TrimTrailingBlanks(entry)), name)) {
       *present = true;
@@ -142,8 +140,7 @@ Status CleanStaleFiles(const WorkArea& area) {
 
   // The trace file is made empty and nothing is ever written to it; it
   // need not stay open for that.
-  std::error_code error;
-  if (std::filesystem::is_directory(area.Path(TraceFolder()), error)) {
+  if (IsFolder(area.Path(TraceFolder()))) {
     LineWriter trace;
     DOCBASE_RETURN_IF_ERROR(trace.Open(area.Path(TraceFile())));
     DOCBASE_RETURN_IF_ERROR(trace.Close());
