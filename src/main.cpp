@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   }
   docbase::RunState state =
       docbase::RunStateFromBuildSettings(program, command_line.settings);
-  state.jobs = command_line.jobs > 0 ? command_line.jobs
+  state.settings.jobs = command_line.jobs > 0 ? command_line.jobs
                                      : docbase::DefaultJobs();
   docbase::RunStep outcome = docbase::RunDocbase(area, state, console);
   lock.Release();

@@ -36,7 +36,7 @@ namespace {
 
 RunStep StartUp(const WorkArea& area, RunState& state, Console& console) {
   console.Line("Active code page: 65001");
-  console.Line(state.program_name_setting);
+  console.Line(state.settings.program_name_setting);
   console.Line();
   console.Line(state.program_path);
   DOCBASE_RETURN_IF_STOPPED(SetTargetSite(state, console));
@@ -79,7 +79,7 @@ RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
   status = SetUpOutputFolders(area, report, &stopped);
   DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
   DOCBASE_RETURN_IF_ERROR(SetDisplayParameters(area, state, console));
-  return BuildPageSet(area, state, converted.made, &state.number_pad, pages);
+  return BuildPageSet(area, state.settings, converted.made, &state.number_pad, pages);
 }
 
 // The memory the word-and-page table may hold before it sorts in runs on
@@ -97,7 +97,7 @@ size_t WordPageBudget() {
 
 Status Index(const WorkArea& area, RunState& state, Console& console,
              RunReport& report, std::vector<NumberedPage> pages) {
-  const Settings& settings = state;
+  const Settings& settings = state.settings;
   console.Line();
   report.Progress("processed 1%");
   WordCensus census;
@@ -148,7 +148,7 @@ void ShowResults(const RunState& state, Console& console) {
   console.Line("view files: " + std::string(OutputFilesShown()));
   console.Line(
       "You can access the index of all words by double-clicking on any word.");
-  console.Line("details: " + state.info_address);
+  console.Line("details: " + state.settings.info_address);
   console.Line();
 }
 
@@ -162,7 +162,7 @@ RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   std::vector<NumberedPage> pages;
   DOCBASE_RETURN_IF_STOPPED(Prepare(area, state, console, report, &pages));
   // Every page shows the one moment of the run.
-  state.run_moment = CurrentDateTime();
+  state.settings.run_moment = CurrentDateTime();
   DOCBASE_RETURN_IF_STOPPED(
       Index(area, state, console, report, std::move(pages)));
   report.Progress("processed 100%");

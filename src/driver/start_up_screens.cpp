@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view kRule28 = "----------------------------";
 
 void ShowTerms(const RunState& state, Console& console) {
-  console.Line("Program name:" + ShownProgramName(state.program_name_setting));
+  console.Line("Program name:" + ShownProgramName(state.settings.program_name_setting));
   console.Line("Terms of use:");
   console.Line(
       "This program is provided as it is, without any warranty. Its makers "
@@ -23,7 +23,7 @@ void ShowTerms(const RunState& state, Console& console) {
       "yourself or for others. You may not sell the program itself, remove "
       "or change its notices, or present it as your own work.");
   console.Line();
-  console.Line("Info: " + state.info_address);
+  console.Line("Info: " + state.settings.info_address);
   console.Line();
   console.Line("====================================");
   console.Line("Do you accept the terms of use?");
