@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
   }
   docbase::RunState state =
       docbase::RunStateFromBuildSettings(program, command_line.settings);
-  state.settings.jobs = command_line.jobs > 0 ? command_line.jobs
-                                     : docbase::DefaultJobs();
+  state.settings.jobs =
+      command_line.jobs > 0 ? command_line.jobs : docbase::DefaultJobs();
   docbase::RunStep outcome = docbase::RunDocbase(area, state, console);
   lock.Release();
   return docbase::FinishRun(outcome, console);

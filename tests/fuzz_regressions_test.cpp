@@ -88,8 +88,8 @@ TEST_P(FuzzRegression, KeptInputsPassTheCheck) {
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression,
                          ::testing::Values("line_reader", "occurrence_tables",
                                            "page_cleaner", "pipeline",
-                                           "word_numbering",
-                                           "word_page_runs", "word_scanner"),
+                                           "word_numbering", "word_page_runs",
+                                           "word_scanner"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

@@ -29,13 +29,15 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
     not_removed = RemoveFileName(path);
     if (not_removed.not_found()) not_removed = Status::Ok();
   }
-  Status opened = file_.Open(path, mode == Mode::kAppend
-                                       ? File::Mode::kWriteAppend
-                                       : File::Mode::kCreateNew);
+  Status opened =
+      file_.Open(path, mode == Mode::kAppend ? File::Mode::kWriteAppend
+                                             : File::Mode::kCreateNew);
   if (!opened.ok()) {
     // A file left in place (on a read-only file system, say) makes the new
     // one fail as taken; the reason it stayed is the one that tells.
-    if (!not_removed.ok()) return status_ = not_removed.WithAction("cannot create");
+    if (!not_removed.ok()) {
+      return status_ = not_removed.WithAction("cannot create");
+    }
     return status_ = opened.WithAction("cannot create");
   }
   used_ = 0;

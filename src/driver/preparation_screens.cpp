@@ -17,8 +17,8 @@ RunStep ShowInputMissing(Console& console) {
 }
 
 RunStep ShowConvertedPages(const ConvertedTexts& converted,
-                          int64_t input_file_count, Console& console,
-                          std::string_view directory_path) {
+                           int64_t input_file_count, Console& console,
+                           std::string_view directory_path) {
   console.Line("----- dir " + std::string(ConvertedPageFolder()) + " -----");
   for (const std::string& page : converted.pages) console.Line(page);
   console.Line();

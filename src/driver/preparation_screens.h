@@ -20,7 +20,7 @@ RunStep ShowInputMissing(Console& console);
 // the run), then an empty line when the run goes on. `directory_path` is
 // the program directory, for the auto-answer probe.
 RunStep ShowConvertedPages(const ConvertedTexts& converted,
-                          int64_t input_file_count, Console& console,
-                          std::string_view directory_path);
+                           int64_t input_file_count, Console& console,
+                           std::string_view directory_path);
 
 }  // namespace docbase

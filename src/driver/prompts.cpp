@@ -10,8 +10,8 @@ bool AutoAnswerApplies(std::string_view directory_path) {
 }
 
 RunStep TwoChoiceMenu(Console& console, std::string_view choice_one,
-                     std::string_view choice_two,
-                     std::string_view directory_path) {
+                      std::string_view choice_two,
+                      std::string_view directory_path) {
   console.Line(choice_one);
   console.Line(choice_two);
   // The probe runs before every key read; the folder does not change while

@@ -22,8 +22,8 @@ namespace docbase {
 bool AutoAnswerApplies(std::string_view directory_path);
 
 RunStep TwoChoiceMenu(Console& console, std::string_view choice_one,
-                     std::string_view choice_two,
-                     std::string_view directory_path);
+                      std::string_view choice_two,
+                      std::string_view directory_path);
 RunStep OneKeyExit(Console& console);
 RunStep AnyKeyExit(Console& console);
 

@@ -20,8 +20,8 @@
 #include "html/output_pass.h"
 #include "html/table_sources.h"
 #include "pages/page_set.h"
-#include "platform/environment.h"
 #include "pages/text_to_page.h"
+#include "platform/environment.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -54,7 +54,7 @@ RunStep AfterPhase(Status status, bool stopped) {
 
 // Hands back the numbered pages of the page set.
 RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
-               RunReport& report, std::vector<NumberedPage>* pages) {
+                RunReport& report, std::vector<NumberedPage>* pages) {
   bool input_present = false;
   DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, &input_present));
   if (!input_present) return ShowInputMissing(console);
@@ -69,8 +69,8 @@ RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
   DOCBASE_RETURN_IF_ERROR(
       ConvertTextsToPages(area, state.input_file_count, &converted));
   state.number_pad = converted.number_pad;
-  DOCBASE_RETURN_IF_STOPPED(ShowConvertedPages(converted, state.input_file_count,
-                                             console, area.DirectoryPath()));
+  DOCBASE_RETURN_IF_STOPPED(ShowConvertedPages(
+      converted, state.input_file_count, console, area.DirectoryPath()));
   DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));
 
   console.Line(state.program_path);
@@ -79,7 +79,8 @@ RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
   status = SetUpOutputFolders(area, report, &stopped);
   DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
   DOCBASE_RETURN_IF_ERROR(SetDisplayParameters(area, state, console));
-  return BuildPageSet(area, state.settings, converted.made, &state.number_pad, pages);
+  return BuildPageSet(area, state.settings, converted.made, &state.number_pad,
+                      pages);
 }
 
 // The memory the word-and-page table may hold before it sorts in runs on

@@ -6,8 +6,8 @@
 
 #include "base/status.h"
 #include "driver/console.h"
-#include "driver/run_step.h"
 #include "driver/run_state.h"
+#include "driver/run_step.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

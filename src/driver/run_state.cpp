@@ -9,7 +9,8 @@ RunState RunStateFromBuildSettings(std::string program_path,
   RunState state;
   state.settings.program_name_setting =
       choices.program_name_setting.value_or(build::kProgramNameSetting);
-  state.settings.info_address = choices.info_address.value_or(build::kInfoAddress);
+  state.settings.info_address =
+      choices.info_address.value_or(build::kInfoAddress);
   state.settings.search_host = choices.search_host.value_or(build::kSearchHost);
   state.chosen_group_size = choices.group_size;
   state.settings.layout = choices.layout.value_or(PageLayout::kClassic);

@@ -42,8 +42,8 @@ class [[nodiscard]] RunStep {
 
 // Returns from the enclosing driver step when `expr` (a Status or a
 // RunStep) does not let the run go on.
-#define DOCBASE_RETURN_IF_STOPPED(expr)                   \
-  do {                                                    \
-    ::docbase::RunStep docbase_step_ = (expr);            \
-    if (!docbase_step_.ok()) return docbase_step_;        \
+#define DOCBASE_RETURN_IF_STOPPED(expr)            \
+  do {                                             \
+    ::docbase::RunStep docbase_step_ = (expr);     \
+    if (!docbase_step_.ok()) return docbase_step_; \
   } while (0)

@@ -11,7 +11,8 @@ namespace {
 constexpr std::string_view kRule28 = "----------------------------";
 
 void ShowTerms(const RunState& state, Console& console) {
-  console.Line("Program name:" + ShownProgramName(state.settings.program_name_setting));
+  console.Line("Program name:" +
+               ShownProgramName(state.settings.program_name_setting));
   console.Line("Terms of use:");
   console.Line(
       "This program is provided as it is, without any warranty. Its makers "
@@ -78,7 +79,7 @@ std::string ShownProgramName(std::string_view setting) {
 }
 
 RunStep ShowStartUpScreens(const RunState& state, Console& console,
-                          std::string_view directory_path) {
+                           std::string_view directory_path) {
   console.Line();
   console.Line("====================================");
   console.Line();
@@ -88,7 +89,7 @@ RunStep ShowStartUpScreens(const RunState& state, Console& console,
   console.Line();
   ShowTerms(state, console);
   DOCBASE_RETURN_IF_STOPPED(TwoChoiceMenu(console, "<1> yes, continue",
-                                        "<2> no, end", directory_path));
+                                          "<2> no, end", directory_path));
   ShowFontAdvice(console);
   DOCBASE_RETURN_IF_STOPPED(
       TwoChoiceMenu(console, "<1> continue", "<2> end", directory_path));

@@ -7,8 +7,8 @@
 
 #include "base/status.h"
 #include "driver/console.h"
-#include "driver/run_step.h"
 #include "driver/run_state.h"
+#include "driver/run_step.h"
 
 namespace docbase {
 
@@ -18,6 +18,6 @@ std::string ShownProgramName(std::string_view setting);
 // From the empty line after the target site up to the installation menu.
 // `directory_path` is the program directory, for the auto-answer probe.
 RunStep ShowStartUpScreens(const RunState& state, Console& console,
-                          std::string_view directory_path);
+                           std::string_view directory_path);
 
 }  // namespace docbase

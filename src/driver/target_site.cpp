@@ -88,7 +88,8 @@ void AskTargetAddress(RunState& state, Console& console) {
   console.Write(
       "web address for destination search (example: www.example.org) = ? ");
   std::optional<std::string> answer = console.ReadLine();
-  state.settings.target_address = answer ? FirstInputField(*answer) : std::string();
+  state.settings.target_address =
+      answer ? FirstInputField(*answer) : std::string();
   if (!console.EchoesLineEnd()) console.Write("\r\n");
 }
 

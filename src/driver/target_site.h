@@ -9,8 +9,8 @@
 
 #include "base/status.h"
 #include "driver/console.h"
-#include "driver/run_step.h"
 #include "driver/run_state.h"
+#include "driver/run_step.h"
 
 namespace docbase {
 

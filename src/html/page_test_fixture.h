@@ -9,9 +9,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <cstdlib>
 
 #include <cstddef>
+#include <cstdlib>
 #include <deque>
 #include <optional>
 #include <string>

@@ -164,8 +164,8 @@ TEST_F(TextToPageTest, HostileNamesAreOnlyNamesAndTxtInIsLeftAlone) {
   const Names hostile = {"-rf.txt",          "a\"b'c.txt", "x;y&z|w.txt",
                          "$(touch pwn).txt", " lead.txt",  "caf\xc3\xa9.txt",
                          "line\nend.txt"};
-  if (!testing::SystemTakesNames(area_.root(), {"a\"b'c.txt", "x;y&z|w.txt",
-                                                "line\nend.txt"})) {
+  if (!testing::SystemTakesNames(
+          area_.root(), {"a\"b'c.txt", "x;y&z|w.txt", "line\nend.txt"})) {
     GTEST_SKIP() << "names this system cannot hold";
   }
   for (const std::string& name : hostile) AddText(name, name + "\n");

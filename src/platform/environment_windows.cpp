@@ -1,7 +1,6 @@
-#include "platform/environment.h"
-
 #include <windows.h>
 
+#include "platform/environment.h"
 #include "platform/wide_text.h"
 
 namespace docbase {

@@ -22,7 +22,7 @@ TEST_F(FileSystemTest, AFileLinkIsRemovedAsALink) {
   std::string why = MakeLink(At("target.txt"), At("link.txt"), false);
   if (!why.empty()) GTEST_SKIP() << why;
   EXPECT_TRUE(IsLink(At("link.txt")));
-  EXPECT_TRUE(IsFile(At("link.txt")));  // through the link
+  EXPECT_TRUE(IsFile(At("link.txt")));              // through the link
   EXPECT_FALSE(RemoveLink(At("target.txt")).ok());  // not a link: stays
   ASSERT_TRUE(RemoveFileName(At("link.txt")).ok());
   EXPECT_EQ(KindOfEntry(At("link.txt")), EntryKind::kMissing);
@@ -79,7 +79,8 @@ TEST_F(FileSystemTest, FoldersAreMadeListedAndRemovedOnlyWhenEmpty) {
 }
 
 TEST_F(FileSystemTest, NamesWithBlanksAndAccentsComeBackAsTheyWent) {
-  const std::string names[] = {"two words .txt", "\xC3\xA9t\xC3\xA9 \xC3\xA0 Z\xC3\xBCrich.txt",
+  const std::string names[] = {"two words .txt",
+                               "\xC3\xA9t\xC3\xA9 \xC3\xA0 Z\xC3\xBCrich.txt",
                                "\xE6\x97\xA5\xE6\x9C\xAC.txt"};
   for (const std::string& name : names) Put(folder_ / PathFromUtf8(name), name);
   std::vector<std::string> listed;
@@ -99,7 +100,8 @@ TEST_F(FileSystemTest, TheLongestNameIsTakenAndOneMoreIsRefused) {
   // program meets (bytes on POSIX, UTF-16 units on Windows).
   const std::string longest(255, 'n');
   File file;
-  Status made = file.Open(folder_ / PathFromUtf8(longest), File::Mode::kCreateNew);
+  Status made =
+      file.Open(folder_ / PathFromUtf8(longest), File::Mode::kCreateNew);
   ASSERT_TRUE(made.ok()) << made.ToString();
   ASSERT_TRUE(file.Close().ok());
   std::vector<std::string> listed;

@@ -1,10 +1,9 @@
-#include "platform/file_system.h"
-
 #include <windows.h>
 
 #include <random>
 
 #include "platform/file.h"
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 #include "platform/wide_text.h"
@@ -85,8 +84,8 @@ Status ListFolder(const std::filesystem::path& folder,
     if (name == L"." || name == L"..") continue;
     names->push_back(Utf8FromWide(std::wstring(name)));
   } while (FindNextFileW(search, &found));
-  Status status = GetLastError() == ERROR_NO_MORE_FILES ? Status::Ok()
-                                                        : LastError(folder);
+  Status status =
+      GetLastError() == ERROR_NO_MORE_FILES ? Status::Ok() : LastError(folder);
   FindClose(search);
   return status;
 }
@@ -132,7 +131,8 @@ Status CopyFileReplacing(const std::filesystem::path& from,
     return LastError(to).WithAction(action);
   }
   // A new file at the name: a link there is removed, never written through.
-  if (Status removed = RemoveFileName(to); !removed.ok() && !removed.not_found()) {
+  if (Status removed = RemoveFileName(to);
+      !removed.ok() && !removed.not_found()) {
     return removed.WithAction(action);
   }
   if (!CopyFileW(from.c_str(), to.c_str(), TRUE)) {

@@ -50,7 +50,8 @@ TEST_F(FileTest, ReadsAndWritesAtAnOffset) {
   ASSERT_TRUE(file.ReadAt(2, bytes, 4, &got).ok());
   EXPECT_EQ(std::string(bytes, got), "cXYf");
   ASSERT_TRUE(file.ReadAt(8, bytes, sizeof bytes, &got).ok());
-  EXPECT_EQ(std::string(bytes, got), std::string("\0\0Z", 3));  // short at the end
+  EXPECT_EQ(std::string(bytes, got),
+            std::string("\0\0Z", 3));  // short at the end
   ASSERT_TRUE(file.ReadAt(40, bytes, sizeof bytes, &got).ok());
   EXPECT_EQ(got, 0u);
 

@@ -1,7 +1,6 @@
-#include "platform/lock_file.h"
-
 #include <windows.h>
 
+#include "platform/lock_file.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 
@@ -27,10 +26,9 @@ Status LockFile::Take(const std::filesystem::path& path) {
     OVERLAPPED whole{};
     if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY,
                     0, 1, 0, &whole)) {
-      Status failure =
-          GetLastError() == ERROR_LOCK_VIOLATION
-              ? Status::Busy(Utf8FromPath(path), "held by another")
-              : LastError(path).WithAction("cannot lock");
+      Status failure = GetLastError() == ERROR_LOCK_VIOLATION
+                           ? Status::Busy(Utf8FromPath(path), "held by another")
+                           : LastError(path).WithAction("cannot lock");
       CloseHandle(handle);
       return failure;
     }

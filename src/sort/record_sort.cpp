@@ -13,8 +13,8 @@ Status SortRunFile::Create() {
       !removed.ok() && !removed.not_found()) {
     return removed.WithAction("cannot create");
   }
-  DOCBASE_RETURN_IF_ERROR(
-      file_.Open(file_path_, File::Mode::kCreateNew).WithAction("cannot create"));
+  DOCBASE_RETURN_IF_ERROR(file_.Open(file_path_, File::Mode::kCreateNew)
+                              .WithAction("cannot create"));
   created_ = true;
   return Status::Ok();
 }

@@ -56,8 +56,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/checksum.h"
 #include "base/status.h"
+#include "common/checksum.h"
 #include "platform/file.h"
 #include "platform/path.h"
 #include "sort/loser_tree.h"
@@ -237,9 +237,8 @@ class RecordSorter {
   // overflow the buffer; `merge_path`: the one for merges in levels, made
   // only when there are too many runs. `budget_bytes`: see above; a budget
   // smaller than a few records still works, with buffers of one record.
-  RecordSorter(std::filesystem::path run_path,
-               std::filesystem::path merge_path, size_t budget_bytes,
-               Less less = Less())
+  RecordSorter(std::filesystem::path run_path, std::filesystem::path merge_path,
+               size_t budget_bytes, Less less = Less())
       : files_{SortRunFile(std::move(run_path)),
                SortRunFile(std::move(merge_path))},
         budget_(budget_bytes),

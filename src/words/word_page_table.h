@@ -10,8 +10,8 @@
 #include <string>
 
 #include "base/status.h"
-#include "sort/record_sort.h"
 #include "platform/path.h"
+#include "sort/record_sort.h"
 #include "words/word_records.h"
 #include "workarea/file_names.h"
 

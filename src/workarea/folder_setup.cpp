@@ -95,10 +95,10 @@ Status SetUpInputFolder(const WorkArea& area, RunReport& report,
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, InputPageFolder(), &present));
   if (!present) {
-    return FailSetUp(report, kRule32,
-                     "subfolder " + std::string(InputPageFolder()) +
-                         " must be created",
-                     stopped);
+    return FailSetUp(
+        report, kRule32,
+        "subfolder " + std::string(InputPageFolder()) + " must be created",
+        stopped);
   }
   return Status::Ok();
 }
@@ -122,10 +122,10 @@ Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, TextCopyFolder(), &present));
   if (!present) {
-    return FailSetUp(report, kRule28,
-                     "Subfolder " + std::string(TextCopyFolder()) +
-                         " must be created.",
-                     stopped);
+    return FailSetUp(
+        report, kRule28,
+        "Subfolder " + std::string(TextCopyFolder()) + " must be created.",
+        stopped);
   }
   return Status::Ok();
 }

@@ -27,8 +27,7 @@ namespace docbase {
 Status CheckInputPresence(const WorkArea& area, bool* present);
 
 // htm_in made anew, with its presence test.
-Status SetUpInputFolder(const WorkArea& area, RunReport& report,
-                        bool* stopped);
+Status SetUpInputFolder(const WorkArea& area, RunReport& report, bool* stopped);
 
 // Counts the names of txt_file.list into `*input_file_count` (the run
 // stops when there are none), then makes or empties txt_wrk and htm_wrk,
