@@ -46,7 +46,8 @@ class File {
   Status Write(const void* data, size_t size);
 
   // Up to `size` bytes at `offset`: fewer only at the end of the file. The
-  // current place is not used.
+  // current place is not used, but Windows moves it: a file is read and
+  // written either by place or at its current place, never both.
   Status ReadAt(uint64_t offset, void* data, size_t size, size_t* got) const;
   Status WriteAt(uint64_t offset, const void* data, size_t size) const;
 

@@ -55,13 +55,20 @@ TEST_F(FileTest, ReadsAndWritesAtAnOffset) {
   ASSERT_TRUE(file.ReadAt(40, bytes, sizeof bytes, &got).ok());
   EXPECT_EQ(got, 0u);
 
-  // The current place is not moved by the positional calls.
-  ASSERT_TRUE(file.Read(bytes, 3, &got).ok());
-  EXPECT_EQ(std::string(bytes, got), "abc");
   ASSERT_TRUE(file.Truncate().ok());
   ASSERT_TRUE(file.Size(&size).ok());
   EXPECT_EQ(size, 0u);
   EXPECT_TRUE(file.Close().ok());
+
+  // Reads from the current place go on where the last one ended.
+  Put(At("data.bin"), "abcdef");
+  ASSERT_TRUE(file.Open(At("data.bin"), File::Mode::kRead).ok());
+  ASSERT_TRUE(file.Read(bytes, 4, &got).ok());
+  EXPECT_EQ(std::string(bytes, got), "abcd");
+  ASSERT_TRUE(file.Read(bytes, sizeof bytes, &got).ok());
+  EXPECT_EQ(std::string(bytes, got), "ef");
+  ASSERT_TRUE(file.Read(bytes, sizeof bytes, &got).ok());
+  EXPECT_EQ(got, 0u);
 }
 
 TEST_F(FileTest, AMissingFileIsNotFoundAndNamed) {
@@ -99,7 +106,7 @@ TEST_F(FileTest, AWriteToAReadOnlyFileNamesThePathAndTheReason) {
                                std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
   if (status.ok()) {
-    GTEST_SKIP() << "this user writes through read-only permissions (root)";
+    GTEST_SKIP() << "this user may write to a read-only file here (root)";
   }
   EXPECT_TRUE(status.io_error());
   EXPECT_FALSE(status.not_found());
