@@ -6,10 +6,13 @@
 #   bench/bench.sh [SIZE_MB ...]      e.g. bench/bench.sh 1 10 100
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
-build_dir="$repo/build-release"
+source "$repo/bench/bench_setup.sh"
+# The same Release build as the other benchmarks, in build-bench/build.
+bench="$repo/build-bench"
+mkdir -p "$bench"
+build_release_docbase "$repo" "$bench"
+build_dir="$bench/build"
 work_root="${BENCH_DIR:-/tmp/docbase-bench}"
-cmake -S "$repo" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build_dir" -j"$(nproc)" --target docbase >/dev/null
 sizes=("$@")
 [ ${#sizes[@]} -eq 0 ] && sizes=(10)
 for size in "${sizes[@]}"; do

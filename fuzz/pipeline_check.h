@@ -86,13 +86,14 @@ inline std::string CheckPipeline(std::string_view input,
   WorkArea area(root);
   RunState state = RunStateFromBuildSettings("docbase");
   ScriptedConsole console(kPipelineAnswers);
-  Status outcome = RunDocbase(area, state, console);
+  RunStep outcome = RunDocbase(area, state, console);
   const std::string& out = console.output();
   auto tail = [&out] {
     return Shown(
         std::string_view(out).substr(out.size() > 300 ? out.size() - 300 : 0));
   };
-  if (!outcome.ok()) return "the run ended with " + outcome.ToString();
+  if (outcome.run_ended()) return "the run ended at a way out";
+  if (!outcome.ok()) return "the run ended with " + outcome.status().ToString();
   if (out.find("Indexing is done.") == std::string::npos) {
     return "no results screen: " + tail();
   }

@@ -69,10 +69,10 @@ int main(int argc, char** argv) {
   }
   docbase::RunState state =
       docbase::RunStateFromBuildSettings(program, command_line.settings);
-  state.jobs = command_line.jobs > 0 ? command_line.jobs
-                                     : docbase::DefaultJobs();
+  state.settings.jobs =
+      command_line.jobs > 0 ? command_line.jobs : docbase::DefaultJobs();
   state.code_page = command_line.code_page;
-  docbase::Status outcome = docbase::RunDocbase(area, state, console);
+  docbase::RunStep outcome = docbase::RunDocbase(area, state, console);
   lock.Release();
   const int exit_status = docbase::FinishRun(outcome, console);
   // Standard output stays as it always was: the texts kept as bytes are

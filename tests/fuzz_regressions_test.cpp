@@ -16,7 +16,6 @@
 #include "../fuzz/occurrence_tables_check.h"
 #include "../fuzz/page_cleaner_check.h"
 #include "../fuzz/pipeline_check.h"
-#include "../fuzz/quoted_record_check.h"
 #include "../fuzz/word_numbering_check.h"
 #include "../fuzz/word_page_runs_check.h"
 #include "../fuzz/word_scanner_check.h"
@@ -31,7 +30,6 @@ const std::map<std::string, fuzz::Check>& ChecksByTarget() {
       {"occurrence_tables", fuzz::CheckOccurrenceTables},
       {"page_cleaner", fuzz::CheckPageCleaner},
       {"pipeline", fuzz::CheckPipeline},
-      {"quoted_record", fuzz::CheckQuotedRecord},
       {"word_numbering", fuzz::CheckWordNumbering},
       {"word_page_runs", fuzz::CheckWordPageRuns},
       {"word_scanner", fuzz::CheckWordScanner},
@@ -90,8 +88,8 @@ TEST_P(FuzzRegression, KeptInputsPassTheCheck) {
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression,
                          ::testing::Values("line_reader", "occurrence_tables",
                                            "page_cleaner", "pipeline",
-                                           "quoted_record", "word_numbering",
-                                           "word_page_runs", "word_scanner"),
+                                           "word_numbering", "word_page_runs",
+                                           "word_scanner"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

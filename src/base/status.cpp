@@ -3,15 +3,18 @@
 namespace docbase {
 
 std::string Status::ToString() const {
-  switch (code_) {
-    case Code::kOk:
-      return "ok";
-    case Code::kRunEnded:
-      return "run ended";
-    case Code::kIoError:
-      return "file " + path_ + ": " + reason_;
+  if (ok()) return "ok";
+  return "file " + path_ + ": " + reason_;
+}
+
+Status Status::WithAction(std::string_view action) const {
+  if (ok()) return *this;
+  std::string reason(action);
+  if (!reason_.empty()) {
+    reason += ": ";
+    reason += reason_;
   }
-  return "unknown";
+  return Status(code_, path_, reason);
 }
 
 }  // namespace docbase

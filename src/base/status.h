@@ -1,12 +1,12 @@
 // Status is the one error style of the project: every operation that can
-// fail returns one and the caller checks it at once. There are three kinds:
+// fail returns one and the caller checks it at once. A status is ok, or it
+// names a file (as the user knows it, relative to the program directory
+// where possible) and says what went wrong with it. Only the top of the
+// program prints a failure, framed, and ends with 1.
 //
-//   ok         the step did its work; the run goes on.
-//   run ended  the run has reached one of its specified ways out (a menu
-//              answered "2", a failed presence test, ...). The message and
-//              the key wait have already happened; the process ends with 0.
-//   io error   a work or output file could not be read, created or written.
-//              Only the top of the program prints it, framed, and ends with 1.
+// A failure also says what kind it is, for the callers that treat some
+// failures as expected: a name that is missing, or a lock another process
+// holds. Every other failure is an I/O error.
 #pragma once
 
 #include <string>
@@ -19,23 +19,34 @@ class [[nodiscard]] Status {
   Status() = default;
 
   static Status Ok() { return Status(); }
-  static Status RunEnded() { return Status(Code::kRunEnded, "", ""); }
-  // `path` names the file as the user knows it (relative to the program
-  // directory where possible); `reason` says what went wrong.
   static Status IoError(std::string_view path, std::string_view reason) {
     return Status(Code::kIoError, path, reason);
   }
+  // No file or folder of that name (or of a folder on the way to it).
+  static Status NotFound(std::string_view path, std::string_view reason) {
+    return Status(Code::kNotFound, path, reason);
+  }
+  // Another process holds the lock on `path`.
+  static Status Busy(std::string_view path, std::string_view reason) {
+    return Status(Code::kBusy, path, reason);
+  }
 
   bool ok() const { return code_ == Code::kOk; }
-  bool run_ended() const { return code_ == Code::kRunEnded; }
-  bool io_error() const { return code_ == Code::kIoError; }
+  // Any failure: a missing name and a held lock are failures of I/O too.
+  bool io_error() const { return code_ != Code::kOk; }
+  bool not_found() const { return code_ == Code::kNotFound; }
+  bool busy() const { return code_ == Code::kBusy; }
 
   const std::string& path() const { return path_; }
   const std::string& reason() const { return reason_; }
   std::string ToString() const;
 
+  // The same failure with `action` before its reason ("cannot write: No
+  // space left on device"); an ok status stays ok.
+  Status WithAction(std::string_view action) const;
+
  private:
-  enum class Code { kOk, kRunEnded, kIoError };
+  enum class Code { kOk, kIoError, kNotFound, kBusy };
   Status(Code code, std::string_view path, std::string_view reason)
       : code_(code), path_(path), reason_(reason) {}
 

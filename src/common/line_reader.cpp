@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/path.h"
-#include "platform/system_error.h"
 
 namespace docbase {
 namespace {
@@ -46,13 +45,13 @@ Status LineReader::Open(const std::filesystem::path& path) {
   Close();
   path_ = Utf8FromPath(path);
   status_ = Status::Ok();
-  if (!file_.Open(path, File::Mode::kRead)) {
-    if (LastErrorIsMissingFile()) return Status::Ok();
-    return status_ = SystemError(path_, "cannot open for reading");
+  if (Status opened = file_.Open(path, File::Mode::kRead); !opened.ok()) {
+    if (opened.not_found()) return Status::Ok();
+    return status_ = opened.WithAction("cannot open for reading");
   }
   uint64_t size = 0;
   size_t wanted = std::min(kSmallBuffer, buffer_size_);
-  if (file_.Size(&size) && size > wanted) wanted = buffer_size_;
+  if (file_.Size(&size).ok() && size > wanted) wanted = buffer_size_;
   if (buffer_.size() < wanted) buffer_.resize(wanted);
   eof_ = false;
   return Status::Ok();
@@ -84,12 +83,13 @@ bool LineReader::Fill() {
     eof_ = true;
     return false;
   }
-  int64_t got = file_.Read(buffer_.data() + end_, buffer_.size() - end_);
-  if (got > 0) {
-    end_ += static_cast<size_t>(got);
+  size_t got = 0;
+  Status read = file_.Read(buffer_.data() + end_, buffer_.size() - end_, &got);
+  if (read.ok() && got > 0) {
+    end_ += got;
     return true;
   }
-  if (got < 0) status_ = SystemError(path_, "cannot read");
+  if (!read.ok()) status_ = read.WithAction("cannot read");
   eof_ = true;
   return false;
 }

@@ -4,7 +4,6 @@
 
 #include "platform/file_system.h"
 #include "platform/path.h"
-#include "platform/system_error.h"
 
 namespace docbase {
 namespace {
@@ -27,17 +26,19 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
   if (mode == Mode::kReplace) {
     // A new file, made after whatever stood at the name is removed as a
     // name: a link, or another name of a file, is never written through.
-    if (!RemoveFileName(path) && !LastErrorIsMissingFile()) {
-      not_removed = SystemError(path_, "cannot create");
-      if (IsLink(path) && RemoveLink(path)) not_removed = Status::Ok();
-    }
+    not_removed = RemoveFileName(path);
+    if (not_removed.not_found()) not_removed = Status::Ok();
   }
-  if (!file_.Open(path, mode == Mode::kAppend ? File::Mode::kWriteAppend
-                                              : File::Mode::kCreateNew)) {
+  Status opened =
+      file_.Open(path, mode == Mode::kAppend ? File::Mode::kWriteAppend
+                                             : File::Mode::kCreateNew);
+  if (!opened.ok()) {
     // A file left in place (on a read-only file system, say) makes the new
     // one fail as taken; the reason it stayed is the one that tells.
-    if (!not_removed.ok()) return status_ = not_removed;
-    return status_ = SystemError(path_, "cannot create");
+    if (!not_removed.ok()) {
+      return status_ = not_removed.WithAction("cannot create");
+    }
+    return status_ = opened.WithAction("cannot create");
   }
   used_ = 0;
   if (capacity_ == 0) {
@@ -69,17 +70,6 @@ void LineWriter::WriteSlow(std::string_view bytes) {
   used_ += bytes.size();
 }
 
-void LineWriter::WriteRecord(std::initializer_list<std::string_view> fields) {
-  bool first = true;
-  for (std::string_view field : fields) {
-    Write(first ? std::string_view("\"") : std::string_view(",\""));
-    Write(field);
-    Write("\"");
-    first = false;
-  }
-  Write("\r\n");
-}
-
 void LineWriter::Flush() {
   WriteOut(buffer_.get(), used_);
   used_ = 0;
@@ -87,15 +77,14 @@ void LineWriter::Flush() {
 
 void LineWriter::WriteOut(const char* data, size_t left) {
   if (left == 0 || !file_.is_open() || !status_.ok()) return;
-  if (!file_.Write(data, left)) status_ = SystemError(path_, "cannot write");
+  status_ = file_.Write(data, left).WithAction("cannot write");
 }
 
 Status LineWriter::Close() {
   if (!file_.is_open()) return status_;
   Flush();
-  if (!file_.Close() && status_.ok()) {
-    status_ = SystemError(path_, "cannot write");
-  }
+  Status closed = file_.Close();
+  if (status_.ok()) status_ = closed.WithAction("cannot write");
   return status_;
 }
 

@@ -9,7 +9,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -45,9 +44,6 @@ class LineWriter {
     Write(line);
     Write("\r\n");
   }
-  // Writes one quoted record: each field in double quotes, separated by
-  // commas, ended by CR LF.
-  void WriteRecord(std::initializer_list<std::string_view> fields);
 
   Status Close();
   bool is_open() const { return file_.is_open(); }

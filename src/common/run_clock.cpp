@@ -1,11 +1,12 @@
 #include "common/run_clock.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
+#include <optional>
 
 #include "common/text.h"
 #include "platform/clock.h"
+#include "platform/environment.h"
 
 namespace docbase {
 namespace {
@@ -28,9 +29,10 @@ DateTimeText DateTimeAtEpoch(long long seconds) {
 }
 
 DateTimeText CurrentDateTime() {
-  if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH")) {
+  if (std::optional<std::string> fixed =
+          EnvironmentValue("SOURCE_DATE_EPOCH")) {
     uint64_t seconds = 0;
-    if (ParseCount(fixed, &seconds)) {
+    if (ParseCount(*fixed, &seconds)) {
       return DateTimeAtEpoch(static_cast<long long>(seconds));
     }
   }

@@ -7,8 +7,6 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "base/status.h"
-
 namespace docbase {
 
 class RunReport {
@@ -19,9 +17,9 @@ class RunReport {
   virtual void Progress(std::string_view line) = 0;
 
   // Prints `lines`, each as a line of its own, then shows "<...> any key to
-  // continue and end" and waits for a key. Returns Status::RunEnded(), for
-  // the phase to hand back at once.
-  virtual Status Stop(std::initializer_list<std::string_view> lines) = 0;
+  // continue and end" and waits for a key. The phase then returns at once
+  // and tells its caller that the run stopped there.
+  virtual void Stop(std::initializer_list<std::string_view> lines) = 0;
 };
 
 }  // namespace docbase

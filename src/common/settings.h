@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/run_clock.h"
+
 namespace docbase {
 
 struct DisplayParameters {
@@ -33,6 +35,8 @@ struct Settings {
   // same for every number.
   int jobs = 1;
   PageLayout layout = PageLayout::kClassic;
+  // The date and time every page shows: read once, when indexing starts.
+  DateTimeText run_moment;
 };
 
 // The link to the information address, target and text alike:

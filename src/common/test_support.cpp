@@ -1,24 +1,27 @@
 #include "common/test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
+#include "platform/file.h"
 #include "platform/file_system.h"
+#include "platform/path.h"
 
 namespace docbase::testing {
 
 TempFolder::TempFolder(std::string_view name_part) {
-  std::string reason;
-  path_ = MakeTemporaryFolder(name_part, &reason);
-  if (path_.empty()) {
+  Status made = MakeTemporaryFolder(name_part, &path_);
+  if (!made.ok()) {
     // Going on with an empty path would point the test at the folder it
     // runs in, where a clean-up deletes files.
     std::fprintf(stderr, "cannot make a temporary folder: %s\n",
-                 reason.c_str());
+                 made.ToString().c_str());
     std::abort();
   }
 }
@@ -33,6 +36,28 @@ TempFolder::~TempFolder() {
                                  std::filesystem::perm_options::add, error);
   }
   std::filesystem::remove_all(path_, error);
+}
+
+bool SystemTakesNames(const std::filesystem::path& folder,
+                      std::initializer_list<std::string_view> names) {
+  const std::filesystem::path probe = folder / "name_probe";
+  if (!MakeFolder(probe).ok()) return false;
+  std::vector<std::string> wanted;
+  for (std::string_view name : names) {
+    File file;
+    if (file.Open(probe / PathFromUtf8(name), File::Mode::kCreateNew).ok()) {
+      wanted.emplace_back(name);
+    }
+  }
+  std::vector<std::string> listed;
+  (void)ListFolder(probe, &listed);
+  for (const std::string& name : listed) {
+    (void)RemoveFileName(probe / PathFromUtf8(name));
+  }
+  (void)RemoveEmptyFolder(probe);
+  std::sort(listed.begin(), listed.end());
+  std::sort(wanted.begin(), wanted.end());
+  return wanted.size() == names.size() && listed == wanted;
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -28,6 +28,13 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// Whether this system keeps every one of `names` as a file of its own in
+// `folder`, with the same bytes when listed (Windows refuses control
+// characters, <>:"\|?*, device names such as nul.txt and bytes that are
+// not UTF-8, and takes a.txt and A.TXT for one name). Leaves nothing.
+bool SystemTakesNames(const std::filesystem::path& folder,
+                      std::initializer_list<std::string_view> names);
+
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 
@@ -36,10 +43,9 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 class RecordingReport : public RunReport {
  public:
   void Progress(std::string_view line) override { Keep(line); }
-  Status Stop(std::initializer_list<std::string_view> lines) override {
+  void Stop(std::initializer_list<std::string_view> lines) override {
     for (std::string_view line : lines) Keep(line);
     Keep("<any key>");
-    return Status::RunEnded();
   }
   const std::string& transcript() const { return transcript_; }
 

@@ -66,10 +66,6 @@ std::string ZeroPadded(uint64_t value, size_t width) {
   return std::string(width - digits.size(), '0') + digits;
 }
 
-std::string WordId(uint64_t number) {
-  return std::string(WordIdText(number).view());
-}
-
 bool ParseCount(std::string_view text, uint64_t* value) {
   text = TrimBlanks(text);
   if (text.empty()) return false;

@@ -58,9 +58,6 @@ class WordIdText {
   size_t size_;
 };
 
-// The word id of a 0-based position: "id" + 8 zero-padded digits.
-std::string WordId(uint64_t number);
-
 // Parses an unsigned decimal number after optional blanks; returns false
 // when `text` (trimmed of blanks) is not all digits or is empty.
 bool ParseCount(std::string_view text, uint64_t* value);

@@ -26,8 +26,8 @@ TEST(TextTest, NumberForms) {
   EXPECT_EQ(BlankPadded(3, 10), "         3");
   EXPECT_EQ(BlankPadded(12345678901, 10), "12345678901");
   EXPECT_EQ(ZeroPadded(99999988, 8), "99999988");
-  EXPECT_EQ(WordId(3), "id00000003");
-  EXPECT_EQ(WordId(123456789), "id123456789");
+  EXPECT_EQ(std::string(WordIdText(3).view()), "id00000003");
+  EXPECT_EQ(std::string(WordIdText(123456789).view()), "id123456789");
   uint64_t value = 0;
   EXPECT_TRUE(ParseCount("  42 ", &value));
   EXPECT_EQ(value, 42u);

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "driver/target_site.h"
 #include "platform/file_system.h"
+#include "platform/path.h"
 #include "platform/shell_examples.h"
 
 namespace docbase {
@@ -244,9 +245,9 @@ std::string VersionText() {
 
 std::string EnterDirectories(const std::vector<std::string>& directories) {
   for (const std::string& directory : directories) {
-    std::string reason;
-    if (!ChangeDirectory(directory, &reason)) {
-      return "cannot run in '" + directory + "': " + reason;
+    if (Status entered = ChangeDirectory(PathFromUtf8(directory));
+        !entered.ok()) {
+      return "cannot run in '" + directory + "': " + entered.reason();
     }
   }
   return {};

@@ -6,9 +6,9 @@ namespace docbase {
 
 void ConsoleReport::Progress(std::string_view line) { console_.Line(line); }
 
-Status ConsoleReport::Stop(std::initializer_list<std::string_view> lines) {
+void ConsoleReport::Stop(std::initializer_list<std::string_view> lines) {
   for (std::string_view line : lines) console_.Line(line);
-  return AnyKeyExit(console_);
+  (void)AnyKeyExit(console_);
 }
 
 }  // namespace docbase

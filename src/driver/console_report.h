@@ -12,7 +12,7 @@ class ConsoleReport : public RunReport {
   explicit ConsoleReport(Console& console) : console_(console) {}
 
   void Progress(std::string_view line) override;
-  Status Stop(std::initializer_list<std::string_view> lines) override;
+  void Stop(std::initializer_list<std::string_view> lines) override;
 
  private:
   Console& console_;

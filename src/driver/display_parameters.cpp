@@ -202,7 +202,7 @@ Status SetDisplayParameters(const WorkArea& area, RunState& state,
   std::vector<ParameterRow> rows;
   DOCBASE_RETURN_IF_ERROR(ReadParameterRows(area, lines - pairs, pairs, &rows));
   PrintOverview(rows, console);
-  state.display = TakeMarkedValues(rows);
+  state.settings.display = TakeMarkedValues(rows);
   console.Clear();
   return Status::Ok();
 }

@@ -39,7 +39,7 @@ class DisplayParametersTest : public ::testing::Test {
 TEST_F(DisplayParametersTest, WritesTheParameterFileAfresh) {
   WriteFile(area_.Path("publisher_para.txt"),
             "====== FONT COLOR ======\n--->\n");
-  state_.display = {"Windows-1250", "blue", "60%", 0};
+  state_.settings.display = {"Windows-1250", "blue", "60%", 0};
   ScriptedConsole console;
   ASSERT_TRUE(SetDisplayParameters(area_, state_, console).ok());
 
@@ -61,10 +61,10 @@ TEST_F(DisplayParametersTest, WritesTheParameterFileAfresh) {
   EXPECT_EQ(lines[42], "====== FIND WORD MENU ======");
   EXPECT_EQ(lines[44], "no");
 
-  EXPECT_EQ(state_.display.code_page_name, "UTF-8");
-  EXPECT_EQ(state_.display.font_colour, "red");
-  EXPECT_EQ(state_.display.font_size, "140%");
-  EXPECT_EQ(state_.display.find_word, 1);
+  EXPECT_EQ(state_.settings.display.code_page_name, "UTF-8");
+  EXPECT_EQ(state_.settings.display.font_colour, "red");
+  EXPECT_EQ(state_.settings.display.font_size, "140%");
+  EXPECT_EQ(state_.settings.display.find_word, 1);
   EXPECT_EQ(console.clears(), 1);
   EXPECT_EQ(console.key_reads(), 0);
 }

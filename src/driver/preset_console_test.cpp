@@ -54,7 +54,9 @@ TEST(PresetConsoleTest, PresetAddressIsReadAsAPipedLine) {
     PresetConsole console(terminal, /*yes=*/true, answer);
     RunState state;
     AskTargetAddress(state, console);
-    EXPECT_EQ(state.target_address, piped_state.target_address) << answer;
+    EXPECT_EQ(state.settings.target_address,
+              piped_state.settings.target_address)
+        << answer;
     EXPECT_EQ(terminal.output(), piped.output()) << answer;
     EXPECT_EQ(terminal.unread(), 11u);
     // The one typed line is used up.

@@ -9,33 +9,33 @@ bool AutoAnswerApplies(std::string_view directory_path) {
   return Contains(lower, "bramvale") && Contains(lower, "kestrow_");
 }
 
-Status TwoChoiceMenu(Console& console, std::string_view choice_one,
-                     std::string_view choice_two,
-                     std::string_view directory_path) {
+RunStep TwoChoiceMenu(Console& console, std::string_view choice_one,
+                      std::string_view choice_two,
+                      std::string_view directory_path) {
   console.Line(choice_one);
   console.Line(choice_two);
   // The probe runs before every key read; the folder does not change while
   // the menu waits, so one look answers every pass.
-  if (AutoAnswerApplies(directory_path)) return Status::Ok();
+  if (AutoAnswerApplies(directory_path)) return RunStep::GoOn();
   for (;;) {
     Key key = console.ReadKey();
-    if (key.Is('1')) return Status::Ok();
-    if (key.Is('2') || key.end_of_input()) return Status::RunEnded();
+    if (key.Is('1')) return RunStep::GoOn();
+    if (key.Is('2') || key.end_of_input()) return RunStep::Ended();
   }
 }
 
-Status OneKeyExit(Console& console) {
+RunStep OneKeyExit(Console& console) {
   console.Line("<1> = continue and end");
   for (;;) {
     Key key = console.ReadKey();
-    if (key.Is('1') || key.end_of_input()) return Status::RunEnded();
+    if (key.Is('1') || key.end_of_input()) return RunStep::Ended();
   }
 }
 
-Status AnyKeyExit(Console& console) {
+RunStep AnyKeyExit(Console& console) {
   console.Line("<...> any key to continue and end");
   console.ReadKey();
-  return Status::RunEnded();
+  return RunStep::Ended();
 }
 
 }  // namespace docbase

@@ -7,13 +7,13 @@
 //   any-key exit     waits for any key (or end of input), then ends the run.
 //   any-key pause    waits for any key (or end of input), then goes on.
 //
-// "Ends the run" means the function returns Status::RunEnded().
+// "Ends the run" means the function returns RunStep::Ended().
 #pragma once
 
 #include <string_view>
 
-#include "base/status.h"
 #include "driver/console.h"
+#include "driver/run_step.h"
 
 namespace docbase {
 
@@ -21,10 +21,10 @@ namespace docbase {
 // lower-cased, holds both "bramvale" and "kestrow_".
 bool AutoAnswerApplies(std::string_view directory_path);
 
-Status TwoChoiceMenu(Console& console, std::string_view choice_one,
-                     std::string_view choice_two,
-                     std::string_view directory_path);
-Status OneKeyExit(Console& console);
-Status AnyKeyExit(Console& console);
+RunStep TwoChoiceMenu(Console& console, std::string_view choice_one,
+                      std::string_view choice_two,
+                      std::string_view directory_path);
+RunStep OneKeyExit(Console& console);
+RunStep AnyKeyExit(Console& console);
 
 }  // namespace docbase

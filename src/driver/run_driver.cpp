@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -26,6 +28,7 @@
 #include "html/table_sources.h"
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
+#include "platform/environment.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -38,27 +41,36 @@
 namespace docbase {
 namespace {
 
-Status StartUp(const WorkArea& area, RunState& state, Console& console) {
+RunStep StartUp(const WorkArea& area, RunState& state, Console& console) {
   console.Line("Active code page: 65001");
-  console.Line(state.program_name_setting);
+  console.Line(state.settings.program_name_setting);
   console.Line();
   console.Line(state.program_path);
-  DOCBASE_RETURN_IF_ERROR(SetTargetSite(state, console));
-  DOCBASE_RETURN_IF_ERROR(
+  DOCBASE_RETURN_IF_STOPPED(SetTargetSite(state, console));
+  DOCBASE_RETURN_IF_STOPPED(
       ShowStartUpScreens(state, console, area.DirectoryPath()));
   return CheckTools(area, console);
 }
 
+// A phase that may stop the run: its failure, the end of the run when it
+// stopped, else the run goes on.
+RunStep AfterPhase(Status status, bool stopped) {
+  if (!status.ok()) return status;
+  return stopped ? RunStep::Ended() : RunStep::GoOn();
+}
+
 // Hands back the numbered pages of the page set.
-Status Prepare(const WorkArea& area, RunState& state, Console& console,
-               RunReport& report, std::vector<NumberedPage>* pages) {
+RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
+                RunReport& report, std::vector<NumberedPage>* pages) {
   bool input_present = false;
   DOCBASE_RETURN_IF_ERROR(CheckInputPresence(area, &input_present));
   if (!input_present) return ShowInputMissing(console);
-  DOCBASE_RETURN_IF_ERROR(SetUpInputFolder(area, report));
+  bool stopped = false;
+  Status status = SetUpInputFolder(area, report, &stopped);
+  DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
   console.Line();
-  DOCBASE_RETURN_IF_ERROR(
-      SetUpWorkFolders(area, report, &state.input_file_count));
+  status = SetUpWorkFolders(area, report, &state.input_file_count, &stopped);
+  DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
 
   ConvertedTexts converted;
   DOCBASE_RETURN_IF_ERROR(
@@ -66,16 +78,18 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console,
                           state.code_page));
   state.number_pad = converted.number_pad;
   state.kept_as_bytes = converted.kept_as_bytes;
-  DOCBASE_RETURN_IF_ERROR(ShowConvertedPages(converted, state.input_file_count,
-                                             console, area.DirectoryPath()));
+  DOCBASE_RETURN_IF_STOPPED(ShowConvertedPages(
+      converted, state.input_file_count, console, area.DirectoryPath()));
   DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));
 
   console.Line(state.program_path);
   DOCBASE_RETURN_IF_ERROR(CleanStaleFiles(area));
   AskTargetAddress(state, console);
-  DOCBASE_RETURN_IF_ERROR(SetUpOutputFolders(area, report));
+  status = SetUpOutputFolders(area, report, &stopped);
+  DOCBASE_RETURN_IF_STOPPED(AfterPhase(status, stopped));
   DOCBASE_RETURN_IF_ERROR(SetDisplayParameters(area, state, console));
-  return BuildPageSet(area, state, converted.made, &state.number_pad, pages);
+  return BuildPageSet(area, state.settings, converted.made, &state.number_pad,
+                      pages);
 }
 
 // The memory the word-and-page table may hold before it sorts in runs on
@@ -84,9 +98,8 @@ Status Prepare(const WorkArea& area, RunState& state, Console& console,
 // corpus go through the runs on disk, as the tests of a full disk need.
 size_t WordPageBudget() {
   uint64_t bytes = 0;
-  const char* text = std::getenv("DOCBASE_SORT_MEMORY");
-  if (text != nullptr && ParseCount(text, &bytes) && bytes > 0 &&
-      bytes <= SIZE_MAX) {
+  std::optional<std::string> text = EnvironmentValue("DOCBASE_SORT_MEMORY");
+  if (text && ParseCount(*text, &bytes) && bytes > 0 && bytes <= SIZE_MAX) {
     return static_cast<size_t>(bytes);
   }
   return 16 << 20;
@@ -94,7 +107,7 @@ size_t WordPageBudget() {
 
 Status Index(const WorkArea& area, RunState& state, Console& console,
              RunReport& report, std::vector<NumberedPage> pages) {
-  const Settings& settings = state;
+  const Settings& settings = state.settings;
   console.Line();
   report.Progress("processed 1%");
   WordCensus census;
@@ -153,39 +166,40 @@ void ShowResults(const RunState& state, Console& console) {
   console.Line("view files: " + std::string(OutputFilesShown()));
   console.Line(
       "You can access the index of all words by double-clicking on any word.");
-  console.Line("details: " + state.info_address);
+  console.Line("details: " + state.settings.info_address);
   console.Line();
 }
 
 }  // namespace
 
-Status RunDocbase(const WorkArea& area, RunState& state, Console& console) {
+RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   DOCBASE_RETURN_IF_ERROR(ClaimOwnFolders(area));
-  DOCBASE_RETURN_IF_ERROR(StartUp(area, state, console));
+  DOCBASE_RETURN_IF_STOPPED(StartUp(area, state, console));
   // Every progress line and every stop of a phase goes through this report.
   ConsoleReport report(console);
   std::vector<NumberedPage> pages;
-  DOCBASE_RETURN_IF_ERROR(Prepare(area, state, console, report, &pages));
-  DOCBASE_RETURN_IF_ERROR(
+  DOCBASE_RETURN_IF_STOPPED(Prepare(area, state, console, report, &pages));
+  // Every page shows the one moment of the run.
+  state.settings.run_moment = CurrentDateTime();
+  DOCBASE_RETURN_IF_STOPPED(
       Index(area, state, console, report, std::move(pages)));
   // htm_out holds only this run's pages now; the modern pages' one
   // stylesheet and one script go in beside them.
-  if (state.layout == PageLayout::kModern) {
+  if (state.settings.layout == PageLayout::kModern) {
     DOCBASE_RETURN_IF_ERROR(WriteModernAssets(area));
   }
   report.Progress("processed 100%");
   ShowResults(state, console);
-  // The final key ends a finished run: its RunEnded marks the way out, and
-  // the run's own outcome stays Ok.
-  if (Status ended = AnyKeyExit(console); ended.io_error()) return ended;
-  if (state.layout == PageLayout::kClassic) {
+  // The final key ends a finished run; the run's own outcome stays ok.
+  (void)AnyKeyExit(console);
+  if (state.settings.layout == PageLayout::kClassic) {
     const std::string hint = LargePageHint(area.Path(OutputFolder()));
     if (!hint.empty()) std::fputs(hint.c_str(), stderr);
   }
-  return Status::Ok();
+  return RunStep::GoOn();
 }
 
-int FinishRun(const Status& outcome, Console& console) {
+int FinishRun(const RunStep& outcome, Console& console) {
   if (!outcome.io_error()) return 0;
   console.Line();
   console.Line("============================================");

@@ -7,16 +7,17 @@
 #include "base/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
+#include "driver/run_step.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// Ok after the results screen's key, RunEnded for every other specified
+// Ok after the results screen's key, ended for every other specified
 // way out, or the I/O error that stopped the run.
-Status RunDocbase(const WorkArea& area, RunState& state, Console& console);
+RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console);
 
 // The process exit status for the outcome of a run, after printing the
 // framed message of an I/O error.
-int FinishRun(const Status& outcome, Console& console);
+int FinishRun(const RunStep& outcome, Console& console);
 
 }  // namespace docbase

@@ -1,22 +1,13 @@
 #include "driver/run_lock.h"
 #include "workarea/file_names.h"
 
-#include "platform/path.h"
-#include "platform/system_error.h"
-
 namespace docbase {
 
 Status RunLock::Acquire(const std::filesystem::path& path) {
-  switch (file_.Take(path)) {
-    case LockFile::Outcome::kTaken:
-    case LockFile::Outcome::kBusy:
-      return Status::Ok();
-    case LockFile::Outcome::kCannotCreate:
-      return SystemError(Utf8FromPath(path), "cannot create the run lock");
-    case LockFile::Outcome::kCannotLock:
-      break;
-  }
-  return SystemError(Utf8FromPath(path), "cannot lock");
+  Status taken = file_.Take(path);
+  // Held by another run: the caller sees held() false.
+  if (taken.busy()) return Status::Ok();
+  return taken;
 }
 
 void ReportRunInProgress(Console& console) {

@@ -21,7 +21,7 @@ namespace docbase {
 
 class RunLock {
  public:
-  RunLock() = default;
+  RunLock() : file_("the run lock") {}
   RunLock(const RunLock&) = delete;
   RunLock& operator=(const RunLock&) = delete;
 

@@ -8,19 +8,20 @@ namespace docbase {
 RunState RunStateFromBuildSettings(std::string program_path,
                                    const SettingChoices& choices) {
   RunState state;
-  state.program_name_setting =
+  state.settings.program_name_setting =
       choices.program_name_setting.value_or(build::kProgramNameSetting);
-  state.info_address = choices.info_address.value_or(build::kInfoAddress);
-  state.search_host = choices.search_host.value_or(build::kSearchHost);
+  state.settings.info_address =
+      choices.info_address.value_or(build::kInfoAddress);
+  state.settings.search_host = choices.search_host.value_or(build::kSearchHost);
   state.chosen_group_size = choices.group_size;
-  state.layout = choices.layout.value_or(PageLayout::kClassic);
+  state.settings.layout = choices.layout.value_or(PageLayout::kClassic);
   state.program_path = std::move(program_path);
   return state;
 }
 
 int64_t GroupSize(const RunState& state, const WordCensus& census) {
   if (state.chosen_group_size) return *state.chosen_group_size;
-  if (state.layout == PageLayout::kModern) return ModernGroupSize(census);
+  if (state.settings.layout == PageLayout::kModern) return ModernGroupSize(census);
   return state.input_file_count;
 }
 

@@ -18,9 +18,11 @@
 
 namespace docbase {
 
-// The settings are filled in as the dialogue goes; the later phases see
-// them as `const Settings&`.
-struct RunState : Settings {
+struct RunState {
+  // Filled in as the dialogue goes; the later phases see them as
+  // `const Settings&`.
+  Settings settings;
+
   // Argument 0 as typed; only printed.
   std::string program_path;
 

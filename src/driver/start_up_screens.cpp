@@ -11,7 +11,8 @@ namespace {
 constexpr std::string_view kRule28 = "----------------------------";
 
 void ShowTerms(const RunState& state, Console& console) {
-  console.Line("Program name:" + ShownProgramName(state.program_name_setting));
+  console.Line("Program name:" +
+               ShownProgramName(state.settings.program_name_setting));
   console.Line("Terms of use:");
   console.Line(
       "This program is provided as it is, without any warranty. Its makers "
@@ -23,7 +24,7 @@ void ShowTerms(const RunState& state, Console& console) {
       "yourself or for others. You may not sell the program itself, remove "
       "or change its notices, or present it as your own work.");
   console.Line();
-  console.Line("Info: " + state.info_address);
+  console.Line("Info: " + state.settings.info_address);
   console.Line();
   console.Line("====================================");
   console.Line("Do you accept the terms of use?");
@@ -77,8 +78,8 @@ std::string ShownProgramName(std::string_view setting) {
   return shown + "exe";
 }
 
-Status ShowStartUpScreens(const RunState& state, Console& console,
-                          std::string_view directory_path) {
+RunStep ShowStartUpScreens(const RunState& state, Console& console,
+                           std::string_view directory_path) {
   console.Line();
   console.Line("====================================");
   console.Line();
@@ -87,10 +88,10 @@ Status ShowStartUpScreens(const RunState& state, Console& console,
       "DOCUMENT BASE");
   console.Line();
   ShowTerms(state, console);
-  DOCBASE_RETURN_IF_ERROR(TwoChoiceMenu(console, "<1> yes, continue",
-                                        "<2> no, end", directory_path));
+  DOCBASE_RETURN_IF_STOPPED(TwoChoiceMenu(console, "<1> yes, continue",
+                                          "<2> no, end", directory_path));
   ShowFontAdvice(console);
-  DOCBASE_RETURN_IF_ERROR(
+  DOCBASE_RETURN_IF_STOPPED(
       TwoChoiceMenu(console, "<1> continue", "<2> end", directory_path));
   ShowInstallationAdvice(console);
   return TwoChoiceMenu(console, "<1> continue", "<2> end", directory_path);

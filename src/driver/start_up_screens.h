@@ -8,6 +8,7 @@
 #include "base/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
+#include "driver/run_step.h"
 
 namespace docbase {
 
@@ -16,7 +17,7 @@ std::string ShownProgramName(std::string_view setting);
 
 // From the empty line after the target site up to the installation menu.
 // `directory_path` is the program directory, for the auto-answer probe.
-Status ShowStartUpScreens(const RunState& state, Console& console,
-                          std::string_view directory_path);
+RunStep ShowStartUpScreens(const RunState& state, Console& console,
+                           std::string_view directory_path);
 
 }  // namespace docbase

@@ -45,16 +45,16 @@ std::optional<std::string> DeriveTargetSite(std::string_view setting) {
   return std::nullopt;
 }
 
-Status SetTargetSite(RunState& state, Console& console) {
+RunStep SetTargetSite(RunState& state, Console& console) {
   std::optional<std::string> site =
-      DeriveTargetSite(state.program_name_setting);
+      DeriveTargetSite(state.settings.program_name_setting);
   if (!site) {
     ShowRenamingAdvice(console);
     return OneKeyExit(console);
   }
-  state.target_site = *site;
-  console.Line(state.target_site);
-  return Status::Ok();
+  state.settings.target_site = *site;
+  console.Line(state.settings.target_site);
+  return RunStep::GoOn();
 }
 
 std::string FirstInputField(std::string_view answer) {
@@ -88,7 +88,8 @@ void AskTargetAddress(RunState& state, Console& console) {
   console.Write(
       "web address for destination search (example: www.example.org) = ? ");
   std::optional<std::string> answer = console.ReadLine();
-  state.target_address = answer ? FirstInputField(*answer) : std::string();
+  state.settings.target_address =
+      answer ? FirstInputField(*answer) : std::string();
   if (!console.EchoesLineEnd()) console.Write("\r\n");
 }
 

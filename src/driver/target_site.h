@@ -10,6 +10,7 @@
 #include "base/status.h"
 #include "driver/console.h"
 #include "driver/run_state.h"
+#include "driver/run_step.h"
 
 namespace docbase {
 
@@ -19,7 +20,7 @@ std::optional<std::string> DeriveTargetSite(std::string_view setting);
 
 // Sets and prints state.target_site, or shows the renaming advice, waits for
 // the key "1" and ends the run.
-Status SetTargetSite(RunState& state, Console& console);
+RunStep SetTargetSite(RunState& state, Console& console);
 
 // The first input field of an answer: leading blanks and tabs skipped, up to
 // the first comma, or between double quotes; at most 4096 bytes; blanks and

@@ -21,7 +21,7 @@ TEST(TargetSiteTest, DerivesFromTheThreePrefixes) {
 
 TEST(TargetSiteTest, RenamingAdviceWaitsForOneAndEndsTheRun) {
   RunState state;
-  state.program_name_setting = "docbase.bas";
+  state.settings.program_name_setting = "docbase.bas";
   ScriptedConsole console("x\n1\n");
   EXPECT_TRUE(SetTargetSite(state, console).run_ended());
   EXPECT_NE(console.output().find(
@@ -50,16 +50,16 @@ TEST(DestinationPromptTest, PromptReadsOneLineAndEndsIt) {
   RunState state;
   ScriptedConsole console("Www.Example.ORG\nrest\n");
   AskTargetAddress(state, console);
-  EXPECT_EQ(state.target_address, "Www.Example.ORG");
+  EXPECT_EQ(state.settings.target_address, "Www.Example.ORG");
   EXPECT_TRUE(console.output().ends_with(
       "\r\nweb address for destination search (example: www.example.org) = "
       "? \r\n"));
   ScriptedConsole empty("\n");
   AskTargetAddress(state, empty);
-  EXPECT_EQ(state.target_address, "");
+  EXPECT_EQ(state.settings.target_address, "");
   ScriptedConsole closed("");
   AskTargetAddress(state, closed);
-  EXPECT_EQ(state.target_address, "");
+  EXPECT_EQ(state.settings.target_address, "");
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ Status RunToolCheck(const WorkArea& area, Tool tool, bool* passed) {
   return Status::Ok();
 }
 
-Status ToolMissingExit(Tool tool, Console& console) {
+RunStep ToolMissingExit(Tool tool, Console& console) {
   console.Line("---------------------");
   if (tool == Tool::kSort) {
     console.Line("Checking for sort.exe");
@@ -113,7 +113,7 @@ Status ToolMissingExit(Tool tool, Console& console) {
   return OneKeyExit(console);
 }
 
-Status CheckTools(const WorkArea& area, Console& console) {
+RunStep CheckTools(const WorkArea& area, Console& console) {
   console.Line("---------------------------");
   console.Line("Checking the accessibility of some urgently needed programs:");
   console.Line("cmd.exe, find.exe, findstr.exe, sort.exe");
@@ -123,7 +123,7 @@ Status CheckTools(const WorkArea& area, Console& console) {
     DOCBASE_RETURN_IF_ERROR(RunToolCheck(area, tool, &passed));
     if (!passed) return ToolMissingExit(tool, console);
   }
-  return Status::Ok();
+  return RunStep::GoOn();
 }
 
 }  // namespace docbase

@@ -19,18 +19,19 @@
 
 #include "base/status.h"
 #include "driver/console.h"
+#include "driver/run_step.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
 enum class Tool { kCommandInterpreter, kFind, kFindstr, kSort };
 
-Status CheckTools(const WorkArea& area, Console& console);
+RunStep CheckTools(const WorkArea& area, Console& console);
 
 // One check; `*passed` tells whether the operation gave the known result.
 Status RunToolCheck(const WorkArea& area, Tool tool, bool* passed);
 
 // The message of a failed check, then the one-key exit.
-Status ToolMissingExit(Tool tool, Console& console);
+RunStep ToolMissingExit(Tool tool, Console& console);
 
 }  // namespace docbase

@@ -77,7 +77,7 @@ TEST(ToolChecksTest, UnwritableCheckFileIsAnIoError) {
   WorkArea area(folder.path());
   fs::create_directory(area.Path("check_01.txt"));
   ScriptedConsole console;
-  Status status = CheckTools(area, console);
+  RunStep status = CheckTools(area, console);
   EXPECT_TRUE(status.io_error());
   EXPECT_EQ(console.output().find("Checking for"), std::string::npos);
 }

@@ -22,7 +22,7 @@ Status WriteContentsPage(const WorkArea& area, const Settings& state,
   out.WriteLine("<br>");
   WriteQuickSearchIntro(out);
   WriteDetailsLink(out, state);
-  WriteDateTimeLines(out, CurrentDateTime());
+  WriteDateTimeLines(out, state.run_moment);
   out.WriteLine("<br>");
 
   // <a href="PAGE"><span id = "PAGE" >PAGE</span></a><br>

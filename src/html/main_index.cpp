@@ -17,7 +17,7 @@ void WriteHeader(LineWriter& out, const Settings& state) {
   out.WriteLine("<br>");
   WriteQuickSearchIntro(out);
   WriteDetailsLink(out, state);
-  WriteDateTimeLines(out, CurrentDateTime());
+  WriteDateTimeLines(out, state.run_moment);
   out.WriteLine("<br><br>");
   out.WriteLine("Use a combination of two keys (CTRL + F) to search.");
   out.WriteLine("<br><br>");

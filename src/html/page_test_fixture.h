@@ -1,7 +1,7 @@
 // A fixture for the tests of the generated pages (included by tests only):
 // a work area in a fresh temporary folder, the settings with the default
 // build settings and both target addresses, the run's generator in its
-// start state, and the clock fixed through SOURCE_DATE_EPOCH at 1700000000
+// start state, and the run's moment fixed at 1700000000
 // (11-14-2023 22:13:20 UTC), so that whole pages can be compared byte for
 // byte. VectorSource hands the writers records kept in a vector; their
 // views must point at storage that outlives the writer's call (literals, or
@@ -9,9 +9,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <cstdlib>
 
 #include <cstddef>
+#include <cstdlib>
 #include <deque>
 #include <optional>
 #include <string>
@@ -23,7 +23,6 @@
 #include "common/split_mix.h"
 #include "common/test_support.h"
 #include "html/occurrence_record.h"
-#include "platform/environment.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -66,19 +65,11 @@ inline std::vector<WordPageEntry> EntriesOfRuns(
 class GeneratedPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (const char* saved = getenv("SOURCE_DATE_EPOCH")) saved_epoch_ = saved;
-    SetEnvironmentValue("SOURCE_DATE_EPOCH", "1700000000");
+    state_.run_moment = DateTimeAtEpoch(1700000000);
     state_.info_address = "www.example.com/info";
     state_.search_host = "www.google.com";
     state_.target_site = "www.example.com";
     state_.target_address = "www.example.org";
-  }
-  void TearDown() override {
-    if (saved_epoch_) {
-      SetEnvironmentValue("SOURCE_DATE_EPOCH", *saved_epoch_);
-    } else {
-      RemoveEnvironmentValue("SOURCE_DATE_EPOCH");
-    }
   }
 
   std::string Read(std::string_view name) const {
@@ -98,7 +89,6 @@ class GeneratedPageTest : public ::testing::Test {
   SplitMix64 random_;
 
  private:
-  std::optional<std::string> saved_epoch_;
   std::deque<std::string> kept_;
 };
 

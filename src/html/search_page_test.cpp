@@ -177,7 +177,8 @@ TEST_F(SearchPageTest, TwentyEightWordsAllTwentyNineDrawn) {
       char word[16];
       std::snprintf(word, sizeof word, "w%02d", i);
       records.push_back(Occurrence("page_1.htm", line, Keep(word),
-                                   Keep(WordId(i)), Keep(ZeroPadded(line, 8))));
+                                   Keep(std::string(WordIdText(i).view())),
+                                   Keep(ZeroPadded(line, 8))));
     }
   }
   std::string page = WritePage(1, records);

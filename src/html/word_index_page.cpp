@@ -30,7 +30,7 @@ Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
   WritePageHead(page_, state.display.code_page_name, "index of key words");
   WritePromotionalBlock(page_, state);
   WriteQuickSearchIntro(page_);
-  WriteDateTimeLines(page_, CurrentDateTime());
+  WriteDateTimeLines(page_, state.run_moment);
   page_.WriteLine("<br><br>");
   return Status::Ok();
 }

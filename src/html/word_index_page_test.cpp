@@ -136,7 +136,8 @@ TEST_F(WordIndexPageTest, PromotionFollowsEvery101stEntryAcrossGroups) {
   auto runs = [this](int count) {
     std::vector<WordPageEntry> occurrences;
     for (int i = 0; i < count; ++i) {
-      std::string_view id = Keep(WordId(static_cast<uint64_t>(i)));
+      std::string_view id =
+          Keep(std::string(WordIdText(static_cast<uint64_t>(i)).view()));
       occurrences.push_back(Occurrence(
           id, "page_1.htm", Keep("w" + std::string(id)), "00000001"));
     }
@@ -154,8 +155,10 @@ TEST_F(WordIndexPageTest, PromotionFollowsEvery101stEntryAcrossGroups) {
     return "?q=w" + id + " site:www.example.com\"> www.example.com</a>\r\n" +
            "<br>\r\n" + std::string(kPromotionMarker);
   };
-  EXPECT_NE(second.find(block_after(WordId(40))), std::string::npos);
-  EXPECT_NE(second.find(block_after(WordId(141))), std::string::npos);
+  EXPECT_NE(second.find(block_after(std::string(WordIdText(40).view()))),
+            std::string::npos);
+  EXPECT_NE(second.find(block_after(std::string(WordIdText(141).view()))),
+            std::string::npos);
   EXPECT_EQ(CountOf(second, "<br>\r\n<br>\r\n<br> <b> PROMOTE"), 0u);
 }
 

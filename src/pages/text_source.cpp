@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/path.h"
-#include "platform/system_error.h"
 
 namespace docbase {
 namespace {
@@ -17,18 +16,21 @@ Status ReadTextForm(const std::filesystem::path& text,
                     const CodePage* code_page, TextForm* form) {
   *form = TextForm{};
   File file;
-  if (!file.Open(text, File::Mode::kRead)) {
-    if (LastErrorIsMissingFile()) return Status::Ok();
-    return SystemError(Utf8FromPath(text), "cannot open for reading");
+  if (Status opened = file.Open(text, File::Mode::kRead); !opened.ok()) {
+    if (opened.not_found()) return Status::Ok();
+    return opened.WithAction("cannot open for reading");
   }
   std::string block(kFormBlock, '\0');
   Utf8Check check;
   bool first = true;
   for (;;) {
-    const int64_t got = file.Read(block.data(), block.size());
-    if (got < 0) return SystemError(Utf8FromPath(text), "cannot read");
+    size_t got = 0;
+    if (Status read = file.Read(block.data(), block.size(), &got);
+        !read.ok()) {
+      return read.WithAction("cannot read");
+    }
     if (got == 0) break;
-    std::string_view bytes(block.data(), static_cast<size_t>(got));
+    std::string_view bytes(block.data(), got);
     if (first) {
       first = false;
       // A read gives a whole block unless the text ends, so the first one
@@ -53,9 +55,9 @@ Status DecodedText::Open(const std::filesystem::path& text,
   Close();
   path_ = Utf8FromPath(text);
   decoder_ = TextDecoder(form);
-  if (!file_.Open(text, File::Mode::kRead)) {
-    if (LastErrorIsMissingFile()) return Status::Ok();
-    return SystemError(path_, "cannot open for reading");
+  if (Status opened = file_.Open(text, File::Mode::kRead); !opened.ok()) {
+    if (opened.not_found()) return Status::Ok();
+    return opened.WithAction("cannot open for reading");
   }
   at_end_ = false;
   return Status::Ok();
@@ -75,17 +77,17 @@ Status DecodedText::Read(char* data, size_t size, size_t* got) {
     taken_ = 0;
     if (at_end_) return Status::Ok();
     raw_.resize(kBlock);
-    const int64_t read = file_.Read(raw_.data(), raw_.size());
-    if (read < 0) {
+    size_t read = 0;
+    if (Status status = file_.Read(raw_.data(), raw_.size(), &read);
+        !status.ok()) {
       at_end_ = true;
-      return SystemError(path_, "cannot read");
+      return status.WithAction("cannot read");
     }
     if (read == 0) {
       decoder_.Finish(&pending_);
       at_end_ = true;
     } else {
-      decoder_.Add(std::string_view(raw_.data(), static_cast<size_t>(read)),
-                   &pending_);
+      decoder_.Add(std::string_view(raw_.data(), read), &pending_);
     }
   }
   *got = std::min(size, pending_.size() - taken_);

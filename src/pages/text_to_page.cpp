@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <map>
 #include <string>
-#include <system_error>
 #include <unordered_set>
 #include <vector>
 
 #include "common/text.h"
 #include "pages/name_sanitiser.h"
 #include "pages/number_pad.h"
+#include "platform/file_system.h"
 #include "pages/text_source.h"
 #include "platform/path.h"
 #include "workarea/commands.h"
@@ -36,8 +36,7 @@ TextCopies CopiesOfTheTexts(const WorkArea& area) {
   for (const std::string& name :
        MatchingNames(area, InFolder(InputFolder(), TextPattern()))) {
     fs::path text = area.Path(InFolder(InputFolder(), name));
-    std::error_code error;
-    if (!fs::is_regular_file(text, error)) continue;
+    if (!IsFile(text)) continue;
     copies[name] = std::move(text);
   }
   return copies;

@@ -1,12 +1,13 @@
-// Setting and removing environment variables of this process (the standard
-// library only reads them).
+// The environment variables of this process, read through the layer like
+// every other question to the system.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace docbase {
 
-void SetEnvironmentValue(const std::string& name, const std::string& value);
-void RemoveEnvironmentValue(const std::string& name);
+// The value of `name`, or nothing when it is not set.
+std::optional<std::string> EnvironmentValue(const std::string& name);
 
 }  // namespace docbase

@@ -4,12 +4,10 @@
 
 namespace docbase {
 
-void SetEnvironmentValue(const std::string& name, const std::string& value) {
-  ::setenv(name.c_str(), value.c_str(), 1);
-}
-
-void RemoveEnvironmentValue(const std::string& name) {
-  ::unsetenv(name.c_str());
+std::optional<std::string> EnvironmentValue(const std::string& name) {
+  const char* value = ::getenv(name.c_str());
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
 }
 
 }  // namespace docbase

@@ -8,12 +8,14 @@ namespace docbase {
 File::~File() { (void)Close(); }
 
 File::File(File&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
+    : handle_(std::exchange(other.handle_, kClosed)),
+      path_(std::move(other.path_)) {}
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     (void)Close();
     handle_ = std::exchange(other.handle_, kClosed);
+    path_ = std::move(other.path_);
   }
   return *this;
 }

@@ -30,7 +30,8 @@ int Flags(File::Mode mode) {
 
 // All `size` bytes, at the current place or, with `offset`, there. A write
 // that the system takes without storing anything counts as a full disk.
-bool WriteAll(int fd, const void* data, size_t size, const uint64_t* offset) {
+Status WriteAll(int fd, const std::filesystem::path& path, const void* data,
+                size_t size, const uint64_t* offset) {
   const char* next = static_cast<const char*>(data);
   uint64_t at = offset ? *offset : 0;
   while (size > 0) {
@@ -39,71 +40,80 @@ bool WriteAll(int fd, const void* data, size_t size, const uint64_t* offset) {
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) {
       if (put == 0) SetDiskFullError();
-      return false;
+      return LastError(path);
     }
     next += put;
     size -= static_cast<size_t>(put);
     at += static_cast<uint64_t>(put);
   }
-  return true;
+  return Status::Ok();
 }
 
 }  // namespace
 
-bool File::Open(const std::filesystem::path& path, Mode mode) {
+Status File::Open(const std::filesystem::path& path, Mode mode) {
   (void)Close();
+  path_ = path;
   int fd = ::open(path.c_str(), Flags(mode) | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
+  if (fd < 0) return LastError(path);
   handle_ = fd;
-  return true;
+  return Status::Ok();
 }
 
-int64_t File::Read(void* data, size_t size) {
+Status File::Read(void* data, size_t size, size_t* got) {
+  *got = 0;
   for (;;) {
-    ssize_t got = ::read(static_cast<int>(handle_), data, size);
-    if (got < 0 && errno == EINTR) continue;
-    return got;
+    ssize_t read = ::read(static_cast<int>(handle_), data, size);
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) return LastError(path_);
+    *got = static_cast<size_t>(read);
+    return Status::Ok();
   }
 }
 
-bool File::Write(const void* data, size_t size) {
-  return WriteAll(static_cast<int>(handle_), data, size, nullptr);
+Status File::Write(const void* data, size_t size) {
+  return WriteAll(static_cast<int>(handle_), path_, data, size, nullptr);
 }
 
-int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
+Status File::ReadAt(uint64_t offset, void* data, size_t size,
+                    size_t* got) const {
   char* next = static_cast<char*>(data);
-  int64_t total = 0;
+  *got = 0;
   while (size > 0) {
-    ssize_t got = ::pread(static_cast<int>(handle_), next, size,
-                          static_cast<off_t>(offset));
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return -1;
-    if (got == 0) break;
-    next += got;
-    size -= static_cast<size_t>(got);
-    offset += static_cast<uint64_t>(got);
-    total += got;
+    ssize_t read = ::pread(static_cast<int>(handle_), next, size,
+                           static_cast<off_t>(offset));
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) return LastError(path_);
+    if (read == 0) break;
+    next += read;
+    size -= static_cast<size_t>(read);
+    offset += static_cast<uint64_t>(read);
+    *got += static_cast<size_t>(read);
   }
-  return total;
+  return Status::Ok();
 }
 
-bool File::WriteAt(uint64_t offset, const void* data, size_t size) const {
-  return WriteAll(static_cast<int>(handle_), data, size, &offset);
+Status File::WriteAt(uint64_t offset, const void* data, size_t size) const {
+  return WriteAll(static_cast<int>(handle_), path_, data, size, &offset);
 }
 
-bool File::Size(uint64_t* size) const {
+Status File::Size(uint64_t* size) const {
   struct stat info;
-  if (::fstat(static_cast<int>(handle_), &info) != 0) return false;
+  if (::fstat(static_cast<int>(handle_), &info) != 0) return LastError(path_);
   *size = static_cast<uint64_t>(info.st_size);
-  return true;
+  return Status::Ok();
 }
 
-bool File::Truncate() { return ::ftruncate(static_cast<int>(handle_), 0) == 0; }
+Status File::Truncate() {
+  if (::ftruncate(static_cast<int>(handle_), 0) != 0) return LastError(path_);
+  return Status::Ok();
+}
 
-bool File::Close() {
-  if (handle_ == kClosed) return true;
+Status File::Close() {
+  if (handle_ == kClosed) return Status::Ok();
   int fd = static_cast<int>(std::exchange(handle_, kClosed));
-  return ::close(fd) == 0;
+  if (::close(fd) != 0) return LastError(path_);
+  return Status::Ok();
 }
 
 }  // namespace docbase

@@ -1,7 +1,5 @@
-#include "platform/file_system.h"
-
+#include <dirent.h>
 #include <fcntl.h>
-#include <stdio.h>  // renameat2 (Linux), renamex_np (macOS)
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,93 +9,143 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/file_system.h"
+#include "platform/path.h"
 #include "platform/system_error.h"
 
 namespace docbase {
 namespace {
 
-// A rename that fails when the target exists, in one call where the system
-// has one; elsewhere a hard link and the removal of the old name do the
-// same for files.
-int RenameExclusive(const char* from, const char* to) {
-#if defined(__linux__) && defined(RENAME_NOREPLACE)
-  int done = renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
-  if (done == 0 || (errno != EINVAL && errno != ENOSYS)) return done;
-#elif defined(__APPLE__)
-  int done = renamex_np(from, to, RENAME_EXCL);
-  if (done == 0 || (errno != ENOTSUP && errno != EINVAL)) return done;
-#endif
-  if (::link(from, to) == 0) return ::unlink(from);
-  if (errno == EEXIST) return -1;
-  // No hard links here (or a folder): test, then rename.
-  struct stat info;
-  if (::lstat(to, &info) == 0) {
-    errno = EEXIST;
-    return -1;
-  }
-  return ::rename(from, to);
+Status Done(int result, const std::filesystem::path& path) {
+  return result == 0 ? Status::Ok() : LastError(path);
 }
 
 }  // namespace
 
-Status RenameNoReplace(const std::filesystem::path& from,
-                       const std::filesystem::path& to) {
-  if (RenameExclusive(from.c_str(), to.c_str()) == 0) return Status::Ok();
-  if (LastErrorIsDiskFailure()) {
-    return SystemError(to.native(), "cannot rename " + from.native());
-  }
-  return Status::Ok();
+EntryKind KindOfEntry(const std::filesystem::path& path) {
+  struct stat info;
+  if (::lstat(path.c_str(), &info) != 0) return EntryKind::kMissing;
+  if (S_ISLNK(info.st_mode)) return EntryKind::kLink;
+  if (S_ISDIR(info.st_mode)) return EntryKind::kFolder;
+  if (S_ISREG(info.st_mode)) return EntryKind::kFile;
+  return EntryKind::kOther;
 }
 
-Status CopyFileReplacing(const std::filesystem::path& from,
-                         const std::filesystem::path& to) {
-  const std::string action = "cannot copy from " + from.native();
+bool IsFolder(const std::filesystem::path& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsFile(const std::filesystem::path& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+Status ListFolder(const std::filesystem::path& folder,
+                  std::vector<std::string>* names) {
+  names->clear();
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return LastError(folder);
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(listing);
+    if (entry == nullptr) break;
+    std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    names->emplace_back(name);
+  }
+  Status status = errno == 0 ? Status::Ok() : LastError(folder);
+  ::closedir(listing);
+  return status;
+}
+
+Status MakeFolder(const std::filesystem::path& path) {
+  return Done(::mkdir(path.c_str(), 0777), path);
+}
+
+Status RemoveEmptyFolder(const std::filesystem::path& path) {
+  // rmdir refuses a link itself (ENOTDIR), so nothing is removed through one.
+  return Done(::rmdir(path.c_str()), path);
+}
+
+Status RemoveFileName(const std::filesystem::path& path) {
+  return Done(::unlink(path.c_str()), path);
+}
+
+Status RemoveLink(const std::filesystem::path& path) {
+  if (!IsLink(path)) return Status::IoError(Utf8FromPath(path), "not a link");
+  return RemoveFileName(path);
+}
+
+Status RenameReplacing(const std::filesystem::path& from,
+                       const std::filesystem::path& to) {
+  return Done(::rename(from.c_str(), to.c_str()), from);
+}
+
+namespace {
+
+// The copy, every failure naming `to`.
+Status CopyBytes(const std::filesystem::path& from,
+                 const std::filesystem::path& to) {
   File in;
   struct stat source_info;
-  if (!in.Open(from, File::Mode::kRead) ||
-      ::fstat(static_cast<int>(in.native_handle()), &source_info) != 0) {
-    return SystemError(to.native(), action);
+  if (Status opened = in.Open(from, File::Mode::kRead); !opened.ok()) {
+    return Status::IoError(Utf8FromPath(to), opened.reason());
+  }
+  if (::fstat(static_cast<int>(in.native_handle()), &source_info) != 0) {
+    return LastError(to);
   }
   struct stat target_info;
   if (::stat(to.c_str(), &target_info) == 0 &&
       target_info.st_dev == source_info.st_dev &&
       target_info.st_ino == source_info.st_ino) {
     errno = EEXIST;
-    return SystemError(to.native(), action);
+    return LastError(to);
   }
   const mode_t mode = source_info.st_mode & 07777;
-  if (::unlink(to.c_str()) != 0 && errno != ENOENT) {
-    return SystemError(to.native(), action);
-  }
-  File out = File::Adopt(::open(
-      to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-  if (!out.is_open() || ::fchmod(static_cast<int>(out.native_handle()), mode) != 0) {
-    return SystemError(to.native(), action);
+  if (::unlink(to.c_str()) != 0 && errno != ENOENT) return LastError(to);
+  File out = File::Adopt(
+      ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+             mode),
+      to);
+  if (!out.is_open() ||
+      ::fchmod(static_cast<int>(out.native_handle()), mode) != 0) {
+    return LastError(to);
   }
   std::vector<char> buffer(1 << 18);
   for (;;) {
-    int64_t got = in.Read(buffer.data(), buffer.size());
-    if (got < 0) return SystemError(to.native(), action);
-    if (got == 0) break;
-    if (!out.Write(buffer.data(), static_cast<size_t>(got))) {
-      return SystemError(to.native(), action);
+    size_t got = 0;
+    if (Status read = in.Read(buffer.data(), buffer.size(), &got); !read.ok()) {
+      return Status::IoError(Utf8FromPath(to), read.reason());
     }
+    if (got == 0) break;
+    DOCBASE_RETURN_IF_ERROR(out.Write(buffer.data(), got));
   }
-  if (!out.Close()) return SystemError(to.native(), action);
+  return out.Close();
+}
+
+}  // namespace
+
+Status CopyFileReplacing(const std::filesystem::path& from,
+                         const std::filesystem::path& to) {
+  return CopyBytes(from, to).WithAction("cannot copy from " +
+                                        Utf8FromPath(from));
+}
+
+Status ChangeDirectory(const std::filesystem::path& folder) {
+  return Done(::chdir(folder.c_str()), folder);
+}
+
+Status MakeTemporaryFolder(std::string_view name_part,
+                           std::filesystem::path* made) {
+  std::error_code error;
+  std::string pattern =
+      (std::filesystem::temp_directory_path(error) / std::string(name_part))
+          .native() +
+      "_XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) return LastError(pattern);
+  *made = pattern;
   return Status::Ok();
-}
-
-bool IsLink(const std::filesystem::path& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
-bool RemoveLink(const std::filesystem::path& path) {
-  return IsLink(path) && ::unlink(path.c_str()) == 0;
-}
-
-bool RemoveFileName(const std::filesystem::path& path) {
-  return ::unlink(path.c_str()) == 0;
 }
 
 NameRemover::NameRemover(const std::filesystem::path& folder)
@@ -116,27 +164,6 @@ void NameRemover::Remove(const std::string& name) {
   } else {
     (void)::unlink((folder_ / name).c_str());
   }
-}
-
-bool ChangeDirectory(const std::string& folder, std::string* reason) {
-  if (::chdir(folder.c_str()) == 0) return true;
-  *reason = std::strerror(errno);
-  return false;
-}
-
-std::filesystem::path MakeTemporaryFolder(std::string_view name_part,
-                                          std::string* reason) {
-  std::error_code error;
-  std::string pattern =
-      (std::filesystem::temp_directory_path(error) / std::string(name_part))
-          .native() +
-      "_XXXXXX";
-  char* made = ::mkdtemp(pattern.data());
-  if (made == nullptr) {
-    *reason = pattern + ": " + std::strerror(errno);
-    return {};
-  }
-  return made;
 }
 
 }  // namespace docbase

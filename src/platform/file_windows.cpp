@@ -24,8 +24,8 @@ OVERLAPPED PlaceAt(uint64_t offset) {
 
 // All `size` bytes, at the current place or, with `offset`, there. A write
 // that the system takes without storing anything counts as a full disk.
-bool WriteAll(HANDLE handle, const void* data, size_t size,
-              const uint64_t* offset) {
+Status WriteAll(HANDLE handle, const std::filesystem::path& path,
+                const void* data, size_t size, const uint64_t* offset) {
   const char* next = static_cast<const char*>(data);
   uint64_t at = offset ? *offset : 0;
   while (size > 0) {
@@ -33,23 +33,24 @@ bool WriteAll(HANDLE handle, const void* data, size_t size,
     DWORD put = 0;
     DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
     if (!WriteFile(handle, next, piece, &put, offset ? &place : nullptr)) {
-      return false;
+      return LastError(path);
     }
     if (put == 0) {
       SetDiskFullError();
-      return false;
+      return LastError(path);
     }
     next += put;
     size -= put;
     at += put;
   }
-  return true;
+  return Status::Ok();
 }
 
 }  // namespace
 
-bool File::Open(const std::filesystem::path& path, Mode mode) {
+Status File::Open(const std::filesystem::path& path, Mode mode) {
   (void)Close();
+  path_ = path;
   DWORD access = GENERIC_READ;
   DWORD disposition = OPEN_EXISTING;
   switch (mode) {
@@ -78,65 +79,76 @@ bool File::Open(const std::filesystem::path& path, Mode mode) {
   HANDLE handle = CreateFileW(
       path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, disposition, flags, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
+  if (handle == INVALID_HANDLE_VALUE) return LastError(path);
   handle_ = reinterpret_cast<intptr_t>(handle);
-  return true;
+  return Status::Ok();
 }
 
-int64_t File::Read(void* data, size_t size) {
-  DWORD got = 0;
+Status File::Read(void* data, size_t size, size_t* got) {
+  *got = 0;
+  DWORD read = 0;
   if (!ReadFile(AsHandle(handle_), data,
-                static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece), &got,
+                static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece), &read,
                 nullptr)) {
-    return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
+    // The writer of a pipe has gone: the end of the input.
+    if (GetLastError() == ERROR_BROKEN_PIPE) return Status::Ok();
+    return LastError(path_);
   }
-  return got;
+  *got = read;
+  return Status::Ok();
 }
 
-bool File::Write(const void* data, size_t size) {
-  return WriteAll(AsHandle(handle_), data, size, nullptr);
+Status File::Write(const void* data, size_t size) {
+  return WriteAll(AsHandle(handle_), path_, data, size, nullptr);
 }
 
-int64_t File::ReadAt(uint64_t offset, void* data, size_t size) const {
+Status File::ReadAt(uint64_t offset, void* data, size_t size,
+                    size_t* got) const {
   char* next = static_cast<char*>(data);
-  int64_t total = 0;
+  *got = 0;
   while (size > 0) {
     OVERLAPPED at = PlaceAt(offset);
-    DWORD got = 0;
+    DWORD read = 0;
     DWORD piece = static_cast<DWORD>(size < kMaxPiece ? size : kMaxPiece);
-    if (!ReadFile(AsHandle(handle_), next, piece, &got, &at)) {
+    if (!ReadFile(AsHandle(handle_), next, piece, &read, &at)) {
       if (GetLastError() == ERROR_HANDLE_EOF) break;
-      return -1;
+      return LastError(path_);
     }
-    if (got == 0) break;
-    next += got;
-    size -= got;
-    offset += got;
-    total += got;
+    if (read == 0) break;
+    next += read;
+    size -= read;
+    offset += read;
+    *got += read;
   }
-  return total;
+  return Status::Ok();
 }
 
-bool File::WriteAt(uint64_t offset, const void* data, size_t size) const {
-  return WriteAll(AsHandle(handle_), data, size, &offset);
+Status File::WriteAt(uint64_t offset, const void* data, size_t size) const {
+  return WriteAll(AsHandle(handle_), path_, data, size, &offset);
 }
 
-bool File::Size(uint64_t* size) const {
+Status File::Size(uint64_t* size) const {
   LARGE_INTEGER bytes;
-  if (!GetFileSizeEx(AsHandle(handle_), &bytes)) return false;
+  if (!GetFileSizeEx(AsHandle(handle_), &bytes)) return LastError(path_);
   *size = static_cast<uint64_t>(bytes.QuadPart);
-  return true;
+  return Status::Ok();
 }
 
-bool File::Truncate() {
+Status File::Truncate() {
   LARGE_INTEGER start{};
-  return SetFilePointerEx(AsHandle(handle_), start, nullptr, FILE_BEGIN) &&
-         SetEndOfFile(AsHandle(handle_));
+  if (!SetFilePointerEx(AsHandle(handle_), start, nullptr, FILE_BEGIN) ||
+      !SetEndOfFile(AsHandle(handle_))) {
+    return LastError(path_);
+  }
+  return Status::Ok();
 }
 
-bool File::Close() {
-  if (handle_ == kClosed) return true;
-  return CloseHandle(AsHandle(std::exchange(handle_, kClosed))) != 0;
+Status File::Close() {
+  if (handle_ == kClosed) return Status::Ok();
+  if (!CloseHandle(AsHandle(std::exchange(handle_, kClosed)))) {
+    return LastError(path_);
+  }
+  return Status::Ok();
 }
 
 }  // namespace docbase

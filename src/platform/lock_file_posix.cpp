@@ -1,11 +1,13 @@
-#include "platform/lock_file.h"
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/lock_file.h"
+#include "platform/path.h"
+#include "platform/system_error.h"
 
 namespace docbase {
 namespace {
@@ -24,7 +26,7 @@ bool StillNamed(int fd, const std::filesystem::path& path) {
 
 }  // namespace
 
-LockFile::Outcome LockFile::Take(const std::filesystem::path& path) {
+Status LockFile::Take(const std::filesystem::path& path) {
   Release();
   // A few attempts cover the moment in which the holder removes the file.
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -37,26 +39,27 @@ LockFile::Outcome LockFile::Take(const std::filesystem::path& path) {
       ::unlink(path.c_str());
       continue;
     }
-    if (fd < 0) return Outcome::kCannotCreate;
+    if (fd < 0) return LastError(path).WithAction("cannot create " + name_);
     int locked;
     do {
       locked = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) {
-      int failure = errno;
+      Status failure = errno == EWOULDBLOCK
+                           ? Status::Busy(Utf8FromPath(path), "held by another")
+                           : LastError(path).WithAction("cannot lock");
       ::close(fd);
-      errno = failure;
-      return failure == EWOULDBLOCK ? Outcome::kBusy : Outcome::kCannotLock;
+      return failure;
     }
     if (StillNamed(fd, path)) {
       handle_ = fd;
       path_ = path;
-      return Outcome::kTaken;
+      return Status::Ok();
     }
     ::close(fd);
   }
   errno = EAGAIN;
-  return Outcome::kCannotLock;
+  return LastError(path).WithAction("cannot lock");
 }
 
 void LockFile::Release() {

@@ -1,10 +1,12 @@
-#include "platform/lock_file.h"
-
 #include <windows.h>
+
+#include "platform/lock_file.h"
+#include "platform/path.h"
+#include "platform/system_error.h"
 
 namespace docbase {
 
-LockFile::Outcome LockFile::Take(const std::filesystem::path& path) {
+Status LockFile::Take(const std::filesystem::path& path) {
   Release();
   // A few attempts cover the moment in which the holder removes the file
   // (a name being deleted cannot be opened).
@@ -15,24 +17,26 @@ LockFile::Outcome LockFile::Take(const std::filesystem::path& path) {
         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
         nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-      if (GetLastError() != ERROR_ACCESS_DENIED) return Outcome::kCannotCreate;
+      if (GetLastError() != ERROR_ACCESS_DENIED) {
+        return LastError(path).WithAction("cannot create " + name_);
+      }
       Sleep(10);
       continue;
     }
     OVERLAPPED whole{};
     if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY,
                     0, 1, 0, &whole)) {
-      DWORD failure = GetLastError();
+      Status failure = GetLastError() == ERROR_LOCK_VIOLATION
+                           ? Status::Busy(Utf8FromPath(path), "held by another")
+                           : LastError(path).WithAction("cannot lock");
       CloseHandle(handle);
-      SetLastError(failure);
-      return failure == ERROR_LOCK_VIOLATION ? Outcome::kBusy
-                                             : Outcome::kCannotLock;
+      return failure;
     }
     handle_ = reinterpret_cast<intptr_t>(handle);
     path_ = path;
-    return Outcome::kTaken;
+    return Status::Ok();
   }
-  return Outcome::kCannotCreate;
+  return LastError(path).WithAction("cannot create " + name_);
 }
 
 void LockFile::Release() {

@@ -14,12 +14,6 @@ namespace docbase {
 std::filesystem::path PathFromUtf8(std::string_view name);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
-// Whether a folder can hold any name of bytes (all but "/" and NUL), with
-// names that differ only in letter case kept apart: true on POSIX. Windows
-// refuses control characters, <>:"\|?*, device names such as NUL, and
-// names that are not UTF-8 text, and takes "a.txt" and "A.TXT" for one name.
-bool NamesAreAnyBytes();
-
 // The path as the platform shows it to its users (backslashes on Windows).
 std::string NativePathText(const std::filesystem::path& path);
 

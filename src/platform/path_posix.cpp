@@ -10,8 +10,6 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return path.native();
 }
 
-bool NamesAreAnyBytes() { return true; }
-
 std::string NativePathText(const std::filesystem::path& path) {
   return path.native();
 }

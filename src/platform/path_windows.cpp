@@ -14,8 +14,6 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return Utf8FromWide(path.native());
 }
 
-bool NamesAreAnyBytes() { return false; }
-
 std::string NativePathText(const std::filesystem::path& path) {
   return Utf8FromPath(std::filesystem::path(path).make_preferred());
 }

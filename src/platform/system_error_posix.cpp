@@ -1,18 +1,16 @@
-#include "platform/system_error.h"
-
 #include <cerrno>
 #include <cstring>
 
+#include "platform/path.h"
+#include "platform/system_error.h"
+
 namespace docbase {
 
-Status SystemError(std::string_view path, std::string_view action) {
-  int error = errno;
-  std::string reason(action);
-  if (error != 0) {
-    reason += ": ";
-    reason += std::strerror(error);
-  }
-  return Status::IoError(path, reason);
+Status LastError(const std::filesystem::path& path) {
+  const bool missing = LastErrorIsMissingFile();
+  const std::string reason = LastSystemErrorText();
+  return missing ? Status::NotFound(Utf8FromPath(path), reason)
+                 : Status::IoError(Utf8FromPath(path), reason);
 }
 
 std::string LastSystemErrorText() { return std::strerror(errno); }

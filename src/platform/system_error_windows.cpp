@@ -1,7 +1,7 @@
-#include "platform/system_error.h"
-
 #include <windows.h>
 
+#include "platform/path.h"
+#include "platform/system_error.h"
 #include "platform/wide_text.h"
 
 namespace docbase {
@@ -26,13 +26,11 @@ std::string LastSystemErrorText() {
   return message;
 }
 
-Status SystemError(std::string_view path, std::string_view action) {
-  std::string reason(action);
-  if (GetLastError() != 0) {
-    reason += ": ";
-    reason += LastSystemErrorText();
-  }
-  return Status::IoError(path, reason);
+Status LastError(const std::filesystem::path& path) {
+  const bool missing = LastErrorIsMissingFile();
+  const std::string reason = LastSystemErrorText();
+  return missing ? Status::NotFound(Utf8FromPath(path), reason)
+                 : Status::IoError(Utf8FromPath(path), reason);
 }
 
 bool LastErrorIsMissingFile() {

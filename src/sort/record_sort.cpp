@@ -1,7 +1,6 @@
 #include "sort/record_sort.h"
 
 #include "platform/file_system.h"
-#include "platform/system_error.h"
 
 namespace docbase {
 
@@ -10,35 +9,35 @@ SortRunFile::~SortRunFile() = default;
 Status SortRunFile::Create() {
   (void)file_.Close();
   size_ = 0;
-  if (!RemoveFileName(file_path_) && !LastErrorIsMissingFile()) {
-    return SystemError(path_, "cannot create");
+  if (Status removed = RemoveFileName(file_path_);
+      !removed.ok() && !removed.not_found()) {
+    return removed.WithAction("cannot create");
   }
-  if (!file_.Open(file_path_, File::Mode::kCreateNew)) {
-    return SystemError(path_, "cannot create");
-  }
+  DOCBASE_RETURN_IF_ERROR(file_.Open(file_path_, File::Mode::kCreateNew)
+                              .WithAction("cannot create"));
   created_ = true;
   return Status::Ok();
 }
 
 Status SortRunFile::Clear() {
-  if (!file_.Truncate()) return SystemError(path_, "cannot write");
+  DOCBASE_RETURN_IF_ERROR(file_.Truncate().WithAction("cannot write"));
   size_ = 0;
   return Status::Ok();
 }
 
 Status SortRunFile::Append(const void* data, size_t bytes) {
   if (bytes == 0) return Status::Ok();
-  if (!file_.WriteAt(size_, data, bytes)) {
-    return SystemError(path_, "cannot write");
-  }
+  DOCBASE_RETURN_IF_ERROR(
+      file_.WriteAt(size_, data, bytes).WithAction("cannot write"));
   size_ += bytes;
   return Status::Ok();
 }
 
 Status SortRunFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
-  int64_t got = file_.ReadAt(offset, data, bytes);
-  if (got < 0) return SystemError(path_, "cannot read");
-  if (static_cast<uint64_t>(got) < bytes) {
+  size_t got = 0;
+  DOCBASE_RETURN_IF_ERROR(
+      file_.ReadAt(offset, data, bytes, &got).WithAction("cannot read"));
+  if (got < bytes) {
     return Status::IoError(path_, "shorter than written (cut short)");
   }
   return Status::Ok();
@@ -46,7 +45,7 @@ Status SortRunFile::ReadAt(void* data, size_t bytes, uint64_t offset) const {
 
 Status SortRunFile::CheckSize() const {
   uint64_t size = 0;
-  if (!file_.Size(&size)) return SystemError(path_, "cannot read");
+  DOCBASE_RETURN_IF_ERROR(file_.Size(&size).WithAction("cannot read"));
   return size == size_ ? Status::Ok() : Damaged();
 }
 
@@ -59,10 +58,9 @@ Status SortRunFile::Remove() {
   size_ = 0;
   if (!created_) return Status::Ok();
   created_ = false;
-  if (!RemoveFileName(file_path_) && !LastErrorIsMissingFile()) {
-    return SystemError(path_, "cannot delete");
-  }
-  return Status::Ok();
+  Status removed = RemoveFileName(file_path_);
+  if (removed.not_found()) return Status::Ok();
+  return removed.WithAction("cannot delete");
 }
 
 }  // namespace docbase

@@ -17,8 +17,8 @@
 // 5e7 records of 24 bytes there are at most about 225 runs, each read in
 // blocks of 35 KB or more. Should more than kMaxMergeWidth runs be written
 // (a tiny budget for the size of the input), Finish merges them in levels,
-// groups of consecutive runs into one, through a second work file named
-// `run_path` with "_merge" before its extension, until few enough are left.
+// groups of consecutive runs into one, through a second work file
+// (`merge_path`), until few enough are left.
 //
 // Damage to a work file is an error, never silently wrong records: a file
 // of another size than what was written, a run whose records do not give
@@ -31,14 +31,14 @@
 // which must outlive them; one reader at a time keeps within the budget.
 //
 // Usage:
-//   RecordSorter<Posting, PostingLess> sorter(area.Path("postings.bin"),
-//                                             16 << 20);
-//   for (...) DOCBASE_RETURN_IF_ERROR(sorter.Add(posting));
+//   RecordSorter<StoredWordPage, WordPageOrder> sorter(run_path, merge_path,
+//                                                      16 << 20);
+//   for (...) DOCBASE_RETURN_IF_ERROR(sorter.Add(word_page));
 //   DOCBASE_RETURN_IF_ERROR(sorter.Finish());
-//   RecordSorter<Posting, PostingLess>::Reader reader;
+//   RecordSorter<StoredWordPage, WordPageOrder>::Reader reader;
 //   DOCBASE_RETURN_IF_ERROR(sorter.Open(&reader));
-//   Posting posting;
-//   while (reader.Next(&posting)) { ... }
+//   StoredWordPage word_page;
+//   while (reader.Next(&word_page)) { ... }
 //   DOCBASE_RETURN_IF_ERROR(reader.status());
 //   DOCBASE_RETURN_IF_ERROR(sorter.Remove());
 #pragma once
@@ -56,12 +56,11 @@
 #include <utility>
 #include <vector>
 
-#include "common/checksum.h"
 #include "base/status.h"
+#include "common/checksum.h"
 #include "platform/file.h"
 #include "platform/path.h"
 #include "sort/loser_tree.h"
-#include "workarea/file_names.h"
 
 namespace docbase {
 
@@ -235,11 +234,13 @@ class RecordSorter {
   };
 
   // `run_path`: the work file for the runs, made only when the records
-  // overflow the buffer. `budget_bytes`: see above; a budget smaller than
-  // a few records still works, with buffers of one record.
-  RecordSorter(std::filesystem::path run_path, size_t budget_bytes,
-               Less less = Less())
-      : files_{SortRunFile(run_path), SortRunFile(MergeRunFile(run_path))},
+  // overflow the buffer; `merge_path`: the one for merges in levels, made
+  // only when there are too many runs. `budget_bytes`: see above; a budget
+  // smaller than a few records still works, with buffers of one record.
+  RecordSorter(std::filesystem::path run_path, std::filesystem::path merge_path,
+               size_t budget_bytes, Less less = Less())
+      : files_{SortRunFile(std::move(run_path)),
+               SortRunFile(std::move(merge_path))},
         budget_(budget_bytes),
         run_records_(std::max<size_t>(1, budget_bytes / (sizeof(T) * 3 / 2))),
         less_(std::move(less)) {}

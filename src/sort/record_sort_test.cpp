@@ -115,7 +115,7 @@ TEST_F(RecordSorterTest, MergesStablyFromEveryLayoutOfRuns) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.layout);
     std::vector<Record> input = RandomRecords(c.records, seed++);
-    Sorter sorter(RunPath(), BudgetFor(c.budget_records));
+    Sorter sorter(RunPath(), MergePath(), BudgetFor(c.budget_records));
     AddAll(sorter, input);
     EXPECT_EQ(sorter.size(), input.size());
     EXPECT_EQ(sorter.runs_written(), c.runs);
@@ -126,7 +126,7 @@ TEST_F(RecordSorterTest, MergesStablyFromEveryLayoutOfRuns) {
 }
 
 TEST_F(RecordSorterTest, EmptyInputMakesNoFile) {
-  Sorter sorter(RunPath(), BudgetFor(10));
+  Sorter sorter(RunPath(), MergePath(), BudgetFor(10));
   ASSERT_TRUE(sorter.Finish().ok());
   Status status;
   EXPECT_TRUE(ReadAll(sorter, &status).empty());
@@ -138,14 +138,14 @@ TEST_F(RecordSorterTest, EmptyInputMakesNoFile) {
 
 TEST_F(RecordSorterTest, ExactlyOneBufferStaysInMemory) {
   std::vector<Record> input = RandomRecords(2000, 4);
-  Sorter sorter(RunPath(), BudgetFor(2000));
+  Sorter sorter(RunPath(), MergePath(), BudgetFor(2000));
   AddAll(sorter, input);
   EXPECT_EQ(sorter.runs_written(), 0u);
   EXPECT_FALSE(fs::exists(RunPath()));
   ExpectSortedTwiceThenRemoved(sorter, input);
 
   // One record more makes two runs in the file.
-  Sorter spilling(RunPath(), BudgetFor(2000));
+  Sorter spilling(RunPath(), MergePath(), BudgetFor(2000));
   input.push_back(input.front());
   AddAll(spilling, input);
   EXPECT_EQ(spilling.runs_written(), 2u);
@@ -155,7 +155,7 @@ TEST_F(RecordSorterTest, ExactlyOneBufferStaysInMemory) {
 
 TEST_F(RecordSorterTest, FileCutShortIsAnError) {
   std::vector<Record> input = RandomRecords(5000, 5);
-  Sorter sorter(RunPath(), BudgetFor(100));
+  Sorter sorter(RunPath(), MergePath(), BudgetFor(100));
   AddAll(sorter, input);
   uint64_t size = fs::file_size(RunPath());
   // Inside a record, then at a record boundary.
@@ -171,7 +171,7 @@ TEST_F(RecordSorterTest, FileCutShortIsAnError) {
 
 TEST_F(RecordSorterTest, DamageThatBreaksTheOrderIsAnError) {
   std::vector<Record> input = RandomRecords(5000, 6);
-  Sorter sorter(RunPath(), BudgetFor(100));
+  Sorter sorter(RunPath(), MergePath(), BudgetFor(100));
   AddAll(sorter, input);
   {
     // The first key of the first run becomes the largest of all.
@@ -190,7 +190,7 @@ TEST_F(RecordSorterTest, DamageThatBreaksTheOrderIsAnError) {
 // run covers, and bytes added at the end.
 TEST_F(RecordSorterTest, DamageThatKeepsTheOrderIsAnError) {
   std::vector<Record> input = RandomRecords(5000, 8);
-  Sorter sorter(RunPath(), BudgetFor(100));
+  Sorter sorter(RunPath(), MergePath(), BudgetFor(100));
   AddAll(sorter, input);
   {
     std::fstream file(RunPath(),
@@ -204,7 +204,7 @@ TEST_F(RecordSorterTest, DamageThatKeepsTheOrderIsAnError) {
   EXPECT_EQ(status.path(), RunPath().string());
   EXPECT_LT(out.size(), input.size());
 
-  Sorter grown(folder_.path() / "grown.bin", BudgetFor(100));
+  Sorter grown(folder_.path() / "grown.bin", MergePath(), BudgetFor(100));
   AddAll(grown, input);
   std::ofstream(folder_.path() / "grown.bin", std::ios::app) << "x";
   ReadAll(grown, &status);
@@ -213,7 +213,7 @@ TEST_F(RecordSorterTest, DamageThatKeepsTheOrderIsAnError) {
 
 TEST_F(RecordSorterTest, FileThatCannotBeMadeIsNamed) {
   fs::path path = folder_.path() / "missing" / "runs.bin";
-  Sorter sorter(path, BudgetFor(10));
+  Sorter sorter(path, MergePath(), BudgetFor(10));
   Status status;
   for (const Record& record : RandomRecords(11, 7)) {
     status = sorter.Add(record);

@@ -47,7 +47,9 @@ class IndexPhasesTest : public ::testing::Test {
   std::string IdOf(std::string_view spelling) {
     for (uint32_t s = 0; s < census_.vocabulary.spelling_count(); ++s) {
       if (census_.vocabulary.spelling(s) == spelling) {
-        return WordId(ids_.number_of_word[census_.vocabulary.word_of(s)]);
+        return std::string(
+            WordIdText(ids_.number_of_word[census_.vocabulary.word_of(s)])
+                .view());
       }
     }
     return "missing";

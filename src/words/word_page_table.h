@@ -10,9 +10,10 @@
 #include <string>
 
 #include "base/status.h"
-#include "sort/record_sort.h"
 #include "platform/path.h"
+#include "sort/record_sort.h"
 #include "words/word_records.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 
@@ -28,7 +29,8 @@ class WordPageTable {
   using Reader = Sorter::Reader;
 
   WordPageTable(std::filesystem::path run_path, size_t budget_bytes)
-      : path_(Utf8FromPath(run_path)), sorter_(std::move(run_path), budget_bytes) {}
+      : path_(Utf8FromPath(run_path)),
+        sorter_(run_path, MergeRunFile(run_path), budget_bytes) {}
 
   // The work file of the runs, for messages.
   const std::string& path() const { return path_; }

@@ -3,14 +3,15 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "common/line_reader.h"
 #include "common/text.h"
 #include "platform/file_system.h"
+#include "platform/path.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"
+#include "workarea/listing_file.h"
 
 namespace docbase {
 namespace {
@@ -22,26 +23,6 @@ const std::string kWorkFolders[] = {
     std::string(IndexFolder()),         std::string(ConvertedPageFolder()),
     std::string(TextCopyFolder()),      std::string(WordFolder())};
 
-// Removes every file named in `list_file` (names relative to the program
-// directory, or absolute paths), as a listing's names are removed one by
-// one. A name that is a folder or already gone is passed over silently.
-// Tens of thousands of work files go here, and a file system call per name
-// (no status check first) is what that costs at least.
-Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
-  LineReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(list_file)));
-  NameRemover remover(area.root());
-  std::string name;
-  std::string_view line;
-  while (reader.Next(&line)) {
-    name.assign(line);
-    // A folder stays; the listing may name itself, which can go while it
-    // is read.
-    remover.Remove(name);
-  }
-  return reader.status();
-}
-
 // Removes every entry below `folder` that is not a folder, as the removal
 // of the names of its tree listing would, but walking the folder itself:
 // the listing holds one name per line, and a name holding CR or LF comes
@@ -49,20 +30,14 @@ Status RemoveFilesListedIn(const WorkArea& area, std::string_view list_file) {
 // Like the listing, the walk goes into sub-folders but not through links.
 void RemoveFilesBelow(const std::filesystem::path& folder) {
   if (IsLink(folder)) return;  // never into a folder elsewhere
-  std::error_code error;
-  std::vector<std::filesystem::path> entries;
-  for (std::filesystem::directory_iterator it(folder, error), end;
-       !error && it != end; it.increment(error)) {
-    entries.push_back(it->path());
-  }
-  for (const std::filesystem::path& entry : entries) {
+  std::vector<std::string> names;
+  (void)ListFolder(folder, &names);  // a folder that cannot be read: none
+  for (const std::string& name : names) {
+    const std::filesystem::path entry = folder / PathFromUtf8(name);
     // One call per name, as with the listing; only a name that is not
     // removed is looked at again, and a folder is walked in turn.
-    if (RemoveFileName(entry) || RemoveLink(entry)) continue;
-    if (std::filesystem::is_directory(
-            std::filesystem::symlink_status(entry, error))) {
-      RemoveFilesBelow(entry);
-    }
+    if (RemoveFileName(entry).ok()) continue;
+    if (KindOfEntry(entry) == EntryKind::kFolder) RemoveFilesBelow(entry);
   }
 }
 
@@ -115,7 +90,7 @@ Status CollectOutput(const WorkArea& area,
   // and the parameter file; the listing names itself and goes too, the
   // folder listings below write it again.
   DOCBASE_RETURN_IF_ERROR(ListNames(area, TextPattern(), ListingFile()));
-  DOCBASE_RETURN_IF_ERROR(RemoveFilesListedIn(area, ListingFile()));
+  DOCBASE_RETURN_IF_ERROR(RemoveListedFiles(area, ListingFile(), ""));
 
   for (const std::string& folder : kWorkFolders) {
     // The listing is written as it always was; the last one stays.

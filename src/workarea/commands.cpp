@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "common/line_reader.h"
@@ -14,15 +13,15 @@
 
 namespace docbase {
 namespace fs = std::filesystem;
-namespace {
 
-// Splits "folder/pattern" at its last "/".
 std::pair<std::string_view, std::string_view> SplitPatternPath(
     std::string_view pattern_path) {
   size_t slash = pattern_path.rfind('/');
   if (slash == std::string_view::npos) return {{}, pattern_path};
   return {pattern_path.substr(0, slash), pattern_path.substr(slash + 1)};
 }
+
+namespace {
 
 std::string JoinName(std::string_view folder, std::string_view name) {
   if (folder.empty()) return std::string(name);
@@ -40,29 +39,17 @@ Status WriteLines(const WorkArea& area, std::string_view file,
   return writer.Close();
 }
 
-bool IsRegularFile(const fs::path& path) {
-  std::error_code error;
-  return fs::is_regular_file(path, error);
-}
-
 void ListTreeInto(const fs::path& folder, std::vector<std::string>* lines) {
-  std::error_code error;
+  std::vector<std::string> names;
+  (void)ListFolder(folder, &names);  // a folder that cannot be read: none
+  std::sort(names.begin(), names.end());
   std::vector<fs::path> entries;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    entries.push_back(it->path());
-  }
-  std::sort(entries.begin(), entries.end(),
-            [](const fs::path& a, const fs::path& b) {
-              return Utf8FromPath(a.filename()) < Utf8FromPath(b.filename());
-            });
-  for (const fs::path& entry : entries) {
-    lines->push_back(NativePathText(entry));
+  for (const std::string& name : names) {
+    entries.push_back(folder / PathFromUtf8(name));
+    lines->push_back(NativePathText(entries.back()));
   }
   for (const fs::path& entry : entries) {
-    if (!IsLink(entry) && fs::is_directory(fs::symlink_status(entry, error))) {
-      ListTreeInto(entry, lines);
-    }
+    if (KindOfEntry(entry) == EntryKind::kFolder) ListTreeInto(entry, lines);
   }
 }
 
@@ -71,12 +58,10 @@ void ListTreeInto(const fs::path& folder, std::vector<std::string>* lines) {
 std::vector<std::string> MatchingNames(const WorkArea& area,
                                        std::string_view pattern_path) {
   auto [folder, pattern] = SplitPatternPath(pattern_path);
+  std::vector<std::string> entries;
+  (void)ListFolder(area.Path(folder.empty() ? "." : folder), &entries);
   std::vector<std::string> names;
-  std::error_code error;
-  fs::path directory = area.Path(folder.empty() ? "." : folder);
-  for (fs::directory_iterator it(directory, error), end; !error && it != end;
-       it.increment(error)) {
-    std::string name = Utf8FromPath(it->path().filename());
+  for (std::string& name : entries) {
     if (MatchesWildcard(name, pattern)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end());
@@ -98,11 +83,12 @@ Status ListTree(const WorkArea& area, std::string_view folder,
                 std::string_view list_file) {
   LineWriter writer;
   DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(list_file)));
-  std::error_code error;
-  fs::path root = fs::absolute(area.Path(folder), error);
+  fs::path root;
   std::vector<std::string> lines;
   // A link in the folder's place is not the run's folder: nothing is listed.
-  if (!error && !IsLink(root)) ListTreeInto(root.lexically_normal(), &lines);
+  if (AbsolutePath(area.Path(folder), &root).ok() && !IsLink(root)) {
+    ListTreeInto(root.lexically_normal(), &lines);
+  }
   for (const std::string& line : lines) writer.WriteLine(line);
   return writer.Close();
 }
@@ -136,10 +122,7 @@ void DeleteFiles(const WorkArea& area, std::string_view pattern_path) {
 
 void DeleteFile(const WorkArea& area, std::string_view name) {
   fs::path path = area.Path(name);
-  std::error_code error;
-  if (!IsLink(path) && fs::is_directory(fs::symlink_status(path, error))) {
-    return;
-  }
+  if (KindOfEntry(path) == EntryKind::kFolder) return;
   // The name itself: a link goes as a link.
   (void)RemoveFileName(path);
 }
@@ -147,31 +130,17 @@ void DeleteFile(const WorkArea& area, std::string_view name) {
 Status CopyFile(const WorkArea& area, std::string_view from,
                 std::string_view to) {
   fs::path source = area.Path(from);
-  if (!IsRegularFile(source)) return Status::Ok();
+  if (!IsFile(source)) return Status::Ok();
   fs::path target = area.Path(to);
-  std::error_code error;
-  if (fs::is_directory(target, error)) target /= source.filename();
+  if (IsFolder(target)) target /= source.filename();
   return CopyFileReplacing(source, target);
-}
-
-Status CopyFiles(const WorkArea& area, std::string_view pattern_path,
-                 std::string_view to_folder) {
-  auto [folder, pattern] = SplitPatternPath(pattern_path);
-  for (const std::string& name : MatchingNames(area, pattern_path)) {
-    std::string from = JoinName(folder, name);
-    if (!IsRegularFile(area.Path(from))) continue;
-    DOCBASE_RETURN_IF_ERROR(CopyFile(area, from, JoinName(to_folder, name)));
-  }
-  return Status::Ok();
 }
 
 Status MoveFile(const WorkArea& area, std::string_view from,
                 std::string_view to) {
   fs::path source = area.Path(from);
-  if (!IsRegularFile(source)) return Status::Ok();
-  std::error_code error;
-  fs::rename(source, area.Path(to), error);
-  if (!error) return Status::Ok();
+  if (!IsFile(source)) return Status::Ok();
+  if (RenameReplacing(source, area.Path(to)).ok()) return Status::Ok();
   // Another file system: copy, then remove the source.
   DOCBASE_RETURN_IF_ERROR(CopyFile(area, from, to));
   (void)RemoveFileName(source);
@@ -181,23 +150,13 @@ Status MoveFile(const WorkArea& area, std::string_view from,
 void MakeFolder(const WorkArea& area, std::string_view folder) {
   const fs::path path = area.Path(folder);
   // A link in the folder's place is taken away; the run's folder is made.
-  RemoveLink(path);
-  std::error_code error;
-  fs::create_directory(path, error);
+  (void)RemoveLink(path);
+  (void)docbase::MakeFolder(path);
 }
 
 void RemoveFolder(const WorkArea& area, std::string_view folder) {
-  fs::path path = area.Path(folder);
-  std::error_code error;
-  if (!IsLink(path) && fs::is_directory(fs::symlink_status(path, error)) &&
-      fs::is_empty(path, error) && !error) {
-    fs::remove(path, error);
-  }
-}
-
-Status RenameNoReplace(const WorkArea& area, std::string_view from,
-                       std::string_view to) {
-  return docbase::RenameNoReplace(area.Path(from), area.Path(to));
+  // Only an empty folder goes; a link in its place stays.
+  (void)RemoveEmptyFolder(area.Path(folder));
 }
 
 Status PlatformSort(const WorkArea& area, std::string_view in,

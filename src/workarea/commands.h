@@ -11,12 +11,17 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/status.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
+
+// Splits "folder/pattern" at its last "/" (no folder when there is none).
+std::pair<std::string_view, std::string_view> SplitPatternPath(
+    std::string_view pattern_path);
 
 // The names (without folder) of the entries, files and folders alike, that
 // match `pattern_path`, in ascending byte order. Empty when the folder is
@@ -55,9 +60,6 @@ void DeleteFile(const WorkArea& area, std::string_view name);
 // "copy from to": replaces `to`. A missing source copies nothing.
 Status CopyFile(const WorkArea& area, std::string_view from,
                 std::string_view to);
-// "copy pattern folder\": copies every matching file into `to_folder`.
-Status CopyFiles(const WorkArea& area, std::string_view pattern_path,
-                 std::string_view to_folder);
 // Moves `from` onto `to`, replacing it: the end state of a copy followed by
 // the deletion of the source, without copying the bytes.
 Status MoveFile(const WorkArea& area, std::string_view from,
@@ -68,12 +70,6 @@ Status MoveFile(const WorkArea& area, std::string_view from,
 // is never removed as a folder.
 void MakeFolder(const WorkArea& area, std::string_view folder);
 void RemoveFolder(const WorkArea& area, std::string_view folder);
-
-// "rename from to": never replaces an existing file; when `to` is taken or
-// `from` is missing nothing happens and nothing is reported. A file system
-// that is full, read-only or failing is an I/O error.
-Status RenameNoReplace(const WorkArea& area, std::string_view from,
-                       std::string_view to);
 
 // "sort in /o out": stable, whole lines compared by bytes after lower-casing
 // the ASCII letters. Holds the file in memory: for listings and small files.

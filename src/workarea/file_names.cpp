@@ -52,9 +52,6 @@ std::string_view TextListingFile() { return "txt_file.txt"; }
 std::string_view InputListingFile() { return "txt_file.list"; }
 std::string_view PageListingFile() { return "dir_02.txt"; }
 std::string_view SortedPageListingFile() { return "dir_03.txt"; }
-std::string WordFolderListingFile() {
-  return InFolder(WordFolder(), "f_01.txt");
-}
 std::string WordFolderEntry(int64_t group) {
   return InFolder(WordFolder(), Joined(WordFolder(), "_") +
                                     std::to_string(group) +

@@ -90,7 +90,6 @@ std::string_view InputListingFile();  // "txt_file.list"
 std::string_view PageListingFile();        // "dir_02.txt"
 std::string_view SortedPageListingFile();  // "dir_03.txt"
 // The listing written into WordFolder() before it is emptied.
-std::string WordFolderListingFile();  // "wrd_24/f_01.txt"
 // The empty entry file of page group `group` in WordFolder().
 std::string WordFolderEntry(int64_t group);  // "wrd_24/wrd_24_G.txt"
 

@@ -1,11 +1,10 @@
 #include "workarea/folder_setup.h"
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "common/line_writer.h"
 #include "common/text.h"
+#include "platform/file_system.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"
 #include "workarea/listing_file.h"
@@ -20,10 +19,12 @@ constexpr std::string_view kRule42 =
     "------------------------------------------";
 
 // A failed presence test: rule, message, an empty line, then the any-key
-// wait.
+// wait; the run stops there.
 Status FailSetUp(RunReport& report, std::string_view rule,
-                 std::string_view message) {
-  return report.Stop({rule, message, ""});
+                 std::string_view message, bool* stopped) {
+  report.Stop({rule, message, ""});
+  *stopped = true;
+  return Status::Ok();
 }
 
 // The test after a folder was made or emptied ("dir *. > dir_cur.txt" and
@@ -37,8 +38,7 @@ Status SubFolderPresent(const WorkArea& area, std::string_view name,
   LineWriter writer;
   DOCBASE_RETURN_IF_ERROR(writer.Open(area.Path(FolderListingFile())));
   for (const std::string& entry : MatchingNames(area, "*.")) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(area.Path(entry), error)) continue;
+    if (!IsFolder(area.Path(entry))) continue;
     writer.WriteLine(entry);
     if (!*present && Contains(ToLowerAscii(TrimTrailingBlanks(entry)), name)) {
       *present = true;
@@ -87,28 +87,33 @@ Status CheckInputPresence(const WorkArea& area, bool* present) {
   return Status::Ok();
 }
 
-Status SetUpInputFolder(const WorkArea& area, RunReport& report) {
+Status SetUpInputFolder(const WorkArea& area, RunReport& report,
+                        bool* stopped) {
+  *stopped = false;
   DOCBASE_RETURN_IF_ERROR(RemoveFolderWhenPresent(area, InputPageFolder()));
   MakeFolder(area, InputPageFolder());
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, InputPageFolder(), &present));
   if (!present) {
-    return FailSetUp(report, kRule32,
-                     "subfolder " + std::string(InputPageFolder()) +
-                         " must be created");
+    return FailSetUp(
+        report, kRule32,
+        "subfolder " + std::string(InputPageFolder()) + " must be created",
+        stopped);
   }
   return Status::Ok();
 }
 
 Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
-                        int64_t* input_file_count) {
+                        int64_t* input_file_count, bool* stopped) {
+  *stopped = false;
   DOCBASE_RETURN_IF_ERROR(ListNames(
       area, InFolder(InputFolder(), TextPattern()), InputListingFile()));
   DOCBASE_RETURN_IF_ERROR(
       CountLinesContaining(area, InputListingFile(), "", input_file_count));
   if (*input_file_count == 0) {
     return FailSetUp(report, kRule18,
-                     "missing " + std::string(InputFolder()) + " subfolder");
+                     "missing " + std::string(InputFolder()) + " subfolder",
+                     stopped);
   }
 
   MakeOrEmptyFolder(area, TextCopyFolder());
@@ -117,9 +122,10 @@ Status SetUpWorkFolders(const WorkArea& area, RunReport& report,
   bool present = false;
   DOCBASE_RETURN_IF_ERROR(SubFolderPresent(area, TextCopyFolder(), &present));
   if (!present) {
-    return FailSetUp(report, kRule28,
-                     "Subfolder " + std::string(TextCopyFolder()) +
-                         " must be created.");
+    return FailSetUp(
+        report, kRule28,
+        "Subfolder " + std::string(TextCopyFolder()) + " must be created.",
+        stopped);
   }
   return Status::Ok();
 }
@@ -134,8 +140,7 @@ Status CleanStaleFiles(const WorkArea& area) {
 
   // The trace file is made empty and nothing is ever written to it; it
   // need not stay open for that.
-  std::error_code error;
-  if (std::filesystem::is_directory(area.Path(TraceFolder()), error)) {
+  if (IsFolder(area.Path(TraceFolder()))) {
     LineWriter trace;
     DOCBASE_RETURN_IF_ERROR(trace.Open(area.Path(TraceFile())));
     DOCBASE_RETURN_IF_ERROR(trace.Close());
@@ -144,7 +149,9 @@ Status CleanStaleFiles(const WorkArea& area) {
   return RemoveFolderWhenPresent(area, OutputFolder());
 }
 
-Status SetUpOutputFolders(const WorkArea& area, RunReport& report) {
+Status SetUpOutputFolders(const WorkArea& area, RunReport& report,
+                          bool* stopped) {
+  *stopped = false;
   MakeFolder(area, InputPageFolder());
   MakeFolder(area, OutputFolder());
   // htm_in passed its test at set-up and is not looked for again.
@@ -153,7 +160,8 @@ Status SetUpOutputFolders(const WorkArea& area, RunReport& report) {
   if (!present) {
     return FailSetUp(report, kRule42,
                      "subfolders " + std::string(InputPageFolder()) + ", " +
-                         std::string(OutputFolder()) + " must be created");
+                         std::string(OutputFolder()) + " must be created",
+                     stopped);
   }
   return Status::Ok();
 }

@@ -21,11 +21,21 @@ class FolderSetupTest : public ::testing::Test {
   bool Exists(const char* name) { return fs::exists(area_.Path(name)); }
   bool IsFolder(const char* name) { return fs::is_directory(area_.Path(name)); }
 
-  // Both set-up steps, with the empty line the driver shows between them.
-  Status SetUpFolders(testing::RecordingReport& report) {
-    DOCBASE_RETURN_IF_ERROR(SetUpInputFolder(area_, report));
+  // Both set-up steps, with the empty line the driver shows between them:
+  // whether one of them stopped the run (a failure fails the test).
+  bool SetUpStops(testing::RecordingReport& report) {
+    bool stopped = false;
+    EXPECT_TRUE(SetUpInputFolder(area_, report, &stopped).ok());
+    if (stopped) return true;
     report.Progress("");
-    return SetUpWorkFolders(area_, report, &input_file_count_);
+    EXPECT_TRUE(
+        SetUpWorkFolders(area_, report, &input_file_count_, &stopped).ok());
+    return stopped;
+  }
+  bool OutputSetUpStops(testing::RecordingReport& report) {
+    bool stopped = false;
+    EXPECT_TRUE(SetUpOutputFolders(area_, report, &stopped).ok());
+    return stopped;
   }
 
   bool InputPresent() {
@@ -74,7 +84,7 @@ TEST_F(FolderSetupTest, SetUpMakesFoldersAndCountsAllListedNames) {
   WriteFile(area_.Path("txt_wrk/old.txt"), "");
 
   testing::RecordingReport report;
-  ASSERT_TRUE(SetUpFolders(report).ok());
+  ASSERT_FALSE(SetUpStops(report));
   EXPECT_EQ(report.transcript(), "\r\n");
   EXPECT_EQ(input_file_count_, 2);
   EXPECT_EQ(ReadFile(area_.Path("txt_file.list")), "B.TXT\r\na.txt\r\n");
@@ -88,7 +98,7 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
   // A file blocks htm_in: the folder cannot be made.
   WriteFile(area_.Path("htm_in"), "");
   testing::RecordingReport no_htm_in;
-  EXPECT_TRUE(SetUpFolders(no_htm_in).run_ended());
+  EXPECT_TRUE(SetUpStops(no_htm_in));
   EXPECT_EQ(no_htm_in.transcript(),
             std::string("--------------------------------\r\n"
                         "subfolder htm_in must be created\r\n\r\n") +
@@ -97,7 +107,7 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
 
   // No txt_in.
   testing::RecordingReport no_input;
-  EXPECT_TRUE(SetUpFolders(no_input).run_ended());
+  EXPECT_TRUE(SetUpStops(no_input));
   EXPECT_EQ(no_input.transcript(),
             std::string("\r\n------------------\r\n"
                         "missing txt_in subfolder\r\n\r\n") +
@@ -108,7 +118,7 @@ TEST_F(FolderSetupTest, SetUpFailureMessages) {
   WriteFile(area_.Path("txt_in/a.txt"), "");
   WriteFile(area_.Path("txt_wrk"), "mine");
   testing::RecordingReport no_txt_wrk;
-  EXPECT_TRUE(SetUpFolders(no_txt_wrk).run_ended());
+  EXPECT_TRUE(SetUpStops(no_txt_wrk));
   EXPECT_EQ(no_txt_wrk.transcript(),
             std::string("\r\n----------------------------\r\n"
                         "Subfolder txt_wrk must be created.\r\n\r\n") +
@@ -125,7 +135,7 @@ TEST_F(FolderSetupTest, PresenceIsASubstringOfAFolderName) {
   // A work folder is made all the same when only a longer name holds it.
   fs::create_directory(area_.Path("old_txt_wrk"));
   testing::RecordingReport report;
-  EXPECT_TRUE(SetUpFolders(report).ok());
+  EXPECT_FALSE(SetUpStops(report));
   EXPECT_TRUE(IsFolder("txt_wrk"));
   EXPECT_TRUE(IsFolder("htm_wrk"));
 }
@@ -176,7 +186,7 @@ TEST_F(FolderSetupTest, CleanUpMakesAnEmptyTraceFileInATraceFolder) {
 
 TEST_F(FolderSetupTest, OutputFolderSetUp) {
   testing::RecordingReport report;
-  ASSERT_TRUE(SetUpOutputFolders(area_, report).ok());
+  ASSERT_FALSE(OutputSetUpStops(report));
   EXPECT_TRUE(IsFolder("htm_in"));
   EXPECT_TRUE(IsFolder("htm_out"));
   EXPECT_EQ(report.transcript(), "");
@@ -184,7 +194,7 @@ TEST_F(FolderSetupTest, OutputFolderSetUp) {
   fs::remove(area_.Path("htm_out"));
   WriteFile(area_.Path("htm_out"), "");
   testing::RecordingReport blocked;
-  EXPECT_TRUE(SetUpOutputFolders(area_, blocked).run_ended());
+  EXPECT_TRUE(OutputSetUpStops(blocked));
   EXPECT_EQ(blocked.transcript(),
             std::string("------------------------------------------\r\n"
                         "subfolders htm_in, htm_out must be created\r\n\r\n") +

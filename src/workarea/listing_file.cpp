@@ -2,6 +2,7 @@
 
 #include "common/line_reader.h"
 #include "common/text.h"
+#include "platform/file_system.h"
 #include "workarea/commands.h"
 
 namespace docbase {
@@ -32,15 +33,16 @@ Status RemoveListedFiles(const WorkArea& area, std::string_view list_file,
                          std::string_view folder) {
   LineReader reader;
   DOCBASE_RETURN_IF_ERROR(reader.Open(area.Path(list_file)));
+  // Tens of thousands of work files go here, and a file system call per
+  // name (no status check first) is what that costs at least.
+  NameRemover remover(folder.empty() ? area.root() : area.Path(folder));
   std::string name;
   std::string_view line;
   while (reader.Next(&line)) {
     // The listing may name itself; removing it while it is read is fine
     // here, the open file stays readable to the end.
-    name.assign(folder);
-    if (!name.empty()) name += '/';
-    name += line;
-    DeleteFile(area, name);
+    name.assign(line);
+    remover.Remove(name);
   }
   return reader.status();
 }
@@ -48,11 +50,8 @@ Status RemoveListedFiles(const WorkArea& area, std::string_view list_file,
 Status ListAndRemoveFiles(const WorkArea& area, std::string_view pattern_path,
                           std::string_view list_file) {
   DOCBASE_RETURN_IF_ERROR(ListNames(area, pattern_path, list_file));
-  size_t slash = pattern_path.rfind('/');
-  std::string_view folder = slash == std::string_view::npos
-                                ? std::string_view()
-                                : pattern_path.substr(0, slash);
-  return RemoveListedFiles(area, list_file, folder);
+  return RemoveListedFiles(area, list_file,
+                           SplitPatternPath(pattern_path).first);
 }
 
 }  // namespace docbase

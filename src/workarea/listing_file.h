@@ -26,9 +26,10 @@ Status ReadAllLines(const WorkArea& area, std::string_view file,
                     std::vector<std::string>* lines);
 
 // Removes `folder` + "/" + each name listed in `list_file` (the name alone
-// when `folder` is empty, which also takes absolute paths as listed).
-// Names are removed exactly as listed: file names here are case-sensitive.
-// Folders and names that are gone already are skipped silently.
+// when `folder` is empty, which also takes absolute paths as listed), one
+// system call per name. Names are removed exactly as listed: file names
+// here are case-sensitive. A link goes as a link; folders and names that
+// are gone already are skipped silently.
 Status RemoveListedFiles(const WorkArea& area, std::string_view list_file,
                          std::string_view folder);
 

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <system_error>
+
+#include "platform/file_system.h"
 
 namespace docbase {
 
@@ -15,11 +16,11 @@ WorkArea::WorkArea(std::filesystem::path root) : root_(std::move(root)) {
 }
 
 std::string WorkArea::DirectoryPath() const {
-  std::error_code error;
-  std::filesystem::path full = root_.empty()
-                                   ? std::filesystem::current_path(error)
-                                   : std::filesystem::absolute(root_, error);
-  if (error) return NativePathText(root_);
+  std::filesystem::path full;
+  // The empty root of the current directory is ".".
+  if (!AbsolutePath(root_.empty() ? "." : root_, &full).ok()) {
+    return NativePathText(root_);
+  }
   std::string text = NativePathText(full.lexically_normal());
   if (text.size() > 1 && (text.back() == '/' || text.back() == '\\') &&
       text[text.size() - 2] != ':') {

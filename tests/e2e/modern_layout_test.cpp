@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "common/test_support.h"
-#include "hostile_inputs.h"
+#include "adversarial_inputs.h"
 #include "program_runner.h"
 
 namespace docbase::e2e {
@@ -212,7 +212,9 @@ void FillGenerated(const fs::path& txt_in) {
   }
 }
 
-void FillHostile(const fs::path& txt_in) { WriteHostileFiles(txt_in); }
+void FillHostile(const fs::path& txt_in) {
+  docbase::e2e::WriteAdversarialInputs(txt_in, {"names", "nul", "cr"});
+}
 
 TEST(ModernLayoutEndToEnd, SampleLinksLandAndIndexMatches) {
   ExpectModernHoldsTheClassicBase(FillSample);

@@ -21,21 +21,11 @@ trap 'rm -rf "$work"' EXIT
 base="$work/base"
 mkdir -p "$base/txt_in"
 in="$base/txt_in"
-printf 'plain words\n' >"$in/with blanks in it.txt"
-printf 'quoted words\n' >"$in/quote\"double.txt"
-printf 'single quoted\n' >"$in/quote'single.txt"
-printf 'semi colon\n' >"$in/semi;colon.txt"
-printf 'and words\n' >"$in/amp&ersand.txt"
-printf 'pipe words\n' >"$in/pipe|name.txt"
-printf '$(touch pwned_inside) words\n' >"$in/\$(touch pwned_dollar).txt"
-printf '`touch pwned_text` words\n' >"$in/\`touch pwned_tick\`.txt"
-printf -- '-rf words\n' >"$in/-leading-dash.txt"
-printf -- '--version words\n' >"$in/--help.txt"
-printf 'bytes \xc3\x28 here\n' >"$in/bad"$'\xff\xfe'" utf8.txt"
-printf 'long name\n' >"$in/$(printf 'n%.0s' $(seq 196)).txt"
-printf 'before\0after words\n' >"$in/nul bytes.txt"
-printf 'first\rsecond\rthird\r' >"$in/lone cr.txt"
-printf '%%s%%n words\n' >"$in/percent %s %n.txt"
+# The hostile sets of the comparison of builds, written by their one script.
+scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
+for kind in names nul cr; do
+  python3 "$scripts/make_adversarial_inputs.py" "$kind" "$in"
+done
 
 # LeakSanitizer cannot work under ptrace; a sanitized build runs here
 # without it (the rest of the suite checks leaks).
