@@ -1,6 +1,7 @@
+#include "platform/environment.h"
+
 #include <windows.h>
 
-#include "platform/environment.h"
 #include "platform/wide_text.h"
 
 namespace docbase {

@@ -1,3 +1,5 @@
+#include "platform/file_system.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -5,11 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <vector>
 
 #include "platform/file.h"
-#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 

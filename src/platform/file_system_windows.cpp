@@ -1,9 +1,9 @@
+#include "platform/file_system.h"
+
 #include <windows.h>
 
 #include <random>
 
-#include "platform/file.h"
-#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 #include "platform/wide_text.h"

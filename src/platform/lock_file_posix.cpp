@@ -1,3 +1,5 @@
+#include "platform/lock_file.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -5,7 +7,6 @@
 
 #include <cerrno>
 
-#include "platform/lock_file.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 

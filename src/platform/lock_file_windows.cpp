@@ -1,6 +1,7 @@
+#include "platform/lock_file.h"
+
 #include <windows.h>
 
-#include "platform/lock_file.h"
 #include "platform/path.h"
 #include "platform/system_error.h"
 

@@ -1,8 +1,9 @@
+#include "platform/system_error.h"
+
 #include <cerrno>
 #include <cstring>
 
 #include "platform/path.h"
-#include "platform/system_error.h"
 
 namespace docbase {
 

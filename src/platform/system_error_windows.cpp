@@ -1,7 +1,8 @@
+#include "platform/system_error.h"
+
 #include <windows.h>
 
 #include "platform/path.h"
-#include "platform/system_error.h"
 #include "platform/wide_text.h"
 
 namespace docbase {
