@@ -10,19 +10,19 @@
 
 namespace docbase {
 
-Status WriteContentsPage(const WorkArea& area, const Settings& state,
+Status WriteContentsPage(const WorkArea& area, const Settings& settings,
                          const std::vector<std::string>& pages) {
   // The modern layout's contents page is written once, from the page table
   // (html/modern_contents_page.h).
-  if (state.layout == PageLayout::kModern) return Status::Ok();
+  if (settings.layout == PageLayout::kModern) return Status::Ok();
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(ContentsPageName())));
 
-  WritePageHead(out, state.display.code_page_name, "index of key words");
+  WritePageHead(out, settings.display.code_page_name, "index of key words");
   out.WriteLine("<br>");
   WriteQuickSearchIntro(out);
-  WriteDetailsLink(out, state);
-  WriteDateTimeLines(out, state.run_moment);
+  WriteDetailsLink(out, settings);
+  WriteDateTimeLines(out, settings.run_moment);
   out.WriteLine("<br>");
 
   // <a href="PAGE"><span id = "PAGE" >PAGE</span></a><br>

@@ -14,7 +14,7 @@ namespace docbase {
 
 // `pages`: the names of the pages that hold words, in byte order. Writes
 // nothing in the modern layout, whose contents page has a writer of its own.
-Status WriteContentsPage(const WorkArea& area, const Settings& state,
+Status WriteContentsPage(const WorkArea& area, const Settings& settings,
                          const std::vector<std::string>& pages);
 
 }  // namespace docbase

@@ -12,12 +12,12 @@
 namespace docbase {
 namespace {
 
-void WriteHeader(LineWriter& out, const Settings& state) {
-  WritePageHead(out, state.display.code_page_name, "index of key words");
+void WriteHeader(LineWriter& out, const Settings& settings) {
+  WritePageHead(out, settings.display.code_page_name, "index of key words");
   out.WriteLine("<br>");
   WriteQuickSearchIntro(out);
-  WriteDetailsLink(out, state);
-  WriteDateTimeLines(out, state.run_moment);
+  WriteDetailsLink(out, settings);
+  WriteDateTimeLines(out, settings.run_moment);
   out.WriteLine("<br><br>");
   out.WriteLine("Use a combination of two keys (CTRL + F) to search.");
   out.WriteLine("<br><br>");
@@ -83,12 +83,12 @@ class MainIndexEntries {
 
 }  // namespace
 
-Status WriteMainIndex(const WorkArea& area, const Settings& state,
+Status WriteMainIndex(const WorkArea& area, const Settings& settings,
                       WordPageSource& source, RunReport& report,
                       std::string_view started) {
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(MainIndexPageName())));
-  WriteHeader(out, state);
+  WriteHeader(out, settings);
 
   MainIndexEntries entries(out);
   WordPageEntry entry;

@@ -20,7 +20,7 @@ namespace docbase {
 // Writes index.htm from the word-and-page entries of all groups, in word-id
 // order. Reports the progress line `started` (when not empty) once the first
 // entry has been read: the caller decides the line, the pass when it is due.
-Status WriteMainIndex(const WorkArea& area, const Settings& state,
+Status WriteMainIndex(const WorkArea& area, const Settings& settings,
                       WordPageSource& source, RunReport& report,
                       std::string_view started);
 

@@ -62,11 +62,11 @@ void WriteQueryEncoded(LineWriter& out, std::string_view text) {
   out.Write(std::string_view(buffer, used));
 }
 
-void WriteWebSearchLink(LineWriter& out, const Settings& state,
+void WriteWebSearchLink(LineWriter& out, const Settings& settings,
                         std::string_view phrase, std::string_view site,
                         std::string_view label) {
   out.Write("<a class=\"web\" href=\"http://");
-  WriteEscaped(out, state.search_host);
+  WriteEscaped(out, settings.search_host);
   out.Write("/search?q=");
   WriteQueryEncoded(out, phrase);
   if (!site.empty()) {
@@ -78,7 +78,7 @@ void WriteWebSearchLink(LineWriter& out, const Settings& state,
   out.Write("</a>");
 }
 
-void WriteListPageTop(LineWriter& out, const Settings& /*state*/,
+void WriteListPageTop(LineWriter& out, const Settings& /*settings*/,
                       std::string_view title) {
   const std::string escaped = EscapedText(title);
   WriteModernHead(out, escaped);
@@ -88,7 +88,7 @@ void WriteListPageTop(LineWriter& out, const Settings& /*state*/,
   out.WriteLine("</h1>");
 }
 
-void WriteListPageAbout(LineWriter& out, const Settings& state,
+void WriteListPageAbout(LineWriter& out, const Settings& settings,
                         std::string_view about) {
   const DateTimeText now = CurrentDateTime();
   out.Write("<p class=\"about\">");
@@ -98,7 +98,7 @@ void WriteListPageAbout(LineWriter& out, const Settings& state,
   out.Write(" at ");
   out.Write(now.time);
   out.Write(". Details: ");
-  out.Write(InfoLink(state));
+  out.Write(InfoLink(settings));
   out.WriteLine("</p>");
   out.WriteLine("</header>");
 }

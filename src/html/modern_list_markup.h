@@ -24,16 +24,16 @@ void WriteQueryEncoded(LineWriter& out, std::string_view text);
 // <a class="web" href="http://HOST/search?q=QUERY">LABEL</a>, the query
 // being `phrase` followed (when `site` is not empty) by " site:" and
 // `site`, percent-encoded as a whole.
-void WriteWebSearchLink(LineWriter& out, const Settings& state,
+void WriteWebSearchLink(LineWriter& out, const Settings& settings,
                         std::string_view phrase, std::string_view site,
                         std::string_view label);
 
 // The modern head with `title`, then the page's header: the heading (the
 // title again), a line of navigation links written by the caller between
 // the two calls, and the made-on line with the information link.
-void WriteListPageTop(LineWriter& out, const Settings& state,
+void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title);
-void WriteListPageAbout(LineWriter& out, const Settings& state,
+void WriteListPageAbout(LineWriter& out, const Settings& settings,
                         std::string_view about);
 
 // Groups entries in <div class="blk KIND"> blocks of at most `per_block`

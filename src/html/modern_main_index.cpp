@@ -23,9 +23,12 @@ struct PartSummary {
 
 class ModernMainIndexWriter {
  public:
-  ModernMainIndexWriter(const WorkArea& area, const Settings& state,
+  ModernMainIndexWriter(const WorkArea& area, const Settings& settings,
                         const MainIndexParts& parts)
-      : area_(area), state_(state), parts_(parts), summaries_(parts.count()) {}
+      : area_(area),
+        settings_(settings),
+        parts_(parts),
+        summaries_(parts.count()) {}
 
   Status Add(const WordPageEntry& entry) {
     if (have_entry_ && entry.id == id_ && entry.group == group_) {
@@ -109,9 +112,9 @@ class ModernMainIndexWriter {
 
   void WritePartTop() {
     const std::string n = std::to_string(open_part_);
-    WriteListPageTop(out_, state_,
-                     "Main index, part " + n + " of " +
-                         std::to_string(parts_.count()));
+    WriteListPageTop(
+        out_, settings_,
+        "Main index, part " + n + " of " + std::to_string(parts_.count()));
     out_.Write("<nav><a href=\"");
     out_.Write(MainIndexPageName());
     out_.Write("\">All words</a>");
@@ -128,7 +131,7 @@ class ModernMainIndexWriter {
     out_.Write(" <a href=\"");
     out_.Write(ContentsPageName());
     out_.WriteLine("\">Contents</a></nav>");
-    WriteListPageAbout(out_, state_,
+    WriteListPageAbout(out_, settings_,
                        "Each word with one link per page group that holds "
                        "it, and its number of occurrences there.");
     out_.WriteLine("<main>");
@@ -143,11 +146,11 @@ class ModernMainIndexWriter {
 
   Status WriteFrontPage() {
     DOCBASE_RETURN_IF_ERROR(out_.Open(area_.Path(MainIndexPageName())));
-    WriteListPageTop(out_, state_, "Main index");
+    WriteListPageTop(out_, settings_, "Main index");
     out_.Write("<nav><a href=\"");
     out_.Write(ContentsPageName());
     out_.WriteLine("\">Contents</a></nav>");
-    WriteListPageAbout(out_, state_,
+    WriteListPageAbout(out_, settings_,
                        "Every word of the document base, in the pages below.");
     out_.WriteLine("<main>");
     out_.WriteLine(
@@ -191,7 +194,7 @@ class ModernMainIndexWriter {
   }
 
   const WorkArea& area_;
-  const Settings& state_;
+  const Settings& settings_;
   const MainIndexParts& parts_;
   std::vector<PartSummary> summaries_;
   LineWriter out_;
@@ -208,11 +211,11 @@ class ModernMainIndexWriter {
 
 }  // namespace
 
-Status WriteModernMainIndex(const WorkArea& area, const Settings& state,
-                            const MainIndexParts& parts,
-                            WordPageSource& source, RunReport& report,
-                            std::string_view started, int64_t* part_count) {
-  ModernMainIndexWriter writer(area, state, parts);
+Status WriteModernMainIndex(const WorkArea& area, const Settings& settings,
+                            const MainIndexParts& parts, WordPageSource& source,
+                            RunReport& report, std::string_view started,
+                            int64_t* part_count) {
+  ModernMainIndexWriter writer(area, settings, parts);
   WordPageEntry entry;
   bool first = true;
   while (source.Next(&entry)) {

@@ -32,9 +32,9 @@ inline constexpr int64_t kMainIndexEntriesPerBlock = 100;
 // of all groups, in word-id order; `*part_count` gets the number of
 // index_N.htm pages written. Reports `started` (when not empty) once the
 // first entry has been read, as WriteMainIndex does.
-Status WriteModernMainIndex(const WorkArea& area, const Settings& state,
-                            const MainIndexParts& parts,
-                            WordPageSource& source, RunReport& report,
-                            std::string_view started, int64_t* part_count);
+Status WriteModernMainIndex(const WorkArea& area, const Settings& settings,
+                            const MainIndexParts& parts, WordPageSource& source,
+                            RunReport& report, std::string_view started,
+                            int64_t* part_count);
 
 }  // namespace docbase

@@ -16,11 +16,11 @@ namespace {
 
 class ModernSearchWriter {
  public:
-  ModernSearchWriter(LineWriter& out, const Settings& state,
+  ModernSearchWriter(LineWriter& out, const Settings& settings,
                      const MainIndexParts& parts, SplitMix64& random,
                      int64_t group)
       : out_(out),
-        state_(state),
+        settings_(settings),
         parts_(parts),
         random_(random),
         blocks_(out, "sp", kSearchLinesPerBlock) {
@@ -106,19 +106,19 @@ class ModernSearchWriter {
       phrase = drawn_phrase_;
     }
     for (const std::string* address :
-         {&state_.target_address, &state_.target_site}) {
+         {&settings_.target_address, &settings_.target_site}) {
       if (address->empty()) continue;
       out_.Write(" ");
-      WriteWebSearchLink(out_, state_, phrase, *address, *address);
+      WriteWebSearchLink(out_, settings_, phrase, *address, *address);
     }
     out_.Write(" ");
-    WriteWebSearchLink(out_, state_, phrase, "", "web search");
+    WriteWebSearchLink(out_, settings_, phrase, "", "web search");
     out_.WriteLine("</p>");
     in_line_ = false;
   }
 
   LineWriter& out_;
-  const Settings& state_;
+  const Settings& settings_;
   const MainIndexParts& parts_;
   SplitMix64& random_;
   EntryBlocks blocks_;
@@ -138,13 +138,13 @@ class ModernSearchWriter {
 
 }  // namespace
 
-Status WriteModernSearchPage(const WorkArea& area, const Settings& state,
+Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
                              const MainIndexParts& parts, SplitMix64& random,
                              int64_t group, OccurrenceSource& source) {
   const std::string g = std::to_string(group);
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(SearchPageName(g))));
-  WriteListPageTop(out, state, "Search page, group " + g);
+  WriteListPageTop(out, settings, "Search page, group " + g);
   out.Write("<nav><a href=\"");
   out.Write(MainIndexPageName());
   out.Write("\">Main index</a> <a href=\"");
@@ -154,12 +154,12 @@ Status WriteModernSearchPage(const WorkArea& area, const Settings& state,
   out.Write("\">Word index ");
   out.Write(WordIndexPageStem(g));
   out.WriteLine("</a></nav>");
-  WriteListPageAbout(out, state,
+  WriteListPageAbout(out, settings,
                      "The words of the pages of this group, line by line, "
                      "each line with web searches for its words.");
   out.WriteLine("<main>");
 
-  ModernSearchWriter writer(out, state, parts, random, group);
+  ModernSearchWriter writer(out, settings, parts, random, group);
   OccurrenceRecord record;
   while (source.Next(&record)) writer.Add(record);
   DOCBASE_RETURN_IF_ERROR(source.status());

@@ -27,7 +27,7 @@ namespace docbase {
 // Lines per block of a modern search page (a block also ends with a page).
 inline constexpr int64_t kSearchLinesPerBlock = 50;
 
-Status WriteModernSearchPage(const WorkArea& area, const Settings& state,
+Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
                              const MainIndexParts& parts, SplitMix64& random,
                              int64_t group, OccurrenceSource& source);
 

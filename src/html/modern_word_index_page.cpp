@@ -10,10 +10,11 @@
 namespace docbase {
 
 Status ModernWordIndexPages::WriteHead(const WorkArea& area,
-                                       const Settings& state, int64_t group) {
+                                       const Settings& settings,
+                                       int64_t group) {
   const std::string g = std::to_string(group);
   DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(g))));
-  WriteListPageTop(page_, state, "Word index, group " + g);
+  WriteListPageTop(page_, settings, "Word index, group " + g);
   page_.Write("<nav><a href=\"");
   page_.Write(MainIndexPageName());
   page_.Write("\">Main index</a> <a href=\"");
@@ -24,7 +25,7 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
   page_.Write(SearchPageStem(g));
   page_.WriteLine("</a></nav>");
   WriteListPageAbout(
-      page_, state,
+      page_, settings,
       "Every word of the pages of this group, page by page, with the number "
       "of its occurrences there.");
   page_.WriteLine("<main>");
@@ -40,7 +41,8 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
 // s_G</a> <a href="files_list.htm#PAGE">Content</a> <a href="index_P.htm#ID">
 // index</a> <a class="web" href="...">SITE</a><br>
 // <a href="PAGE2#ID">PAGE2</a> (N) <a ..>s_G</a> <a ..>Content</a></p>
-Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
+Status ModernWordIndexPages::WriteEntries(const Settings& settings,
+                                          int64_t group,
                                           WordPageSource& source) {
   if (!page_.is_open()) {
     return Status::IoError(WordIndexPageName(group),
@@ -93,10 +95,10 @@ Status ModernWordIndexPages::WriteEntries(const Settings& state, int64_t group,
       page_.Write("#");
       page_.Write(entry.id);
       page_.Write("\">index</a>");
-      if (!state.target_site.empty()) {
+      if (!settings.target_site.empty()) {
         page_.Write(" ");
-        WriteWebSearchLink(page_, state, entry.word, state.target_site,
-                           state.target_site);
+        WriteWebSearchLink(page_, settings, entry.word, settings.target_site,
+                           settings.target_site);
       }
     }
   }

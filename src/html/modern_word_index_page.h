@@ -25,10 +25,11 @@ class ModernWordIndexPages {
   explicit ModernWordIndexPages(const MainIndexParts& parts) : parts_(parts) {}
 
   // Creates i_G.htm and writes its head.
-  Status WriteHead(const WorkArea& area, const Settings& state, int64_t group);
+  Status WriteHead(const WorkArea& area, const Settings& settings,
+                   int64_t group);
   // Writes the entries of `source` (in word-id order, then page order) and
   // the end, and closes the page.
-  Status WriteEntries(const Settings& state, int64_t group,
+  Status WriteEntries(const Settings& settings, int64_t group,
                       WordPageSource& source);
 
  private:

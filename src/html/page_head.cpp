@@ -36,10 +36,10 @@ void WriteQuickSearchIntro(LineWriter& out) {
   out.WriteLine("<br>");
 }
 
-void WriteDetailsLink(LineWriter& out, const Settings& state) {
+void WriteDetailsLink(LineWriter& out, const Settings& settings) {
   out.WriteLine("Details:");
   out.WriteLine("<br>");
-  out.WriteLine(InfoLink(state));
+  out.WriteLine(InfoLink(settings));
   out.WriteLine("<br><br>");
 }
 

@@ -23,7 +23,7 @@ void WriteQuickSearchIntro(LineWriter& out);
 
 // "Details:", "<br>", the information link on a line of its own and
 // "<br><br>" (4 lines).
-void WriteDetailsLink(LineWriter& out, const Settings& state);
+void WriteDetailsLink(LineWriter& out, const Settings& settings);
 
 // "Date (mm-dd-yy) = ...<br>" and "Time (h:m:s)    = ...<br>".
 void WriteDateTimeLines(LineWriter& out, const DateTimeText& now);

@@ -22,7 +22,7 @@ void WriteHighlightScript(LineWriter& out, const DisplayParameters& display) {
   out.WriteLine("</script>");
 }
 
-void WritePromotionalBlock(LineWriter& out, const Settings& state) {
+void WritePromotionalBlock(LineWriter& out, const Settings& settings) {
   out.WriteLine("<br>");
   out.WriteLine("<br> <b> PROMOTE YOUR BRAND WITH OUR PROGRAMS </b>");
   out.WriteLine("<br>");
@@ -51,12 +51,12 @@ void WritePromotionalBlock(LineWriter& out, const Settings& state) {
       "<br> Remember: the all-words index file is accessible while reading "
       "output file, just by double-clicking on any word.");
   out.WriteLine("<br> More info at:");
-  out.WriteLine("<br> " + InfoLink(state));
+  out.WriteLine("<br> " + InfoLink(settings));
   out.WriteLine("<br>");
 }
 
-std::string WebSearchUrl(const Settings& state, std::string_view query) {
-  std::string url = "http://" + state.search_host + "/search?q=";
+std::string WebSearchUrl(const Settings& settings, std::string_view query) {
+  std::string url = "http://" + settings.search_host + "/search?q=";
   url += query;
   return url;
 }

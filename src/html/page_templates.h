@@ -15,8 +15,8 @@ namespace docbase {
 // not 1.
 void WriteHighlightScript(LineWriter& out, const DisplayParameters& display);
 // The 17-line promotional block of the word-index pages.
-void WritePromotionalBlock(LineWriter& out, const Settings& state);
+void WritePromotionalBlock(LineWriter& out, const Settings& settings);
 // http://HOST/search?q=QUERY, the query inserted as it is.
-std::string WebSearchUrl(const Settings& state, std::string_view query);
+std::string WebSearchUrl(const Settings& settings, std::string_view query);
 
 }  // namespace docbase

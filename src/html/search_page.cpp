@@ -38,9 +38,9 @@ bool HoldsHtmlClose(std::string_view piece) {
 // Writes one search page from its records, in file order.
 class SearchPageWriter {
  public:
-  SearchPageWriter(LineWriter& out, const Settings& state, SplitMix64& random,
-                   int64_t group)
-      : out_(out), state_(state), random_(random) {
+  SearchPageWriter(LineWriter& out, const Settings& settings,
+                   SplitMix64& random, int64_t group)
+      : out_(out), settings_(settings), random_(random) {
     const std::string g = std::to_string(group);
     word_index_ = WordIndexPageName(g);
     block_start_ = "<a href=\"" + word_index_ + "#";
@@ -49,9 +49,9 @@ class SearchPageWriter {
                             std::string(MainIndexPageName()) + "#";
     index_end_then_contents_ = "\">index</a>\r\n&nbsp <a href=\"" +
                                std::string(ContentsPageName()) + "#";
-    search_start_ = "&nbsp <a href=\"" + WebSearchUrl(state_, "");
+    search_start_ = "&nbsp <a href=\"" + WebSearchUrl(settings_, "");
     for (const std::string* address :
-         {&state_.target_address, &state_.target_site}) {
+         {&settings_.target_address, &settings_.target_site}) {
       if (address->empty()) continue;
       site_searches_.push_back(" site:" + *address + "\"> " + *address +
                                "</a>\r\n");
@@ -192,7 +192,7 @@ class SearchPageWriter {
   }
 
   LineWriter& out_;
-  const Settings& state_;
+  const Settings& settings_;
   SplitMix64& random_;
   // Pieces fixed for the page.
   std::string word_index_;            // i_G.htm
@@ -218,18 +218,18 @@ class SearchPageWriter {
 
 }  // namespace
 
-Status WriteSearchPage(const WorkArea& area, const Settings& state,
+Status WriteSearchPage(const WorkArea& area, const Settings& settings,
                        SplitMix64& random, int64_t group,
                        OccurrenceSource& source) {
   const std::string group_text = std::to_string(group);
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(SearchPageName(group_text))));
 
-  WritePageHead(out, state.display.code_page_name,
+  WritePageHead(out, settings.display.code_page_name,
                 "search.htm, content (only words) from input *.htm files");
-  WriteHighlightScript(out, state.display);
+  WriteHighlightScript(out, settings.display);
 
-  SearchPageWriter writer(out, state, random, group);
+  SearchPageWriter writer(out, settings, random, group);
   OccurrenceRecord record;
   while (source.Next(&record)) {
     writer.Add(Occurrence{record.page, record.line, record.word, record.id,

@@ -22,7 +22,7 @@ namespace docbase {
 // Draws from `random` for every line of more than 28 words.
 // `source` gives the occurrences of the group's pages by page, line and
 // column as the tables order them.
-Status WriteSearchPage(const WorkArea& area, const Settings& state,
+Status WriteSearchPage(const WorkArea& area, const Settings& settings,
                        SplitMix64& random, int64_t group,
                        OccurrenceSource& source);
 

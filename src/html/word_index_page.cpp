@@ -23,21 +23,21 @@ WordIndexPages::WordIndexPages(const MainIndexParts* modern_parts) {
   }
 }
 
-Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& state,
+Status WordIndexPages::WriteHead(const WorkArea& area, const Settings& settings,
                                  int64_t group) {
-  if (modern_) return modern_->WriteHead(area, state, group);
+  if (modern_) return modern_->WriteHead(area, settings, group);
   DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(group))));
-  WritePageHead(page_, state.display.code_page_name, "index of key words");
-  WritePromotionalBlock(page_, state);
+  WritePageHead(page_, settings.display.code_page_name, "index of key words");
+  WritePromotionalBlock(page_, settings);
   WriteQuickSearchIntro(page_);
-  WriteDateTimeLines(page_, state.run_moment);
+  WriteDateTimeLines(page_, settings.run_moment);
   page_.WriteLine("<br><br>");
   return Status::Ok();
 }
 
-Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
+Status WordIndexPages::WriteEntries(const Settings& settings, int64_t group,
                                     WordPageSource& source) {
-  if (modern_) return modern_->WriteEntries(state, group, source);
+  if (modern_) return modern_->WriteEntries(settings, group, source);
   if (!page_.is_open()) {
     return Status::IoError(WordIndexPageName(group), "the page head was not written");
   }
@@ -46,7 +46,7 @@ Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
   page_.WriteLine("\"> Content </a><br>");
   page_.WriteLine("<br>");
 
-  PreparePieces(state, group);
+  PreparePieces(settings, group);
   // Each entry is written when the next one is known: the last one has a
   // form of its own. The held entry keeps copies of its texts, as the
   // source's views end with the next call.
@@ -58,7 +58,7 @@ Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
       WriteEntry(entry);
       ++promo_entry_count_;
       if (promo_entry_count_ >= kEntriesPerPromotion) {
-        WritePromotionalBlock(page_, state);
+        WritePromotionalBlock(page_, settings);
         promo_entry_count_ = 0;
       }
     }
@@ -77,7 +77,7 @@ Status WordIndexPages::WriteEntries(const Settings& state, int64_t group,
   return page_.Close();
 }
 
-void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
+void WordIndexPages::PreparePieces(const Settings& settings, int64_t group) {
   const std::string g = std::to_string(group);
   search_link_start_ = "\r\n&nbsp;&nbsp;<a href=\"" + SearchPageName(g) + "#";
   search_link_end_ = "\">" + SearchPageStem(g) +
@@ -87,10 +87,10 @@ void WordIndexPages::PreparePieces(const Settings& state, int64_t group) {
                              std::string(ContentsPageName()) + "#";
   site_search_start_.clear();
   site_search_end_.clear();
-  if (!state.target_site.empty()) {
-    site_search_start_ = "&nbsp;&nbsp; <a href=\"" + WebSearchUrl(state, "");
-    site_search_end_ =
-        " site:" + state.target_site + "\"> " + state.target_site + "</a>\r\n";
+  if (!settings.target_site.empty()) {
+    site_search_start_ = "&nbsp;&nbsp; <a href=\"" + WebSearchUrl(settings, "");
+    site_search_end_ = " site:" + settings.target_site + "\"> " +
+                       settings.target_site + "</a>\r\n";
   }
 }
 

@@ -34,16 +34,17 @@ class WordIndexPages {
   explicit WordIndexPages(const MainIndexParts* modern_parts = nullptr);
 
   // Creates i_G.htm and writes its head lines.
-  Status WriteHead(const WorkArea& area, const Settings& state, int64_t group);
+  Status WriteHead(const WorkArea& area, const Settings& settings,
+                   int64_t group);
   // Writes the contents link, one entry per word-and-page entry of `source`
   // (the group's, in word-id order, then page order) and the closing lines,
   // and closes the page.
-  Status WriteEntries(const Settings& state, int64_t group,
+  Status WriteEntries(const Settings& settings, int64_t group,
                       WordPageSource& source);
 
  private:
   // Sets the pieces of the entry lines fixed for one group's page.
-  void PreparePieces(const Settings& state, int64_t group);
+  void PreparePieces(const Settings& settings, int64_t group);
   void WriteHeadline(const WordPageEntry& entry);
   void WriteEntry(const WordPageEntry& entry);
   void WriteLastEntry(const WordPageEntry& entry);
