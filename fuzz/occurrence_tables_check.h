@@ -144,12 +144,12 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
   for (int64_t group = 1; group <= groups.count(); ++group) {
     result.text += "group " + std::to_string(group) + "\n";
     GroupOccurrences rewrite(tables, group, GroupOccurrences::Order::kDocument,
-                             true);
+                             GroupOccurrences::NextPages::kCarried);
     AppendOccurrences(rewrite, &result.text);
     result.status = rewrite.status();
     if (!result.status.ok()) return result;
     GroupOccurrences search(tables, group, GroupOccurrences::Order::kTable,
-                            false);
+                            GroupOccurrences::NextPages::kLeftOut);
     AppendOccurrences(search, &result.text);
     result.status = search.status();
     if (!result.status.ok()) return result;

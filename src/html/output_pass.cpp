@@ -78,7 +78,7 @@ Status WriteSearchPages(const WorkArea& area, const Settings& settings,
   const std::optional<MainIndexParts> parts = ModernIndexParts(settings, tables);
   for (int64_t group = 1; group <= tables.groups.count(); ++group) {
     GroupOccurrences source(tables, group, GroupOccurrences::Order::kTable,
-                            false);
+                            GroupOccurrences::NextPages::kLeftOut);
     DOCBASE_RETURN_IF_ERROR(
         parts ? WriteModernSearchPage(area, settings, *parts, random, group,
                                       source)
@@ -151,7 +151,8 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
   for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
     tasks.push_back([&, stretch] {
       GroupOccurrences source(tables, stretch.pages,
-                              GroupOccurrences::Order::kDocument, true);
+                              GroupOccurrences::Order::kDocument,
+                              GroupOccurrences::NextPages::kCarried);
       if (modern) {
         return WriteModernPages(area, settings.display, neighbours,
                                 stretch.group, source);

@@ -7,13 +7,13 @@
 namespace docbase {
 
 GroupOccurrences::GroupOccurrences(const IndexTables& tables, int64_t group,
-                                   Order order, bool next_pages)
+                                   Order order, NextPages next_pages)
     : GroupOccurrences(tables, tables.groups.pages_of_group[group - 1], order,
                        next_pages) {}
 
 GroupOccurrences::GroupOccurrences(const IndexTables& tables,
                                    std::span<const uint32_t> pages, Order order,
-                                   bool next_pages)
+                                   NextPages next_pages)
     : tables_(tables), pages_(pages), order_(order), next_pages_(next_pages) {}
 
 bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
@@ -23,7 +23,7 @@ bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
     if (!status_.ok() || next_page_ == pages_.size()) return false;
     page_ = std::make_unique<PageOccurrences>(tables_, pages_[next_page_++],
                                               &word_lookup_);
-    if (next_pages_) status_ = page_->LoadNextPages();
+    if (next_pages_ == NextPages::kCarried) status_ = page_->LoadNextPages();
   }
   return false;
 }

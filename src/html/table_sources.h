@@ -25,13 +25,15 @@ class GroupOccurrences : public OccurrenceSource {
     kDocument,  // by line, then column
     kTable,     // by line, then column as the tables order it (as text)
   };
-  // With `next_pages`, each record carries its next page and the last
-  // occurrence number on its page.
+  // Whether each record carries its next page and the last occurrence
+  // number on its page (the rewritten pages link on to them; the search
+  // pages do not).
+  enum class NextPages { kLeftOut, kCarried };
   GroupOccurrences(const IndexTables& tables, int64_t group, Order order,
-                   bool next_pages);
+                   NextPages next_pages);
   // Only `pages`, page numbers in page order.
   GroupOccurrences(const IndexTables& tables, std::span<const uint32_t> pages,
-                   Order order, bool next_pages);
+                   Order order, NextPages next_pages);
 
   bool Next(OccurrenceRecord* record) override;
   Status status() const override { return status_; }
@@ -43,7 +45,7 @@ class GroupOccurrences : public OccurrenceSource {
   const IndexTables& tables_;
   const std::span<const uint32_t> pages_;
   const Order order_;
-  const bool next_pages_;
+  const NextPages next_pages_;
   size_t next_page_ = 0;
   std::unique_ptr<PageOccurrences> page_;
   std::vector<uint32_t> word_lookup_;  // shared by the pages
