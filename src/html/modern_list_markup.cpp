@@ -90,7 +90,7 @@ void WriteListPageTop(LineWriter& out, const Settings& /*settings*/,
 
 void WriteListPageAbout(LineWriter& out, const Settings& settings,
                         std::string_view about) {
-  const DateTimeText now = CurrentDateTime();
+  const DateTimeText& now = settings.run_moment;
   out.Write("<p class=\"about\">");
   out.Write(about);
   out.Write(" Made ");
