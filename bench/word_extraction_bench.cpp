@@ -8,11 +8,13 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/line_writer.h"
 #include "common/test_support.h"
 #include "common/text.h"
+#include "pages/input_pages_for_test.h"
 #include "words/page_word_scanner.h"
 #include "words/word_extraction.h"
 #include "workarea/file_names.h"
@@ -25,8 +27,9 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
       .count();
 }
 
-// Pages as the page set makes them, one per text of `corpus` (made by
-// bench/make_corpus.py) in name order: each line after "<br>".
+// Pages as the page set gives them, one per text of `corpus` (made by
+// bench/make_corpus.py) in name order: each line after "<br>", read through
+// the page cleaner as the program reads them.
 void MeasurePageSet(const std::filesystem::path& corpus) {
   testing::TempFolder folder("word_bench");
   WorkArea area(folder.path());
@@ -38,6 +41,7 @@ void MeasurePageSet(const std::filesystem::path& corpus) {
   const std::string pad(1 + std::to_string(texts.size()).size(), '0');
   size_t total = 0;
   uint64_t number = 0;
+  std::vector<NumberedPage> pages;
   for (const std::filesystem::path& text : texts) {
     std::string page = "<html>\r\n<body>\r\n";
     const std::string bytes = testing::ReadFile(text);
@@ -50,12 +54,13 @@ void MeasurePageSet(const std::filesystem::path& corpus) {
     }
     page += "</body>\r\n</html>\r\n";
     total += page.size();
-    testing::WriteFile(area.Path(NumberedPageName(pad, ++number)), page);
+    pages.push_back(
+        testing::InputPage(area, NumberedPageName(pad, ++number), page));
   }
   auto start = std::chrono::steady_clock::now();
   std::clock_t cpu_start = std::clock();
   WordCensus census;
-  Status status = ExtractWords(area, NumberedPageFiles(area), 1, &census);
+  Status status = ExtractWords(area, std::move(pages), 1, &census);
   double cpu_seconds =
       static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
   double seconds = SecondsSince(start);

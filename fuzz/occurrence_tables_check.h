@@ -34,6 +34,7 @@
 #include "fuzz_check.h"
 #include "html/index_tables.h"
 #include "html/table_sources.h"
+#include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -93,11 +94,9 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
   std::error_code error;
   std::filesystem::remove_all(dir, error);
   std::filesystem::create_directories(dir);
-  for (size_t i = 0; i < pages.size(); ++i) {
-    testing::WriteFile(dir / ("page_0" + std::to_string(i + 1) + ".htm"),
-                       pages[i]);
-  }
   const WorkArea area(dir);
+  const std::vector<NumberedPage> numbered = testing::InputPages(
+      area, std::vector<std::string>(pages.begin(), pages.end()));
   TablesRead result;
   auto inflict = [&](PlacedDamage::File file, const std::filesystem::path& path,
                      size_t record_size) {
@@ -109,7 +108,7 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
     result.files.emplace_back(path.string(), FileOrNone(path));
   };
   WordCensus census;
-  result.status = ExtractWords(area, NumberedPageFiles(area), 1, &census);
+  result.status = ExtractWords(area, numbered, 1, &census);
   if (!result.status.ok()) return result;
   const WordIds ids = NumberWords(census);
   const PageGroups groups = BuildPageGroups(census, group_size);

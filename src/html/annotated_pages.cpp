@@ -22,7 +22,7 @@ Status RewritePages(const WorkArea& area, const DisplayParameters& display,
       if (page.is_open()) {
         DOCBASE_RETURN_IF_ERROR(page.Finish(NextLinkEnd::kNoTrailingBlank));
       }
-      DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page, occurrence.origin));
+      DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page, *occurrence.origin));
     }
     DOCBASE_RETURN_IF_ERROR(page.AdvanceTo(occurrence.line));
     page.WriteTextBefore(occurrence.column);

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "html/page_test_fixture.h"
+#include "pages/input_pages_for_test.h"
 
 namespace docbase {
 namespace {
@@ -75,10 +77,15 @@ class AnnotatedPagesTest : public GeneratedPageTest {
   void WritePageList(std::initializer_list<std::string> pages) {
     pages_ = pages;
   }
+  // Input page `bytes` for page `name`; the page itself is its cleaned form.
+  void WriteInputPage(const std::string& name, std::string_view bytes) {
+    origins_[name] = testing::InputPage(area_, name, bytes).origin;
+  }
   // Rewrites group `group` from `records`, each given the highest
   // occurrence number of its word among the records of its page.
   void Rewrite(int group, std::vector<OccurrenceRecord> records) {
     for (OccurrenceRecord& record : records) {
+      record.origin = &origins_[std::string(record.page)];
       for (const OccurrenceRecord& other : records) {
         if (other.page == record.page && other.id == record.id) {
           record.last_on_page = std::max(record.last_on_page, other.k);
@@ -92,24 +99,24 @@ class AnnotatedPagesTest : public GeneratedPageTest {
   }
 
   std::vector<std::string> pages_;
+  std::map<std::string, PageOrigin> origins_;
 };
 
-// Words at the start and at the end of a line, two occurrences of one word
-// on a page (link on, then the empty link), next pages present and absent,
-// and a page in the middle of the list (both neighbours).
+// Words right after the line's "<br>" and at the end of a line, two
+// occurrences of one word on a page (link on, then the empty link), next
+// pages present and absent, and a page in the middle of the list (both
+// neighbours). Pages without records are not written.
 TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
   WritePageList({"page_01.htm", "page_02.htm", "page_03.htm"});
-  const std::string untouched = Lines({"<body>", "<br>other", "</body>"});
-  Write("page_01.htm", untouched);
-  Write("page_03.htm", untouched);
-  Write("page_02.htm", Lines({"<html>", "<body>", "Hello world", "x hello",
-                              "</body>", "</html>"}));
+  WriteInputPage("page_01.htm", Lines({"<body>", "other", "</body>"}));
+  WriteInputPage("page_02.htm", Lines({"<html>", "<body>", "Hello world",
+                                       "x hello", "</body>", "</html>"}));
   Rewrite(1,
           {
-              Occurrence("page_02.htm", 3, 1, "Hello", "id00000000", "1",
+              Occurrence("page_02.htm", 3, 5, "Hello", "id00000000", "1",
                          "page_03.htm"),
-              Occurrence("page_02.htm", 3, 7, "world", "id00000005", "1", ""),
-              Occurrence("page_02.htm", 4, 3, "hello", "id00000000", "2",
+              Occurrence("page_02.htm", 3, 11, "world", "id00000005", "1", ""),
+              Occurrence("page_02.htm", 4, 7, "hello", "id00000000", "2",
                          "page_03.htm"),
           });
 
@@ -120,10 +127,10 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
       "<a href=\"files_list.htm\"> Content </a><br>",
   });
   const std::string expected =
-      Lines({"<html>"}) + kScript + bar +
+      Lines({"<br><html>"}) + kScript + bar +
       Lines({
-          "<body>",
-          "",
+          "<br><body>",
+          "<br>",
           Span("page_02.htm", "id00000000", "Hello"),
           "<span hidden id=\"id00000000\">",
           "(1)(<a href=\"#id00000000_2\">&gt;</a>,",
@@ -141,7 +148,7 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
           "<a href=\"files_list.htm\">c)</a></span>",
           "<span id=\"id00000005_1\"></span>",
           "",
-          "x ",
+          "<br>x ",
           Span("page_02.htm", "id00000000", "hello"),
           "<span hidden id=\"id00000000\">",
           "(2)(<a href=\"#id00000000_2\"></a>",
@@ -152,11 +159,10 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
           "<span id=\"id00000000_2\"></span>",
           "",
       }) +
-      bar + Lines({"</body>", "</html>"});
+      bar + Lines({"<br></body>", "<br></html>"});
   EXPECT_EQ(Read("page_02.htm"), expected);
-  EXPECT_EQ(Read("page_01.htm"), untouched);
-  EXPECT_EQ(Read("page_03.htm"), untouched);
-  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01_02.htm")));
+  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01.htm")));
+  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_03.htm")));
 }
 
 // The first listed page (no Before) is left for the next page on the same
@@ -168,14 +174,15 @@ TEST_F(AnnotatedPagesTest, RewritesWordLinesWithSpansAndNavigation) {
 TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
   state_.display.find_word = 0;
   WritePageList({"page_01.htm", "page_02.htm"});
-  Write("page_01.htm", Lines({"<body>", "<br>an alpha tail", "</body>"}));
-  Write("page_02.htm",
-        Lines({"<BODY bgcolor=\"white\">", "alpha", "</BODY>", "end"}));
+  WriteInputPage("page_01.htm",
+                 Lines({"<body>", "<br>an alpha tail", "</body>"}));
+  WriteInputPage("page_02.htm", Lines({"<BODY bgcolor=\"white\">", "alpha",
+                                       "</BODY>", "end"}));
   Rewrite(1,
           {
               Occurrence("page_01.htm", 2, 8, "alpha", "id00000000", "1",
                          "page_02.htm"),
-              Occurrence("page_02.htm", 2, 1, "alpha", "id00000000", "2", ""),
+              Occurrence("page_02.htm", 2, 5, "alpha", "id00000000", "2", ""),
           });
 
   EXPECT_EQ(
@@ -184,14 +191,14 @@ TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
                                  "<br>",
                                  "<a href=\"page_02.htm\"> Next </a> ",
                                  "<a href=\"files_list.htm\"> Content </a><br>",
-                                 "<body>",
+                                 "<br><body>",
                                  "<br>an ",
                                  Span("page_01.htm", "id00000000", "alpha"),
                                  " tail",
                                  "<br>",
                                  "<a href=\"page_02.htm\"> Next </a>",
                                  "<a href=\"files_list.htm\"> Content </a><br>",
-                                 "</body>",
+                                 "<br></body>",
                              }));
   EXPECT_EQ(
       Read("page_02.htm"),
@@ -199,15 +206,15 @@ TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
                                  "<br>",
                                  "<a href=\"page_01.htm\"> Before </a> ",
                                  "<a href=\"files_list.htm\"> Content </a><br>",
-                                 "<BODY bgcolor=\"white\">",
-                                 "",
+                                 "<br><BODY bgcolor=\"white\">",
+                                 "<br>",
                                  Span("page_02.htm", "id00000000", "alpha"),
                                  "",
                                  "<br>",
                                  "<a href=\"page_01.htm\"> Before </a> ",
                                  "<a href=\"files_list.htm\"> Content </a><br>",
-                                 "</BODY>",
-                                 "end",
+                                 "<br></BODY>",
+                                 "<br>end",
                              }));
 }
 
@@ -217,13 +224,13 @@ TEST_F(AnnotatedPagesTest, PageSwitchOnTheSameLineNumberWithFindWordOff) {
 // "pages_list" does. A "</body>" on a word line is not looked at.
 TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
   WritePageList({"page_01.htm"});
-  Write("page_01.htm",
-        Lines({"<body>Pages_list pages_list", "</body>", "</html>"}));
+  WriteInputPage("page_01.htm",
+                 Lines({"<body>Pages_list pages_list", "</body>", "</html>"}));
   Rewrite(
       1,
       {
-          Occurrence("page_01.htm", 1, 7, "Pages_list", "id00000003", "1", ""),
-          Occurrence("page_01.htm", 1, 18, "pages_list", "id00000003", "2", ""),
+          Occurrence("page_01.htm", 1, 11, "Pages_list", "id00000003", "1", ""),
+          Occurrence("page_01.htm", 1, 22, "pages_list", "id00000003", "2", ""),
       });
 
   const std::string bar =
@@ -231,7 +238,7 @@ TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
   EXPECT_EQ(Read("page_01.htm"),
             kScript + bar +
                 Lines({
-                    "<body>",
+                    "<br><body>",
                     Span("page_01.htm", "id00000003", "Pages_list"),
                     " ",
                     Span("page_01.htm", "id00000003", "pages_list"),
@@ -243,7 +250,7 @@ TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
                     "<span id=\"id00000003_2\"></span>",
                     "",
                 }) +
-                bar + Lines({"</body>", "</html>"}));
+                bar + Lines({"<br></body>", "<br></html>"}));
 }
 
 // Without a body line before the words there is no script and no top bar;
@@ -252,14 +259,14 @@ TEST_F(AnnotatedPagesTest, BodyOnAWordLineAndThePagesListExemption) {
 // than 1 names its own index and search pages.
 TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
   WritePageList({"page_01.htm", "page_02.htm"});
-  Write("page_02.htm", Lines({"<p>nobody</p>", "words here"}));
+  WriteInputPage("page_02.htm", Lines({"<p>nobody</p>", "words here"}));
   Rewrite(12,
           {
-              Occurrence("page_02.htm", 2, 1, "words", "id00000009", "7", ""),
+              Occurrence("page_02.htm", 2, 5, "words", "id00000009", "7", ""),
           });
   EXPECT_EQ(Read("page_02.htm"), Lines({
-                                     "<p>nobody</p>",
-                                     "",
+                                     "<br><p>nobody</p>",
+                                     "<br>",
                                      Span("page_02.htm", "id00000009", "words"),
                                      "<span hidden id=\"id00000009\">",
                                      "(7)(<a href=\"#id00000009_7\"></a>",
@@ -276,22 +283,21 @@ TEST_F(AnnotatedPagesTest, PagesWithoutBodyTagsAndGroupNumberInLinks) {
 TEST_F(AnnotatedPagesTest, RecordPastTheEndOfItsPage) {
   state_.display.find_word = 0;
   WritePageList({"page_01.htm"});
-  Write("page_01.htm", Lines({"text"}));
+  WriteInputPage("page_01.htm", Lines({"text"}));
   Rewrite(1, {
                  Occurrence("page_01.htm", 1000000000, 1, "lost", "id00000000",
                             "1", ""),
              });
   EXPECT_EQ(Read("page_01.htm"),
-            Lines({"text", "", Span("page_01.htm", "id00000000", "lost"), ""}));
+            Lines({"<br>text", "", Span("page_01.htm", "id00000000", "lost"),
+                   ""}));
 }
 
-TEST_F(AnnotatedPagesTest, EmptyGroupChangesNoPage) {
+TEST_F(AnnotatedPagesTest, EmptyGroupWritesNoPage) {
   WritePageList({"page_01.htm"});
-  const std::string page = Lines({"<body>", "text", "</body>"});
-  Write("page_01.htm", page);
+  WriteInputPage("page_01.htm", Lines({"<body>", "text", "</body>"}));
   Rewrite(2, {});
-  EXPECT_EQ(Read("page_01.htm"), page);
-  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01_02.htm")));
+  EXPECT_FALSE(std::filesystem::exists(area_.Path("page_01.htm")));
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "html/word_spans.h"
 #include "pages/page_reader.h"
 #include "platform/path.h"
-#include "workarea/commands.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
@@ -132,7 +131,7 @@ class ModernPage {
   const std::string& page() const { return page_; }
   uint64_t line_count() const { return line_count_; }
 
-  Status Start(std::string_view page, const PageOrigin* origin);
+  Status Start(std::string_view page, const PageOrigin& origin);
   Status AdvanceTo(uint64_t line_number);
   void WriteTextBefore(uint64_t column);
   void WriteWord(const OccurrenceRecord& record, bool has_strip);
@@ -169,7 +168,6 @@ class ModernPage {
 
   bool open_ = false;
   std::string page_;
-  std::string working_name_;
   PageReader reader_;
   LineWriter out_;
   uint64_t line_count_ = 0;
@@ -191,16 +189,11 @@ class ModernPage {
   std::unordered_set<std::string> words_seen_;
 };
 
-Status ModernPage::Start(std::string_view page, const PageOrigin* origin) {
-  static const PageOrigin kFile;
+Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   page_.assign(page);
-  if (origin == nullptr) origin = &kFile;
-  DOCBASE_RETURN_IF_ERROR(reader_.Open(area_, page_, *origin));
-  working_name_ = origin->kind == PageOrigin::Kind::kFile
-                      ? RewrittenPageName(page_)
-                      : std::string();
-  DOCBASE_RETURN_IF_ERROR(out_.Open(area_.Path(
-      working_name_.empty() ? std::string(TrimBlanks(page_)) : working_name_)));
+  DOCBASE_RETURN_IF_ERROR(reader_.Open(origin));
+  DOCBASE_RETURN_IF_ERROR(
+      out_.Open(area_.Path(std::string(TrimBlanks(page_)))));
   open_ = true;
   line_count_ = 0;
   line_ = kEmpty;
@@ -211,7 +204,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin* origin) {
   words_.clear();
   words_seen_.clear();
 
-  WriteModernHead(out_, EscapedText(ModernPageTitle(page_, origin)));
+  WriteModernHead(out_, EscapedText(ModernPageTitle(page_, &origin)));
   out_.Write("<div class=\"page\" style=\"--mark-colour:");
   out_.Write(EscapedText(display_.font_colour));
   out_.Write(";--mark-size:");
@@ -396,16 +389,13 @@ Status ModernPage::Finish() {
   out_.WriteLine("</div>");
   WriteWordRecords();
   WriteModernEnd(out_);
-  DOCBASE_RETURN_IF_ERROR(out_.Close());
-  if (working_name_.empty()) return Status::Ok();
-  return MoveFile(area_, working_name_, std::string(TrimBlanks(page_)));
+  return out_.Close();
 }
 
 }  // namespace
 
 std::string ModernPageTitle(std::string_view page, const PageOrigin* origin) {
-  if (origin == nullptr || origin->kind == PageOrigin::Kind::kFile ||
-      origin->from.empty()) {
+  if (origin == nullptr || origin->from.empty()) {
     return std::string(TrimBlanks(page));
   }
   return Utf8FromPath(origin->from.filename());
@@ -417,7 +407,7 @@ Status WriteModernPageWithoutWords(const WorkArea& area,
                                    std::string_view page,
                                    const PageOrigin& origin) {
   ModernPage writer(area, display, neighbours, 0);
-  DOCBASE_RETURN_IF_ERROR(writer.Start(page, &origin));
+  DOCBASE_RETURN_IF_ERROR(writer.Start(page, origin));
   return writer.Finish();
 }
 
@@ -434,7 +424,7 @@ Status WriteModernPages(const WorkArea& area, const DisplayParameters& display,
     }
     if (!same_page) {
       if (page.is_open()) DOCBASE_RETURN_IF_ERROR(page.Finish());
-      DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page, occurrence.origin));
+      DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page, *occurrence.origin));
     }
     DOCBASE_RETURN_IF_ERROR(page.AdvanceTo(occurrence.line));
     page.WriteTextBefore(occurrence.column);

@@ -50,7 +50,7 @@ Status WriteModernPageWithoutWords(const WorkArea& area,
                                    const PageOrigin& origin);
 
 // The title of a modern annotated page: the file name of the text or page
-// it was made from; the page name itself when it is a file already.
+// it was made from; the page name itself when no origin is known (null).
 std::string ModernPageTitle(std::string_view page, const PageOrigin* origin);
 
 }  // namespace docbase

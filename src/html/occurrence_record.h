@@ -24,7 +24,7 @@ struct OccurrenceRecord {
   std::string_view next;  // the next page holding the word; empty on the last
   // The number of the word's last occurrence on this page.
   uint64_t last_on_page = 0;
-  // Where the page's bytes come from; null: the page is a file.
+  // Where the page's bytes come from; set on every record of a page.
   const PageOrigin* origin = nullptr;
 };
 

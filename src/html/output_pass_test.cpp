@@ -7,6 +7,7 @@
 
 #include "common/record_file.h"
 #include "html/page_test_fixture.h"
+#include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -24,13 +25,13 @@ class OutputPassTest : public GeneratedPageTest {};
 // search pages from its own records, and the wrd_24 folder holds the group
 // entries.
 TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
-  Write("page_01.htm", "river one\r\n");
-  Write("page_02.htm", "two\r\n");
-  Write("page_03.htm", "river three\r\n");
-  Write("page_04.htm", "four\r\n");
   WordCensus census;
-  ASSERT_TRUE(
-      ExtractWords(area_, NumberedPageFiles(area_), 1, &census).ok());
+  ASSERT_TRUE(ExtractWords(area_,
+                           testing::InputPages(area_, {"river one\r\n", "two\r\n",
+                                                       "river three\r\n",
+                                                       "four\r\n"}),
+                           1, &census)
+                  .ok());
   const WordIds ids = NumberWords(census);
   const PageGroups groups = BuildPageGroups(census, 2);
   ASSERT_EQ(groups.count(), 3);

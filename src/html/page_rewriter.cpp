@@ -3,8 +3,6 @@
 #include "common/text.h"
 #include "html/body_line.h"
 #include "html/page_templates.h"
-#include "workarea/commands.h"
-#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -15,17 +13,12 @@ constexpr std::string_view kEmpty = "";
 
 }  // namespace
 
-Status PageRewriter::Start(std::string_view page, const PageOrigin* origin) {
-  static const PageOrigin kFile;
+Status PageRewriter::Start(std::string_view page, const PageOrigin& origin) {
   page_.assign(page);
-  if (origin == nullptr) origin = &kFile;
-  DOCBASE_RETURN_IF_ERROR(reader_.Open(area_, page_, *origin));
-  // A page made from its origin is written once, where it stays.
-  working_name_ = origin->kind == PageOrigin::Kind::kFile
-                      ? RewrittenPageName(page_)
-                      : std::string();
-  DOCBASE_RETURN_IF_ERROR(working_.Open(area_.Path(
-      working_name_.empty() ? std::string(TrimBlanks(page_)) : working_name_)));
+  DOCBASE_RETURN_IF_ERROR(reader_.Open(origin));
+  // The page is made from its origin, so it is written once, where it stays.
+  DOCBASE_RETURN_IF_ERROR(
+      out_.Open(area_.Path(std::string(TrimBlanks(page_)))));
   open_ = true;
   line_count_ = 0;
   body_found_ = false;
@@ -49,12 +42,12 @@ Status PageRewriter::AdvanceTo(uint64_t line_number) {
     line_ = line;
     ++line_count_;
     if (!body_found_ && IsBodyLine(line_)) {
-      WriteHighlightScript(working_, display_);
-      WriteNavigationBar(working_, neighbours_.Find(page_),
+      WriteHighlightScript(out_, display_);
+      WriteNavigationBar(out_, neighbours_.Find(page_),
                          NextLinkEnd::kTrailingBlank);
       body_found_ = true;
     }
-    if (line_count_ < line_number) working_.WriteLine(line_);
+    if (line_count_ < line_number) out_.WriteLine(line_);
   }
   return reader_.status();
 }
@@ -69,12 +62,12 @@ std::string_view PageRewriter::LineBytes(uint64_t from, uint64_t to) const {
 
 void PageRewriter::WriteTextBefore(uint64_t column) {
   const uint64_t to = column > 0 ? column - 1 : 0;
-  working_.WriteLine(LineBytes(word_end_.value_or(1), to));
+  out_.WriteLine(LineBytes(word_end_.value_or(1), to));
 }
 
 void PageRewriter::LeaveWordLine() {
   if (!word_end_) return;
-  working_.WriteLine(LineBytes(*word_end_, line_.size()));
+  out_.WriteLine(LineBytes(*word_end_, line_.size()));
   word_end_.reset();
 }
 
@@ -83,19 +76,15 @@ Status PageRewriter::Finish(NextLinkEnd bottom_next_end) {
   std::string_view line;
   while (reader_.Next(&line)) {
     if (ContainsIgnoreCase(line, "</body>")) {
-      WriteNavigationBar(working_, neighbours_.Find(page_), bottom_next_end);
+      WriteNavigationBar(out_, neighbours_.Find(page_), bottom_next_end);
     }
-    working_.WriteLine(line);
+    out_.WriteLine(line);
   }
   open_ = false;
   Status read = reader_.status();
   reader_.Close();
   DOCBASE_RETURN_IF_ERROR(read);
-  DOCBASE_RETURN_IF_ERROR(working_.Close());
-  if (working_name_.empty()) return Status::Ok();
-  // The end state of copying the working file over the page: the working
-  // file would only be deleted with the other pages at the end of the run.
-  return MoveFile(area_, working_name_, std::string(TrimBlanks(page_)));
+  return out_.Close();
 }
 
 }  // namespace docbase

@@ -4,8 +4,7 @@
 // script and top bar before the body line, each word line cut into the text
 // between words (one output line per piece, empty pieces included) around
 // the spans the caller writes, and the bottom bar before the line that
-// closes the body. A page that is a file already is written to its working
-// file <base>_02.htm, which replaces the page when finished.
+// closes the body.
 //
 // Only one line of the page is held at a time.
 #pragma once
@@ -36,8 +35,8 @@ class PageRewriter {
   // The number of the current line: lines read from the page so far.
   uint64_t line_count() const { return line_count_; }
 
-  // Opens the page (of `origin`; null: a file) and creates its output.
-  Status Start(std::string_view page, const PageOrigin* origin);
+  // Opens the page of `origin` and creates its output.
+  Status Start(std::string_view page, const PageOrigin& origin);
 
   // Reads up to line `line_number`, copying the lines before it; the line
   // that opens the body is preceded by the script and the top bar.
@@ -55,10 +54,10 @@ class PageRewriter {
   void LeaveWordLine();
 
   // Leaves the word line, copies the rest of the page with the bottom bar
-  // before the line that closes the body, and replaces the page.
+  // before the line that closes the body, and closes the page.
   Status Finish(NextLinkEnd bottom_next_end);
 
-  LineWriter& out() { return working_; }
+  LineWriter& out() { return out_; }
 
  private:
   // The bytes from position `from` to position `to` of the current line,
@@ -71,9 +70,8 @@ class PageRewriter {
 
   bool open_ = false;
   std::string page_;
-  std::string working_name_;  // empty: the output is the page itself
   PageReader reader_;
-  LineWriter working_;
+  LineWriter out_;
   uint64_t line_count_ = 0;
   bool body_found_ = false;
   std::string_view line_;  // into the reader, valid until it reads on

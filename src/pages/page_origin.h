@@ -14,12 +14,11 @@ namespace docbase {
 
 struct PageOrigin {
   enum class Kind {
-    kFile,         // the numbered page is a file of the program directory
     kCleanedFile,  // the cleaned form of the page file `from`
     kCleanedText,  // the cleaned form of the page made from the text `from`,
                    // with the title `title`
   };
-  Kind kind = Kind::kFile;
+  Kind kind = Kind::kCleanedFile;
   std::filesystem::path from;
   std::string title;
   // How the text of kCleanedText becomes UTF-8.

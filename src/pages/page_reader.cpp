@@ -39,11 +39,8 @@ Status CleanedPageBytes::Read(char* data, size_t size, size_t* got) {
   return Status::Ok();
 }
 
-Status PageReader::Open(const WorkArea& area, std::string_view name,
-                        const PageOrigin& origin) {
+Status PageReader::Open(const PageOrigin& origin) {
   switch (origin.kind) {
-    case PageOrigin::Kind::kFile:
-      return lines_.Open(area.Path(name));
     case PageOrigin::Kind::kCleanedFile:
       DOCBASE_RETURN_IF_ERROR(page_.Open(origin.from));
       break;
@@ -64,9 +61,8 @@ void PageReader::Close() {
 
 Status WriteNumberedPage(const WorkArea& area, std::string_view name,
                          const PageOrigin& origin) {
-  if (origin.kind == PageOrigin::Kind::kFile) return Status::Ok();
   PageReader reader;
-  DOCBASE_RETURN_IF_ERROR(reader.Open(area, name, origin));
+  DOCBASE_RETURN_IF_ERROR(reader.Open(origin));
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(name)));
   DOCBASE_RETURN_IF_ERROR(CopyAllBytes(reader.bytes(), out));

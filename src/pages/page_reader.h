@@ -1,10 +1,9 @@
 // PageReader reads a numbered page line by line from its origin
-// (pages/page_origin.h): a page file as it is, or the cleaned form of a
-// page file or of a text's page, made as it is read (TextPageBytes, then
-// PageCleaner). The lines are those of a file holding the cleaned bytes,
-// so a page reads the same whether it was written out first or not.
-// WriteNumberedPage writes those bytes out, for a page that is wanted as
-// it is.
+// (pages/page_origin.h): the cleaned form of a page file or of a text's
+// page, made as it is read (TextPageBytes, then PageCleaner). The lines are
+// those of a file holding the cleaned bytes, so a page reads the same
+// whether it was written out first or not. WriteNumberedPage writes those
+// bytes out, for a page that is wanted as it is.
 #pragma once
 
 #include <string_view>
@@ -38,15 +37,14 @@ class PageReader {
  public:
   PageReader() : page_(kBuffer), lines_(kBuffer) {}
 
-  // Opens page `name` of the program directory, of origin `origin`.
-  Status Open(const WorkArea& area, std::string_view name,
-              const PageOrigin& origin);
+  // Opens the page of origin `origin`.
+  Status Open(const PageOrigin& origin);
   // As LineReader::Next.
   bool Next(std::string_view* line) { return lines_.Next(line); }
   const Status& status() const { return lines_.status(); }
   void Close();
 
-  // The bytes of a page of a made origin (not kFile).
+  // The cleaned bytes of the page, as the lines are made from them.
   ByteSource& bytes() { return cleaned_; }
 
  private:
@@ -57,8 +55,7 @@ class PageReader {
   LineReader lines_;
 };
 
-// Writes page `name` into the program directory from its origin; a page
-// that is a file already is left as it is.
+// Writes page `name` into the program directory from its origin.
 Status WriteNumberedPage(const WorkArea& area, std::string_view name,
                          const PageOrigin& origin);
 

@@ -9,6 +9,7 @@
 #include "common/record_file.h"
 #include "common/test_support.h"
 #include "common/text.h"
+#include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -20,14 +21,11 @@ namespace {
 
 class IndexPhasesTest : public ::testing::Test {
  protected:
-  // Writes the pages page_01.htm, page_02.htm, ... and indexes them.
+  // Indexes the pages page_01.htm, page_02.htm, ... made from `pages`.
   void Index(const std::vector<std::string>& pages, int64_t group_size = 9) {
-    for (size_t i = 0; i < pages.size(); ++i) {
-      testing::WriteFile(area_.Path("page_0" + std::to_string(i + 1) + ".htm"),
-                         pages[i]);
-    }
-    ASSERT_TRUE(
-        ExtractWords(area_, NumberedPageFiles(area_), 1, &census_).ok());
+    ASSERT_TRUE(ExtractWords(area_, testing::InputPages(area_, pages), 1,
+                             &census_)
+                    .ok());
     ids_ = NumberWords(census_);
     groups_ = BuildPageGroups(census_, group_size);
     WordPageTable table(WordPageRunFile(area_), 1 << 20);
@@ -88,17 +86,18 @@ TEST_F(IndexPhasesTest, WordIdsFollowFieldOrderAndCounts) {
 }
 
 // Spellings of one word on one line are numbered in field order, then by
-// column; the next line goes on from there.
+// column; the next line goes on from there. Columns count the "<br>" the
+// cleaned page puts in front of each line.
 TEST_F(IndexPhasesTest, MixedSpellingsOnOneLineNumberedBySpelling) {
   Index({"paris PARIS Paris paris\r\nParis\r\n"});
-  EXPECT_EQ(Numbers(), "paris@1:3 PARIS@7:1 Paris@13:2 paris@19:4 Paris@1:5 ");
+  EXPECT_EQ(Numbers(), "paris@5:3 PARIS@11:1 Paris@17:2 paris@23:4 Paris@5:5 ");
 }
 
 // Past column 999,999 the tables order columns as text: 1000045 before
 // 100005. Numbers and the first occurrence of a page follow that order.
 TEST_F(IndexPhasesTest, ColumnsPastAMillionFollowTextOrder) {
-  // zzz at columns 100006 and 1000045.
-  std::string line = std::string(100004, 'x') + " zzz " +
+  // zzz at columns 100006 and 1000045 of the cleaned line, "<br>" first.
+  std::string line = "<br>" + std::string(100000, 'x') + " zzz " +
                      std::string(1000043 - 100009, 'y') + " zzz";
   Index({line + "\r\n"});
   ASSERT_GE(occurrences_.size(), 2u);
@@ -147,9 +146,10 @@ TEST_F(IndexPhasesTest, NextPagesAndGroups) {
 // so only the page's checksum shows it: the splits stop with an error that
 // names the file.
 TEST_F(IndexPhasesTest, SplitsCatchAChangedPageWordRecord) {
-  testing::WriteFile(area_.Path("page_01.htm"), "river river one\r\n");
-  ASSERT_TRUE(
-      ExtractWords(area_, NumberedPageFiles(area_), 1, &census_).ok());
+  ASSERT_TRUE(ExtractWords(area_,
+                           testing::InputPages(area_, {"river river one\r\n"}),
+                           1, &census_)
+                  .ok());
   ids_ = NumberWords(census_);
   {
     RecordFile file;

@@ -12,7 +12,7 @@ bool PageSetScanner::Next(ScannedBatch* batch) {
     if (batch->bytes.size() >= kBatchBytes) return true;
     if (!page_open_) {
       const PageTally& page = pages_[page_];
-      batch->status = reader_.Open(area_, page.listed_name, page.origin);
+      batch->status = reader_.Open(page.origin);
       if (!batch->status.ok()) break;
       scanner_.BeginPage();
       page_open_ = true;

@@ -17,7 +17,6 @@
 #include "pages/page_reader.h"
 #include "words/page_word_scanner.h"
 #include "words/word_census.h"
-#include "workarea/work_area.h"
 
 namespace docbase {
 
@@ -53,9 +52,9 @@ class PageSetScanner {
  public:
   static constexpr size_t kBatchBytes = 256 << 10;
 
-  // `pages` must outlive the scanner; only their names and origins are read.
-  PageSetScanner(const WorkArea& area, const std::vector<PageTally>& pages)
-      : area_(area), pages_(pages) {}
+  // `pages` must outlive the scanner; only their origins are read.
+  explicit PageSetScanner(const std::vector<PageTally>& pages)
+      : pages_(pages) {}
 
   // Fills `batch` with the next lines. False once every page has been
   // handed on, or after a read error (then in batch->status), with the
@@ -63,7 +62,6 @@ class PageSetScanner {
   bool Next(ScannedBatch* batch);
 
  private:
-  const WorkArea& area_;
   const std::vector<PageTally>& pages_;
   size_t page_ = 0;
   bool page_open_ = false;

@@ -170,14 +170,6 @@ void Extraction::WritePageWords(PageTally* page) {
 
 }  // namespace
 
-std::vector<NumberedPage> NumberedPageFiles(const WorkArea& area) {
-  std::vector<NumberedPage> pages;
-  for (std::string& name : MatchingNames(area, NumberedPagePattern())) {
-    pages.push_back(NumberedPage{std::move(name), {}});
-  }
-  return pages;
-}
-
 Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
                     int jobs, WordCensus* census) {
   Extraction extraction(area, census);
@@ -189,7 +181,7 @@ Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
   }
   DOCBASE_RETURN_IF_ERROR(extraction.Open());
   if (!census->pages.empty()) extraction.Begin();
-  PageSetScanner scanner(area, census->pages);
+  PageSetScanner scanner(census->pages);
   if (jobs > 1) {
     // Reading and scanning on a thread of their own, the numbering here.
     ScanAhead ahead(scanner);

@@ -27,8 +27,4 @@ namespace docbase {
 Status ExtractWords(const WorkArea& area, std::vector<NumberedPage> pages,
                     int jobs, WordCensus* census);
 
-// The numbered pages that stand as files in the program directory
-// (page_*.htm, in listing order), as pages of origin kFile.
-std::vector<NumberedPage> NumberedPageFiles(const WorkArea& area);
-
 }  // namespace docbase

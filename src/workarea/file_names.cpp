@@ -71,15 +71,6 @@ std::string NumberedPageName(const std::string& pad, uint64_t number) {
                 PageExtension());
 }
 
-std::string NumberedPagePattern() {
-  return Joined(kNumberedPagePrefix, PagePattern());
-}
-
-std::string RewrittenPageName(std::string_view page) {
-  return Joined(page.substr(0, page.find(PageExtension())), "_02",
-                PageExtension());
-}
-
 std::string ConvertedPageTitle(std::string_view page) {
   return Joined(ConvertedPageFolder(), "\\", page);
 }

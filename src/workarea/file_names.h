@@ -118,12 +118,6 @@ std::string_view PromotionalPageName();  // "f_promote.htm"
 // written once, by the output pass; moved into htm_out; every page, index
 // and contents link to a page uses the name it was given.
 std::string NumberedPageName(const std::string& pad, uint64_t number);
-// The pattern of the numbered pages, as word extraction lists them.
-std::string NumberedPagePattern();  // "page_*.htm"
-// The working file an annotated page is written into before it replaces
-// the page, when the page is a file already (as tests give pages): the
-// page name up to its first ".htm", then "_02.htm".
-std::string RewrittenPageName(std::string_view page);
 // The title line of a converted page: "htm_wrk\" + its name, with the
 // backslash the run has always shown.
 std::string ConvertedPageTitle(std::string_view page);
