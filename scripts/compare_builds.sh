@@ -3,7 +3,8 @@
 # target docbase only), runs both on the same input sets and compares what
 # they leave byte for byte: exit status, htm_out, the other files and
 # folders left in the program folder (absolute paths of the folder replaced
-# by a placeholder), txt_in against the input, and the console output.
+# by a placeholder), txt_in against the input, and the console output:
+# standard output and standard error, each apart.
 # Prints one line per set ("same" or "DIFFERENT: ...", with indented
 # details) and exits 1 when any set differs.
 #
@@ -18,15 +19,17 @@
 # of a set, removed when the set compares the same (KEEP_RUNS=1 keeps them).
 # Each run is bounded: no file may outgrow COMPARE_FILE_LIMIT_MB (1024) and
 # a run is killed after COMPARE_TIMEOUT seconds (1200); a set whose run
-# was stopped so is reported as not compared. COMPARE_NEW_ARGS holds extra
-# arguments for the working tree's runs only, e.g. COMPARE_NEW_ARGS="-j 1".
+# was stopped so is reported as not compared. COMPARE_ARGS holds extra
+# arguments for the runs of both builds, e.g. COMPARE_ARGS="--layout
+# modern"; COMPARE_NEW_ARGS for the working tree's runs only, e.g.
+# COMPARE_NEW_ARGS="-j 1".
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 all_sets=(sample gen1 gen10 real10 leftovers names nul cr longlines
           empty5000 mixedcase pages1)
 if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,23s/^# \{0,1\}//p' "$0"
+  sed -n '2,26s/^# \{0,1\}//p' "$0"
   exit 2
 fi
 rev="$1"
@@ -46,6 +49,7 @@ root="${COMPARE_DIR:-$repo/build-compare}"
 timeout_seconds="${COMPARE_TIMEOUT:-1200}"
 file_limit_kib=$(( ${COMPARE_FILE_LIMIT_MB:-1024} * 1024 ))
 answers='1\n1\n1\n1\nwww.example.org\n'
+read -r -a both_args <<<"${COMPARE_ARGS:-}"
 read -r -a new_args <<<"${COMPARE_NEW_ARGS:-}"
 mkdir -p "$root"
 root="$(cd "$root" && pwd)"
@@ -110,28 +114,21 @@ make_set() {
   esac
 }
 
-# run_program PROGRAM FOLDER CONSOLE STATUS [ARG ...]: one bounded run in
-# FOLDER.
+# run_program PROGRAM FOLDER SIDE [ARG ...]: one bounded run in FOLDER;
+# SIDE.stdout, SIDE.stderr and SIDE.status beside FOLDER.
 run_program() {
-  local program="$1" folder="$2" console="$3" status_file="$4" status=0
-  shift 4
+  local program="$1" folder="$2" side="$3" status=0
+  shift 3
   (
     cd "$folder"
     ulimit -f "$file_limit_kib"
     printf "$answers" | SOURCE_DATE_EPOCH=1700000000 \
       timeout -k 10 "$timeout_seconds" bash -c 'exec -a docbase "$0" "$@"' \
-      "$program" "$@" >"$console" 2>&1
+      "$program" "$@" >"$side.stdout" 2>"$side.stderr"
     exit "${PIPESTATUS[1]}"
   ) || status=$?
-  echo "$status" >"$status_file"
-  # The hint on large pages goes to standard error after a classic run, not
-  # into the console transcript, and older builds do not give it.
-  if grep -q "$large_page_hint" "$console"; then
-    grep -v "$large_page_hint" "$console" >"$console.kept" || true
-    mv "$console.kept" "$console"
-  fi
+  echo "$status" >"$side.status"
 }
-large_page_hint='^docbase: .* makes pages browsers open at once\.$'
 
 
 any_different=0
@@ -149,9 +146,10 @@ for set in "${sets[@]}"; do
   for side in old new; do
     cp -a "$template" "$runs/$side"
   done
-  run_program "$old_program" "$runs/old" "$runs/old.console" "$runs/old.status"
-  run_program "$new_program" "$runs/new" "$runs/new.console" \
-    "$runs/new.status" ${new_args[@]+"${new_args[@]}"}
+  run_program "$old_program" "$runs/old" "$runs/old" \
+    ${both_args[@]+"${both_args[@]}"}
+  run_program "$new_program" "$runs/new" "$runs/new" \
+    ${both_args[@]+"${both_args[@]}"} ${new_args[@]+"${new_args[@]}"}
   old_status="$(cat "$runs/old.status")"
   new_status="$(cat "$runs/new.status")"
   # A run stopped by the timeout or a signal (SIGXFSZ at the file-size
@@ -166,8 +164,8 @@ for set in "${sets[@]}"; do
     continue
   fi
   if result="$(python3 "$repo/scripts/compare_program_dirs.py" "$template" \
-      "$runs/old" "$runs/old.console" "$runs/old.status" \
-      "$runs/new" "$runs/new.console" "$runs/new.status")"; then
+      "$runs/old" "$runs/old.stdout" "$runs/old.stderr" "$runs/old.status" \
+      "$runs/new" "$runs/new.stdout" "$runs/new.stderr" "$runs/new.status")"; then
     echo "$set: $result"
     [ "${KEEP_RUNS:-0}" = 1 ] || rm -rf "$runs"
   else

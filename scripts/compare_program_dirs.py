@@ -3,20 +3,22 @@
 byte, and prints "same" or "DIFFERENT: <what>" on one line, followed by
 indented detail lines (first differing files, first differing line).
 
-Each run is described by its program folder, the file holding its console
-output (stdout and stderr as one stream) and the file holding its exit
-status. TEMPLATE is the folder both program folders were copied from: its
+Each run is described by its program folder, the files holding its
+standard output (the console transcript) and its standard error, and the
+file holding its exit status. TEMPLATE is the folder both program folders were copied from: its
 txt_in is what every run's txt_in must still hold.
 
 Compared: the exit status; htm_out (every file and folder, bytes and
 permission bits); everything else left in the program folder besides
 txt_in and htm_out (files with their contents, folders, links); txt_in
-against the template; the console output. Absolute paths of the program
-folder (dir_01.txt holds some, an error line may show one) are replaced by
-<PROGRAM_DIR> in the leftovers and the console before comparing.
+against the template; standard output and standard error, each apart, so
+a line that goes to one stream cannot pass for a line of the other.
+Absolute paths of the program folder (dir_01.txt holds some, an error line
+may show one) are replaced by <PROGRAM_DIR> in the leftovers and both
+streams before comparing.
 
-usage: compare_program_dirs.py TEMPLATE DIR_A CONSOLE_A STATUS_A
-                               DIR_B CONSOLE_B STATUS_B
+usage: compare_program_dirs.py TEMPLATE DIR_A STDOUT_A STDERR_A STATUS_A
+                               DIR_B STDOUT_B STDERR_B STATUS_B
 exit status: 0 same, 1 different, 2 bad use
 """
 import hashlib
@@ -149,11 +151,11 @@ def file_detail(dir_a, dir_b, names, normalise_a=None, normalise_b=None):
 
 
 def main():
-    if len(sys.argv) != 8:
+    if len(sys.argv) != 10:
         print(__doc__, file=sys.stderr)
         return 2
-    template, dir_a, console_a, status_a, dir_b, console_b, status_b = \
-        sys.argv[1:]
+    (template, dir_a, stdout_a, stderr_a, status_a,
+     dir_b, stdout_b, stderr_b, status_b) = sys.argv[1:]
     path_a = os.fsencode(os.path.realpath(dir_a))
     path_b = os.fsencode(os.path.realpath(dir_b))
     problems, details = [], []
@@ -190,12 +192,14 @@ def main():
             problems.append("txt_in changed by the %s run" % label)
             details.append("txt_in (%s): %s" % (label, listed(names)))
 
-    text_a = read(console_a).replace(path_a, PLACEHOLDER)
-    text_b = read(console_b).replace(path_b, PLACEHOLDER)
-    if text_a != text_b:
-        problems.append("console output")
-        details.append(first_line_difference(text_a.split(b"\n"),
-                                             text_b.split(b"\n"), "console"))
+    for label, file_a, file_b in (("standard output", stdout_a, stdout_b),
+                                  ("standard error", stderr_a, stderr_b)):
+        text_a = read(file_a).replace(path_a, PLACEHOLDER)
+        text_b = read(file_b).replace(path_b, PLACEHOLDER)
+        if text_a != text_b:
+            problems.append(label)
+            details.append(first_line_difference(
+                text_a.split(b"\n"), text_b.split(b"\n"), label))
 
     if not problems:
         print("same")
