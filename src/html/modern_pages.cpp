@@ -1,17 +1,16 @@
 #include "html/modern_pages.h"
 
-#include <optional>
 #include <unordered_set>
 #include <vector>
 
 #include "common/line_writer.h"
 #include "common/text.h"
 #include "html/body_line.h"
+#include "html/annotated_page_loop.h"
 #include "html/decimal_text.h"
 #include "html/modern_head.h"
-#include "html/same_bytes.h"
+#include "html/page_lines.h"
 #include "html/word_spans.h"
-#include "pages/page_reader.h"
 #include "platform/path.h"
 #include "workarea/file_names.h"
 
@@ -23,8 +22,6 @@ namespace {
 // that the blocks stay few.
 constexpr uint64_t kBlockLines = 120;
 constexpr uint64_t kBlockBytes = 24 * 1024;
-
-constexpr std::string_view kEmpty = "";
 
 bool IsAsciiLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -116,7 +113,7 @@ void WriteModernBar(LineWriter& out,
 }
 
 // One modern page in the writing, driven record by record like the
-// classic rewrite (html/page_rewriter.h).
+// classic rewrite (html/annotated_page_loop.h).
 class ModernPage {
  public:
   ModernPage(const WorkArea& area, const DisplayParameters& display,
@@ -129,13 +126,13 @@ class ModernPage {
 
   bool is_open() const { return open_; }
   const std::string& page() const { return page_; }
-  uint64_t line_count() const { return line_count_; }
+  uint64_t line_count() const { return lines_.count(); }
 
   Status Start(std::string_view page, const PageOrigin& origin);
   Status AdvanceTo(uint64_t line_number);
   void WriteTextBefore(uint64_t column);
   void WriteWord(const OccurrenceRecord& record, bool has_strip);
-  void EndWordAt(uint64_t end) { word_end_ = end; }
+  void EndWordAt(uint64_t end) { lines_.EndWordAt(end); }
   void LeaveWordLine();
   Status Finish();
 
@@ -147,7 +144,6 @@ class ModernPage {
     bool has_strip;
   };
 
-  std::string_view LineBytes(uint64_t from, uint64_t to) const;
   void EnterBody();
   // A line of the body is about to be written: opens a block, ending the
   // one before when it is full.
@@ -155,7 +151,8 @@ class ModernPage {
   // Writes a piece of the current line; `line_start`: it is the line's
   // first piece.
   void WriteText(std::string_view text, bool line_start);
-  void EndLine();
+  // `line` has been written whole, in one or more pieces.
+  void EndLine(std::string_view line);
   void CopyLine(std::string_view line);
   void CloseBlock();
   void WriteWordRecords();
@@ -168,11 +165,8 @@ class ModernPage {
 
   bool open_ = false;
   std::string page_;
-  PageReader reader_;
+  PageLines lines_;
   LineWriter out_;
-  uint64_t line_count_ = 0;
-  std::string_view line_;
-  std::optional<uint64_t> word_end_;
 
   bool body_found_ = false;
   bool body_ended_ = false;
@@ -191,13 +185,10 @@ class ModernPage {
 
 Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   page_.assign(page);
-  DOCBASE_RETURN_IF_ERROR(reader_.Open(origin));
+  DOCBASE_RETURN_IF_ERROR(lines_.Open(origin));
   DOCBASE_RETURN_IF_ERROR(
       out_.Open(area_.Path(std::string(TrimBlanks(page_)))));
   open_ = true;
-  line_count_ = 0;
-  line_ = kEmpty;
-  word_end_.reset();
   body_found_ = body_ended_ = header_open_ = head_words_ = false;
   block_open_ = block_fresh_ = in_table_ = false;
   block_lines_ = block_bytes_ = 0;
@@ -223,28 +214,10 @@ void ModernPage::EnterBody() {
 }
 
 Status ModernPage::AdvanceTo(uint64_t line_number) {
-  if (line_count_ >= line_number) return Status::Ok();
-  while (line_count_ < line_number) {
-    std::string_view line;
-    if (!reader_.Next(&line)) {
-      line_ = kEmpty;
-      line_count_ = line_number;
-      break;
-    }
-    line_ = line;
-    ++line_count_;
-    if (!body_found_ && IsBodyLine(line_)) EnterBody();
-    if (line_count_ < line_number) CopyLine(line_);
-  }
-  return reader_.status();
-}
-
-std::string_view ModernPage::LineBytes(uint64_t from, uint64_t to) const {
-  const std::string_view line = line_;
-  if (from < 1) from = 1;
-  if (to > line.size()) to = line.size();
-  if (from > to) return kEmpty;
-  return line.substr(from - 1, to - from + 1);
+  return lines_.AdvanceTo(line_number, [&](std::string_view line, bool before) {
+    if (!body_found_ && IsBodyLine(line)) EnterBody();
+    if (before) CopyLine(line);
+  });
 }
 
 void ModernPage::BeginLine() {
@@ -272,23 +245,22 @@ void ModernPage::WriteText(std::string_view text, bool line_start) {
   WriteBodyText(out_, text);
 }
 
-void ModernPage::EndLine() {
+void ModernPage::EndLine(std::string_view line) {
   if (!body_found_) return;
   out_.Write("\r\n");
   block_fresh_ = false;
   ++block_lines_;
-  block_bytes_ += line_.size();
+  block_bytes_ += line.size();
   // Tables keep their own markup, so a block never ends inside one.
-  if (ContainsIgnoreCase(line_, "<table ")) in_table_ = true;
-  if (ContainsIgnoreCase(line_, "</table")) in_table_ = false;
+  if (ContainsIgnoreCase(line, "<table ")) in_table_ = true;
+  if (ContainsIgnoreCase(line, "</table")) in_table_ = false;
 }
 
 void ModernPage::CopyLine(std::string_view line) {
-  line_ = line;
   if (!body_found_) return;
   BeginLine();
   WriteText(line, true);
-  EndLine();
+  EndLine(line);
 }
 
 void ModernPage::CloseBlock() {
@@ -298,17 +270,15 @@ void ModernPage::CloseBlock() {
 }
 
 void ModernPage::WriteTextBefore(uint64_t column) {
-  const uint64_t to = column > 0 ? column - 1 : 0;
-  const bool line_start = !word_end_.has_value();
+  const bool line_start = !lines_.has_word();
   if (line_start) BeginLine();
-  WriteText(LineBytes(word_end_.value_or(1), to), line_start);
+  WriteText(lines_.TextBefore(column), line_start);
 }
 
 void ModernPage::LeaveWordLine() {
-  if (!word_end_) return;
-  WriteText(LineBytes(*word_end_, line_.size()), false);
-  EndLine();
-  word_end_.reset();
+  if (!lines_.has_word()) return;
+  WriteText(lines_.TakeRestAfterWord(), false);
+  EndLine(lines_.line());
 }
 
 void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
@@ -367,7 +337,7 @@ void ModernPage::WriteWordRecords() {
 Status ModernPage::Finish() {
   LeaveWordLine();
   std::string_view line;
-  while (reader_.Next(&line)) {
+  while (lines_.Next(&line)) {
     if (!body_found_ && IsBodyLine(line)) EnterBody();
     if (!body_found_ || body_ended_) continue;
     const size_t end = ToLowerAscii(line).find("</body>");
@@ -380,9 +350,7 @@ Status ModernPage::Finish() {
     CopyLine(line);
   }
   open_ = false;
-  Status read = reader_.status();
-  reader_.Close();
-  DOCBASE_RETURN_IF_ERROR(read);
+  DOCBASE_RETURN_IF_ERROR(lines_.Close());
   if (!body_found_) EnterBody();
   CloseBlock();
   WriteModernBar(out_, neighbours_.Find(page_));
@@ -415,26 +383,13 @@ Status WriteModernPages(const WorkArea& area, const DisplayParameters& display,
                         const PageNeighbours& neighbours, int64_t group,
                         OccurrenceSource& source) {
   ModernPage page(area, display, neighbours, group);
-  OccurrenceRecord occurrence;
-  while (source.Next(&occurrence)) {
-    const bool same_page =
-        page.is_open() && SameBytes(occurrence.page, page.page());
-    if (!same_page || occurrence.line != page.line_count()) {
-      page.LeaveWordLine();
-    }
-    if (!same_page) {
-      if (page.is_open()) DOCBASE_RETURN_IF_ERROR(page.Finish());
-      DOCBASE_RETURN_IF_ERROR(page.Start(occurrence.page, *occurrence.origin));
-    }
-    DOCBASE_RETURN_IF_ERROR(page.AdvanceTo(occurrence.line));
-    page.WriteTextBefore(occurrence.column);
-    page.WriteWord(occurrence,
-                   HasNavigationSpan(display.find_word, occurrence.word));
-    page.EndWordAt(occurrence.column + occurrence.word.size());
-  }
-  DOCBASE_RETURN_IF_ERROR(source.status());
-  if (page.is_open()) DOCBASE_RETURN_IF_ERROR(page.Finish());
-  return Status::Ok();
+  return WriteOccurrencePages(
+      page, source,
+      [&](const OccurrenceRecord& occurrence) {
+        page.WriteWord(occurrence,
+                       HasNavigationSpan(display.find_word, occurrence.word));
+      },
+      [&](bool) { return page.Finish(); });
 }
 
 }  // namespace docbase

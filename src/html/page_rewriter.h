@@ -1,16 +1,15 @@
-// The rewrite of one page of the page set, driven record by record by the
-// group's occurrence file: the page is read line by line from its origin
-// (pages/page_reader.h) and written under its own name, the highlight
-// script and top bar before the body line, each word line cut into the text
-// between words (one output line per piece, empty pieces included) around
-// the spans the caller writes, and the bottom bar before the line that
-// closes the body.
+// The classic rewrite of one page of the page set, driven record by record
+// by the group's occurrences (html/annotated_page_loop.h): the page is read
+// line by line from its origin (html/page_lines.h) and written under its
+// own name, the highlight script and top bar before the body line, each
+// word line cut into the text between words (one output line per piece,
+// empty pieces included) around the spans the caller writes, and the bottom
+// bar before the line that closes the body.
 //
 // Only one line of the page is held at a time.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +17,8 @@
 #include "common/settings.h"
 #include "base/status.h"
 #include "html/navigation_bar.h"
+#include "html/page_lines.h"
 #include "pages/page_origin.h"
-#include "pages/page_reader.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
@@ -33,7 +32,7 @@ class PageRewriter {
   bool is_open() const { return open_; }
   const std::string& page() const { return page_; }
   // The number of the current line: lines read from the page so far.
-  uint64_t line_count() const { return line_count_; }
+  uint64_t line_count() const { return lines_.count(); }
 
   // Opens the page of `origin` and creates its output.
   Status Start(std::string_view page, const PageOrigin& origin);
@@ -47,7 +46,7 @@ class PageRewriter {
   // the caller writes the spans and calls EndWordAt.
   void WriteTextBefore(uint64_t column);
   // `end` is the position of the byte after the word.
-  void EndWordAt(uint64_t end) { word_end_ = end; }
+  void EndWordAt(uint64_t end) { lines_.EndWordAt(end); }
 
   // When a word of the current line has been written: writes the rest of
   // the line after it as one line (possibly empty).
@@ -60,22 +59,15 @@ class PageRewriter {
   LineWriter& out() { return out_; }
 
  private:
-  // The bytes from position `from` to position `to` of the current line,
-  // 1-based and inclusive, cut to the line.
-  std::string_view LineBytes(uint64_t from, uint64_t to) const;
-
   const WorkArea& area_;
   const DisplayParameters& display_;
   const PageNeighbours& neighbours_;
 
   bool open_ = false;
   std::string page_;
-  PageReader reader_;
+  PageLines lines_;
   LineWriter out_;
-  uint64_t line_count_ = 0;
   bool body_found_ = false;
-  std::string_view line_;  // into the reader, valid until it reads on
-  std::optional<uint64_t> word_end_;  // unset: no word of this line yet
 };
 
 }  // namespace docbase
