@@ -20,7 +20,8 @@ Status RewritePages(const WorkArea& area, const DisplayParameters& display,
         }
       },
       [&](bool last) {
-        return page.Finish(last ? last_page_end : NextLinkEnd::kNoTrailingBlank);
+        return page.Finish(last ? last_page_end
+                                : NextLinkEnd::kNoTrailingBlank);
       });
 }
 

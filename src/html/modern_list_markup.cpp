@@ -78,18 +78,31 @@ void WriteWebSearchLink(LineWriter& out, const Settings& settings,
   out.Write("</a>");
 }
 
-void WriteListPageTop(LineWriter& out, const Settings& /*settings*/,
-                      std::string_view title) {
+void WriteListPageTop(LineWriter& out, const Settings& settings,
+                      std::string_view title,
+                      const std::vector<NavigationLink>& links,
+                      std::string_view about) {
   const std::string escaped = EscapedText(title);
   WriteModernHead(out, escaped);
   out.WriteLine("<header class=\"top\">");
   out.Write("<h1>");
   out.Write(escaped);
   out.WriteLine("</h1>");
-}
-
-void WriteListPageAbout(LineWriter& out, const Settings& settings,
-                        std::string_view about) {
+  out.Write("<nav>");
+  for (size_t i = 0; i < links.size(); ++i) {
+    out.Write(i == 0 ? "<a " : " <a ");
+    if (!links[i].rel.empty()) {
+      out.Write("rel=\"");
+      out.Write(links[i].rel);
+      out.Write("\" ");
+    }
+    out.Write("href=\"");
+    out.Write(links[i].href);
+    out.Write("\">");
+    out.Write(links[i].label);
+    out.Write("</a>");
+  }
+  out.WriteLine("</nav>");
   const DateTimeText& now = settings.run_moment;
   out.Write("<p class=\"about\">");
   out.Write(about);

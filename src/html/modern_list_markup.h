@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/line_writer.h"
 #include "common/settings.h"
@@ -28,13 +30,21 @@ void WriteWebSearchLink(LineWriter& out, const Settings& settings,
                         std::string_view phrase, std::string_view site,
                         std::string_view label);
 
+// A link of a list page's navigation line; `rel` is empty, "prev" or
+// "next". Written as it is: the names and labels are the program's own.
+struct NavigationLink {
+  std::string href;
+  std::string label;
+  std::string_view rel = {};
+};
+
 // The modern head with `title`, then the page's header: the heading (the
-// title again), a line of navigation links written by the caller between
-// the two calls, and the made-on line with the information link.
+// title again), the navigation line of `links`, and the made-on line:
+// `about`, the run's moment and the information link.
 void WriteListPageTop(LineWriter& out, const Settings& settings,
-                      std::string_view title);
-void WriteListPageAbout(LineWriter& out, const Settings& settings,
-                        std::string_view about);
+                      std::string_view title,
+                      const std::vector<NavigationLink>& links,
+                      std::string_view about);
 
 // Groups entries in <div class="blk KIND"> blocks of at most `per_block`
 // entries; Entry() before each entry, Finish() after the last.

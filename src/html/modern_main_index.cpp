@@ -112,28 +112,22 @@ class ModernMainIndexWriter {
 
   void WritePartTop() {
     const std::string n = std::to_string(open_part_);
-    WriteListPageTop(
-        out_, settings_,
-        "Main index, part " + n + " of " + std::to_string(parts_.count()));
-    out_.Write("<nav><a href=\"");
-    out_.Write(MainIndexPageName());
-    out_.Write("\">All words</a>");
+    std::vector<NavigationLink> links{
+        {std::string(MainIndexPageName()), "All words"}};
     if (open_part_ > 1) {
-      out_.Write(" <a rel=\"prev\" href=\"");
-      out_.Write(MainIndexPartName(open_part_ - 1));
-      out_.Write("\">Previous part</a>");
+      links.push_back(
+          {MainIndexPartName(open_part_ - 1), "Previous part", "prev"});
     }
     if (open_part_ < parts_.count()) {
-      out_.Write(" <a rel=\"next\" href=\"");
-      out_.Write(MainIndexPartName(open_part_ + 1));
-      out_.Write("\">Next part</a>");
+      links.push_back({MainIndexPartName(open_part_ + 1), "Next part", "next"});
     }
-    out_.Write(" <a href=\"");
-    out_.Write(ContentsPageName());
-    out_.WriteLine("\">Contents</a></nav>");
-    WriteListPageAbout(out_, settings_,
-                       "Each word with one link per page group that holds "
-                       "it, and its number of occurrences there.");
+    links.push_back({std::string(ContentsPageName()), "Contents"});
+    WriteListPageTop(
+        out_, settings_,
+        "Main index, part " + n + " of " + std::to_string(parts_.count()),
+        links,
+        "Each word with one link per page group that holds it, and its "
+        "number of occurrences there.");
     out_.WriteLine("<main>");
   }
 
@@ -146,12 +140,9 @@ class ModernMainIndexWriter {
 
   Status WriteFrontPage() {
     DOCBASE_RETURN_IF_ERROR(out_.Open(area_.Path(MainIndexPageName())));
-    WriteListPageTop(out_, settings_, "Main index");
-    out_.Write("<nav><a href=\"");
-    out_.Write(ContentsPageName());
-    out_.WriteLine("\">Contents</a></nav>");
-    WriteListPageAbout(out_, settings_,
-                       "Every word of the document base, in the pages below.");
+    WriteListPageTop(out_, settings_, "Main index",
+                     {{std::string(ContentsPageName()), "Contents"}},
+                     "Every word of the document base, in the pages below.");
     out_.WriteLine("<main>");
     out_.WriteLine(
         "<form id=\"find\" class=\"find\"><label for=\"word\">Find a "

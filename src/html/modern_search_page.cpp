@@ -144,19 +144,13 @@ Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
   const std::string g = std::to_string(group);
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(SearchPageName(g))));
-  WriteListPageTop(out, settings, "Search page, group " + g);
-  out.Write("<nav><a href=\"");
-  out.Write(MainIndexPageName());
-  out.Write("\">Main index</a> <a href=\"");
-  out.Write(ContentsPageName());
-  out.Write("\">Contents</a> <a href=\"");
-  out.Write(WordIndexPageName(g));
-  out.Write("\">Word index ");
-  out.Write(WordIndexPageStem(g));
-  out.WriteLine("</a></nav>");
-  WriteListPageAbout(out, settings,
-                     "The words of the pages of this group, line by line, "
-                     "each line with web searches for its words.");
+  WriteListPageTop(
+      out, settings, "Search page, group " + g,
+      {{std::string(MainIndexPageName()), "Main index"},
+       {std::string(ContentsPageName()), "Contents"},
+       {WordIndexPageName(g), "Word index " + WordIndexPageStem(g)}},
+      "The words of the pages of this group, line by line, each line with "
+      "web searches for its words.");
   out.WriteLine("<main>");
 
   ModernSearchWriter writer(out, settings, parts, random, group);

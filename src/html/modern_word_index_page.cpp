@@ -14,18 +14,11 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
                                        int64_t group) {
   const std::string g = std::to_string(group);
   DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(g))));
-  WriteListPageTop(page_, settings, "Word index, group " + g);
-  page_.Write("<nav><a href=\"");
-  page_.Write(MainIndexPageName());
-  page_.Write("\">Main index</a> <a href=\"");
-  page_.Write(ContentsPageName());
-  page_.Write("\">Contents</a> <a href=\"");
-  page_.Write(SearchPageName(g));
-  page_.Write("\">Search page ");
-  page_.Write(SearchPageStem(g));
-  page_.WriteLine("</a></nav>");
-  WriteListPageAbout(
-      page_, settings,
+  WriteListPageTop(
+      page_, settings, "Word index, group " + g,
+      {{std::string(MainIndexPageName()), "Main index"},
+       {std::string(ContentsPageName()), "Contents"},
+       {SearchPageName(g), "Search page " + SearchPageStem(g)}},
       "Every word of the pages of this group, page by page, with the number "
       "of its occurrences there.");
   page_.WriteLine("<main>");

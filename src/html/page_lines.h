@@ -67,7 +67,7 @@ class PageLines {
 
   PageReader reader_;
   uint64_t count_ = 0;
-  std::string_view line_;  // into the reader
+  std::string_view line_;             // into the reader
   std::optional<uint64_t> word_end_;  // unset: no word of this line yet
 };
 
