@@ -14,6 +14,8 @@
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"
 #include "html/page_occurrences.h"
+#include "words/word_pages_by_group.h"
+#include "words/word_records.h"
 
 namespace docbase {
 
@@ -65,11 +67,26 @@ class GroupOccurrences : public OccurrenceSource {
   DecimalText k_{0};
 };
 
-// The word-and-page records in word-id order, then page order: those of
-// one group, or of all (group 0).
+// Turns word-and-page records into entries, each checked against the
+// tables: a record naming a page, word or spelling beyond them is damage of
+// the table's work file.
+class WordPageEntries {
+ public:
+  explicit WordPageEntries(const IndexTables& tables) : tables_(tables) {}
+  // The views in `entry` stay valid until the next call.
+  Status Fill(const StoredWordPage& record, WordPageEntry* entry);
+
+ private:
+  const IndexTables& tables_;
+  WordIdText id_{0};
+  DecimalText first_k_{0};
+};
+
+// The word-and-page records of all groups in word-id order, then page
+// order, read from the table: the main index.
 class TableWordPages : public WordPageSource {
  public:
-  TableWordPages(const IndexTables& tables, int64_t group);
+  explicit TableWordPages(const IndexTables& tables);
   // Starts the pass; call before Next.
   Status Open() { return tables_.word_pages.Open(&reader_); }
 
@@ -78,11 +95,29 @@ class TableWordPages : public WordPageSource {
 
  private:
   const IndexTables& tables_;
-  const uint32_t group_;
+  WordPageEntries entries_;
   WordPageTable::Reader reader_;
   Status status_;
-  WordIdText id_{0};
-  DecimalText first_k_{0};
+};
+
+// The same for the pages of one group, read from the records dealt out by
+// group: a word index page.
+class GroupWordPages : public WordPageSource {
+ public:
+  GroupWordPages(const IndexTables& tables, const WordPagesByGroup& by_group,
+                 int64_t group);
+  // Starts the pass; call before Next.
+  Status Open() { return by_group_.Open(group_, &reader_); }
+
+  bool Next(WordPageEntry* entry) override;
+  Status status() const override;
+
+ private:
+  const WordPagesByGroup& by_group_;
+  const int64_t group_;
+  WordPageEntries entries_;
+  WordPagesByGroup::Reader reader_;
+  Status status_;
 };
 
 }  // namespace docbase
