@@ -90,33 +90,4 @@ Status WordPageEntries::Fill(const StoredWordPage& record,
   return Status::Ok();
 }
 
-TableWordPages::TableWordPages(const IndexTables& tables)
-    : tables_(tables), entries_(tables) {}
-
-bool TableWordPages::Next(WordPageEntry* entry) {
-  StoredWordPage record;
-  if (!status_.ok() || !reader_.Next(&record)) return false;
-  status_ = entries_.Fill(record, entry);
-  return status_.ok();
-}
-
-Status TableWordPages::status() const {
-  return status_.ok() ? reader_.status() : status_;
-}
-
-GroupWordPages::GroupWordPages(const IndexTables& tables,
-                               const WordPagesByGroup& by_group, int64_t group)
-    : by_group_(by_group), group_(group), entries_(tables) {}
-
-bool GroupWordPages::Next(WordPageEntry* entry) {
-  StoredWordPage record;
-  if (!status_.ok() || !reader_.Next(&record)) return false;
-  status_ = entries_.Fill(record, entry);
-  return status_.ok();
-}
-
-Status GroupWordPages::status() const {
-  return status_.ok() ? reader_.status() : status_;
-}
-
 }  // namespace docbase

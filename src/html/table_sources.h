@@ -69,15 +69,30 @@ class GroupOccurrences : public OccurrenceSource {
 
 // Turns word-and-page records into entries, each checked against the
 // tables: a record naming a page, word or spelling beyond them is damage of
-// the table's work file.
+// the table's work file, and ends the pass.
 class WordPageEntries {
  public:
   explicit WordPageEntries(const IndexTables& tables) : tables_(tables) {}
-  // The views in `entry` stay valid until the next call.
-  Status Fill(const StoredWordPage& record, WordPageEntry* entry);
+
+  // The next record of `reader` as `entry`, whose views stay valid until
+  // the next call; false at the end or on an error (see status()).
+  template <typename Reader>
+  bool Next(Reader& reader, WordPageEntry* entry) {
+    StoredWordPage record;
+    if (!status_.ok() || !reader.Next(&record)) return false;
+    status_ = Fill(record, entry);
+    return status_.ok();
+  }
+  template <typename Reader>
+  Status status(const Reader& reader) const {
+    return status_.ok() ? reader.status() : status_;
+  }
 
  private:
+  Status Fill(const StoredWordPage& record, WordPageEntry* entry);
+
   const IndexTables& tables_;
+  Status status_;
   WordIdText id_{0};
   DecimalText first_k_{0};
 };
@@ -86,18 +101,20 @@ class WordPageEntries {
 // order, read from the table: the main index.
 class TableWordPages : public WordPageSource {
  public:
-  explicit TableWordPages(const IndexTables& tables);
+  explicit TableWordPages(const IndexTables& tables)
+      : tables_(tables), entries_(tables) {}
   // Starts the pass; call before Next.
   Status Open() { return tables_.word_pages.Open(&reader_); }
 
-  bool Next(WordPageEntry* entry) override;
-  Status status() const override;
+  bool Next(WordPageEntry* entry) override {
+    return entries_.Next(reader_, entry);
+  }
+  Status status() const override { return entries_.status(reader_); }
 
  private:
   const IndexTables& tables_;
   WordPageEntries entries_;
   WordPageTable::Reader reader_;
-  Status status_;
 };
 
 // The same for the pages of one group, read from the records dealt out by
@@ -105,19 +122,21 @@ class TableWordPages : public WordPageSource {
 class GroupWordPages : public WordPageSource {
  public:
   GroupWordPages(const IndexTables& tables, const WordPagesByGroup& by_group,
-                 int64_t group);
+                 int64_t group)
+      : by_group_(by_group), group_(group), entries_(tables) {}
   // Starts the pass; call before Next.
   Status Open() { return by_group_.Open(group_, &reader_); }
 
-  bool Next(WordPageEntry* entry) override;
-  Status status() const override;
+  bool Next(WordPageEntry* entry) override {
+    return entries_.Next(reader_, entry);
+  }
+  Status status() const override { return entries_.status(reader_); }
 
  private:
   const WordPagesByGroup& by_group_;
   const int64_t group_;
   WordPageEntries entries_;
   WordPagesByGroup::Reader reader_;
-  Status status_;
 };
 
 }  // namespace docbase

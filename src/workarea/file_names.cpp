@@ -128,16 +128,16 @@ std::filesystem::path WordPageRunFile(const WorkArea& area) {
   return area.Path("wrd_word_pages.txt");
 }
 
-std::filesystem::path WordPageGroupFile(const WorkArea& area) {
-  return area.Path("wrd_group_word_pages.txt");
-}
-
 std::filesystem::path MergeRunFile(const std::filesystem::path& run_file) {
   std::filesystem::path merge = run_file;
   merge.replace_filename(PathFromUtf8(Utf8FromPath(run_file.stem()) +
                                       "_merge" +
                                       Utf8FromPath(run_file.extension())));
   return merge;
+}
+
+std::filesystem::path WordPageGroupFile(const WorkArea& area) {
+  return area.Path("wrd_group_word_pages.txt");
 }
 
 }  // namespace docbase
