@@ -1,12 +1,12 @@
-// Fuzz check of the work files the output pages read back: the occurrence
-// file and the page-word file (through GroupOccurrences and
-// PageOccurrences), and the word-and-page runs (through TableWordPages),
-// damaged between the phases. The input's pages are indexed by the real
-// phases (extraction, word ids, groups, splits) twice, in two folders: once
-// as they are, once with the damages the input asks for, and every group is
-// read as the output pass reads it: its occurrences in document order with
-// next pages, in table order without, and its word-and-page entries, then
-// the entries of all groups.
+// Fuzz check of the work files the output pages read back: the occurrence file
+// and the page-word file (through GroupOccurrences and PageOccurrences), and
+// the word-and-page runs (through WordPagesByGroup, GroupWordPages and
+// TableWordPages), damaged between the phases. The input's pages are indexed by
+// the real phases (extraction, word ids, groups, splits) twice, in two folders:
+// once as they are, once with the damages the input asks for, and every group
+// is read as the output pass reads it: its occurrences in document order with
+// next pages, in table order without, and its word-and-page entries, then the
+// entries of all groups.
 //
 // Input layout: byte 0 sets the group size (1 to 3); byte 1 the word-page
 // budget in records per run (0 or 128 and more: all in memory); byte 2 the
@@ -37,6 +37,7 @@
 #include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
+#include "words/word_pages_by_group.h"
 #include "words/word_ids.h"
 #include "words/word_splits.h"
 #include "work_file_damage.h"
@@ -74,10 +75,7 @@ inline void AppendOccurrences(GroupOccurrences& source, std::string* text) {
   }
 }
 
-inline Status AppendWordPages(const IndexTables& tables, int64_t group,
-                              std::string* text) {
-  TableWordPages source(tables, group);
-  DOCBASE_RETURN_IF_ERROR(source.Open());
+inline Status AppendWordPages(WordPageSource& source, std::string* text) {
   WordPageEntry e;
   while (source.Next(&e)) {
     *text += std::string(e.id) + " " + std::string(e.page) + " " +
@@ -140,6 +138,12 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
   if (!result.status.ok()) return result;
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
+  // Dealt out by group in chunks of the same budget, as the output pass
+  // does for the word index pages.
+  WordPagesByGroup by_group(WordPageGroupFile(area), budget);
+  result.status =
+      by_group.Build(word_pages, groups.group_of_page, groups.count());
+  if (!result.status.ok()) return result;
   for (int64_t group = 1; group <= groups.count(); ++group) {
     result.text += "group " + std::to_string(group) + "\n";
     GroupOccurrences rewrite(tables, group, GroupOccurrences::Order::kDocument,
@@ -152,10 +156,16 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
     AppendOccurrences(search, &result.text);
     result.status = search.status();
     if (!result.status.ok()) return result;
-    result.status = AppendWordPages(tables, group, &result.text);
+    GroupWordPages entries(tables, by_group, group);
+    result.status = entries.Open();
+    if (!result.status.ok()) return result;
+    result.status = AppendWordPages(entries, &result.text);
     if (!result.status.ok()) return result;
   }
-  result.status = AppendWordPages(tables, 0, &result.text);
+  TableWordPages all_groups(tables);
+  result.status = all_groups.Open();
+  if (!result.status.ok()) return result;
+  result.status = AppendWordPages(all_groups, &result.text);
   return result;
 }
 

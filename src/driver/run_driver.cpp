@@ -133,7 +133,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
       WriteGroupOutputs(area, settings, tables, state.random));
   report.Progress("processed 60%");
   report.Progress("processed 70%");
-  TableWordPages all_groups(tables, 0);
+  TableWordPages all_groups(tables);
   DOCBASE_RETURN_IF_ERROR(all_groups.Open());
   // "processed 80%" comes once the main index has read its first entry,
   // and only in a run of more than two occurrences.

@@ -12,9 +12,6 @@ namespace docbase {
 
 Status WriteContentsPage(const WorkArea& area, const Settings& settings,
                          const std::vector<std::string>& pages) {
-  // The modern layout's contents page is written once, from the page table
-  // (html/modern_contents_page.h).
-  if (settings.layout == PageLayout::kModern) return Status::Ok();
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(ContentsPageName())));
 

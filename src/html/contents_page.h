@@ -1,6 +1,7 @@
 // The contents page files_list.htm: one link per page that holds indexed
-// words, in page-name order, each page name also an element id. Written in
-// full in every group's pass.
+// words, in page-name order, each page name also an element id. Written
+// once, by the output pass, in the classic layout (the modern layout's has
+// a writer of its own, html/modern_contents_page.h).
 #pragma once
 
 #include <string>
@@ -12,8 +13,7 @@
 
 namespace docbase {
 
-// `pages`: the names of the pages that hold words, in byte order. Writes
-// nothing in the modern layout, whose contents page has a writer of its own.
+// `pages`: the names of the pages that hold words, in byte order.
 Status WriteContentsPage(const WorkArea& area, const Settings& settings,
                          const std::vector<std::string>& pages);
 

@@ -18,6 +18,8 @@
 #include "html/word_folder.h"
 #include "html/word_index_page.h"
 #include "pages/page_reader.h"
+#include "words/word_pages_by_group.h"
+#include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
@@ -87,16 +89,21 @@ Status WriteSearchPages(const WorkArea& area, const Settings& settings,
   return Status::Ok();
 }
 
+// What the records of the word index pages may hold in memory while they
+// are dealt out by group; a larger budget makes fewer, larger chunks.
+constexpr size_t kGroupingBudget = 4 << 20;
+
 Status WriteIndexPages(const WorkArea& area, const Settings& settings,
                        const IndexTables& tables) {
   // One object for the pass: its promotional count runs across groups.
   const std::optional<MainIndexParts> parts = ModernIndexParts(settings, tables);
   WordIndexPages index_pages(parts ? &*parts : nullptr);
+  WordPagesByGroup by_group(WordPageGroupFile(area), kGroupingBudget);
+  DOCBASE_RETURN_IF_ERROR(by_group.Build(
+      tables.word_pages, tables.groups.group_of_page, tables.groups.count()));
   for (int64_t group = 1; group <= tables.groups.count(); ++group) {
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteHead(area, settings, group));
-    DOCBASE_RETURN_IF_ERROR(
-        WriteContentsPage(area, settings, tables.groups.sorted_names));
-    TableWordPages entries(tables, group);
+    GroupWordPages entries(tables, by_group, group);
     DOCBASE_RETURN_IF_ERROR(entries.Open());
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteEntries(settings, group, entries));
   }
@@ -142,12 +149,12 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
   // The modern layout writes its annotated pages and its contents page
   // with its own writers, from the same tables.
   const bool modern = settings.layout == PageLayout::kModern;
-  if (modern) {
-    tasks.push_back([&] {
-      return WriteModernContentsPage(area, settings, tables.census,
-                                     tables.groups.sorted_names);
-    });
-  }
+  tasks.push_back([&] {
+    return modern ? WriteModernContentsPage(area, settings, tables.census,
+                                            tables.groups.sorted_names)
+                  : WriteContentsPage(area, settings,
+                                      tables.groups.sorted_names);
+  });
   for (const PageStretch& stretch : CutIntoStretches(tables, settings.jobs)) {
     tasks.push_back([&, stretch] {
       GroupOccurrences source(tables, stretch.pages,

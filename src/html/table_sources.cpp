@@ -72,36 +72,22 @@ bool GroupOccurrences::Next(OccurrenceRecord* record) {
   return true;
 }
 
-TableWordPages::TableWordPages(const IndexTables& tables, int64_t group)
-    : tables_(tables), group_(static_cast<uint32_t>(group)) {}
-
-bool TableWordPages::Next(WordPageEntry* entry) {
-  StoredWordPage record;
-  while (status_.ok() && reader_.Next(&record)) {
-    if (record.page >= tables_.census.pages.size() ||
-        record.word >= tables_.ids.number_of_word.size() ||
-        record.first_spelling >= tables_.census.vocabulary.spelling_count()) {
-      status_ =
-          Status::IoError(tables_.word_pages.path(), "work file is damaged");
-      return false;
-    }
-    const uint32_t group = tables_.groups.group_of_page[record.page];
-    if (group_ != 0 && group != group_) continue;
-    id_ = WordIdText(tables_.ids.number_of_word[record.word]);
-    first_k_ = DecimalText(record.first_k);
-    entry->id = id_.view();
-    entry->page = tables_.census.pages[record.page].name;
-    entry->group = group;
-    entry->word = tables_.census.vocabulary.spelling(record.first_spelling);
-    entry->first_k_text = first_k_.view();
-    entry->count = record.count;
-    return true;
+Status WordPageEntries::Fill(const StoredWordPage& record,
+                             WordPageEntry* entry) {
+  if (record.page >= tables_.census.pages.size() ||
+      record.word >= tables_.ids.number_of_word.size() ||
+      record.first_spelling >= tables_.census.vocabulary.spelling_count()) {
+    return Status::IoError(tables_.word_pages.path(), "work file is damaged");
   }
-  return false;
-}
-
-Status TableWordPages::status() const {
-  return status_.ok() ? reader_.status() : status_;
+  id_ = WordIdText(tables_.ids.number_of_word[record.word]);
+  first_k_ = DecimalText(record.first_k);
+  entry->id = id_.view();
+  entry->page = tables_.census.pages[record.page].name;
+  entry->group = tables_.groups.group_of_page[record.page];
+  entry->word = tables_.census.vocabulary.spelling(record.first_spelling);
+  entry->first_k_text = first_k_.view();
+  entry->count = record.count;
+  return Status::Ok();
 }
 
 }  // namespace docbase

@@ -14,6 +14,8 @@
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"
 #include "html/page_occurrences.h"
+#include "words/word_pages_by_group.h"
+#include "words/word_records.h"
 
 namespace docbase {
 
@@ -65,24 +67,76 @@ class GroupOccurrences : public OccurrenceSource {
   DecimalText k_{0};
 };
 
-// The word-and-page records in word-id order, then page order: those of
-// one group, or of all (group 0).
-class TableWordPages : public WordPageSource {
+// Turns word-and-page records into entries, each checked against the
+// tables: a record naming a page, word or spelling beyond them is damage of
+// the table's work file, and ends the pass.
+class WordPageEntries {
  public:
-  TableWordPages(const IndexTables& tables, int64_t group);
-  // Starts the pass; call before Next.
-  Status Open() { return tables_.word_pages.Open(&reader_); }
+  explicit WordPageEntries(const IndexTables& tables) : tables_(tables) {}
 
-  bool Next(WordPageEntry* entry) override;
-  Status status() const override;
+  // The next record of `reader` as `entry`, whose views stay valid until
+  // the next call; false at the end or on an error (see status()).
+  template <typename Reader>
+  bool Next(Reader& reader, WordPageEntry* entry) {
+    StoredWordPage record;
+    if (!status_.ok() || !reader.Next(&record)) return false;
+    status_ = Fill(record, entry);
+    return status_.ok();
+  }
+  template <typename Reader>
+  Status status(const Reader& reader) const {
+    return status_.ok() ? reader.status() : status_;
+  }
 
  private:
+  Status Fill(const StoredWordPage& record, WordPageEntry* entry);
+
   const IndexTables& tables_;
-  const uint32_t group_;
-  WordPageTable::Reader reader_;
   Status status_;
   WordIdText id_{0};
   DecimalText first_k_{0};
+};
+
+// The word-and-page records of all groups in word-id order, then page
+// order, read from the table: the main index.
+class TableWordPages : public WordPageSource {
+ public:
+  explicit TableWordPages(const IndexTables& tables)
+      : tables_(tables), entries_(tables) {}
+  // Starts the pass; call before Next.
+  Status Open() { return tables_.word_pages.Open(&reader_); }
+
+  bool Next(WordPageEntry* entry) override {
+    return entries_.Next(reader_, entry);
+  }
+  Status status() const override { return entries_.status(reader_); }
+
+ private:
+  const IndexTables& tables_;
+  WordPageEntries entries_;
+  WordPageTable::Reader reader_;
+};
+
+// The same for the pages of one group, read from the records dealt out by
+// group: a word index page.
+class GroupWordPages : public WordPageSource {
+ public:
+  GroupWordPages(const IndexTables& tables, const WordPagesByGroup& by_group,
+                 int64_t group)
+      : by_group_(by_group), group_(group), entries_(tables) {}
+  // Starts the pass; call before Next.
+  Status Open() { return by_group_.Open(group_, &reader_); }
+
+  bool Next(WordPageEntry* entry) override {
+    return entries_.Next(reader_, entry);
+  }
+  Status status() const override { return entries_.status(reader_); }
+
+ private:
+  const WordPagesByGroup& by_group_;
+  const int64_t group_;
+  WordPageEntries entries_;
+  WordPagesByGroup::Reader reader_;
 };
 
 }  // namespace docbase

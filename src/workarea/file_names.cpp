@@ -136,4 +136,8 @@ std::filesystem::path MergeRunFile(const std::filesystem::path& run_file) {
   return merge;
 }
 
+std::filesystem::path WordPageGroupFile(const WorkArea& area) {
+  return area.Path("wrd_group_word_pages.txt");
+}
+
 }  // namespace docbase

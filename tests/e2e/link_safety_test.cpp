@@ -28,7 +28,8 @@ const char* const kWrittenNames[] = {
     "i_1.htm",       "i_2.htm",        "index.htm",      "page_01.htm",
     "page_01_02.htm", "page_02.htm",   "publisher_para.txt", "s_1.htm",
     "s_2.htm",       "txt_file.list",  "txt_file.txt",   "txt_wrk.list",
-    "wrd_page_words.txt", "out_null.txt", "key.select.txt"};
+    "wrd_page_words.txt", "wrd_group_word_pages.txt", "out_null.txt",
+    "key.select.txt"};
 const char* const kWorkFolders[] = {"txt_wrk", "htm_wrk", "htm_in", "htm_ndx",
                                     "wrd_24"};
 
