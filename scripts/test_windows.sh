@@ -14,7 +14,8 @@
 # texts as Windows editors save them (forms, and forms_utf8: the same texts
 # as plain UTF-8). Each is run once with --yes --address (the forms sets
 # with --encoding windows-1252 too) and once with answers through a pipe;
-# standard error is compared as well. With --encoding, forms must give the
+# sample, gen1 and names also with --layout modern (gen1 makes many page
+# groups there); standard error is compared as well. With --encoding, forms must give the
 # pages of forms_utf8.
 #
 # Before the sets: the console's code page is the same before and after a
@@ -92,6 +93,8 @@ run() {
   local side="$1" folder="$2" mode="$3" set="$4" status=0
   local -a args=()
   [ "$mode" = options ] && args=(--yes --address www.example.org)
+  [ "$mode" = modern ] &&
+    args=(--yes --address www.example.org --layout modern)
   case "$mode-$set" in
     options-forms*) args+=(--encoding windows-1252) ;;
   esac
@@ -166,7 +169,9 @@ else
 fi
 
 for set in sample gen1 names nul cr longlines forms forms_utf8; do
-  for mode in options piped; do
+  modes=(options piped)
+  case "$set" in sample | gen1 | names) modes+=(modern) ;; esac
+  for mode in "${modes[@]}"; do
     dir="$work/$set-$mode"
     mkdir -p "$dir/linux/p" "$dir/windows/p"
     make_set "$set" "$dir/linux/p"
