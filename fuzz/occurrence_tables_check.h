@@ -142,7 +142,7 @@ inline TablesRead ReadIndexTables(const std::filesystem::path& dir,
   // does for the word index pages.
   WordPagesByGroup by_group(WordPageGroupFile(area), budget);
   result.status =
-      by_group.Build(word_pages, groups.group_of_page, groups.count());
+      by_group.Build(word_pages, groups.group_of_page);
   if (!result.status.ok()) return result;
   for (int64_t group = 1; group <= groups.count(); ++group) {
     result.text += "group " + std::to_string(group) + "\n";

@@ -89,8 +89,8 @@ Status WriteSearchPages(const WorkArea& area, const Settings& settings,
   return Status::Ok();
 }
 
-// What the records of the word index pages may hold in memory while they
-// are dealt out by group; a larger budget makes fewer, larger chunks.
+// What the sort of the word index pages' records by group may hold in
+// memory; past it the sort writes runs to disk.
 constexpr size_t kGroupingBudget = 4 << 20;
 
 Status WriteIndexPages(const WorkArea& area, const Settings& settings,
@@ -99,8 +99,8 @@ Status WriteIndexPages(const WorkArea& area, const Settings& settings,
   const std::optional<MainIndexParts> parts = ModernIndexParts(settings, tables);
   WordIndexPages index_pages(parts ? &*parts : nullptr);
   WordPagesByGroup by_group(WordPageGroupFile(area), kGroupingBudget);
-  DOCBASE_RETURN_IF_ERROR(by_group.Build(
-      tables.word_pages, tables.groups.group_of_page, tables.groups.count()));
+  DOCBASE_RETURN_IF_ERROR(
+      by_group.Build(tables.word_pages, tables.groups.group_of_page));
   for (int64_t group = 1; group <= tables.groups.count(); ++group) {
     DOCBASE_RETURN_IF_ERROR(index_pages.WriteHead(area, settings, group));
     GroupWordPages entries(tables, by_group, group);

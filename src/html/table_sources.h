@@ -117,11 +117,11 @@ class TableWordPages : public WordPageSource {
   WordPageTable::Reader reader_;
 };
 
-// The same for the pages of one group, read from the records dealt out by
-// group: a word index page.
+// The same for the pages of one group, read from the records sorted by
+// group (groups in increasing order): a word index page.
 class GroupWordPages : public WordPageSource {
  public:
-  GroupWordPages(const IndexTables& tables, const WordPagesByGroup& by_group,
+  GroupWordPages(const IndexTables& tables, WordPagesByGroup& by_group,
                  int64_t group)
       : by_group_(by_group), group_(group), entries_(tables) {}
   // Starts the pass; call before Next.
@@ -133,7 +133,7 @@ class GroupWordPages : public WordPageSource {
   Status status() const override { return entries_.status(reader_); }
 
  private:
-  const WordPagesByGroup& by_group_;
+  WordPagesByGroup& by_group_;
   const int64_t group_;
   WordPageEntries entries_;
   WordPagesByGroup::Reader reader_;

@@ -177,15 +177,15 @@ std::filesystem::path OccurrenceFile(const WorkArea& area);
 std::filesystem::path PageWordFile(const WorkArea& area);
 // The sorted runs of the word-and-page records in word-id order
 // (StoredWordPage), made by the word splits when they exceed the memory
-// budget; read by the main index and by the pass that deals them out by
-// page group for the word index pages (WordPageGroupFile).
+// budget; read by the main index and by the pass that sorts them by page
+// group for the word index pages (WordPageGroupFile).
 std::filesystem::path WordPageRunFile(const WorkArea& area);
 // The second work file of a merge in levels, used when the runs are very
 // many: "_merge" before the extension of `run_file`, so that it keeps it.
 std::filesystem::path MergeRunFile(const std::filesystem::path& run_file);
-// The word-and-page records again, dealt out into chunks by page group
-// (words/word_pages_by_group.h); written by the output pass before the word
-// index pages, read by them.
+// The word-and-page records again, sorted by page group in runs
+// (words/word_pages_by_group.h), when they overflow the sort's budget;
+// written by the output pass before the word index pages, read by them.
 std::filesystem::path WordPageGroupFile(const WorkArea& area);
 
 }  // namespace docbase
