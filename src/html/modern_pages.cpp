@@ -5,11 +5,11 @@
 
 #include "common/line_writer.h"
 #include "common/text.h"
-#include "html/body_line.h"
+#include "html/annotated_page_file.h"
 #include "html/annotated_page_loop.h"
+#include "html/body_line.h"
 #include "html/decimal_text.h"
 #include "html/modern_head.h"
-#include "html/page_lines.h"
 #include "html/word_spans.h"
 #include "platform/path.h"
 #include "workarea/file_names.h"
@@ -114,25 +114,20 @@ void WriteModernBar(LineWriter& out,
 
 // One modern page in the writing, driven record by record like the
 // classic rewrite (html/annotated_page_loop.h).
-class ModernPage {
+class ModernPage : public AnnotatedPageFile {
  public:
   ModernPage(const WorkArea& area, const DisplayParameters& display,
              const PageNeighbours& neighbours, int64_t group)
-      : area_(area),
+      : AnnotatedPageFile(area),
         display_(display),
         neighbours_(neighbours),
         index_page_(WordIndexPageName(group)),
         search_page_(SearchPageName(group)) {}
 
-  bool is_open() const { return open_; }
-  const std::string& page() const { return page_; }
-  uint64_t line_count() const { return lines_.count(); }
-
   Status Start(std::string_view page, const PageOrigin& origin);
   Status AdvanceTo(uint64_t line_number);
   void WriteTextBefore(uint64_t column);
   void WriteWord(const OccurrenceRecord& record, bool has_strip);
-  void EndWordAt(uint64_t end) { lines_.EndWordAt(end); }
   void LeaveWordLine();
   Status Finish();
 
@@ -157,16 +152,10 @@ class ModernPage {
   void CloseBlock();
   void WriteWordRecords();
 
-  const WorkArea& area_;
   const DisplayParameters& display_;
   const PageNeighbours& neighbours_;
   const std::string index_page_;
   const std::string search_page_;
-
-  bool open_ = false;
-  std::string page_;
-  PageLines lines_;
-  LineWriter out_;
 
   bool body_found_ = false;
   bool body_ended_ = false;
@@ -184,11 +173,7 @@ class ModernPage {
 };
 
 Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
-  page_.assign(page);
-  DOCBASE_RETURN_IF_ERROR(lines_.Open(origin));
-  DOCBASE_RETURN_IF_ERROR(
-      out_.Open(area_.Path(std::string(TrimBlanks(page_)))));
-  open_ = true;
+  DOCBASE_RETURN_IF_ERROR(Open(page, origin));
   body_found_ = body_ended_ = header_open_ = head_words_ = false;
   block_open_ = block_fresh_ = in_table_ = false;
   block_lines_ = block_bytes_ = 0;
@@ -349,8 +334,7 @@ Status ModernPage::Finish() {
     }
     CopyLine(line);
   }
-  open_ = false;
-  DOCBASE_RETURN_IF_ERROR(lines_.Close());
+  DOCBASE_RETURN_IF_ERROR(CloseLines());
   if (!body_found_) EnterBody();
   CloseBlock();
   WriteModernBar(out_, neighbours_.Find(page_));

@@ -7,12 +7,7 @@
 namespace docbase {
 
 Status PageRewriter::Start(std::string_view page, const PageOrigin& origin) {
-  page_.assign(page);
-  DOCBASE_RETURN_IF_ERROR(lines_.Open(origin));
-  // The page is made from its origin, so it is written once, where it stays.
-  DOCBASE_RETURN_IF_ERROR(
-      out_.Open(area_.Path(std::string(TrimBlanks(page_)))));
-  open_ = true;
+  DOCBASE_RETURN_IF_ERROR(Open(page, origin));
   body_found_ = false;
   return Status::Ok();
 }
@@ -46,8 +41,7 @@ Status PageRewriter::Finish(NextLinkEnd bottom_next_end) {
     }
     out_.WriteLine(line);
   }
-  open_ = false;
-  DOCBASE_RETURN_IF_ERROR(lines_.Close());
+  DOCBASE_RETURN_IF_ERROR(CloseLines());
   return out_.Close();
 }
 

@@ -16,23 +16,18 @@
 #include "common/line_writer.h"
 #include "common/settings.h"
 #include "base/status.h"
+#include "html/annotated_page_file.h"
 #include "html/navigation_bar.h"
-#include "html/page_lines.h"
 #include "pages/page_origin.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-class PageRewriter {
+class PageRewriter : public AnnotatedPageFile {
  public:
   PageRewriter(const WorkArea& area, const DisplayParameters& display,
                const PageNeighbours& neighbours)
-      : area_(area), display_(display), neighbours_(neighbours) {}
-
-  bool is_open() const { return open_; }
-  const std::string& page() const { return page_; }
-  // The number of the current line: lines read from the page so far.
-  uint64_t line_count() const { return lines_.count(); }
+      : AnnotatedPageFile(area), display_(display), neighbours_(neighbours) {}
 
   // Opens the page of `origin` and creates its output.
   Status Start(std::string_view page, const PageOrigin& origin);
@@ -45,9 +40,6 @@ class PageRewriter {
   // (or from its start) up to the byte before `column`, as one line. Then
   // the caller writes the spans and calls EndWordAt.
   void WriteTextBefore(uint64_t column);
-  // `end` is the position of the byte after the word.
-  void EndWordAt(uint64_t end) { lines_.EndWordAt(end); }
-
   // When a word of the current line has been written: writes the rest of
   // the line after it as one line (possibly empty).
   void LeaveWordLine();
@@ -59,14 +51,8 @@ class PageRewriter {
   LineWriter& out() { return out_; }
 
  private:
-  const WorkArea& area_;
   const DisplayParameters& display_;
   const PageNeighbours& neighbours_;
-
-  bool open_ = false;
-  std::string page_;
-  PageLines lines_;
-  LineWriter out_;
   bool body_found_ = false;
 };
 
