@@ -17,11 +17,6 @@ struct DisplayParameters {
   int find_word = 1;  // 1: navigation spans on
 };
 
-// How the pages of htm_out are laid out. Both hold the same words, counts
-// and link targets; classic writes them in the long inline runs the pages
-// have always had, modern in blocks that browsers lay out at once.
-enum class PageLayout { kClassic, kModern };
-
 struct Settings {
   // Build-time settings.
   std::string program_name_setting;
@@ -34,7 +29,6 @@ struct Settings {
   // Threads for the work that can run side by side; the output is the
   // same for every number.
   int jobs = 1;
-  PageLayout layout = PageLayout::kClassic;
   // The date and time every page shows: read once, when indexing starts.
   DateTimeText run_moment;
 };

@@ -20,11 +20,7 @@
 #include "driver/target_site.h"
 #include "driver/tool_checks.h"
 #include "html/index_tables.h"
-#include "html/main_index.h"
-#include "html/main_index_parts.h"
-#include "html/modern_main_index.h"
 #include "html/output_pass.h"
-#include "html/modern_assets.h"
 #include "html/table_sources.h"
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
@@ -105,6 +101,31 @@ size_t WordPageBudget() {
   return 16 << 20;
 }
 
+// Passes on the records of `source` and reports `line` (when not empty)
+// once the first one has been read: the caller decides the line, the
+// reader when it is due.
+template <typename Record>
+class ProgressAtFirstRecord : public RecordSource<Record> {
+ public:
+  ProgressAtFirstRecord(RecordSource<Record>& source, RunReport& report,
+                        std::string_view line)
+      : source_(source), report_(report), line_(line) {}
+
+  bool Next(Record* record) override {
+    if (!source_.Next(record)) return false;
+    if (!reported_ && !line_.empty()) report_.Progress(line_);
+    reported_ = true;
+    return true;
+  }
+  Status status() const override { return source_.status(); }
+
+ private:
+  RecordSource<Record>& source_;
+  RunReport& report_;
+  std::string_view line_;
+  bool reported_ = false;
+};
+
 Status Index(const WorkArea& area, RunState& state, Console& console,
              RunReport& report, std::vector<NumberedPage> pages) {
   const Settings& settings = state.settings;
@@ -129,25 +150,21 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
       PageWordFile(area), census.page_words * sizeof(StoredPageWord)));
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
+  Layout& layout = *state.layout;
+  layout.Prepare(tables);
   DOCBASE_RETURN_IF_ERROR(
-      WriteGroupOutputs(area, settings, tables, state.random));
+      WriteGroupOutputs(area, settings, layout, tables, state.random));
   report.Progress("processed 60%");
   report.Progress("processed 70%");
   TableWordPages all_groups(tables);
   DOCBASE_RETURN_IF_ERROR(all_groups.Open());
   // "processed 80%" comes once the main index has read its first entry,
   // and only in a run of more than two occurrences.
-  const std::string_view started =
-      census.occurrences > 2 ? "processed 80%" : "";
-  int64_t index_parts = 0;  // index_N.htm pages, modern layout only
-  if (settings.layout == PageLayout::kModern) {
-    DOCBASE_RETURN_IF_ERROR(WriteModernMainIndex(
-        area, settings, MainIndexParts::Plan(tables), all_groups, report,
-        started, &index_parts));
-  } else {
-    DOCBASE_RETURN_IF_ERROR(
-        WriteMainIndex(area, settings, all_groups, report, started));
-  }
+  ProgressAtFirstRecord<WordPageEntry> entries(
+      all_groups, report, census.occurrences > 2 ? "processed 80%" : "");
+  int64_t index_parts = 0;  // main-index pages besides index.htm
+  DOCBASE_RETURN_IF_ERROR(
+      layout.WriteMainIndex(area, settings, entries, &index_parts));
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();
@@ -183,16 +200,14 @@ RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   state.settings.run_moment = CurrentDateTime();
   DOCBASE_RETURN_IF_STOPPED(
       Index(area, state, console, report, std::move(pages)));
-  // htm_out holds only this run's pages now; the modern pages' one
-  // stylesheet and one script go in beside them.
-  if (state.settings.layout == PageLayout::kModern) {
-    DOCBASE_RETURN_IF_ERROR(WriteModernAssets(area));
-  }
+  // htm_out holds only this run's pages now; the files they share go in
+  // beside them.
+  DOCBASE_RETURN_IF_ERROR(state.layout->WriteSharedFiles(area));
   report.Progress("processed 100%");
   ShowResults(state, console);
   // The final key ends a finished run; the run's own outcome stays ok.
   (void)AnyKeyExit(console);
-  if (state.settings.layout == PageLayout::kClassic) {
+  if (state.layout->PagesCanOutgrowBrowsers()) {
     const std::string hint = LargePageHint(area.Path(OutputFolder()));
     if (!hint.empty()) std::fputs(hint.c_str(), stderr);
   }

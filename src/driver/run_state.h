@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,15 +14,21 @@
 #include "common/settings.h"
 #include "common/split_mix.h"
 #include "driver/setting_choices.h"
+#include "html/layout.h"
 #include "pages/code_pages.h"
 #include "words/word_census.h"
 
 namespace docbase {
 
+// The layout of the pages that --layout names.
+std::unique_ptr<Layout> MakeLayout(PageLayout layout);
+
 struct RunState {
   // Filled in as the dialogue goes; the later phases see them as
   // `const Settings&`.
   Settings settings;
+  // How the pages are written; the one made of --layout.
+  std::unique_ptr<Layout> layout = MakeLayout(PageLayout::kClassic);
 
   // Argument 0 as typed; only printed.
   std::string program_path;
@@ -47,9 +54,8 @@ struct RunState {
 RunState RunStateFromBuildSettings(std::string program_path,
                                    const SettingChoices& choices = {});
 
-// The number of pages per page group: the chosen size; else, in the
-// modern layout, the size that gives groups of about 200 KB of text
-// (ModernGroupSize, words/page_groups.h); else the number of input files.
+// The number of pages per page group: the chosen size, else the layout's
+// own.
 int64_t GroupSize(const RunState& state, const WordCensus& census);
 
 }  // namespace docbase

@@ -10,9 +10,12 @@
 #include <optional>
 #include <string>
 
-#include "common/settings.h"
-
 namespace docbase {
+
+// The page layouts --layout names (html/layout.h): classic, the pages as
+// they have always been written, or modern, pages that browsers lay out at
+// once.
+enum class PageLayout { kClassic, kModern };
 
 struct SettingChoices {
   // --site SITE gives SITE + ".bas".

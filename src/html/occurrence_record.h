@@ -28,6 +28,12 @@ struct OccurrenceRecord {
   const PageOrigin* origin = nullptr;
 };
 
+// Whether an occurrence gets a navigation strip on its page: only with the
+// find-word flag on, and never for the word spelled exactly "Pages_list".
+inline bool HasNavigationSpan(int find_word, std::string_view word) {
+  return find_word == 1 && word != "Pages_list";
+}
+
 // One word on one page: its first occurrence there (word as spelled and
 // occurrence number) and how often it occurs there.
 struct WordPageEntry {

@@ -1,7 +1,7 @@
-// The per-group output pass: prepares the wrd_24 folder, then writes for
-// each page group its annotated pages, its word-index page (with the
-// contents page between its head and its entries) and its search page, and
-// writes the pages without words as the page set made them.
+// The per-group output pass: prepares the wrd_24 folder, then has the run's
+// layout (html/layout.h) write for each page group its annotated pages, its
+// word-index page and its search page, the contents page, and the pages
+// without words.
 //
 // The work runs on `settings.jobs` threads as independent tasks: the
 // search pages of all groups in group order (the run's generator draws
@@ -15,12 +15,15 @@
 #include "common/split_mix.h"
 #include "base/status.h"
 #include "html/index_tables.h"
+#include "html/layout.h"
 #include "workarea/work_area.h"
 
 namespace docbase {
 
-// `random` draws the search phrases of long lines.
+// `random` draws the search phrases of long lines. `layout` has been
+// prepared for `tables`.
 Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
-                         const IndexTables& tables, SplitMix64& random);
+                         const Layout& layout, const IndexTables& tables,
+                         SplitMix64& random);
 
 }  // namespace docbase

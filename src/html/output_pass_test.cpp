@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "common/record_file.h"
+#include "html/classic/layout.h"
 #include "html/page_test_fixture.h"
 #include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
@@ -48,7 +50,9 @@ TEST_F(OutputPassTest, WritesThePagesOfEveryGroup) {
           .ok());
   const IndexTables tables{census,     ids,         groups,
                            word_pages, occurrences, page_words};
-  Status status = WriteGroupOutputs(area_, state_, tables, random_);
+  const std::unique_ptr<Layout> layout = MakeClassicLayout();
+  layout->Prepare(tables);
+  Status status = WriteGroupOutputs(area_, state_, *layout, tables, random_);
   ASSERT_TRUE(status.ok()) << status.ToString();
 
   // Ids: four 0, one 1, river 2, three 4, two 5.

@@ -1,0 +1,57 @@
+#include "html/modern/list_markup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/test_support.h"
+
+namespace docbase {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+
+// What `write` writes into a file of its own.
+template <typename Write>
+std::string Written(Write write) {
+  TempFolder folder;
+  LineWriter out;
+  EXPECT_TRUE(out.Open(folder.path() / "out.htm").ok());
+  write(out);
+  EXPECT_TRUE(out.Close().ok());
+  return ReadFile(folder.path() / "out.htm");
+}
+
+TEST(ModernListMarkupTest, DataIsEscapedAndQueriesEncodedByteForByte) {
+  EXPECT_EQ(Written([](LineWriter& out) { WriteEscaped(out, "a<b>&\"c'"); }),
+            "a&lt;b&gt;&amp;&quot;c'");
+  Settings state;
+  state.search_host = "www.google.com";
+  // The decoded query is the classic one: the phrase (with its last blank),
+  // " site:" and the site; bytes beyond ASCII stay the same bytes.
+  EXPECT_EQ(Written([&](LineWriter& out) {
+              WriteWebSearchLink(out, state, "r\xc3\xa9sum\xc3\xa9 a&b#c ",
+                                 "www.x.org", "www.x.org");
+            }),
+            "<a class=\"web\" href=\"http://www.google.com/search?q="
+            "r%C3%A9sum%C3%A9%20a%26b%23c%20%20site%3Awww.x.org\">"
+            "www.x.org</a>");
+}
+
+TEST(ModernListMarkupTest, BlocksHoldAtMostTheirNumberOfEntries) {
+  EXPECT_EQ(Written([](LineWriter& out) {
+              EntryBlocks blocks(out, "wi", 2);
+              for (int i = 0; i < 3; ++i) {
+                blocks.Entry();
+                out.WriteLine("e");
+              }
+              blocks.Finish();
+              blocks.Finish();
+            }),
+            "<div class=\"blk wi\">\r\ne\r\ne\r\n</div>\r\n"
+            "<div class=\"blk wi\">\r\ne\r\n</div>\r\n");
+}
+
+}  // namespace
+}  // namespace docbase

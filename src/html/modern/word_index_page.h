@@ -1,0 +1,44 @@
+// The word-index page i_G.htm of the modern layout: the entries of the
+// classic page (a word on a page of the group, with its count there and its
+// links to the page, the search page, the main index, the contents page and
+// the web search on the target site), gathered by word: one paragraph per
+// word, carrying the word id (so "i_G.htm#ID" lands on the word, as on the
+// classic page), with the links that depend on the word alone (the part of
+// the main index that holds it, the web search) written once and then a
+// line per page. The paragraphs stand in blocks of bounded size.
+#pragma once
+
+#include <cstdint>
+
+#include "base/status.h"
+#include "common/line_writer.h"
+#include "common/settings.h"
+#include "html/layout.h"
+#include "html/modern/main_index_parts.h"
+#include "html/occurrence_record.h"
+#include "workarea/work_area.h"
+
+namespace docbase {
+
+class ModernWordIndexPages : public WordIndexPageWriter {
+ public:
+  // `parts` must outlive the object.
+  explicit ModernWordIndexPages(const MainIndexParts& parts) : parts_(parts) {}
+
+  // Creates i_G.htm and writes its head.
+  Status WriteHead(const WorkArea& area, const Settings& settings,
+                   int64_t group) override;
+  // Writes the entries of `source` (in word-id order, then page order) and
+  // the end, and closes the page.
+  Status WriteEntries(const Settings& settings, int64_t group,
+                      WordPageSource& source) override;
+
+ private:
+  const MainIndexParts& parts_;
+  LineWriter page_;
+};
+
+// Words per block of a modern word-index page.
+inline constexpr int64_t kWordIndexEntriesPerBlock = 100;
+
+}  // namespace docbase
