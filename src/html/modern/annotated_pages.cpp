@@ -1,5 +1,7 @@
 #include "html/modern/annotated_pages.h"
 
+#include <optional>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -9,18 +11,13 @@
 #include "html/annotated_page_loop.h"
 #include "html/body_line.h"
 #include "html/decimal_text.h"
+#include "html/modern/markup.h"
 #include "html/modern/page_head.h"
 #include "platform/path.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
 namespace {
-
-// A block ends at the first line boundary after this many lines or bytes
-// of the page: small enough that laying out one is quick, large enough
-// that the blocks stay few.
-constexpr uint64_t kBlockLines = 120;
-constexpr uint64_t kBlockBytes = 24 * 1024;
 
 bool IsAsciiLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -95,20 +92,24 @@ void WriteJsonString(LineWriter& out, std::string_view text) {
 
 void WriteModernBar(LineWriter& out,
                     const PageNeighbours::Neighbours& neighbours) {
-  out.Write("<nav class=\"bar\">");
+  std::vector<NavigationLink> links;
   if (neighbours.has_previous) {
-    out.Write("<a href=\"");
-    out.Write(EscapedText(neighbours.previous));
-    out.Write("\">Before</a> ");
+    links.push_back({std::string(neighbours.previous), "Before"});
   }
   if (neighbours.has_next) {
-    out.Write("<a href=\"");
-    out.Write(EscapedText(neighbours.next));
-    out.Write("\">Next</a> ");
+    links.push_back({std::string(neighbours.next), "Next"});
   }
-  out.Write("<a href=\"");
-  out.Write(ContentsPageName());
-  out.WriteLine("\">Content</a></nav>");
+  links.push_back({std::string(ContentsPageName()), "Content"});
+  WriteNavigation(out, "bar", links);
+}
+
+// A block ends at the first line boundary after this many lines or bytes
+// of the page (and never inside a table): small enough that laying out one
+// is quick, large enough that the blocks stay few.
+constexpr Blocks::Limits kBlockLimits{120, 24 * 1024};
+
+void WriteBlockStart(LineWriter& out, uint64_t) {
+  out.Write("<div class=\"blk\">");
 }
 
 // One modern page in the writing, driven record by record like the
@@ -148,7 +149,6 @@ class ModernPage : public AnnotatedPageFile {
   // `line` has been written whole, in one or more pieces.
   void EndLine(std::string_view line);
   void CopyLine(std::string_view line);
-  void CloseBlock();
   void WriteWordRecords();
 
   const DisplayParameters& display_;
@@ -160,10 +160,9 @@ class ModernPage : public AnnotatedPageFile {
   bool body_ended_ = false;
   bool header_open_ = false;
   bool head_words_ = false;
-  bool block_open_ = false;
+  // The body's lines, in blocks; made anew for every page.
+  std::optional<Blocks> blocks_;
   bool block_fresh_ = false;  // no line of the open block written yet
-  uint64_t block_lines_ = 0;
-  uint64_t block_bytes_ = 0;
   bool in_table_ = false;
 
   // The page's words with a record, in order of first occurrence.
@@ -174,16 +173,16 @@ class ModernPage : public AnnotatedPageFile {
 Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   DOCBASE_RETURN_IF_ERROR(Open(page, origin));
   body_found_ = body_ended_ = header_open_ = head_words_ = false;
-  block_open_ = block_fresh_ = in_table_ = false;
-  block_lines_ = block_bytes_ = 0;
+  blocks_.emplace(out_, kBlockLimits, WriteBlockStart);
+  block_fresh_ = in_table_ = false;
   words_.clear();
   words_seen_.clear();
 
-  WriteModernHead(out_, EscapedText(ModernPageTitle(page_, &origin)));
+  WriteModernHead(out_, ModernPageTitle(page_, &origin));
   out_.Write("<div class=\"page\" style=\"--mark-colour:");
-  out_.Write(EscapedText(display_.font_colour));
+  WriteEscaped(out_, display_.font_colour);
   out_.Write(";--mark-size:");
-  out_.Write(EscapedText(display_.font_size));
+  WriteEscaped(out_, display_.font_size);
   out_.WriteLine("\">");
   return Status::Ok();
 }
@@ -206,16 +205,8 @@ Status ModernPage::AdvanceTo(uint64_t line_number) {
 
 void ModernPage::BeginLine() {
   if (!body_found_) return;
-  if (block_open_ && !in_table_ &&
-      (block_lines_ >= kBlockLines || block_bytes_ >= kBlockBytes)) {
-    CloseBlock();
-  }
-  if (!block_open_) {
-    out_.Write("<div class=\"blk\">");
-    block_open_ = true;
-    block_fresh_ = true;
-    block_lines_ = block_bytes_ = 0;
-  }
+  // Tables keep their own markup, so a block never ends inside one.
+  if (blocks_->Entry(!in_table_)) block_fresh_ = true;
 }
 
 void ModernPage::WriteText(std::string_view text, bool line_start) {
@@ -233,9 +224,7 @@ void ModernPage::EndLine(std::string_view line) {
   if (!body_found_) return;
   out_.Write("\r\n");
   block_fresh_ = false;
-  ++block_lines_;
-  block_bytes_ += line.size();
-  // Tables keep their own markup, so a block never ends inside one.
+  blocks_->AddBytes(line.size());
   if (ContainsIgnoreCase(line, "<table ")) in_table_ = true;
   if (ContainsIgnoreCase(line, "</table")) in_table_ = false;
 }
@@ -245,12 +234,6 @@ void ModernPage::CopyLine(std::string_view line) {
   BeginLine();
   WriteText(line, true);
   EndLine(line);
-}
-
-void ModernPage::CloseBlock() {
-  if (!block_open_) return;
-  out_.WriteLine("</div>");
-  block_open_ = false;
 }
 
 void ModernPage::WriteTextBefore(uint64_t column) {
@@ -335,7 +318,7 @@ Status ModernPage::Finish() {
   }
   DOCBASE_RETURN_IF_ERROR(CloseLines());
   if (!body_found_) EnterBody();
-  CloseBlock();
+  blocks_->Finish();
   WriteModernBar(out_, neighbours_.Find(page_));
   out_.WriteLine("</div>");
   WriteWordRecords();

@@ -6,8 +6,8 @@
 
 #include "common/line_writer.h"
 #include "html/decimal_text.h"
+#include "html/modern/markup.h"
 #include "html/modern/page_head.h"
-#include "html/modern/list_markup.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
@@ -189,7 +189,7 @@ class ModernMainIndexWriter {
   const MainIndexParts& parts_;
   std::vector<PartSummary> summaries_;
   LineWriter out_;
-  std::optional<EntryBlocks> blocks_;
+  std::optional<Blocks> blocks_;
   int64_t open_part_ = 0;
 
   bool have_entry_ = false;

@@ -1,7 +1,7 @@
 #include "html/modern/page_head.h"
 
-#include <string>
-
+#include "common/run_clock.h"
+#include "html/modern/markup.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
@@ -15,7 +15,7 @@ void WriteModernHead(LineWriter& out, std::string_view title) {
       "<meta name=\"viewport\" content=\"width=device-width, "
       "initial-scale=1\">");
   out.Write("<title>");
-  out.Write(title);
+  WriteEscaped(out, title);
   out.WriteLine("</title>");
   out.Write("<link rel=\"stylesheet\" href=\"");
   out.Write(StyleSheetName());
@@ -32,19 +32,52 @@ void WriteModernEnd(LineWriter& out) {
   out.WriteLine("</html>");
 }
 
-std::string EscapedText(std::string_view text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      default: escaped += c;
-    }
+void WriteNavigation(LineWriter& out, std::string_view nav_class,
+                     const std::vector<NavigationLink>& links) {
+  if (nav_class.empty()) {
+    out.Write("<nav>");
+  } else {
+    out.Write("<nav class=\"");
+    out.Write(nav_class);
+    out.Write("\">");
   }
-  return escaped;
+  for (size_t i = 0; i < links.size(); ++i) {
+    out.Write(i == 0 ? "<a " : " <a ");
+    if (!links[i].rel.empty()) {
+      out.Write("rel=\"");
+      out.Write(links[i].rel);
+      out.Write("\" ");
+    }
+    out.Write("href=\"");
+    WriteEscaped(out, links[i].href);
+    out.Write("\">");
+    WriteEscaped(out, links[i].label);
+    out.Write("</a>");
+  }
+  out.WriteLine("</nav>");
+}
+
+void WriteListPageTop(LineWriter& out, const Settings& settings,
+                      std::string_view title,
+                      const std::vector<NavigationLink>& links,
+                      std::string_view about) {
+  WriteModernHead(out, title);
+  out.WriteLine("<header class=\"top\">");
+  out.Write("<h1>");
+  WriteEscaped(out, title);
+  out.WriteLine("</h1>");
+  WriteNavigation(out, "", links);
+  const DateTimeText& now = settings.run_moment;
+  out.Write("<p class=\"about\">");
+  out.Write(about);
+  out.Write(" Made ");
+  out.Write(now.date);
+  out.Write(" at ");
+  out.Write(now.time);
+  out.Write(". Details: ");
+  out.Write(InfoLink(settings));
+  out.WriteLine("</p>");
+  out.WriteLine("</header>");
 }
 
 }  // namespace docbase

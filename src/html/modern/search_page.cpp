@@ -5,8 +5,8 @@
 
 #include "common/line_writer.h"
 #include "common/text.h"
+#include "html/modern/markup.h"
 #include "html/modern/page_head.h"
-#include "html/modern/list_markup.h"
 #include "html/piece_buffer.h"
 #include "html/search_phrase.h"
 #include "workarea/file_names.h"
@@ -121,7 +121,7 @@ class ModernSearchWriter {
   const Settings& settings_;
   const MainIndexParts& parts_;
   SplitMix64& random_;
-  EntryBlocks blocks_;
+  Blocks blocks_;
   std::string word_index_;
   std::string word_index_stem_;
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "html/decimal_text.h"
+#include "html/modern/markup.h"
 #include "html/modern/page_head.h"
-#include "html/modern/list_markup.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
@@ -44,7 +44,7 @@ Status ModernWordIndexPages::WriteEntries(const Settings& settings,
   const std::string g = std::to_string(group);
   const std::string search_link = "\">" + SearchPageStem(g) + "</a> <a href=\"";
   const std::string search_page = SearchPageName(g);
-  EntryBlocks blocks(page_, "wi", kWordIndexEntriesPerBlock);
+  Blocks blocks(page_, "wi", kWordIndexEntriesPerBlock);
   std::string last_id;
   WordPageEntry entry;
   while (source.Next(&entry)) {

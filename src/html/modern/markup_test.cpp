@@ -1,4 +1,4 @@
-#include "html/modern/list_markup.h"
+#include "html/modern/markup.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ std::string Written(Write write) {
   return ReadFile(folder.path() / "out.htm");
 }
 
-TEST(ModernListMarkupTest, DataIsEscapedAndQueriesEncodedByteForByte) {
+TEST(ModernMarkupTest, DataIsEscapedAndQueriesEncodedByteForByte) {
   EXPECT_EQ(Written([](LineWriter& out) { WriteEscaped(out, "a<b>&\"c'"); }),
             "a&lt;b&gt;&amp;&quot;c'");
   Settings state;
@@ -39,9 +39,9 @@ TEST(ModernListMarkupTest, DataIsEscapedAndQueriesEncodedByteForByte) {
             "www.x.org</a>");
 }
 
-TEST(ModernListMarkupTest, BlocksHoldAtMostTheirNumberOfEntries) {
+TEST(ModernMarkupTest, BlocksHoldAtMostTheirNumberOfEntries) {
   EXPECT_EQ(Written([](LineWriter& out) {
-              EntryBlocks blocks(out, "wi", 2);
+              Blocks blocks(out, "wi", 2);
               for (int i = 0; i < 3; ++i) {
                 blocks.Entry();
                 out.WriteLine("e");
@@ -51,6 +51,26 @@ TEST(ModernListMarkupTest, BlocksHoldAtMostTheirNumberOfEntries) {
             }),
             "<div class=\"blk wi\">\r\ne\r\ne\r\n</div>\r\n"
             "<div class=\"blk wi\">\r\ne\r\n</div>\r\n");
+}
+
+// A block full by its bytes ends before the next entry, unless that entry
+// may not end it; the opening tag learns the number of its first entry.
+TEST(ModernMarkupTest, BlocksEndByBytesWhereTheyMay) {
+  EXPECT_EQ(Written([](LineWriter& out) {
+              Blocks blocks(
+                  out, Blocks::Limits{100, 4},
+                  [](LineWriter& to, uint64_t first) {
+                    to.Write("<ol start=\"" + std::to_string(first) + "\">");
+                  },
+                  "</ol>");
+              for (bool may_end : {true, true, false, true}) {
+                blocks.Entry(may_end);
+                out.Write("ab");
+                blocks.AddBytes(2);
+              }
+              blocks.Finish();
+            }),
+            "<ol start=\"1\">ababab</ol>\r\n<ol start=\"4\">ab</ol>\r\n");
 }
 
 }  // namespace

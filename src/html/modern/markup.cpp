@@ -1,8 +1,7 @@
-#include "html/modern/list_markup.h"
+#include "html/modern/markup.h"
 
-#include "common/run_clock.h"
-#include "html/modern/page_head.h"
-#include "workarea/file_names.h"
+#include <string>
+#include <utility>
 
 namespace docbase {
 
@@ -78,59 +77,39 @@ void WriteWebSearchLink(LineWriter& out, const Settings& settings,
   out.Write("</a>");
 }
 
-void WriteListPageTop(LineWriter& out, const Settings& settings,
-                      std::string_view title,
-                      const std::vector<NavigationLink>& links,
-                      std::string_view about) {
-  const std::string escaped = EscapedText(title);
-  WriteModernHead(out, escaped);
-  out.WriteLine("<header class=\"top\">");
-  out.Write("<h1>");
-  out.Write(escaped);
-  out.WriteLine("</h1>");
-  out.Write("<nav>");
-  for (size_t i = 0; i < links.size(); ++i) {
-    out.Write(i == 0 ? "<a " : " <a ");
-    if (!links[i].rel.empty()) {
-      out.Write("rel=\"");
-      out.Write(links[i].rel);
-      out.Write("\" ");
-    }
-    out.Write("href=\"");
-    out.Write(links[i].href);
-    out.Write("\">");
-    out.Write(links[i].label);
-    out.Write("</a>");
-  }
-  out.WriteLine("</nav>");
-  const DateTimeText& now = settings.run_moment;
-  out.Write("<p class=\"about\">");
-  out.Write(about);
-  out.Write(" Made ");
-  out.Write(now.date);
-  out.Write(" at ");
-  out.Write(now.time);
-  out.Write(". Details: ");
-  out.Write(InfoLink(settings));
-  out.WriteLine("</p>");
-  out.WriteLine("</header>");
-}
+Blocks::Blocks(LineWriter& out, Limits limits, OpenTag open,
+               std::string_view close_line)
+    : out_(out),
+      limits_(limits),
+      open_tag_(std::move(open)),
+      close_line_(close_line) {}
 
-void EntryBlocks::Entry() {
-  if (open_ && in_block_ >= per_block_) Finish();
-  if (!open_) {
-    out_.Write("<div class=\"blk ");
-    out_.Write(kind_);
-    out_.WriteLine("\">");
+Blocks::Blocks(LineWriter& out, std::string_view kind, uint64_t entries)
+    : Blocks(out, Limits{entries}, [kind](LineWriter& to, uint64_t) {
+        to.Write("<div class=\"blk ");
+        to.Write(kind);
+        to.WriteLine("\">");
+      }) {}
+
+bool Blocks::Entry(bool may_end) {
+  ++entries_seen_;
+  if (open_ && may_end &&
+      (entries_ >= limits_.entries || bytes_ >= limits_.bytes)) {
+    Finish();
+  }
+  const bool starts = !open_;
+  if (starts) {
+    open_tag_(out_, entries_seen_);
     open_ = true;
-    in_block_ = 0;
+    entries_ = bytes_ = 0;
   }
-  ++in_block_;
+  ++entries_;
+  return starts;
 }
 
-void EntryBlocks::Finish() {
+void Blocks::Finish() {
   if (!open_) return;
-  out_.WriteLine("</div>");
+  out_.WriteLine(close_line_);
   open_ = false;
 }
 
