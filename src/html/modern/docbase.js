@@ -122,8 +122,8 @@
  */
 (function () {
   'use strict';
-  // The word records from the text of #page-words; none when it is not
-  // JSON.
+  // The word records from the text of #page-words; records of no word
+  // when the text is not JSON.
   function readRecords(text) {
     var data;
     try { data = JSON.parse(text); } catch (e) { data = {}; }
