@@ -1,5 +1,5 @@
-// Runs the list-page script of the modern layout (its file is the first
-// argument) against stand-ins of the main index pages, for the words of the
+// Runs the script of the modern layout (its file is the first argument)
+// against stand-ins of the main index pages, for the words of the
 // second argument (one per line, in the order of the word ids): each word
 // is its own main-index page on the front page, and all of them are the
 // entries of one main-index page. Every word, typed as it is and with its
@@ -33,6 +33,8 @@ const entries = words.map((word, i) => ({
 global.document = {
   readyState: 'complete',
   getElementById: (id) => (id === 'find' ? form : null),
+  // No annotated page: the script's part for those stops at once.
+  querySelector: () => null,
   querySelectorAll: (selector) =>
       (selector.indexOf('.ranges') === 0 ? ranges
                                          : selector === 'main p[id]' ? entries : []),

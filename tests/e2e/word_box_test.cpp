@@ -1,7 +1,7 @@
 // The word box of the modern main index compares words as the word ids
 // order them: byte by byte in UTF-8, ASCII letters lower-cased only, as if
-// a double quote followed each word. Node runs the list-page script
-// against stand-in pages (word_box_check.js) for words whose order depends
+// a double quote followed each word. Node runs the modern script against
+// stand-in pages (word_box_check.js) for words whose order depends
 // on every part of that rule; skipped where node is not installed.
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/test_support.h"
-#include "html/modern_assets.h"
+#include "html/modern/assets.h"
 #include "program_runner.h"
 #include "words/table_order.h"
 
@@ -37,7 +37,7 @@ TEST(WordBoxTest, FindsEveryWordInTheOrderOfTheIndex) {
   std::string list;
   for (const std::string& word : words) list += word + "\n";
   WriteFile(folder.path() / "words.txt", list);
-  WriteFile(folder.path() / "script.js", std::string(ModernListScript()));
+  WriteFile(folder.path() / "script.js", std::string(ModernScript()));
 
   ProgramOutcome outcome = RunProgram(
       node.string(),

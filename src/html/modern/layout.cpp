@@ -3,12 +3,12 @@
 #include <optional>
 
 #include "html/modern/annotated_pages.h"
+#include "html/modern/assets.h"
 #include "html/modern/contents_page.h"
 #include "html/modern/main_index.h"
 #include "html/modern/main_index_parts.h"
 #include "html/modern/search_page.h"
 #include "html/modern/word_index_page.h"
-#include "html/modern_assets.h"
 #include "words/page_groups.h"
 
 namespace docbase {
