@@ -28,6 +28,20 @@ inline NumberedPage InputPage(const WorkArea& area, std::string_view name,
   return page;
 }
 
+// Numbered page `name` made from the text `bytes`, as txt_in/TEXT_NAME.
+inline NumberedPage TextPage(const WorkArea& area, std::string_view name,
+                             std::string_view text_name,
+                             std::string_view bytes) {
+  std::filesystem::create_directories(area.Path("txt_in"));
+  NumberedPage page;
+  page.name = name;
+  page.origin.kind = PageOrigin::Kind::kCleanedText;
+  page.origin.from = area.Path("txt_in") / std::string(text_name);
+  page.origin.title = "htm_wrk\\" + std::string(name);
+  WriteFile(page.origin.from, bytes);
+  return page;
+}
+
 // page_01.htm, page_02.htm, ... made from `pages`, in that order.
 inline std::vector<NumberedPage> InputPages(
     const WorkArea& area, const std::vector<std::string>& pages) {

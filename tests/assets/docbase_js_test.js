@@ -1,48 +1,109 @@
-// Unit tests of the page-free functions of the modern layout's script:
-// which occurrence a fragment names, and the links of the strip built from
-// a page's word records. Run with `node --test`.
+// Unit tests of the page-free functions of the modern layout's script: how
+// it numbers the occurrences of an annotated page and of a search page
+// from the pages' small records, the strip it builds, which occurrence a
+// fragment names, and the links it makes for the list pages. Run with
+// `node --test`.
 'use strict';
 const assert = require('node:assert/strict');
 const path = require('node:path');
 const test = require('node:test');
 
-const { readRecords, parseHash, stripLinks } =
-    require(path.join(__dirname, '../../src/html/modern/docbase.js'));
+const script = require(path.join(__dirname, '../../src/html/modern/docbase.js'));
 
-// Word records as a page carries them, line ends and all: id12 occurs up
-// to its 5th occurrence on this page and again on page_03.htm; id40 ends
-// on this page with its 2nd.
-const records = readRecords(
-    '{"index":"i_1.htm","search":"s_1.htm","contents":"files_list.htm",' +
-    '"words":{\r\n"id12":[5,"page_03.htm"],\r\n"id40":[2,""]}}');
+// An annotated page: "sun" first (number 4, on to page n[0]), a plain
+// "Sun" counted on from it, "moon" (number 9, no strip), an occurrence of
+// "sun" numbered out of the page's order ("SUN", number 3, carries its
+// anchor), and a last "sun".
+const records = script.parseWordRecords('4.0 9-');
+const items = [
+  { id: 'id00000012', text: 'sun' },
+  { id: '', text: 'Sun' },
+  { id: 'id00000040', text: 'moon' },
+  { id: 'id00000012_3', text: 'SUN' },
+  { id: '', text: 'sUn' },
+];
 
-test('the strip of #id12_3: next occurrence, indexes, contents, next page', () => {
-  const place = parseHash('#id12_3');
-  assert.deepEqual(place, { name: 'id12_3', id: 'id12', occurrence: true });
-  assert.deepEqual(stripLinks(records, place.id, 3), [
-    ['#id12_4', '>'], ['i_1.htm#id12', 'i'], ['s_1.htm#id12_3', 's'],
-    ['files_list.htm', 'c'], ['page_03.htm#id12', '>>']]);
+test('an annotated page numbers its occurrences from the records', () => {
+  assert.deepEqual(records, [{ k: 4, next: 0, strip: true },
+                             { k: 9, next: -1, strip: false }]);
+  assert.deepEqual(script.numberOccurrences(items, records), [
+    { id: 'id00000012', k: 4 }, { id: 'id00000012', k: 5 },
+    { id: 'id00000040', k: 9 }, { id: 'id00000012', k: 3 },
+    { id: 'id00000012', k: 7 }]);
 });
 
-test('the last occurrence on the page has no next one', () => {
-  assert.deepEqual(stripLinks(records, 'id12', 5).map((l) => l[1]),
-                   ['i', 's', 'c', '>>']);
-  assert.deepEqual(stripLinks(records, 'id40', 2).map((l) => l[1]),
+test('a word whose text is not its own, or not on the page, is not guessed', () => {
+  const places = script.numberOccurrences([
+    { id: 'id00000012', text: '\ufffd', opaque: true },
+    { id: '', text: '\ufffd' }, { id: '', text: 'stranger' }], records);
+  assert.deepEqual(places.slice(1), [null, null]);
+});
+
+test('the strip: next occurrence, indexes, contents, next page', () => {
+  const data = { i: 'i_1.htm', s: 's_1.htm', c: 'files_list.htm' };
+  assert.deepEqual(script.stripLinks(data, 'id12', 3, 5, 'page_03.htm'), [
+    ['#id12_4', '>'], ['i_1.htm#id12', 'i'], ['s_1.htm#id12_3', 's'],
+    ['files_list.htm', 'c'], ['page_03.htm#id12', '>>']]);
+  // The last occurrence on the page, on no further page.
+  assert.deepEqual(script.stripLinks(data, 'id12', 5, 5, '').map((l) => l[1]),
                    ['i', 's', 'c']);
 });
 
-test('a word the records do not hold has no strip', () => {
-  assert.equal(stripLinks(records, 'id99', 1), null);
-  assert.equal(stripLinks(readRecords('not JSON'), 'id12', 3), null);
-});
-
 test('a fragment names a word, an occurrence, or nothing', () => {
-  assert.deepEqual(parseHash('#id12'),
-                   { name: 'id12', id: 'id12', occurrence: false });
-  assert.deepEqual(parseHash('#%69d12_3'),
-                   { name: 'id12_3', id: 'id12', occurrence: true });
+  assert.deepEqual(script.parseHash('#id12'), { name: 'id12', id: 'id12', k: 0 });
+  assert.deepEqual(script.parseHash('#%69d12_3'), { name: 'id12_3', id: 'id12', k: 3 });
   for (const hash of ['', '#', '#id12_', '#id_3', '#id12_3x', '#find=id12',
                       '#id12%', '#ID12_3']) {
-    assert.equal(parseHash(hash), null, hash);
+    assert.equal(script.parseHash(hash), null, hash);
   }
+});
+
+test('a search page numbers its words page by page from the blocks', () => {
+  const state = { words: Object.create(null), records: ['12.4', '40.1'], next: 0 };
+  const line = [{ text: 'Sun' }, { text: 'moon' }, { text: 'sun' },
+                { text: 'b\ufffdd', explicit: '77.2' }];
+  assert.deepEqual(script.numberSearchWords(line, state), [
+    { id: 'id00000012', k: 4 }, { id: 'id00000040', k: 1 },
+    { id: 'id00000012', k: 5 }, { id: 'id00000077', k: 2 }]);
+  // The next block of the same page counts on.
+  state.records = [];
+  state.next = 0;
+  assert.deepEqual(script.numberSearchWords([{ text: 'SUN' }], state),
+                   [{ id: 'id00000012', k: 6 }]);
+});
+
+test('the links of the list pages', () => {
+  const data = { i: 'i_2.htm', s: 's_2.htm', c: 'files_list.htm',
+                 host: 'www.google.com', addr: 'www.a.org', site: 'a.org',
+                 mf: [0, 50], mp: ['index_1.htm', 'index_2.htm'] };
+  const words = [{ text: 'x&y', id: 'id00000060', k: 2 }];
+  const phrase = script.queryEncode('x&y ');
+  assert.deepEqual(script.searchLinePieces(data, words, 'p1.htm', phrase)
+      .filter(Array.isArray), [
+    ['i_2.htm#id00000060', 'x&y', '', 'id00000060_2'],
+    ['i_2.htm#id00000060', 'i_2', 'l'],
+    ['index_2.htm#id00000060', 'index'],
+    ['files_list.htm#p1.htm', 'Content (p1.htm)'],
+    ['http://www.google.com/search?q=x%26y%20%20site%3Awww.a.org', 'www.a.org', 'web'],
+    ['http://www.google.com/search?q=x%26y%20%20site%3Aa.org', 'a.org', 'web'],
+    ['http://www.google.com/search?q=x%26y%20', 'web search', 'web']]);
+  const entries = script.parseEntries(' p1.htm (3), p2.htm (1)');
+  assert.deepEqual(entries, [{ page: 'p1.htm', count: '3' }, { page: 'p2.htm', count: '1' }]);
+  assert.deepEqual(script.wordIndexPieces(data, 'id00000007', 'r\u00e9', ['5', '9'],
+                                          entries, script.queryEncode('r\u00e9'))
+      .filter(Array.isArray).map((l) => l[0]), [
+    'p1.htm#id00000007', 's_2.htm#id00000007_5', 'files_list.htm#p1.htm',
+    'index_1.htm#id00000007', 'http://www.google.com/search?q=r%C3%A9%20site%3Aa.org',
+    'p2.htm#id00000007', 's_2.htm#id00000007_9', 'files_list.htm#p2.htm']);
+  assert.deepEqual(script.mainIndexPieces('id00000007', ' i_1 (3), i_12 (1)'), [
+    ' ', ['i_1.htm#id00000007', 'i_1 (3)'], ', ', ['i_12.htm#id00000007', 'i_12 (1)']]);
+});
+
+test('the word box picks the page and the entry, or says it is not there', () => {
+  const words = ['abc!', 'abc', 'Abd', 'zebra'];
+  assert.equal(script.pickPart(words, 'ABC'), 1);
+  assert.equal(script.pickPart(words, 'aaa'), 0);
+  assert.deepEqual(script.findEntry(words, 'ABD'), { at: 2, found: true });
+  assert.deepEqual(script.findEntry(words, 'abcz'), { at: 2, found: false });
+  assert.deepEqual(script.findEntry(words, 'zz'), { at: 3, found: false });
 });

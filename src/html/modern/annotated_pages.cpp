@@ -2,7 +2,7 @@
 
 #include <optional>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "common/line_writer.h"
@@ -46,16 +46,29 @@ size_t DocumentTagLength(std::string_view text) {
   return close == std::string_view::npos ? 0 : close + 1;
 }
 
-// Writes `text` without the document tags, with every "&" that does not
-// start a reference written as "&amp;".
+// Writes `text` without the document tags, with its own bold ("<b>",
+// "</b>") as <strong>, since <b> marks the words, and every "&" that does
+// not start a reference written as "&amp;".
 void WriteBodyText(LineWriter& out, std::string_view text) {
   size_t from = 0;
   for (size_t at = 0; at < text.size(); ++at) {
     const char c = text[at];
     if (c == '<') {
-      const size_t tag = DocumentTagLength(text.substr(at));
+      const std::string_view rest = text.substr(at);
+      std::string_view strong;
+      size_t tag = 0;
+      if (ToLowerAscii(rest.substr(0, 3)) == "<b>") {
+        strong = "<strong>";
+        tag = 3;
+      } else if (ToLowerAscii(rest.substr(0, 4)) == "</b>") {
+        strong = "</strong>";
+        tag = 4;
+      } else {
+        tag = DocumentTagLength(rest);
+      }
       if (tag == 0) continue;
       out.Write(text.substr(from, at - from));
+      out.Write(strong);
       at += tag - 1;
       from = at + 1;
     } else if (c == '&') {
@@ -70,37 +83,17 @@ void WriteBodyText(LineWriter& out, std::string_view text) {
   out.Write(text.substr(from));
 }
 
-// A JSON string of `text`: the bytes kept, quotes, backslashes, control
-// bytes and "<" (so that no "</script" can close the record) escaped.
-void WriteJsonString(LineWriter& out, std::string_view text) {
-  out.Write("\"");
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      out.Write(c == '"' ? "\\\"" : "\\\\");
-    } else if (c == '<' || static_cast<unsigned char>(c) < 0x20) {
-      static const char kHex[] = "0123456789abcdef";
-      const char escaped[] = {'\\', 'u', '0', '0',
-                              kHex[(static_cast<unsigned char>(c) >> 4) & 15],
-                              kHex[static_cast<unsigned char>(c) & 15]};
-      out.Write(std::string_view(escaped, sizeof escaped));
-    } else {
-      out.Write(std::string_view(&c, 1));
-    }
-  }
-  out.Write("\"");
-}
-
-void WriteModernBar(LineWriter& out,
+void WriteModernBar(LineWriter& out, std::string_view label,
                     const PageNeighbours::Neighbours& neighbours) {
   std::vector<NavigationLink> links;
   if (neighbours.has_previous) {
-    links.push_back({std::string(neighbours.previous), "Before"});
+    links.push_back({std::string(neighbours.previous), "Before", "prev"});
   }
   if (neighbours.has_next) {
-    links.push_back({std::string(neighbours.next), "Next"});
+    links.push_back({std::string(neighbours.next), "Next", "next"});
   }
   links.push_back({std::string(ContentsPageName()), "Content"});
-  WriteNavigation(out, "bar", links);
+  WriteNavigation(out, "bar", links, label);
 }
 
 // A block ends at the first line boundary after this many lines or bytes
@@ -110,6 +103,31 @@ constexpr Blocks::Limits kBlockLimits{120, 24 * 1024};
 
 void WriteBlockStart(LineWriter& out, uint64_t) {
   out.Write("<div class=\"blk\">");
+}
+
+// A line of a page made from a text, as the text had it: without the
+// "<br>" the page set put in front of it and the "&nbsp;" that announce its
+// leading blanks (the blanks themselves follow them and stay).
+std::string_view TextOfCleanedLine(std::string_view line) {
+  if (!line.starts_with("<br>")) return line;
+  line.remove_prefix(4);
+  size_t announced = 0;
+  while (line.substr(announced * 6, 6) == "&nbsp;") ++announced;
+  const std::string_view after = line.substr(announced * 6);
+  if (announced > 0 && after.size() >= announced &&
+      after.substr(0, announced).find_first_not_of(' ') ==
+          std::string_view::npos) {
+    return after;
+  }
+  return line;
+}
+
+// Whether `line` is one of the two lines a page made from a text ends
+// with, "</body>" and "</html>", "<br>" in front unless the text left a
+// table open.
+bool IsClosingLine(std::string_view line) {
+  if (line.starts_with("<br>")) line.remove_prefix(4);
+  return line == "</body>" || line == "</html>";
 }
 
 // One modern page in the writing, driven record by record like the
@@ -133,8 +151,8 @@ class ModernPage : public AnnotatedPageFile {
 
  private:
   struct WordOnPage {
-    std::string id;
-    uint64_t last_on_page;
+    uint64_t first_k;  // of its first occurrence in the page's order
+    uint64_t seen = 0;  // occurrences written so far
     std::string next;
     bool has_strip;
   };
@@ -156,49 +174,71 @@ class ModernPage : public AnnotatedPageFile {
   const std::string index_page_;
   const std::string search_page_;
 
+  // A page made from a text shows the text as written: every byte of it
+  // escaped, the page set's own markup left out. The program's own pages
+  // keep their markup.
+  bool text_page_ = false;
   bool body_found_ = false;
   bool body_ended_ = false;
-  bool header_open_ = false;
-  bool head_words_ = false;
+  bool head_words_open_ = false;
   // The body's lines, in blocks; made anew for every page.
   std::optional<Blocks> blocks_;
   bool block_fresh_ = false;  // no line of the open block written yet
   bool in_table_ = false;
 
-  // The page's words with a record, in order of first occurrence.
+  // The page's words, in order of first occurrence, and where each is.
   std::vector<WordOnPage> words_;
-  std::unordered_set<std::string> words_seen_;
+  std::unordered_map<std::string, size_t> word_at_;
+  std::vector<std::string> next_pages_;
+  std::unordered_map<std::string, size_t> next_page_at_;
 };
 
 Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   DOCBASE_RETURN_IF_ERROR(Open(page, origin));
-  body_found_ = body_ended_ = header_open_ = head_words_ = false;
+  text_page_ = origin.kind == PageOrigin::Kind::kCleanedText;
+  body_found_ = body_ended_ = head_words_open_ = false;
   blocks_.emplace(out_, kBlockLimits, WriteBlockStart);
   block_fresh_ = in_table_ = false;
   words_.clear();
-  words_seen_.clear();
+  word_at_.clear();
+  next_pages_.clear();
+  next_page_at_.clear();
 
-  WriteModernHead(out_, ModernPageTitle(page_, &origin));
-  out_.Write("<div class=\"page\" style=\"--mark-colour:");
+  const std::string title = ModernPageTitle(page_, &origin);
+  WriteModernHead(out_, title);
+  out_.Write(text_page_ ? "<div class=\"page text\" style=\"--mark-colour:"
+                        : "<div class=\"page\" style=\"--mark-colour:");
   WriteEscaped(out_, display_.font_colour);
   out_.Write(";--mark-size:");
   WriteEscaped(out_, display_.font_size);
   out_.WriteLine("\">");
+  out_.Write("<header class=\"page-head\"><h1>");
+  WriteEscaped(out_, title);
+  out_.Write("</h1>");
   return Status::Ok();
 }
 
 void ModernPage::EnterBody() {
   body_found_ = true;
-  if (header_open_) {
-    out_.WriteLine("</header>");
-    header_open_ = false;
+  if (head_words_open_) {
+    out_.Write("</p>");
+    head_words_open_ = false;
   }
-  WriteModernBar(out_, neighbours_.Find(page_));
+  out_.WriteLine(
+      "<p class=\"how\" hidden>Double-click or tap a word for its links. "
+      "Keys: Tab to the text, then &larr; &rarr; from word to word, Enter "
+      "for the links, Esc to close them.</p></header>");
+  WriteModernBar(out_, "Pages", neighbours_.Find(page_));
+  out_.WriteLine("<main id=\"text\">");
 }
 
 Status ModernPage::AdvanceTo(uint64_t line_number) {
   return lines_.AdvanceTo(line_number, [&](std::string_view line, bool before) {
-    if (!body_found_ && IsBodyLine(line)) EnterBody();
+    if (!body_found_ && IsBodyLine(line)) {
+      EnterBody();
+      // A text's page opens its body on a line of its own markup.
+      if (text_page_) return;
+    }
     if (before) CopyLine(line);
   });
 }
@@ -211,6 +251,11 @@ void ModernPage::BeginLine() {
 
 void ModernPage::WriteText(std::string_view text, bool line_start) {
   if (!body_found_) return;  // the page's own head: only its words are kept
+  if (text_page_) {
+    if (line_start) text = TextOfCleanedLine(text);
+    WriteEscaped(out_, text);
+    return;
+  }
   // The block starts a line of its own: the first line's break would only
   // add an empty line.
   if (line_start && block_fresh_ && text.size() >= 4 &&
@@ -225,6 +270,7 @@ void ModernPage::EndLine(std::string_view line) {
   out_.Write("\r\n");
   block_fresh_ = false;
   blocks_->AddBytes(line.size());
+  if (text_page_) return;  // a text's markup is shown, never followed
   if (ContainsIgnoreCase(line, "<table ")) in_table_ = true;
   if (ContainsIgnoreCase(line, "</table")) in_table_ = false;
 }
@@ -248,65 +294,114 @@ void ModernPage::LeaveWordLine() {
   EndLine(lines_.line());
 }
 
+// <b id="ID">WORD</b> for a word's first occurrence on the page, <b>WORD</b>
+// for the others: the script finds the others by their text and counts
+// them in the page's order from the first one's number. An occurrence whose
+// number that count would miss (words of one line numbered by spelling
+// first), every occurrence of a word whose bytes do not come back as they
+// are from the page's text, and every occurrence on a page of the
+// program's own markup, carry their anchor "ID_K" themselves.
 void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
-  if (!body_found_) {
-    // A word of the page's own head (its classic title): kept in a header
-    // line, so that its anchors exist.
-    out_.Write(header_open_ ? " " : "<header class=\"page-head\">");
-    header_open_ = true;
+  if (!body_found_ && !head_words_open_) {
+    // A word of the page's own head (its classic title): kept in a line of
+    // the header, so that its anchors exist.
+    out_.Write("<p class=\"head-words\">");
+    head_words_open_ = true;
+  } else if (!body_found_) {
+    out_.Write(" ");
   }
-  const bool first =
-      words_seen_.insert(std::string(record.id)).second;
+  const bool opaque = !SurvivesAsText(record.word);
+  auto [at, first] = word_at_.try_emplace(std::string(record.id), words_.size());
   if (first) {
-    words_.push_back(WordOnPage{std::string(record.id), record.last_on_page,
-                                std::string(record.next), has_strip});
-    out_.Write("<span id=\"");
+    if (!record.next.empty() &&
+        next_page_at_.try_emplace(std::string(record.next), next_pages_.size())
+            .second) {
+      next_pages_.emplace_back(record.next);
+    }
+    words_.push_back(WordOnPage{record.k, 0, std::string(record.next),
+                                has_strip});
+    out_.Write("<b id=\"");
     out_.Write(record.id);
-    out_.Write("\">");
+    out_.Write(opaque ? "\" class=\"o\">" : "\">");
+  } else {
+    const WordOnPage& word = words_[at->second];
+    // On the program's own pages a word may stand in the page's own <b>,
+    // which the script would take for a word: every occurrence says which
+    // it is.
+    if (opaque || !text_page_ || record.k != word.first_k + word.seen) {
+      out_.Write("<b id=\"");
+      out_.Write(record.id);
+      out_.Write("_");
+      out_.Write(DecimalText(record.k).view());
+      out_.Write("\">");
+    } else {
+      out_.Write("<b>");
+    }
   }
-  out_.Write("<span id=\"");
-  out_.Write(record.id);
-  out_.Write("_");
-  out_.Write(DecimalText(record.k).view());
-  out_.Write("\">");
-  WriteBodyText(out_, record.word);
-  out_.Write(first ? "</span></span>" : "</span>");
+  ++words_[at->second].seen;
+  if (text_page_) {
+    WriteEscaped(out_, record.word);
+  } else {
+    WriteBodyText(out_, record.word);
+  }
+  out_.Write("</b>");
 }
 
-// The record the script builds strips from:
-//   {"index":"i_G.htm","search":"s_G.htm","contents":"files_list.htm",
-//    "words":{"ID":[LAST,"NEXT"],...}}
-// LAST: the word's last occurrence number on the page; NEXT: the next page
-// holding it, "" when none. Only words that get a strip are listed.
+// The record the script builds strips and anchors from:
+//   {"i":"i_G.htm","s":"s_G.htm","c":"files_list.htm","n":[NEXT,...],
+//    "w":"K K.N K- ..."}
+// One entry of "w" per word, in the order of the words' first occurrences
+// (the elements with a word id): K, the number of that first occurrence;
+// ".N" when the word is on a later page, n[N]; "-" when the word
+// gets no strip.
 void ModernPage::WriteWordRecords() {
-  out_.Write("<script type=\"application/json\" id=\"page-words\">{\"index\":");
+  out_.Write("<script type=\"application/json\" id=\"page-words\">{\"i\":");
   WriteJsonString(out_, index_page_);
-  out_.Write(",\"search\":");
+  out_.Write(",\"s\":");
   WriteJsonString(out_, search_page_);
-  out_.Write(",\"contents\":");
+  out_.Write(",\"c\":");
   WriteJsonString(out_, ContentsPageName());
-  out_.Write(",\"words\":{");
-  bool first = true;
-  for (const WordOnPage& word : words_) {
-    if (!word.has_strip) continue;
-    out_.Write(first ? "\r\n" : ",\r\n");
-    first = false;
-    WriteJsonString(out_, word.id);
-    out_.Write(":[");
-    out_.Write(DecimalText(word.last_on_page).view());
-    out_.Write(",");
-    WriteJsonString(out_, word.next);
-    out_.Write("]");
+  out_.Write(",\"n\":[");
+  for (size_t at = 0; at < next_pages_.size(); ++at) {
+    if (at > 0) out_.Write(",");
+    WriteJsonString(out_, next_pages_[at]);
   }
-  out_.WriteLine("}}</script>");
+  out_.Write("],\"w\":\"");
+  for (size_t at = 0; at < words_.size(); ++at) {
+    const WordOnPage& word = words_[at];
+    if (at > 0) out_.Write(" ");
+    out_.Write(DecimalText(word.first_k).view());
+    if (!word.next.empty()) {
+      out_.Write(".");
+      out_.Write(DecimalText(next_page_at_[word.next]).view());
+    }
+    if (!word.has_strip) out_.Write("-");
+  }
+  out_.WriteLine("\"}</script>");
 }
 
 Status ModernPage::Finish() {
   LeaveWordLine();
+  // The lines a text's page closes with are held back until the end shows
+  // they are the page's and not the text's.
+  std::vector<std::string> closing;
   std::string_view line;
   while (lines_.Next(&line)) {
-    if (!body_found_ && IsBodyLine(line)) EnterBody();
+    if (!body_found_ && IsBodyLine(line)) {
+      EnterBody();
+      if (text_page_) continue;
+    }
     if (!body_found_ || body_ended_) continue;
+    if (text_page_) {
+      if (IsClosingLine(line)) {
+        closing.emplace_back(line);
+        continue;
+      }
+      for (const std::string& held : closing) CopyLine(held);
+      closing.clear();
+      CopyLine(line);
+      continue;
+    }
     const size_t end = ToLowerAscii(line).find("</body>");
     if (end != std::string::npos) {
       body_ended_ = true;
@@ -316,10 +411,13 @@ Status ModernPage::Finish() {
     }
     CopyLine(line);
   }
+  // The page's own two closing lines; any before them were the text's.
+  for (size_t at = 0; at + 2 < closing.size(); ++at) CopyLine(closing[at]);
   DOCBASE_RETURN_IF_ERROR(CloseLines());
   if (!body_found_) EnterBody();
   blocks_->Finish();
-  WriteModernBar(out_, neighbours_.Find(page_));
+  out_.WriteLine("</main>");
+  WriteModernBar(out_, "Pages, again", neighbours_.Find(page_));
   out_.WriteLine("</div>");
   WriteWordRecords();
   WriteModernEnd(out_);

@@ -24,15 +24,14 @@ Status WriteModernContentsPage(const WorkArea& area, const Settings& settings,
 
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(ContentsPageName())));
-  WriteModernHead(out, "Contents");
-  out.WriteLine("<h1>Contents</h1>");
-  WriteNavigation(out, "bar",
-                  {{std::string(MainIndexPageName()), "Index of all words"}});
-  out.Write("<p>");
-  out.Write(DecimalText(sorted_names.size()).view());
-  out.WriteLine(
-      " pages with indexed words. Double-click a word on a page to see its "
-      "links to the next occurrence, the word index and the search page.</p>");
+  WriteListPageTop(
+      out, settings, "Contents",
+      {{std::string(MainIndexPageName()), "Index of all words"}},
+      std::string(DecimalText(sorted_names.size()).view()) +
+          " pages with indexed words. Double-click or tap a word on a page "
+          "to see its links to the next occurrence, the word index and the "
+          "search page.");
+  out.WriteLine("<main>");
   // Numbered lists, each going on with the numbers of the one before.
   Blocks blocks(
       out, Blocks::Limits{kEntriesPerBlock},
@@ -59,9 +58,7 @@ Status WriteModernContentsPage(const WorkArea& area, const Settings& settings,
     out.WriteLine("</span></li>");
   }
   blocks.Finish();
-  out.Write("<p>Details: ");
-  out.Write(InfoLink(settings));
-  out.WriteLine("</p>");
+  out.WriteLine("</main>");
   WriteModernEnd(out);
   return out.Close();
 }

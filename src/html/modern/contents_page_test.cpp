@@ -33,8 +33,9 @@ TEST_F(ModernContentsPageTest, AnEntryPerPageInNumberedBlocks) {
                       "<ol class=\"blk contents\" start=\"251\">\r\n"
                       "<li id=\"p1251.htm\">"),
             std::string::npos);
-  EXPECT_NE(page.find("<nav class=\"bar\"><a href=\"index.htm\">Index of all "
-                      "words</a></nav>"),
+  EXPECT_NE(page.find("<h1>Contents</h1>\r\n<nav><a href=\"index.htm\">Index "
+                      "of all words</a></nav>\r\n<p class=\"about\">251 pages "
+                      "with indexed words."),
             std::string::npos);
 }
 

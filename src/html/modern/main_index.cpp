@@ -66,6 +66,7 @@ class ModernMainIndexWriter {
     out_.Write("\"><b>");
     WriteEscaped(out_, entry.word);
     out_.Write("</b>");
+    first_group_ = true;
     PartSummary& summary = summaries_[open_part_ - 1];
     if (summary.words == 0) {
       summary.first_id.assign(entry.id);
@@ -76,18 +77,15 @@ class ModernMainIndexWriter {
     ++total_words_;
   }
 
-  // <a href="i_G.htm#ID">(i_G, N)</a>
+  // " i_G (N)", after the first one ", i_G (N)": the script links it to
+  // "i_G.htm#ID".
   void WriteGroupLink() {
-    const DecimalText group(group_);
-    out_.Write(" <a href=\"");
-    out_.Write(WordIndexPageName(group.view()));
-    out_.Write("#");
-    out_.Write(id_);
-    out_.Write("\">(");
-    out_.Write(WordIndexPageStem(group.view()));
-    out_.Write(", ");
+    out_.Write(first_group_ ? " " : ", ");
+    first_group_ = false;
+    out_.Write(WordIndexPageStem(DecimalText(group_).view()));
+    out_.Write(" (");
     out_.Write(DecimalText(count_).view());
-    out_.Write(")</a>");
+    out_.Write(")");
     total_occurrences_ += count_;
   }
 
@@ -145,7 +143,8 @@ class ModernMainIndexWriter {
                      "Every word of the document base, in the pages below.");
     out_.WriteLine("<main>");
     out_.WriteLine(
-        "<form id=\"find\" class=\"find\"><label for=\"word\">Find a "
+        "<form id=\"find\" class=\"find\" action=\"#ranges\"><label "
+        "for=\"word\">Find a "
         "word</label> <input id=\"word\" name=\"word\" type=\"search\" "
         "autocomplete=\"off\"> <button type=\"submit\">Go</button></form>");
     out_.Write("<p class=\"totals\">");
@@ -155,7 +154,7 @@ class ModernMainIndexWriter {
     out_.Write(" occurrences, in ");
     out_.Write(DecimalText(static_cast<uint64_t>(parts_.count())).view());
     out_.WriteLine(parts_.count() == 1 ? " page:</p>" : " pages:</p>");
-    out_.WriteLine("<ol class=\"ranges\">");
+    out_.WriteLine("<ol class=\"ranges\" id=\"ranges\">");
     for (int64_t part = 1; part <= parts_.count(); ++part) {
       const PartSummary& summary = summaries_[part - 1];
       out_.Write("<li><a href=\"");
@@ -196,6 +195,7 @@ class ModernMainIndexWriter {
   std::string id_;
   uint32_t group_ = 0;
   uint64_t count_ = 0;
+  bool first_group_ = true;
   uint64_t total_words_ = 0;
   uint64_t total_occurrences_ = 0;
 };

@@ -44,6 +44,9 @@ class MainIndexParts {
   int64_t PartOf(std::string_view id) const;
   // The name of the page that holds the word `id`: "index_N.htm".
   const std::string& PageOf(std::string_view id) const;
+  // The word-id number each part starts at, and the parts' page names.
+  const std::vector<uint64_t>& first_numbers() const { return first_numbers_; }
+  const std::vector<std::string>& page_names() const { return page_names_; }
 
  private:
   std::vector<uint64_t> first_numbers_;

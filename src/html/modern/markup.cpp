@@ -3,9 +3,24 @@
 #include <string>
 #include <utility>
 
+#include "pages/text_encoding.h"
+
 namespace docbase {
 
-void WriteEscaped(LineWriter& out, std::string_view text) {
+namespace {
+
+// Where the escapers write: a page, or a string a page is made from.
+struct PageSink {
+  LineWriter& out;
+  void Write(std::string_view bytes) { out.Write(bytes); }
+};
+struct StringSink {
+  std::string& text;
+  void Write(std::string_view bytes) { text.append(bytes); }
+};
+
+template <typename Sink>
+void Escape(Sink sink, std::string_view text) {
   size_t start = 0;
   for (size_t at = 0; at < text.size(); ++at) {
     std::string_view reference;
@@ -16,14 +31,12 @@ void WriteEscaped(LineWriter& out, std::string_view text) {
       case '"': reference = "&quot;"; break;
       default: continue;
     }
-    out.Write(text.substr(start, at - start));
-    out.Write(reference);
+    sink.Write(text.substr(start, at - start));
+    sink.Write(reference);
     start = at + 1;
   }
-  out.Write(text.substr(start));
+  sink.Write(text.substr(start));
 }
-
-namespace {
 
 // Which bytes a query keeps as they are: ASCII letters, digits and "-._~".
 struct PlainQueryBytes {
@@ -36,9 +49,8 @@ struct PlainQueryBytes {
 };
 constexpr PlainQueryBytes kPlainQueryBytes;
 
-}  // namespace
-
-void WriteQueryEncoded(LineWriter& out, std::string_view text) {
+template <typename Sink>
+void QueryEncode(Sink sink, std::string_view text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   // Encoded in a buffer and written at once: a phrase is mostly words
   // between blanks, and a write per blank would cost more than the bytes.
@@ -46,7 +58,7 @@ void WriteQueryEncoded(LineWriter& out, std::string_view text) {
   size_t used = 0;
   for (char c : text) {
     if (used + 3 > sizeof buffer) {
-      out.Write(std::string_view(buffer, used));
+      sink.Write(std::string_view(buffer, used));
       used = 0;
     }
     const unsigned char byte = static_cast<unsigned char>(c);
@@ -58,7 +70,53 @@ void WriteQueryEncoded(LineWriter& out, std::string_view text) {
       buffer[used++] = kHex[byte & 15];
     }
   }
-  out.Write(std::string_view(buffer, used));
+  sink.Write(std::string_view(buffer, used));
+}
+
+}  // namespace
+
+void WriteEscaped(LineWriter& out, std::string_view text) {
+  Escape(PageSink{out}, text);
+}
+
+void AppendEscaped(std::string* to, std::string_view text) {
+  Escape(StringSink{*to}, text);
+}
+
+void WriteQueryEncoded(LineWriter& out, std::string_view text) {
+  QueryEncode(PageSink{out}, text);
+}
+
+void AppendQueryEncoded(std::string* to, std::string_view text) {
+  QueryEncode(StringSink{*to}, text);
+}
+
+bool SurvivesAsText(std::string_view text) {
+  for (char c : text) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && byte != '\t') || byte == 0x7f) return false;
+  }
+  Utf8Check check;
+  check.Add(text);
+  return check.valid();
+}
+
+void WriteJsonString(LineWriter& out, std::string_view text) {
+  out.Write("\"");
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      out.Write(c == '"' ? "\\\"" : "\\\\");
+    } else if (c == '<' || static_cast<unsigned char>(c) < 0x20) {
+      static const char kHex[] = "0123456789abcdef";
+      const char escaped[] = {'\\', 'u', '0', '0',
+                              kHex[(static_cast<unsigned char>(c) >> 4) & 15],
+                              kHex[static_cast<unsigned char>(c) & 15]};
+      out.Write(std::string_view(escaped, sizeof escaped));
+    } else {
+      out.Write(std::string_view(&c, 1));
+    }
+  }
+  out.Write("\"");
 }
 
 void WriteWebSearchLink(LineWriter& out, const Settings& settings,

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "common/line_writer.h"
@@ -18,10 +19,21 @@ namespace docbase {
 
 // `text` with &, <, > and " written as references.
 void WriteEscaped(LineWriter& out, std::string_view text);
+void AppendEscaped(std::string* to, std::string_view text);
+
+// Whether `text` comes back byte for byte as the text of a page that holds
+// it escaped: valid UTF-8 without control bytes other than tab, which a
+// browser would replace, drop or change.
+bool SurvivesAsText(std::string_view text);
+
+// A JSON string of `text`: the bytes kept, quotes, backslashes, control
+// bytes and "<" (so that no "</script" can close the record) escaped.
+void WriteJsonString(LineWriter& out, std::string_view text);
 
 // `text` percent-encoded for a URL query: every byte but ASCII letters,
 // digits and "-._~" as %XX, so a decoded query holds the bytes as they are.
 void WriteQueryEncoded(LineWriter& out, std::string_view text);
+void AppendQueryEncoded(std::string* to, std::string_view text);
 
 // <a class="web" href="http://HOST/search?q=QUERY">LABEL</a>, the query
 // being `phrase` followed (when `site` is not empty) by " site:" and

@@ -33,14 +33,20 @@ void WriteModernEnd(LineWriter& out) {
 }
 
 void WriteNavigation(LineWriter& out, std::string_view nav_class,
-                     const std::vector<NavigationLink>& links) {
-  if (nav_class.empty()) {
-    out.Write("<nav>");
-  } else {
-    out.Write("<nav class=\"");
+                     const std::vector<NavigationLink>& links,
+                     std::string_view label) {
+  out.Write("<nav");
+  if (!nav_class.empty()) {
+    out.Write(" class=\"");
     out.Write(nav_class);
-    out.Write("\">");
+    out.Write("\"");
   }
+  if (!label.empty()) {
+    out.Write(" aria-label=\"");
+    WriteEscaped(out, label);
+    out.Write("\"");
+  }
+  out.Write(">");
   for (size_t i = 0; i < links.size(); ++i) {
     out.Write(i == 0 ? "<a " : " <a ");
     if (!links[i].rel.empty()) {
@@ -55,6 +61,34 @@ void WriteNavigation(LineWriter& out, std::string_view nav_class,
     out.Write("</a>");
   }
   out.WriteLine("</nav>");
+}
+
+void WriteListPageData(LineWriter& out, const Settings& settings,
+                       const MainIndexParts& parts, int64_t group) {
+  const std::string g = std::to_string(group);
+  out.Write("<script type=\"application/json\" id=\"list-data\">{\"i\":");
+  WriteJsonString(out, WordIndexPageName(g));
+  out.Write(",\"s\":");
+  WriteJsonString(out, SearchPageName(g));
+  out.Write(",\"c\":");
+  WriteJsonString(out, ContentsPageName());
+  out.Write(",\"host\":");
+  WriteJsonString(out, settings.search_host);
+  out.Write(",\"addr\":");
+  WriteJsonString(out, settings.target_address);
+  out.Write(",\"site\":");
+  WriteJsonString(out, settings.target_site);
+  out.Write(",\"mf\":[");
+  for (size_t at = 0; at < parts.first_numbers().size(); ++at) {
+    if (at > 0) out.Write(",");
+    out.Write(std::to_string(parts.first_numbers()[at]));
+  }
+  out.Write("],\"mp\":[");
+  for (size_t at = 0; at < parts.page_names().size(); ++at) {
+    if (at > 0) out.Write(",");
+    WriteJsonString(out, parts.page_names()[at]);
+  }
+  out.WriteLine("]}</script>");
 }
 
 void WriteListPageTop(LineWriter& out, const Settings& settings,

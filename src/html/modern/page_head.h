@@ -10,6 +10,7 @@
 
 #include "common/line_writer.h"
 #include "common/settings.h"
+#include "html/modern/main_index_parts.h"
 
 namespace docbase {
 
@@ -26,10 +27,12 @@ struct NavigationLink {
   std::string_view rel = {};
 };
 
-// <nav class="CLASS"><a href="HREF">LABEL</a> <a ...>...</a></nav>, a line
-// of its own; a plain <nav> when `nav_class` is empty.
+// <nav class="CLASS" aria-label="LABEL"><a href="HREF">TEXT</a> <a ...>
+// ...</a></nav>, a line of its own; without the class or the label when
+// empty. A page with more than one navigation names each by its label.
 void WriteNavigation(LineWriter& out, std::string_view nav_class,
-                     const std::vector<NavigationLink>& links);
+                     const std::vector<NavigationLink>& links,
+                     std::string_view label = {});
 
 // The top of a list page (word index, search, main index): the head with
 // `title`, then the page's header: the heading (the title again), the
@@ -39,5 +42,15 @@ void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title,
                       const std::vector<NavigationLink>& links,
                       std::string_view about);
+
+// The record the script of a list page (word index, search page) builds its
+// links from, a line of its own:
+//   <script type="application/json" id="list-data">{"i":"i_G.htm",
+//   "s":"s_G.htm","c":"files_list.htm","host":HOST,"addr":ADDRESS,
+//   "site":SITE,"mf":[FIRST,...],"mp":["index_1.htm",...]}</script>
+// "mf" and "mp": the word-id number each main-index page starts at, and
+// its name.
+void WriteListPageData(LineWriter& out, const Settings& settings,
+                       const MainIndexParts& parts, int64_t group);
 
 }  // namespace docbase

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "common/line_writer.h"
 #include "common/text.h"
@@ -14,125 +15,132 @@
 namespace docbase {
 namespace {
 
+// The page is written a block at a time: a block's opening tag carries the
+// words that first occur in it, known only once its lines are made.
 class ModernSearchWriter {
  public:
-  ModernSearchWriter(LineWriter& out, const Settings& settings,
-                     const MainIndexParts& parts, SplitMix64& random,
-                     int64_t group)
-      : out_(out),
-        settings_(settings),
-        parts_(parts),
-        random_(random),
-        blocks_(out, "sp", kSearchLinesPerBlock) {
-    const std::string g = std::to_string(group);
-    word_index_ = WordIndexPageName(g);
-    word_index_stem_ = WordIndexPageStem(g);
-  }
+  ModernSearchWriter(LineWriter& out, SplitMix64& random)
+      : out_(out), random_(random) {}
 
   void Add(const OccurrenceRecord& record) {
     const bool new_page = !started_ || record.page != page_;
-    if (started_ && (new_page || record.line != line_)) EndLine();
+    if (started_ && (new_page || record.line != line_number_)) EndLine();
+    if (new_page || lines_in_block_ >= kSearchLinesPerBlock) EndBlock();
     if (new_page) {
-      blocks_.Finish();
       page_.assign(record.page);
+      words_of_page_.clear();
+      block_.append("<h2><a href=\"");
+      AppendEscaped(&block_, record.page);
+      block_.append("\">");
+      AppendEscaped(&block_, record.page);
+      block_.append("</a></h2>\r\n");
     }
-    if (!in_line_) StartLine(record, new_page);
-    out_.Write(" <a id=\"");
-    out_.Write(record.id);
-    out_.Write("_");
-    out_.Write(record.k_text);
-    out_.Write("\" href=\"");
-    out_.Write(word_index_);
-    out_.Write("#");
-    out_.Write(record.id);
-    out_.Write("\">");
-    WriteEscaped(out_, record.word);
-    out_.Write("</a>");
+    if (!in_line_) StartLine(record);
+    if (in_line_words_ > 0) line_.push_back(' ');
+    const bool opaque = !SurvivesAsText(record.word);
+    if (opaque) {
+      line_.append("<b data-w=\"");
+      AppendWordAndNumber(&line_, record.id, record.k_text);
+      line_.append("\">");
+      line_opaque_ = true;
+    } else if (words_of_page_.insert(std::string(record.id)).second) {
+      if (!first_words_.empty()) first_words_.push_back(' ');
+      AppendWordAndNumber(&first_words_, record.id, record.k_text);
+    }
+    AppendEscaped(&line_, record.word);
+    if (opaque) line_.append("</b>");
+    ++in_line_words_;
     draw_limit_ = phrase_words_.size();
     phrase_words_.Append(TrimBlanks(record.word));
     phrase_words_.Append(' ');
-    ++word_count_;
   }
 
   void Finish() {
     if (in_line_) EndLine();
-    blocks_.Finish();
+    EndBlock();
   }
 
  private:
-  void StartLine(const OccurrenceRecord& record, bool new_page) {
-    blocks_.Entry();
-    if (new_page) {
-      out_.Write("<h2><a href=\"");
-      WriteEscaped(out_, record.page);
-      out_.Write("\">");
-      WriteEscaped(out_, record.page);
-      out_.WriteLine("</a></h2>");
-    }
-    started_ = true;
-    in_line_ = true;
-    line_ = record.line;
-    first_id_.assign(record.id);
-    phrase_words_.Clear();
-    word_count_ = 0;
-    draw_limit_ = 0;
-    out_.Write("<p>");
+  // "N.K": the word of id "idN" (N without its leading zeros) and the
+  // number K of an occurrence.
+  static void AppendWordAndNumber(std::string* to, std::string_view id,
+                                  std::string_view k) {
+    std::string_view number = id.substr(2);
+    while (number.size() > 1 && number.front() == '0') number.remove_prefix(1);
+    to->append(number);
+    to->push_back('.');
+    to->append(k);
   }
 
-  // The line's links, then the end of its paragraph.
+  void StartLine(const OccurrenceRecord& record) {
+    started_ = true;
+    in_line_ = true;
+    line_number_ = record.line;
+    line_.clear();
+    line_opaque_ = false;
+    phrase_words_.Clear();
+    in_line_words_ = 0;
+    draw_limit_ = 0;
+  }
+
+  // The line's paragraph: its words, and the phrase of its web searches
+  // where the script could not make it from the words: drawn at random
+  // from a long line, or holding bytes a page's text cannot carry.
   void EndLine() {
-    // The links start a line of their own by the stylesheet (a.l), not by
-    // elements of their own: a search page holds a line per line of text.
-    out_.Write(" <a class=\"l\" href=\"");
-    out_.Write(word_index_);
-    out_.Write("#");
-    out_.Write(first_id_);
-    out_.Write("\">");
-    out_.Write(word_index_stem_);
-    out_.Write("</a> <a href=\"");
-    out_.Write(parts_.PageOf(first_id_));
-    out_.Write("#");
-    out_.Write(first_id_);
-    out_.Write("\">index</a> <a href=\"");
-    out_.Write(ContentsPageName());
-    out_.Write("#");
-    WriteEscaped(out_, page_);
-    out_.Write("\">Content (");
-    WriteEscaped(out_, page_);
-    out_.Write(")</a>");
     std::string_view phrase = phrase_words_.view();
-    if (word_count_ > kPhraseSlots) {
-      drawn_phrase_ = SearchPhrase(phrase, word_count_, draw_limit_, random_);
+    if (in_line_words_ > kPhraseSlots) {
+      drawn_phrase_ = SearchPhrase(phrase, in_line_words_, draw_limit_, random_);
       phrase = drawn_phrase_;
     }
-    for (const std::string* address :
-         {&settings_.target_address, &settings_.target_site}) {
-      if (address->empty()) continue;
-      out_.Write(" ");
-      WriteWebSearchLink(out_, settings_, phrase, *address, *address);
+    if (line_opaque_ || !SurvivesAsText(phrase)) {
+      block_.append("<p data-e=\"");
+      AppendQueryEncoded(&block_, phrase);
+      block_.append("\">");
+    } else if (in_line_words_ > kPhraseSlots) {
+      block_.append("<p data-q=\"");
+      AppendEscaped(&block_, phrase);
+      block_.append("\">");
+    } else {
+      block_.append("<p>");
     }
-    out_.Write(" ");
-    WriteWebSearchLink(out_, settings_, phrase, "", "web search");
-    out_.WriteLine("</p>");
+    block_.append(line_);
+    block_.append("</p>\r\n");
     in_line_ = false;
+    ++lines_in_block_;
+  }
+
+  // <div class="blk sp" data-w="N.K ...">: the words that first occur on
+  // their page in this block, in order, each with the number of that
+  // occurrence; the script numbers the other occurrences from them.
+  void EndBlock() {
+    if (lines_in_block_ > 0 || !block_.empty()) {
+      out_.Write("<div class=\"blk sp\" data-w=\"");
+      out_.Write(first_words_);
+      out_.Write("\">");
+      out_.Write(block_);
+      out_.WriteLine("</div>");
+    }
+    block_.clear();
+    first_words_.clear();
+    lines_in_block_ = 0;
   }
 
   LineWriter& out_;
-  const Settings& settings_;
-  const MainIndexParts& parts_;
   SplitMix64& random_;
-  Blocks blocks_;
-  std::string word_index_;
-  std::string word_index_stem_;
 
   bool started_ = false;
   bool in_line_ = false;
   std::string page_;
-  uint64_t line_ = 0;
-  std::string first_id_;
+  uint64_t line_number_ = 0;
+  std::unordered_set<std::string> words_of_page_;
+  std::string block_;
+  std::string first_words_;
+  int64_t lines_in_block_ = 0;
+  std::string line_;
+  bool line_opaque_ = false;
   PieceBuffer phrase_words_;
   std::string drawn_phrase_;
-  int64_t word_count_ = 0;
+  int64_t in_line_words_ = 0;
   size_t draw_limit_ = 0;
 };
 
@@ -151,9 +159,10 @@ Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
        {WordIndexPageName(g), "Word index " + WordIndexPageStem(g)}},
       "The words of the pages of this group, line by line, each line with "
       "web searches for its words.");
+  WriteListPageData(out, settings, parts, group);
   out.WriteLine("<main>");
 
-  ModernSearchWriter writer(out, settings, parts, random, group);
+  ModernSearchWriter writer(out, random);
   OccurrenceRecord record;
   while (source.Next(&record)) writer.Add(record);
   DOCBASE_RETURN_IF_ERROR(source.status());

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "html/modern/list_page_test_support.h"
 #include "html/page_test_fixture.h"
@@ -24,46 +26,50 @@ OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
   return record;
 }
 
-// A paragraph per line, each word carrying its occurrence id and linking to
-// the word index; the line's links name its first word and its page; a
-// block ends with each page; words are escaped, phrases encoded.
-TEST_F(ModernSearchPageTest, LinesOfWordsWithTheirLinksAndBlocksByPage) {
+// A paragraph per line holding its words, escaped; a block ends with each
+// page and names, for each word first met on its page, its number and the
+// number of that occurrence; a word whose bytes are not all text carries
+// its own, and its line the encoded query.
+TEST_F(ModernSearchPageTest, LinesOfWordsAndTheNumbersOfFirstOccurrences) {
   const MainIndexParts parts({0, 5});
   VectorSource<OccurrenceRecord> source({
       Occurrence("p1.htm", 1, "alpha", "id00000001", "1"),
       Occurrence("p1.htm", 1, "x&y", "id00000002", "1"),
       Occurrence("p1.htm", 2, "alpha", "id00000001", "2"),
-      Occurrence("p2.htm", 1, "beta", "id00000006", "1"),
+      Occurrence("p2.htm", 1, "Alpha", "id00000001", "3"),
+      Occurrence("p2.htm", 1, "b\x01t", "id00000060", "1"),
   });
   ASSERT_TRUE(
       WriteModernSearchPage(area_, state_, parts, random_, 2, source).ok());
-  const std::string web = "<a class=\"web\" href=\"http://www.google.com/search?q=";
-  EXPECT_EQ(
-      MainOf(Read("s_2.htm")),
-      "<div class=\"blk sp\">\r\n<h2><a href=\"p1.htm\">p1.htm</a></h2>\r\n"
-      "<p> <a id=\"id00000001_1\" href=\"i_2.htm#id00000001\">alpha</a>"
-      " <a id=\"id00000002_1\" href=\"i_2.htm#id00000002\">x&amp;y</a>"
-      " <a class=\"l\" href=\"i_2.htm#id00000001\">i_2</a>"
-      " <a href=\"index_1.htm#id00000001\">index</a>"
-      " <a href=\"files_list.htm#p1.htm\">Content (p1.htm)</a> " +
-          web + "alpha%20x%26y%20%20site%3Awww.example.org\">www.example.org</a> " +
-          web + "alpha%20x%26y%20%20site%3Awww.example.com\">www.example.com</a> " +
-          web + "alpha%20x%26y%20\">web search</a></p>\r\n"
-          "<p> <a id=\"id00000001_2\" href=\"i_2.htm#id00000001\">alpha</a>"
-          " <a class=\"l\" href=\"i_2.htm#id00000001\">i_2</a>"
-          " <a href=\"index_1.htm#id00000001\">index</a>"
-          " <a href=\"files_list.htm#p1.htm\">Content (p1.htm)</a> " +
-          web + "alpha%20%20site%3Awww.example.org\">www.example.org</a> " +
-          web + "alpha%20%20site%3Awww.example.com\">www.example.com</a> " +
-          web + "alpha%20\">web search</a></p>\r\n</div>\r\n"
-          "<div class=\"blk sp\">\r\n<h2><a href=\"p2.htm\">p2.htm</a></h2>\r\n"
-          "<p> <a id=\"id00000006_1\" href=\"i_2.htm#id00000006\">beta</a>"
-          " <a class=\"l\" href=\"i_2.htm#id00000006\">i_2</a>"
-          " <a href=\"index_2.htm#id00000006\">index</a>"
-          " <a href=\"files_list.htm#p2.htm\">Content (p2.htm)</a> " +
-          web + "beta%20%20site%3Awww.example.org\">www.example.org</a> " +
-          web + "beta%20%20site%3Awww.example.com\">www.example.com</a> " +
-          web + "beta%20\">web search</a></p>\r\n</div>\r\n");
+  EXPECT_EQ(MainOf(Read("s_2.htm")),
+            "<div class=\"blk sp\" data-w=\"1.1 2.1\"><h2><a href=\"p1.htm\">"
+            "p1.htm</a></h2>\r\n<p>alpha x&amp;y</p>\r\n<p>alpha</p>\r\n"
+            "</div>\r\n"
+            "<div class=\"blk sp\" data-w=\"1.3\"><h2><a href=\"p2.htm\">"
+            "p2.htm</a></h2>\r\n<p data-e=\"Alpha%20b%01t%20\">Alpha "
+            "<b data-w=\"60.1\">b\x01t</b></p>\r\n</div>\r\n");
+}
+
+// A line of more than 28 words carries the phrase drawn for it.
+TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
+  const MainIndexParts parts({0});
+  std::vector<OccurrenceRecord> records;
+  for (int word = 0; word < 30; ++word) {
+    records.push_back(Occurrence("p1.htm", 1,
+                                 Keep("w" + std::to_string(100 + word)),
+                                 Keep("id" + std::to_string(10000000 + word)),
+                                 "1"));
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  ASSERT_TRUE(
+      WriteModernSearchPage(area_, state_, parts, random_, 1, source).ok());
+  const std::string main = MainOf(Read("s_1.htm"));
+  const size_t phrase = main.find("<p data-q=\"");
+  ASSERT_NE(phrase, std::string::npos) << main;
+  // Words drawn from the line, not the whole line.
+  const std::string drawn =
+      main.substr(phrase + 11, main.find('"', phrase + 11) - phrase - 11);
+  EXPECT_LT(std::count(drawn.begin(), drawn.end(), ' '), 30) << drawn;
 }
 
 }  // namespace

@@ -21,19 +21,16 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
        {SearchPageName(g), "Search page " + SearchPageStem(g)}},
       "Every word of the pages of this group, page by page, with the number "
       "of its occurrences there.");
-  page_.WriteLine("<main>");
   return Status::Ok();
 }
 
-// One paragraph per word: its first page as on the classic page, the word
-// linked to it with the page and the count, its search-page and contents
-// links, then the links that depend on the word alone (the part of the
-// main index that holds it, the web search) once; then a line per further
-// page, the page name linked:
-// <p id="ID"><a href="PAGE#ID">WORD</a> (PAGE, N) <a href="s_G.htm#ID_K">
-// s_G</a> <a href="files_list.htm#PAGE">Content</a> <a href="index_P.htm#ID">
-// index</a> <a class="web" href="...">SITE</a><br>
-// <a href="PAGE2#ID">PAGE2</a> (N) <a ..>s_G</a> <a ..>Content</a></p>
+// One paragraph per word, carrying the word id (so "i_G.htm#ID" lands on
+// it) and, in "data-k", the number of the word's first occurrence on each
+// of its pages; then the word and its pages with their counts:
+//   <p id="ID" data-k="K1 K2"><b>WORD</b> PAGE1 (N1), PAGE2 (N2)</p>
+// ("data-e": the encoded query of a word whose bytes are not all text).
+// The script makes the links of the classic entries from them: the pages,
+// the search page, the contents page, the main index and the web search.
 Status ModernWordIndexPages::WriteEntries(const Settings& settings,
                                           int64_t group,
                                           WordPageSource& source) {
@@ -41,62 +38,55 @@ Status ModernWordIndexPages::WriteEntries(const Settings& settings,
     return Status::IoError(WordIndexPageName(group),
                            "the page head was not written");
   }
-  const std::string g = std::to_string(group);
-  const std::string search_link = "\">" + SearchPageStem(g) + "</a> <a href=\"";
-  const std::string search_page = SearchPageName(g);
+  WriteListPageData(page_, settings, parts_, group);
+  page_.WriteLine("<main>");
   Blocks blocks(page_, "wi", kWordIndexEntriesPerBlock);
-  std::string last_id;
+  // A paragraph is written once its word's entries are all known.
+  std::string last_id, numbers, pages;
+  std::string word, encoded_word;
+  auto write_paragraph = [&] {
+    blocks.Entry();
+    page_.Write("<p id=\"");
+    page_.Write(last_id);
+    page_.Write("\" data-k=\"");
+    page_.Write(numbers);
+    if (!encoded_word.empty()) {
+      page_.Write("\" data-e=\"");
+      page_.Write(encoded_word);
+    }
+    page_.Write("\"><b>");
+    page_.Write(word);
+    page_.Write("</b> ");
+    page_.Write(pages);
+    page_.WriteLine("</p>");
+  };
   WordPageEntry entry;
   while (source.Next(&entry)) {
-    const bool first_page = entry.id != last_id;
-    if (first_page) {
-      if (!last_id.empty()) page_.WriteLine("</p>");
-      blocks.Entry();
+    if (entry.id != last_id) {
+      if (!last_id.empty()) write_paragraph();
       last_id.assign(entry.id);
-      page_.Write("<p id=\"");
-      page_.Write(entry.id);
-      page_.Write("\">");
-    } else {
-      page_.Write("<br>\r\n");
-    }
-    page_.Write("<a href=\"");
-    WriteEscaped(page_, entry.page);
-    page_.Write("#");
-    page_.Write(entry.id);
-    page_.Write("\">");
-    WriteEscaped(page_, first_page ? entry.word : entry.page);
-    page_.Write("</a> (");
-    if (first_page) {
-      WriteEscaped(page_, entry.page);
-      page_.Write(", ");
-    }
-    page_.Write(DecimalText(entry.count).view());
-    page_.Write(") <a href=\"");
-    page_.Write(search_page);
-    page_.Write("#");
-    page_.Write(entry.id);
-    page_.Write("_");
-    page_.Write(entry.first_k_text);
-    page_.Write(search_link);
-    page_.Write(ContentsPageName());
-    page_.Write("#");
-    WriteEscaped(page_, entry.page);
-    page_.Write("\">Content</a>");
-    if (first_page) {
-      page_.Write(" <a href=\"");
-      page_.Write(parts_.PageOf(entry.id));
-      page_.Write("#");
-      page_.Write(entry.id);
-      page_.Write("\">index</a>");
-      if (!settings.target_site.empty()) {
-        page_.Write(" ");
-        WriteWebSearchLink(page_, settings, entry.word, settings.target_site,
-                           settings.target_site);
+      word.clear();
+      AppendEscaped(&word, entry.word);
+      // A word the page's text cannot carry as it is: its web search
+      // query, encoded here.
+      encoded_word.clear();
+      if (!SurvivesAsText(entry.word)) {
+        AppendQueryEncoded(&encoded_word, entry.word);
       }
+      numbers.clear();
+      pages.clear();
+    } else {
+      numbers.push_back(' ');
+      pages.append(", ");
     }
+    numbers.append(entry.first_k_text);
+    AppendEscaped(&pages, entry.page);
+    pages.append(" (");
+    pages.append(DecimalText(entry.count).view());
+    pages.push_back(')');
   }
   DOCBASE_RETURN_IF_ERROR(source.status());
-  if (!last_id.empty()) page_.WriteLine("</p>");
+  if (!last_id.empty()) write_paragraph();
   blocks.Finish();
   page_.WriteLine("</main>");
   WriteModernEnd(page_);

@@ -12,44 +12,39 @@ namespace {
 
 class ModernWordIndexPageTest : public GeneratedPageTest {};
 
-// A word on two pages is one paragraph with a line per page; the links
-// that depend on the word alone (its main-index part, the web search) come
-// once; the word and the page names are escaped, the query encoded; a
-// word of the second main-index part links there.
-TEST_F(ModernWordIndexPageTest, OneParagraphPerWordWithItsLinks) {
+// A word on two pages is one paragraph: its id, the number of its first
+// occurrence on each page (for the links the script makes), the word and
+// each page with its count, escaped; a word the page's text cannot carry
+// brings its web search query, encoded.
+TEST_F(ModernWordIndexPageTest, OneParagraphPerWordWithItsPagesAndNumbers) {
   const MainIndexParts parts({0, 5});
   ModernWordIndexPages pages(parts);
   VectorSource<WordPageEntry> source({
       {"id00000001", "p&1.htm", 3, "a<b", "1", 2},
       {"id00000001", "page_2.htm", 3, "a<b", "4", 1},
-      {"id00000007", "page_2.htm", 3, "zeta", "2", 1},
+      {"id00000007", "page_2.htm", 3, "z\xff", "2", 1},
   });
   ASSERT_TRUE(pages.WriteHead(area_, state_, 3).ok());
   ASSERT_TRUE(pages.WriteEntries(state_, 3, source).ok());
-  EXPECT_EQ(
-      MainOf(Read("i_3.htm")),
-      "<div class=\"blk wi\">\r\n"
-      "<p id=\"id00000001\"><a href=\"p&amp;1.htm#id00000001\">a&lt;b</a> "
-      "(p&amp;1.htm, 2) <a href=\"s_3.htm#id00000001_1\">s_3</a> "
-      "<a href=\"files_list.htm#p&amp;1.htm\">Content</a> "
-      "<a href=\"index_1.htm#id00000001\">index</a> "
-      "<a class=\"web\" href=\"http://www.google.com/search?q="
-      "a%3Cb%20site%3Awww.example.com\">www.example.com</a><br>\r\n"
-      "<a href=\"page_2.htm#id00000001\">page_2.htm</a> (1) "
-      "<a href=\"s_3.htm#id00000001_4\">s_3</a> "
-      "<a href=\"files_list.htm#page_2.htm\">Content</a></p>\r\n"
-      "<p id=\"id00000007\"><a href=\"page_2.htm#id00000007\">zeta</a> "
-      "(page_2.htm, 1) <a href=\"s_3.htm#id00000007_2\">s_3</a> "
-      "<a href=\"files_list.htm#page_2.htm\">Content</a> "
-      "<a href=\"index_2.htm#id00000007\">index</a> "
-      "<a class=\"web\" href=\"http://www.google.com/search?q="
-      "zeta%20site%3Awww.example.com\">www.example.com</a></p>\r\n"
-      "</div>\r\n");
+  EXPECT_EQ(MainOf(Read("i_3.htm")),
+            "<div class=\"blk wi\">\r\n"
+            "<p id=\"id00000001\" data-k=\"1 4\"><b>a&lt;b</b> "
+            "p&amp;1.htm (2), page_2.htm (1)</p>\r\n"
+            "<p id=\"id00000007\" data-k=\"2\" data-e=\"z%FF\"><b>z\xff</b> "
+            "page_2.htm (1)</p>\r\n"
+            "</div>\r\n");
+  // The script's record: the pages' names and the main index's parts.
+  EXPECT_NE(Read("i_3.htm").find(
+                "<script type=\"application/json\" id=\"list-data\">"
+                "{\"i\":\"i_3.htm\",\"s\":\"s_3.htm\",\"c\":\"files_list.htm\","
+                "\"host\":\"www.google.com\",\"addr\":\"www.example.org\","
+                "\"site\":\"www.example.com\",\"mf\":[0,5],"
+                "\"mp\":[\"index_1.htm\",\"index_2.htm\"]}</script>\r\n<main>"),
+            std::string::npos);
 }
 
-// Without a target site no web search; every 100 words a new block.
-TEST_F(ModernWordIndexPageTest, BlocksOfAHundredWordsAndNoSiteNoSearch) {
-  state_.target_site.clear();
+// Every 100 words a new block.
+TEST_F(ModernWordIndexPageTest, BlocksOfAHundredWords) {
   const MainIndexParts parts({0});
   ModernWordIndexPages pages(parts);
   std::vector<WordPageEntry> entries;
@@ -61,8 +56,7 @@ TEST_F(ModernWordIndexPageTest, BlocksOfAHundredWordsAndNoSiteNoSearch) {
   ASSERT_TRUE(pages.WriteHead(area_, state_, 1).ok());
   ASSERT_TRUE(pages.WriteEntries(state_, 1, source).ok());
   const std::string main = MainOf(Read("i_1.htm"));
-  EXPECT_EQ(main.find("class=\"web\""), std::string::npos);
-  EXPECT_EQ(main.rfind("<div class=\"blk wi\">\r\n<p id=\"id10000100\">"),
+  EXPECT_EQ(main.rfind("<div class=\"blk wi\">\r\n<p id=\"id10000100\""),
             main.find("<div class=\"blk wi\">", 1));
 }
 
