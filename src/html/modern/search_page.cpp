@@ -2,7 +2,7 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "common/line_writer.h"
 #include "common/text.h"
@@ -28,7 +28,7 @@ class ModernSearchWriter {
     if (new_page || lines_in_block_ >= kSearchLinesPerBlock) EndBlock();
     if (new_page) {
       page_.assign(record.page);
-      words_of_page_.clear();
+      next_k_of_page_.clear();
       block_.append("<h2><a href=\"");
       AppendEscaped(&block_, record.page);
       block_.append("\">");
@@ -37,18 +37,32 @@ class ModernSearchWriter {
     }
     if (!in_line_) StartLine(record);
     if (in_line_words_ > 0) line_.push_back(' ');
+    // The script numbers a word's occurrences on a page on from its first
+    // one, in the page's order; a word whose bytes are not all text, and an
+    // occurrence that count would miss (words of one line numbered by
+    // spelling first), carry their own number.
     const bool opaque = !SurvivesAsText(record.word);
-    if (opaque) {
+    bool own_number = opaque;
+    if (!opaque) {
+      auto [next, first] =
+          next_k_of_page_.try_emplace(std::string(record.id), record.k + 1);
+      if (first) {
+        if (!first_words_.empty()) first_words_.push_back(' ');
+        AppendWordAndNumber(&first_words_, record.id, record.k_text);
+      } else if (next->second == record.k) {
+        ++next->second;
+      } else {
+        own_number = true;
+      }
+    }
+    if (own_number) {
       line_.append("<b data-w=\"");
       AppendWordAndNumber(&line_, record.id, record.k_text);
       line_.append("\">");
-      line_opaque_ = true;
-    } else if (words_of_page_.insert(std::string(record.id)).second) {
-      if (!first_words_.empty()) first_words_.push_back(' ');
-      AppendWordAndNumber(&first_words_, record.id, record.k_text);
     }
+    line_opaque_ = line_opaque_ || opaque;
     AppendEscaped(&line_, record.word);
-    if (opaque) line_.append("</b>");
+    if (own_number) line_.append("</b>");
     ++in_line_words_;
     draw_limit_ = phrase_words_.size();
     phrase_words_.Append(TrimBlanks(record.word));
@@ -132,7 +146,9 @@ class ModernSearchWriter {
   bool in_line_ = false;
   std::string page_;
   uint64_t line_number_ = 0;
-  std::unordered_set<std::string> words_of_page_;
+  // The number the script gives the next occurrence of each word met on
+  // the page so far.
+  std::unordered_map<std::string, uint64_t> next_k_of_page_;
   std::string block_;
   std::string first_words_;
   int64_t lines_in_block_ = 0;

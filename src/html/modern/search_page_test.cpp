@@ -23,29 +23,34 @@ OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
   record.word = word;
   record.id = id;
   record.k_text = k;
+  record.k = std::stoull(std::string(k));
   return record;
 }
 
 // A paragraph per line holding its words, escaped; a block ends with each
 // page and names, for each word first met on its page, its number and the
-// number of that occurrence; a word whose bytes are not all text carries
-// its own, and its line the encoded query.
+// number of that occurrence; a word whose bytes are not all text, or out of
+// that count, carries its own, and a line of such bytes the encoded query.
 TEST_F(ModernSearchPageTest, LinesOfWordsAndTheNumbersOfFirstOccurrences) {
   const MainIndexParts parts({0, 5});
   VectorSource<OccurrenceRecord> source({
       Occurrence("p1.htm", 1, "alpha", "id00000001", "1"),
       Occurrence("p1.htm", 1, "x&y", "id00000002", "1"),
-      Occurrence("p1.htm", 2, "alpha", "id00000001", "2"),
-      Occurrence("p2.htm", 1, "Alpha", "id00000001", "3"),
+      // One line numbered by spelling first: the second one is out of the
+      // count.
+      Occurrence("p1.htm", 2, "alpha", "id00000001", "3"),
+      Occurrence("p1.htm", 2, "ALPHA", "id00000001", "2"),
+      Occurrence("p2.htm", 1, "Alpha", "id00000001", "4"),
       Occurrence("p2.htm", 1, "b\x01t", "id00000060", "1"),
   });
   ASSERT_TRUE(
       WriteModernSearchPage(area_, state_, parts, random_, 2, source).ok());
   EXPECT_EQ(MainOf(Read("s_2.htm")),
             "<div class=\"blk sp\" data-w=\"1.1 2.1\"><h2><a href=\"p1.htm\">"
-            "p1.htm</a></h2>\r\n<p>alpha x&amp;y</p>\r\n<p>alpha</p>\r\n"
+            "p1.htm</a></h2>\r\n<p>alpha x&amp;y</p>\r\n<p><b data-w=\"1.3\">alpha</b> "
+            "ALPHA</p>\r\n"
             "</div>\r\n"
-            "<div class=\"blk sp\" data-w=\"1.3\"><h2><a href=\"p2.htm\">"
+            "<div class=\"blk sp\" data-w=\"1.4\"><h2><a href=\"p2.htm\">"
             "p2.htm</a></h2>\r\n<p data-e=\"Alpha%20b%01t%20\">Alpha "
             "<b data-w=\"60.1\">b\x01t</b></p>\r\n</div>\r\n");
 }
