@@ -7,8 +7,9 @@
 // - every local link, in a page or made by the script, lands: its page
 //   exists and its fragment names an element of that page, or an
 //   occurrence the script anchors there;
-// - with the classic pages of the same texts and group size: every element
-//   id of a classic annotated page is there to land on in the modern page,
+// - with the classic pages of the same texts and group size: every word and
+//   occurrence id of a classic annotated page is there to land on in the
+//   modern page,
 //   and the strip of every classic occurrence has the classic strip's
 //   links (the classic strip's link of the last occurrence to itself
 //   aside).
@@ -187,7 +188,9 @@ if (classicDir) {
     if (!/^page_.*\.htm$/.test(name)) continue;
     const classic = readText(classicDir, name);
     const names = landable.get(name) || new Set();
-    for (const found of classic.matchAll(/id ?= ?"([^"]*)"/g)) {
+    // The ids the program gives (a text's own markup is shown, not kept,
+    // in the modern pages).
+    for (const found of classic.matchAll(/id ?= ?"(id[0-9]+(?:_[0-9]+)?)"/g)) {
       check(names.has(found[1]), name + ': classic id ' + found[1] + ' missing');
     }
     const made = strips.get(name) || new Map();
