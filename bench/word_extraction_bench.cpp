@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/line_writer.h"
-#include "common/test_support.h"
-#include "common/text.h"
+#include "base/test_support.h"
+#include "base/text.h"
+#include "io/line_writer.h"
 #include "pages/input_pages_for_test.h"
 #include "words/page_word_scanner.h"
 #include "words/word_extraction.h"

@@ -19,9 +19,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_reader.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "fuzz_check.h"
+#include "io/line_reader.h"
 
 namespace docbase::fuzz {
 

@@ -29,16 +29,16 @@
 #include <utility>
 #include <vector>
 
-#include "common/record_file.h"
 #include "base/status.h"
 #include "fuzz_check.h"
 #include "html/index_tables.h"
 #include "html/table_sources.h"
+#include "io/record_file.h"
 #include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
-#include "words/word_pages_by_group.h"
 #include "words/word_ids.h"
+#include "words/word_pages_by_group.h"
 #include "words/word_splits.h"
 #include "work_file_damage.h"
 #include "workarea/file_names.h"

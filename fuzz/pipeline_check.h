@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "driver/run_driver.h"
 #include "driver/run_state.h"
 #include "driver/scripted_console.h"

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <utility>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase::fuzz {
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "common/parallel_tasks.h"
 #include "driver/command_line.h"
 #include "driver/preset_console.h"
 #include "driver/run_driver.h"
@@ -18,6 +17,7 @@
 #include "driver/terminal_console.h"
 #include "platform/arguments.h"
 #include "platform/console_io.h"
+#include "run/parallel_tasks.h"
 #include "workarea/file_names.h"
 #include "workarea/work_area.h"
 

@@ -19,7 +19,7 @@
 #include "../fuzz/word_numbering_check.h"
 #include "../fuzz/word_page_runs_check.h"
 #include "../fuzz/word_scanner_check.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase {
 namespace {

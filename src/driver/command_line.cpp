@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/text.h"
 #include "build_settings.h"
-#include "common/text.h"
 #include "driver/target_site.h"
 #include "platform/file_system.h"
 #include "platform/path.h"

@@ -2,8 +2,8 @@
 // the console, and the any-key wait is the console's any-key exit.
 #pragma once
 
-#include "common/run_report.h"
 #include "driver/console.h"
+#include "run/run_report.h"
 
 namespace docbase {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "driver/scripted_console.h"
 
 namespace docbase {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "driver/prompts.h"
 #include "workarea/file_names.h"
 

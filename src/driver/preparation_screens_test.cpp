@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "driver/scripted_console.h"
 
 namespace docbase {

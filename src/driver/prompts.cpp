@@ -1,6 +1,6 @@
 #include "driver/prompts.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/record_file.h"
-#include "common/text.h"
+#include "base/text.h"
 #include "driver/console_report.h"
 #include "driver/display_parameters.h"
 #include "driver/large_page_hint.h"
@@ -22,6 +21,7 @@
 #include "html/index_tables.h"
 #include "html/output_pass.h"
 #include "html/table_sources.h"
+#include "io/record_file.h"
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
 #include "platform/environment.h"

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "common/settings.h"
-#include "common/split_mix.h"
 #include "driver/setting_choices.h"
 #include "html/layout.h"
 #include "pages/code_pages.h"
+#include "run/settings.h"
+#include "run/split_mix.h"
 #include "words/word_census.h"
 
 namespace docbase {

@@ -1,6 +1,6 @@
 #include "driver/target_site.h"
 
-#include "common/text.h"
+#include "base/text.h"
 #include "driver/prompts.h"
 
 namespace docbase {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "common/line_writer.h"
 #include "driver/prompts.h"
+#include "io/line_writer.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"
 #include "workarea/listing_file.h"

@@ -1,6 +1,6 @@
 #include "html/annotated_page_file.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

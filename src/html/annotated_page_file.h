@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "base/status.h"
-#include "common/line_writer.h"
 #include "html/page_lines.h"
+#include "io/line_writer.h"
 #include "pages/page_origin.h"
 #include "workarea/work_area.h"
 

@@ -3,7 +3,7 @@
 // word-and-page table, plus the two occurrence work files, opened once.
 #pragma once
 
-#include "common/record_file.h"
+#include "io/record_file.h"
 #include "words/page_groups.h"
 #include "words/word_census.h"
 #include "words/word_ids.h"

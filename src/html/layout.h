@@ -13,12 +13,12 @@
 #include <string_view>
 
 #include "base/status.h"
-#include "common/run_report.h"
-#include "common/settings.h"
-#include "common/split_mix.h"
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"
 #include "html/page_neighbours.h"
+#include "run/run_report.h"
+#include "run/settings.h"
+#include "run/split_mix.h"
 #include "words/word_census.h"
 #include "workarea/work_area.h"
 

@@ -5,10 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "common/parallel_tasks.h"
 #include "html/page_neighbours.h"
 #include "html/table_sources.h"
 #include "html/word_folder.h"
+#include "run/parallel_tasks.h"
 #include "words/word_pages_by_group.h"
 #include "workarea/file_names.h"
 

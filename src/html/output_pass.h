@@ -11,11 +11,11 @@
 // task. So the pages are the same for any number of threads.
 #pragma once
 
-#include "common/settings.h"
-#include "common/split_mix.h"
 #include "base/status.h"
 #include "html/index_tables.h"
 #include "html/layout.h"
+#include "run/settings.h"
+#include "run/split_mix.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

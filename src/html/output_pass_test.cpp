@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "common/record_file.h"
 #include "html/classic/layout.h"
 #include "html/page_test_fixture.h"
+#include "io/record_file.h"
 #include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"

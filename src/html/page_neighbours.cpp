@@ -1,6 +1,6 @@
 #include "html/page_neighbours.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

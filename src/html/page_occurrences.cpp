@@ -1,6 +1,6 @@
 #include "html/page_occurrences.h"
 
-#include "common/prefetch.h"
+#include "base/prefetch.h"
 
 namespace docbase {
 

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "common/record_file.h"
 #include "base/status.h"
-#include "common/text.h"
+#include "base/text.h"
 #include "html/decimal_text.h"
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"
+#include "io/record_file.h"
 #include "words/word_records.h"
 
 namespace docbase {

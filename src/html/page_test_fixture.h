@@ -19,10 +19,10 @@
 #include <utility>
 #include <vector>
 
-#include "common/settings.h"
-#include "common/split_mix.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "html/occurrence_record.h"
+#include "run/settings.h"
+#include "run/split_mix.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

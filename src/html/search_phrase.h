@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/split_mix.h"
+#include "run/split_mix.h"
 
 namespace docbase {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "html/decimal_text.h"
 #include "html/index_tables.h"
 #include "html/occurrence_record.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/line_writer.h"
+#include "io/line_writer.h"
 #include "platform/file_system.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase {
 namespace {

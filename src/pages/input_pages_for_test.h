@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "pages/page_origin.h"
 #include "workarea/file_names.h"
 #include "workarea/work_area.h"

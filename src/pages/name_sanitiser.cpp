@@ -1,6 +1,6 @@
 #include "pages/name_sanitiser.h"
 
-#include "common/text.h"
+#include "base/text.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -1,6 +1,6 @@
 #include "pages/number_pad.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

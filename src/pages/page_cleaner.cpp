@@ -1,6 +1,6 @@
 #include "pages/page_cleaner.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "common/line_reader.h"
-#include "common/line_writer.h"
-#include "common/text.h"
+#include "base/text.h"
+#include "io/line_reader.h"
+#include "io/line_writer.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"
 #include "workarea/wildcard.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "common/line_writer.h"
+#include "io/line_writer.h"
 
 namespace docbase {
 namespace {

@@ -8,9 +8,9 @@
 
 #include <string_view>
 
-#include "common/byte_source.h"
-#include "common/line_reader.h"
 #include "base/status.h"
+#include "io/byte_source.h"
+#include "io/line_reader.h"
 #include "pages/page_cleaner.h"
 #include "pages/page_origin.h"
 #include "pages/text_page.h"

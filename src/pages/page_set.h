@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "common/settings.h"
 #include "base/status.h"
 #include "pages/page_origin.h"
 #include "pages/text_to_page.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "pages/page_reader.h"
 #include "workarea/commands.h"
 

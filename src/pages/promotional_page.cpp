@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "common/line_writer.h"
+#include "io/line_writer.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

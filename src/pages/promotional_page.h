@@ -5,8 +5,8 @@
 // address.
 #pragma once
 
-#include "common/settings.h"
 #include "base/status.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase {
 namespace {

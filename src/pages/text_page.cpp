@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

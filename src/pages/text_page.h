@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/byte_source.h"
-#include "common/line_reader.h"
 #include "base/status.h"
+#include "io/byte_source.h"
+#include "io/line_reader.h"
 #include "pages/text_encoding.h"
 #include "pages/text_source.h"
 

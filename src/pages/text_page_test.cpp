@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "base/status.h"
-#include "common/byte_source.h"
+#include "io/byte_source.h"
 #include "pages/text_encoding.h"
 #include "platform/file.h"
 

@@ -6,11 +6,11 @@
 #include <unordered_set>
 #include <vector>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "pages/name_sanitiser.h"
 #include "pages/number_pad.h"
-#include "platform/file_system.h"
 #include "pages/text_source.h"
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "pages/text_page.h"
 #include "platform/path.h"
 #include "workarea/commands.h"

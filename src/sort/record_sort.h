@@ -22,7 +22,7 @@
 //
 // Damage to a work file is an error, never silently wrong records: a file
 // of another size than what was written, a run whose records do not give
-// the checksum kept for it when it was written (common/checksum.h), and a
+// the checksum kept for it when it was written (io/checksum.h), and a
 // record less than the one before it in a merge are errors naming the file.
 //
 // Preconditions: T is trivially copyable and default constructible; `Less`
@@ -57,7 +57,7 @@
 #include <vector>
 
 #include "base/status.h"
-#include "common/checksum.h"
+#include "io/checksum.h"
 #include "platform/file.h"
 #include "platform/path.h"
 #include "sort/loser_tree.h"

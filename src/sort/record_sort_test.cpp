@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 namespace docbase {
 namespace {

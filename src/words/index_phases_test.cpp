@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/record_file.h"
-#include "common/test_support.h"
-#include "common/text.h"
+#include "base/test_support.h"
+#include "base/text.h"
+#include "io/record_file.h"
 #include "pages/input_pages_for_test.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "words/line_filters.h"
 
 namespace docbase {

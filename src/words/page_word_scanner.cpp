@@ -1,6 +1,6 @@
 #include "words/page_word_scanner.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

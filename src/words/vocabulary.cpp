@@ -4,7 +4,7 @@
 #include <cstring>
 #include <functional>
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 namespace {

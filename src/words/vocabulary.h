@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/prefetch.h"
+#include "base/prefetch.h"
 #include "base/status.h"
 
 namespace docbase {

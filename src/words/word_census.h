@@ -21,7 +21,7 @@ struct PageTally {
   uint64_t occurrences = 0;
   uint64_t first_page_word = 0;  // in the page-word file
   uint64_t page_words = 0;
-  // The checksums (common/checksum.h) of the page's records in the two
+  // The checksums (io/checksum.h) of the page's records in the two
   // files as last written: the page-word one changes when the word splits
   // fill in the next pages.
   uint64_t occurrence_checksum = 0;

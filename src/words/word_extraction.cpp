@@ -2,15 +2,15 @@
 
 #include <vector>
 
-#include "common/checksum.h"
-#include "common/line_writer.h"
-#include "common/record_file.h"
-#include "common/text.h"
+#include "base/text.h"
+#include "io/checksum.h"
+#include "io/line_writer.h"
+#include "io/record_file.h"
 #include "platform/path.h"
-#include "words/scan_ahead.h"
-#include "words/scanned_lines.h"
 #include "words/occurrence_numbering.h"
 #include "words/page_word_scanner.h"
+#include "words/scan_ahead.h"
+#include "words/scanned_lines.h"
 #include "words/table_order.h"
 #include "words/word_records.h"
 #include "workarea/commands.h"

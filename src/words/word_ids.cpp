@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "words/table_order.h"
 
 namespace docbase {

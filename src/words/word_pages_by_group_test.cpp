@@ -8,7 +8,7 @@
 #include <fstream>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "platform/path.h"
 
 namespace docbase {

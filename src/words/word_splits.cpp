@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "common/checksum.h"
-#include "common/record_file.h"
+#include "io/checksum.h"
+#include "io/record_file.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_reader.h"
-#include "common/text.h"
+#include "base/text.h"
+#include "io/line_reader.h"
 #include "platform/file_system.h"
 #include "platform/path.h"
 #include "workarea/commands.h"

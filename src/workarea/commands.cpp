@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "common/line_reader.h"
-#include "common/line_writer.h"
-#include "common/text.h"
+#include "base/text.h"
+#include "io/line_reader.h"
+#include "io/line_writer.h"
 #include "platform/file_system.h"
 #include "platform/path.h"
 #include "workarea/wildcard.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
-#include "common/text.h"
+#include "base/test_support.h"
+#include "base/text.h"
 #include "platform/path.h"
 #include "workarea/wildcard.h"
 

@@ -1,6 +1,6 @@
 #include "workarea/file_names.h"
 
-#include "common/text.h"
+#include "base/text.h"
 #include "platform/path.h"
 
 namespace docbase {

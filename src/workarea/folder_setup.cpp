@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/line_writer.h"
-#include "common/text.h"
+#include "base/text.h"
+#include "io/line_writer.h"
 #include "platform/file_system.h"
 #include "workarea/commands.h"
 #include "workarea/file_names.h"

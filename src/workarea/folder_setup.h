@@ -16,8 +16,8 @@
 
 #include <cstdint>
 
-#include "common/run_report.h"
 #include "base/status.h"
+#include "run/run_report.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -1,7 +1,7 @@
 #include "workarea/listing_file.h"
 
-#include "common/line_reader.h"
-#include "common/text.h"
+#include "base/text.h"
+#include "io/line_reader.h"
 #include "platform/file_system.h"
 #include "workarea/commands.h"
 

@@ -1,6 +1,6 @@
 #include "workarea/wildcard.h"
 
-#include "common/text.h"
+#include "base/text.h"
 
 namespace docbase {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "hardening_support.h"
 #include "live_program.h"
 #include "program_runner.h"

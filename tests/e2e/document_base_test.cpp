@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "program_runner.h"
 
 namespace docbase::e2e {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "hardening_support.h"
 #include "live_program.h"
 #include "program_runner.h"

@@ -21,8 +21,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/split_mix.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
+#include "run/split_mix.h"
 
 namespace docbase::e2e {
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/test_support.h"
 #include "adversarial_inputs.h"
+#include "base/test_support.h"
 #include "hardening_support.h"
 #include "program_runner.h"
 

@@ -26,11 +26,11 @@
 #include <string>
 #include <vector>
 
-#include "common/split_mix.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "hardening_support.h"
 #include "live_program.h"
 #include "program_runner.h"
+#include "run/split_mix.h"
 
 namespace docbase::e2e {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "hardening_support.h"
 #include "program_runner.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "html/modern/assets.h"
 #include "workarea/work_area.h"
 

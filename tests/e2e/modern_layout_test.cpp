@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
 #include "adversarial_inputs.h"
+#include "base/test_support.h"
 #include "program_runner.h"
 
 namespace docbase::e2e {

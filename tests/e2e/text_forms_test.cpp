@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "base/test_support.h"
 #include "program_runner.h"
 
 namespace docbase::e2e {

@@ -8,10 +8,10 @@
 
 #include <cstdint>
 
-#include "common/settings.h"
 #include "base/status.h"
 #include "html/classic/navigation_bar.h"
 #include "html/occurrence_record.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_writer.h"
-#include "common/run_clock.h"
 #include "html/classic/page_head.h"
+#include "io/line_writer.h"
+#include "run/run_clock.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/settings.h"
 #include "base/status.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

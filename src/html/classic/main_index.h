@@ -7,9 +7,9 @@
 // word come together, by page and so by group.
 #pragma once
 
-#include "common/settings.h"
 #include "base/status.h"
 #include "html/occurrence_record.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -3,8 +3,8 @@
 // the contents page.
 #pragma once
 
-#include "common/line_writer.h"
 #include "html/page_neighbours.h"
+#include "io/line_writer.h"
 
 namespace docbase {
 

@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-#include "common/line_writer.h"
-#include "common/run_clock.h"
-#include "common/settings.h"
+#include "io/line_writer.h"
+#include "run/run_clock.h"
+#include "run/settings.h"
 
 namespace docbase {
 

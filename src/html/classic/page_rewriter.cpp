@@ -1,6 +1,6 @@
 #include "html/classic/page_rewriter.h"
 
-#include "common/text.h"
+#include "base/text.h"
 #include "html/body_line.h"
 #include "html/classic/page_templates.h"
 

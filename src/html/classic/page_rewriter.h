@@ -13,12 +13,12 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_writer.h"
-#include "common/settings.h"
 #include "base/status.h"
 #include "html/annotated_page_file.h"
 #include "html/classic/navigation_bar.h"
+#include "io/line_writer.h"
 #include "pages/page_origin.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

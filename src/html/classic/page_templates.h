@@ -1,13 +1,13 @@
 // Fixed blocks shared by the generated pages: the highlight script, the
 // promotional block and the web-search link (the information link is
-// InfoLink of common/settings.h).
+// InfoLink of run/settings.h).
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "common/line_writer.h"
-#include "common/settings.h"
+#include "io/line_writer.h"
+#include "run/settings.h"
 
 namespace docbase {
 

@@ -4,15 +4,15 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_writer.h"
-#include "common/split_mix.h"
-#include "common/text.h"
-#include "html/occurrence_record.h"
+#include "base/text.h"
 #include "html/classic/page_head.h"
 #include "html/classic/page_templates.h"
+#include "html/occurrence_record.h"
 #include "html/piece_buffer.h"
 #include "html/same_bytes.h"
 #include "html/search_phrase.h"
+#include "io/line_writer.h"
+#include "run/split_mix.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -11,10 +11,10 @@
 
 #include <cstdint>
 
-#include "common/settings.h"
-#include "common/split_mix.h"
 #include "base/status.h"
 #include "html/occurrence_record.h"
+#include "run/settings.h"
+#include "run/split_mix.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

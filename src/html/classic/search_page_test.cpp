@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "html/page_test_fixture.h"
 
 namespace docbase {

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "common/run_clock.h"
-#include "html/decimal_text.h"
 #include "html/classic/page_head.h"
 #include "html/classic/page_templates.h"
+#include "html/decimal_text.h"
+#include "run/run_clock.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

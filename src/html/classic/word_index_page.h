@@ -13,11 +13,11 @@
 #include <cstdint>
 #include <string>
 
-#include "common/line_writer.h"
-#include "common/settings.h"
 #include "base/status.h"
 #include "html/layout.h"
 #include "html/occurrence_record.h"
+#include "io/line_writer.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

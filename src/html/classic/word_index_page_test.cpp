@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "html/page_test_fixture.h"
 
 namespace docbase {

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_writer.h"
 #include "html/occurrence_record.h"
+#include "io/line_writer.h"
 
 namespace docbase {
 

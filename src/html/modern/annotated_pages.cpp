@@ -5,14 +5,14 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/line_writer.h"
-#include "common/text.h"
+#include "base/text.h"
 #include "html/annotated_page_file.h"
 #include "html/annotated_page_loop.h"
 #include "html/body_line.h"
 #include "html/decimal_text.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
+#include "io/line_writer.h"
 #include "platform/path.h"
 #include "workarea/file_names.h"
 

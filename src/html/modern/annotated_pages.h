@@ -26,10 +26,10 @@
 #include <string_view>
 
 #include "base/status.h"
-#include "common/settings.h"
-#include "html/page_neighbours.h"
 #include "html/occurrence_record.h"
+#include "html/page_neighbours.h"
 #include "pages/page_origin.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -1,6 +1,6 @@
 #include "html/modern/assets.h"
 
-#include "common/line_writer.h"
+#include "io/line_writer.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

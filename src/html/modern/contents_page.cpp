@@ -2,11 +2,11 @@
 
 #include <unordered_map>
 
-#include "common/line_writer.h"
 #include "html/decimal_text.h"
 #include "html/modern/annotated_pages.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
+#include "io/line_writer.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/status.h"
-#include "common/settings.h"
+#include "run/settings.h"
 #include "words/word_census.h"
 #include "workarea/work_area.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "common/line_writer.h"
 #include "html/decimal_text.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
+#include "io/line_writer.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -16,9 +16,9 @@
 #include <cstdint>
 
 #include "base/status.h"
-#include "common/settings.h"
 #include "html/modern/main_index_parts.h"
 #include "html/occurrence_record.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_writer.h"
-#include "common/settings.h"
+#include "io/line_writer.h"
+#include "run/settings.h"
 
 namespace docbase {
 

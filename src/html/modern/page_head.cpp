@@ -1,7 +1,7 @@
 #include "html/modern/page_head.h"
 
-#include "common/run_clock.h"
 #include "html/modern/markup.h"
+#include "run/run_clock.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_writer.h"
-#include "common/settings.h"
 #include "html/modern/main_index_parts.h"
+#include "io/line_writer.h"
+#include "run/settings.h"
 
 namespace docbase {
 

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "common/line_writer.h"
-#include "common/text.h"
+#include "base/text.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
 #include "html/piece_buffer.h"
 #include "html/search_phrase.h"
+#include "io/line_writer.h"
 #include "workarea/file_names.h"
 
 namespace docbase {

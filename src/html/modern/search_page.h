@@ -16,10 +16,10 @@
 #include <cstdint>
 
 #include "base/status.h"
-#include "common/settings.h"
-#include "common/split_mix.h"
 #include "html/modern/main_index_parts.h"
 #include "html/occurrence_record.h"
+#include "run/settings.h"
+#include "run/split_mix.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

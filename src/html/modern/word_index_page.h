@@ -11,11 +11,11 @@
 #include <cstdint>
 
 #include "base/status.h"
-#include "common/line_writer.h"
-#include "common/settings.h"
 #include "html/layout.h"
 #include "html/modern/main_index_parts.h"
 #include "html/occurrence_record.h"
+#include "io/line_writer.h"
+#include "run/settings.h"
 #include "workarea/work_area.h"
 
 namespace docbase {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "common/line_reader.h"
-#include "common/line_writer.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
+#include "io/line_reader.h"
+#include "io/line_writer.h"
 #include "platform/path.h"
 
 namespace docbase {

@@ -1,4 +1,4 @@
-#include "common/record_file.h"
+#include "io/record_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/checksum.h"
-#include "common/test_support.h"
+#include "base/test_support.h"
+#include "io/checksum.h"
 
 namespace docbase {
 namespace {

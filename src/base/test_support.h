@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/run_report.h"
+#include "run/run_report.h"
 
 namespace docbase::testing {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "common/run_clock.h"
+#include "run/run_clock.h"
 
 namespace docbase {
 

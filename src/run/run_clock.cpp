@@ -1,10 +1,10 @@
-#include "common/run_clock.h"
+#include "run/run_clock.h"
 
 #include <cstdio>
 #include <ctime>
 #include <optional>
 
-#include "common/text.h"
+#include "base/text.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/byte_source.h"
 #include "base/status.h"
+#include "io/byte_source.h"
 #include "platform/file.h"
 
 namespace docbase {

@@ -5,7 +5,7 @@
 // missing or of another size than its writer left it is an error, never an
 // empty or short table taken as complete. Each stretch of records a phase
 // reads back (a page's records) comes with the checksum its writer kept in
-// memory (common/checksum.h): a changed byte is an error as well, "work
+// memory (io/checksum.h): a changed byte is an error as well, "work
 // file is damaged", naming the file.
 #pragma once
 
@@ -17,9 +17,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "common/checksum.h"
-#include "common/line_writer.h"
 #include "base/status.h"
+#include "io/checksum.h"
+#include "io/line_writer.h"
 #include "platform/file.h"
 
 namespace docbase {

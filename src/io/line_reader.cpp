@@ -1,4 +1,4 @@
-#include "common/line_reader.h"
+#include "io/line_reader.h"
 
 #include <algorithm>
 #include <cstring>

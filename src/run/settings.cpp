@@ -1,4 +1,4 @@
-#include "common/settings.h"
+#include "run/settings.h"
 
 namespace docbase {
 

@@ -1,4 +1,4 @@
-#include "common/test_support.h"
+#include "base/test_support.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "common/line_writer.h"
+#include "io/line_writer.h"
 
 #include <algorithm>
 

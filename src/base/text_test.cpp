@@ -1,9 +1,9 @@
-#include "common/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
-#include "common/run_clock.h"
-#include "common/split_mix.h"
+#include "run/run_clock.h"
+#include "run/split_mix.h"
 
 namespace docbase {
 namespace {

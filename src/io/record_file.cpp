@@ -1,4 +1,4 @@
-#include "common/record_file.h"
+#include "io/record_file.h"
 
 #include "platform/path.h"
 

@@ -1,4 +1,4 @@
-#include "common/parallel_tasks.h"
+#include "run/parallel_tasks.h"
 
 #include <algorithm>
 #include <atomic>
