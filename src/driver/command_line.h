@@ -55,14 +55,6 @@ struct CommandLine {
 // --help wins over --version.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The text of --help, with command examples in the words of the
-// platform's command interpreter.
-std::string UsageText();
-
-// The text of --version: the version and the settings the program was
-// built with.
-std::string VersionText();
-
 // Changes the current directory to each of `directories` in turn. Empty
 // when all succeeded, else the one-line reason for the first that failed
 // (a folder that does not exist, or a file).

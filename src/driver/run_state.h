@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "common/settings.h"
 #include "common/split_mix.h"
@@ -35,9 +34,6 @@ struct RunState {
   std::string number_pad;
   // --encoding: the code page of texts that are not UTF-8, or null.
   const CodePage* code_page = nullptr;
-  // The file names of the texts that are not UTF-8 and were kept as bytes,
-  // named once the run has ended.
-  std::vector<std::string> kept_as_bytes;
   // The one generator of the run, for the search phrases of long lines.
   SplitMix64 random;
 };
