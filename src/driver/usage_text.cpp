@@ -1,6 +1,9 @@
 #include "driver/usage_text.h"
 
+#include <string>
+
 #include "build_settings.h"
+#include "driver/option_table.h"
 #include "driver/shell_text.h"
 
 namespace docbase {
@@ -27,36 +30,42 @@ constexpr char kUsage[] =
     "{piped answers}"
     "or given on the command line, reading nothing from standard input:\n"
     "  docbase -C {folder} --yes --address www.example.org\n"
-    "\n"
-    "  -C, --directory DIR  run in DIR, as if started there\n"
-    "  --yes                answer the menus 1 and end without a final key\n"
-    "  --address ADDR       web address to narrow searches to ({''} for none)\n"
-    "  --site SITE          the site every word's search link is narrowed to\n"
-    "                       (www.SITE, http.SITE or https.SITE; default: the\n"
-    "                       built-in one, see --version)\n"
-    "  --info-address ADDR  the information address on screens and pages\n"
-    "  --search-host HOST   the host of every web-search link\n"
-    "  --group-size N       N pages (2 or more) per word-index and search\n"
-    "                       page instead of the number of texts, so that a\n"
-    "                       large collection gives pages a browser can open\n"
-    "  --layout classic|modern\n"
-    "                       classic (default): the pages as they have always\n"
-    "                       been; modern: the same words and links in HTML5\n"
-    "                       pages every browser opens at once, at any size,\n"
-    "                       with about 200 KB of text per page group unless\n"
-    "                       --group-size is given (choose it for large\n"
-    "                       collections and for Chromium or Edge)\n"
-    "  -j, --jobs N         threads to use (default: one per core)\n"
-    "  --encoding NAME      read texts that are not UTF-8 in the code page\n"
-    "                       NAME (windows-1250 .. windows-1258, iso-8859-1,\n"
-    "                       iso-8859-15) instead of keeping their bytes\n"
-    "  -h, --help           show this text and exit\n"
-    "  --version            show the version and build settings and exit\n";
+    "\n";
+
+// The option lines, one row of the option table each: its names and value
+// after two blanks, then its help from this column, on the next line when
+// the names reach it; the further lines of the help start there too.
+constexpr size_t kHelpColumn = 23;
+
+std::string OptionLines() {
+  const std::string indent(kHelpColumn, ' ');
+  std::string lines;
+  for (const OptionRow& row : OptionRows()) {
+    std::string names = "  ";
+    if (!row.short_name.empty()) {
+      names += std::string(row.short_name) + ", ";
+    }
+    names += row.long_name;
+    if (row.takes_value()) names += " " + std::string(row.value_name);
+    lines += names;
+    if (names.size() < indent.size()) {
+      lines += std::string(indent.size() - names.size(), ' ');
+    } else {
+      lines += "\n" + indent;
+    }
+    for (char c : row.help) {
+      lines += c;
+      if (c == '\n') lines += indent;
+    }
+    lines += "\n";
+  }
+  return lines;
+}
 
 }  // namespace
 
 std::string UsageText(const ShellTerms& terms) {
-  return InShellTerms(kUsage, terms);
+  return InShellTerms(kUsage + OptionLines(), terms);
 }
 
 std::string VersionText(const ShellTerms& terms) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "driver/option_table.h"
+
 namespace docbase {
 namespace {
 
@@ -38,6 +40,23 @@ TEST(UsageTextTest, PosixUsersSeeTheirShellsWords) {
   EXPECT_NE(usage.find("printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase"),
             std::string::npos);
   EXPECT_EQ(usage.find('\r'), std::string::npos);
+}
+
+TEST(UsageTextTest, EveryOptionHasALineOfItsOwn) {
+  const std::string usage = UsageText(kPosixShellTerms);
+  for (const OptionRow& row : OptionRows()) {
+    const std::string start = row.short_name.empty()
+                                  ? "\n  " + std::string(row.long_name)
+                                  : "\n  " + std::string(row.short_name) +
+                                        ", " + std::string(row.long_name);
+    EXPECT_NE(usage.find(start), std::string::npos) << row.long_name;
+  }
+  // A help line that is too long for its names goes below them.
+  EXPECT_NE(usage.find("\n  --layout classic|modern\n" + std::string(23, ' ') +
+                       "classic (default)"),
+            std::string::npos);
+  EXPECT_NE(usage.find("\n  -j, --jobs N         threads to use"),
+            std::string::npos);
 }
 
 TEST(UsageTextTest, NoPlaceholderIsLeftInTheNativeTexts) {
