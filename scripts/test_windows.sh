@@ -240,13 +240,14 @@ for set in sample gen1 names nul cr longlines forms forms_utf8; do
       problems+=("dir_01.txt differs")
     cmp -s "$dir/linux/linux.console" "$dir/windows/windows.console" ||
       problems+=("console differs")
-    # Standard error ends its lines as the platform does.
+    # Standard error ends its lines as the platform does, and names a page
+    # of htm_out in the platform's form.
     if [ -s "$dir/windows/windows.stderr" ] &&
        ! crlf_only "$dir/windows/windows.stderr"; then
       problems+=("stderr lines not ended by CR LF")
     fi
-    tr -d '\r' <"$dir/windows/windows.stderr" | cmp -s "$dir/linux/linux.stderr" - ||
-      problems+=("stderr differs")
+    tr -d '\r' <"$dir/windows/windows.stderr" | sed 's#htm_out\\#htm_out/#g' |
+      cmp -s "$dir/linux/linux.stderr" - || problems+=("stderr differs")
     cmp -s "$dir/linux/entries" "$dir/windows/entries" ||
       problems+=("entries left differ")
     diff -r "$dir/linux/p/txt_in" "$dir/windows/p/txt_in" >/dev/null 2>&1 ||

@@ -15,8 +15,8 @@
 #include "driver/display_parameters.h"
 #include "driver/large_page_hint.h"
 #include "driver/preparation_screens.h"
-#include "driver/shell_text.h"
 #include "driver/prompts.h"
+#include "driver/shell_text.h"
 #include "driver/start_up_screens.h"
 #include "driver/target_site.h"
 #include "driver/tool_checks.h"
@@ -83,10 +83,10 @@ RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
   // waits for a key (a console window may close after the last one); the
   // console transcript stays as it is.
   for (const std::string& name : converted.kept_as_bytes) {
-    std::fputs(MessageLine(name + ": not UTF-8, kept as bytes (see --encoding)",
-                           NativeShellTerms())
-                   .c_str(),
-               stderr);
+    const std::string warning =
+        MessageLine(name + ": not UTF-8, kept as bytes (see --encoding)",
+                    NativeShellTerms());
+    std::fputs(warning.c_str(), stderr);
   }
   DOCBASE_RETURN_IF_STOPPED(ShowConvertedPages(
       converted, state.input_file_count, console, area.DirectoryPath()));

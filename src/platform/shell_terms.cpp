@@ -7,7 +7,8 @@ const ShellTerms kPosixShellTerms = {
     .empty_argument = "''",
     .line_end = "\n",
     .example_folder = "~/mybase",
-    .piped_answers = "  printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase\n",
+    .piped_answers =
+        "  printf '1\\n1\\n1\\n1\\nwww.example.org\\n' | docbase\n",
 };
 
 // answers.txt is read from the folder above: a run deletes every *.txt of
