@@ -17,8 +17,8 @@ struct OptionRow {
   // "-C"; empty when the option has no short name. A short name that takes
   // a value also takes it joined on: -CDIR, -jN.
   std::string_view short_name;
-  // "--directory"; empty when it has no long name. A long name also takes
-  // its value as --name=VALUE.
+  // "--directory": every option has one. It also takes its value as
+  // --name=VALUE.
   std::string_view long_name;
   // The value as --help names it ("DIR"); empty for an option that takes
   // none.
