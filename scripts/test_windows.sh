@@ -258,6 +258,7 @@ for set in sample gen1 names nul cr longlines forms forms_utf8; do
       failures=$((failures + 1))
       echo "DIFFERENT: $set ($mode): ${problems[*]}"
       diff "$dir/linux/linux.console" "$dir/windows/windows.console" | head -20 || true
+      diff "$dir/linux/linux.stderr" "$dir/windows/windows.stderr" | cat -A | head -6 || true
       diff "$dir/linux/dir_01.txt" "$dir/windows/dir_01.txt" | head -6 || true
       diff -rq "$dir/linux/p/htm_out" "$dir/windows/p/htm_out" | head -6 || true
       diff "$dir/linux/entries" "$dir/windows/entries" | head -6 || true
