@@ -19,8 +19,11 @@
 # pages of forms_utf8.
 #
 # Before the sets: the console's code page is the same before and after a
-# run (chcp in cmd), and the zip, unpacked, keeps every file it ships, byte
-# for byte, through a run in its folder; its text files have CR LF ends.
+# run (chcp in cmd); --help is in cmd's words (no '', no / in a folder, CR
+# LF ends); a text that is not UTF-8 is named before the final "any key";
+# and the zip, unpacked, keeps every file it ships, byte for byte, through
+# a run in its folder; its documents are plain text (no backspace or
+# escape) with CR LF ends.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 win_build="${1:-$repo/build-win}"
@@ -128,14 +131,49 @@ if [ "$(echo "$pages" | wc -l)" -ne 2 ] ||
   failures=$((failures + 1))
 fi
 
+# crlf_only FILE: FILE is not empty and every line of it ends in CR LF.
+crlf_only() {
+  python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(d.count(b"\n") != d.count(b"\r\n") or not d)' "$1"
+}
+
 echo "== --help in cmd's words"
-help_text="$(cd "$win_build" && wine ./docbase.exe --help 2>/dev/null)"
-if grep -qF 'docbase -C C:\mybase --yes' <<<"$help_text" &&
-   grep -qF 'type ..\answers.txt | docbase' <<<"$help_text" &&
-   ! grep -qE 'printf|~/' <<<"$help_text"; then
-  echo "same: cmd examples, no POSIX ones"
+(cd "$win_build" && wine ./docbase.exe --help >"$work/help.txt" 2>/dev/null)
+help_problems=()
+grep -qF 'docbase -C C:\mybase --yes' "$work/help.txt" &&
+  grep -qF 'type ..\answers.txt | docbase' "$work/help.txt" ||
+  help_problems+=("no cmd examples")
+! grep -qE 'printf|~/' "$work/help.txt" || help_problems+=("POSIX examples")
+! grep -qF "''" "$work/help.txt" || help_problems+=("'' for an empty argument")
+grep -qF '("" for none)' "$work/help.txt" || help_problems+=('no ""')
+! grep -qE '(txt_in|htm_out)/' "$work/help.txt" ||
+  help_problems+=("/ in a folder")
+crlf_only "$work/help.txt" || help_problems+=("lines not ended by CR LF")
+if [ ${#help_problems[@]} -eq 0 ]; then
+  echo "same: cmd examples, \"\", backslashes, CR LF ($(wc -l <"$work/help.txt") lines)"
 else
-  echo "DIFFERENT: --help shows examples other than cmd's"
+  echo "DIFFERENT: --help: ${help_problems[*]}"
+  failures=$((failures + 1))
+fi
+
+echo "== a text that is not UTF-8 is named before the final key"
+# Standard output and standard error through one pipe, in the order they
+# were written, as a console window shows them.
+mkdir -p "$work/warn/txt_in"
+printf 'caf\xe9 cr\xe8me\r\n' >"$work/warn/txt_in/c_ansi.txt"
+printf 'plain words\n' >"$work/warn/txt_in/plain.txt"
+(cd "$work/warn" && timeout 600 wine "$win_build/docbase.exe" --yes \
+  --address www.example.org 2>&1 | cat >"$work/warn.console") || true
+if python3 - "$work/warn.console" <<'PY'
+import sys
+d = open(sys.argv[1], "rb").read()
+named = d.find(b"docbase: c_ansi.txt: not UTF-8, kept as bytes (see --encoding)\r\n")
+final = d.find(b"any key to continue")
+sys.exit(not (0 <= named < final))
+PY
+then
+  echo "same: the warning comes before \"any key to continue\""
+else
+  echo "DIFFERENT: the warning is missing or comes after \"any key to continue\""
   failures=$((failures + 1))
 fi
 
@@ -156,11 +194,16 @@ while IFS= read -r -d '' shipped; do
   cmp -s "$shipped" "$work/zip/run/$name" || zip_problems+=("$name changed or gone")
   case "$name" in
     *.txt|*.md)
-      if python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); sys.exit(d.count(b"\n") != d.count(b"\r\n") or not d)' "$shipped"; then :; else
-        zip_problems+=("$name has line ends other than CR LF")
-      fi ;;
+      crlf_only "$shipped" || zip_problems+=("$name has line ends other than CR LF")
+      ! LC_ALL=C grep -q $'[\b\e]' "$shipped" ||
+        zip_problems+=("$name holds a backspace or an escape")
+      ;;
   esac
 done < <(find "$work/zip/shipped" -type f -print0)
+for document in docs/README.txt docs/docbase-manual.txt; do
+  [ -f "${zip_dir%/}/$document" ] ||
+    zip_problems+=("no $document")
+done
 if [ ${#zip_problems[@]} -eq 0 ]; then
   echo "same: every shipped file, CR LF text files"
 else
@@ -197,8 +240,14 @@ for set in sample gen1 names nul cr longlines forms forms_utf8; do
       problems+=("dir_01.txt differs")
     cmp -s "$dir/linux/linux.console" "$dir/windows/windows.console" ||
       problems+=("console differs")
-    cmp -s "$dir/linux/linux.stderr" "$dir/windows/windows.stderr" ||
-      problems+=("stderr differs")
+    # Standard error ends its lines as the platform does, and names a page
+    # of htm_out in the platform's form.
+    if [ -s "$dir/windows/windows.stderr" ] &&
+       ! crlf_only "$dir/windows/windows.stderr"; then
+      problems+=("stderr lines not ended by CR LF")
+    fi
+    tr -d '\r' <"$dir/windows/windows.stderr" | sed 's#htm_out\\#htm_out/#g' |
+      cmp -s "$dir/linux/linux.stderr" - || problems+=("stderr differs")
     cmp -s "$dir/linux/entries" "$dir/windows/entries" ||
       problems+=("entries left differ")
     diff -r "$dir/linux/p/txt_in" "$dir/windows/p/txt_in" >/dev/null 2>&1 ||
@@ -209,6 +258,7 @@ for set in sample gen1 names nul cr longlines forms forms_utf8; do
       failures=$((failures + 1))
       echo "DIFFERENT: $set ($mode): ${problems[*]}"
       diff "$dir/linux/linux.console" "$dir/windows/windows.console" | head -20 || true
+      diff "$dir/linux/linux.stderr" "$dir/windows/windows.stderr" | cat -A | head -6 || true
       diff "$dir/linux/dir_01.txt" "$dir/windows/dir_01.txt" | head -6 || true
       diff -rq "$dir/linux/p/htm_out" "$dir/windows/p/htm_out" | head -6 || true
       diff "$dir/linux/entries" "$dir/windows/entries" | head -6 || true

@@ -14,9 +14,12 @@
 #include "driver/run_driver.h"
 #include "driver/run_lock.h"
 #include "driver/run_state.h"
+#include "driver/shell_text.h"
 #include "driver/terminal_console.h"
+#include "driver/usage_text.h"
 #include "platform/arguments.h"
 #include "platform/console_io.h"
+#include "platform/shell_terms.h"
 #include "run/parallel_tasks.h"
 #include "workarea/file_names.h"
 #include "workarea/work_area.h"
@@ -30,12 +33,14 @@ int main(int argc, char** argv) {
       all_arguments.begin() + (all_arguments.empty() ? 0 : 1),
       all_arguments.end());
   docbase::CommandLine command_line = docbase::ParseCommandLine(arguments);
+  const docbase::ShellTerms& terms = docbase::NativeShellTerms();
   if (!command_line.error.empty()) {
-    std::fprintf(stderr, "docbase: %s\n", command_line.error.c_str());
+    std::string message = docbase::MessageLine(command_line.error, terms);
     if (!command_line.refused_value) {
-      std::fputs("\n", stderr);
-      std::fputs(docbase::UsageText().c_str(), stderr);
+      message += terms.line_end;
+      message += docbase::UsageText();
     }
+    std::fputs(message.c_str(), stderr);
     return 2;
   }
   if (command_line.action == docbase::CommandLine::Action::kHelp) {
@@ -50,7 +55,7 @@ int main(int argc, char** argv) {
   // run prints or probes, the run lock included, sees it.
   std::string entered = docbase::EnterDirectories(command_line.directories);
   if (!entered.empty()) {
-    std::fprintf(stderr, "docbase: %s\n", entered.c_str());
+    std::fputs(docbase::MessageLine(entered, terms).c_str(), stderr);
     return 2;
   }
 
@@ -74,13 +79,5 @@ int main(int argc, char** argv) {
   state.code_page = command_line.code_page;
   docbase::RunStep outcome = docbase::RunDocbase(area, state, console);
   lock.Release();
-  const int exit_status = docbase::FinishRun(outcome, console);
-  // Standard output stays as it always was: the texts kept as bytes are
-  // named on standard error, after everything else.
-  for (const std::string& name : state.kept_as_bytes) {
-    std::fprintf(stderr,
-                 "docbase: %s: not UTF-8, kept as bytes (see --encoding)\n",
-                 name.c_str());
-  }
-  return exit_status;
+  return docbase::FinishRun(outcome, console);
 }

@@ -1,19 +1,9 @@
 // The command line of docbase. Without arguments the program runs in the
-// current directory and asks every question on the console. The options let
-// a script run it elsewhere and give the answers up front:
-//
-//   -C DIR, --directory DIR  run as if started in DIR (more than one: each
-//                            is taken relative to the one before, as git does)
-//   --yes                    answer every menu "1" and end the final screen
-//   --address ADDR           the typed answer of the destination prompt
-//   --site SITE, --info-address ADDR, --search-host HOST
-//                            the build-time settings for this run (SITE +
-//                            ".bas" is the program name; it must name a site)
-//   --group-size N           N (2 or more) pages per page group
-//   --layout classic|modern  how the pages are laid out (classic: as always)
-//   -j N, --jobs N           threads for the work that can run side by side
-//   --encoding NAME          the code page of texts that are not UTF-8
-//   -h, --help / --version   print and exit without touching any folder
+// current directory and asks every question on the console. The options,
+// one row each in driver/option_table.h (which --help prints), let a script
+// run it elsewhere, give the answers up front and replace the build-time
+// settings for one run. -C may be given more than once: each folder is
+// taken relative to the one before, as git does.
 //
 // Long options also take their value as --name=VALUE, -C as -CDIR and -j
 // as -jN.
@@ -54,14 +44,6 @@ struct CommandLine {
 // the action is decided, so an unknown one is refused even beside --help;
 // --help wins over --version.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-
-// The text of --help, with command examples in the words of the
-// platform's command interpreter.
-std::string UsageText();
-
-// The text of --version: the version and the settings the program was
-// built with.
-std::string VersionText();
 
 // Changes the current directory to each of `directories` in turn. Empty
 // when all succeeded, else the one-line reason for the first that failed

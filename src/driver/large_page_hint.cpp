@@ -2,12 +2,14 @@
 
 #include <system_error>
 
+#include "driver/shell_text.h"
 #include "platform/path.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
 
-std::string LargePageHint(const std::filesystem::path& output_folder) {
+std::string LargePageHint(const std::filesystem::path& output_folder,
+                          const ShellTerms& terms) {
   std::error_code error;
   std::filesystem::directory_iterator entries(output_folder, error);
   if (error) return {};
@@ -25,8 +27,8 @@ std::string LargePageHint(const std::filesystem::path& output_folder) {
     }
   }
   if (large_pages == 0) return {};
-  std::string hint = "docbase: " + std::string(OutputFolder()) + "/" +
-                     largest + " is " +
+  std::string hint = std::string(OutputFolder()) +
+                     std::string(terms.path_separator) + largest + " is " +
                      std::to_string((largest_bytes + (1 << 19)) >> 20) + " MB";
   if (large_pages > 1) {
     hint += " (" + std::to_string(large_pages - 1) + " more page" +
@@ -34,8 +36,8 @@ std::string LargePageHint(const std::filesystem::path& output_folder) {
   }
   hint +=
       ": browsers open such pages slowly or not at all; --layout modern (or "
-      "--group-size N) makes pages browsers open at once.\n";
-  return hint;
+      "--group-size N) makes pages browsers open at once.";
+  return MessageLine(hint, terms);
 }
 
 }  // namespace docbase

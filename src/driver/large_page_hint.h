@@ -9,14 +9,17 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/shell_terms.h"
+
 namespace docbase {
 
 // Pages above this size get the hint.
 inline constexpr uint64_t kLargePageBytes = 20ull << 20;
 
-// One line (ending in "\n") naming the largest file of `output_folder`
-// over kLargePageBytes and what makes the pages open at once; empty when
-// there is none (or the folder cannot be listed).
-std::string LargePageHint(const std::filesystem::path& output_folder);
+// One line (ending in the platform's line end) naming the largest file of
+// `output_folder` over kLargePageBytes and what makes the pages open at
+// once; empty when there is none (or the folder cannot be listed).
+std::string LargePageHint(const std::filesystem::path& output_folder,
+                          const ShellTerms& terms = NativeShellTerms());
 
 }  // namespace docbase

@@ -15,6 +15,7 @@
 #include "driver/large_page_hint.h"
 #include "driver/preparation_screens.h"
 #include "driver/prompts.h"
+#include "driver/shell_text.h"
 #include "driver/start_up_screens.h"
 #include "driver/target_site.h"
 #include "driver/tool_checks.h"
@@ -25,6 +26,7 @@
 #include "pages/page_set.h"
 #include "pages/text_to_page.h"
 #include "platform/environment.h"
+#include "platform/shell_terms.h"
 #include "words/page_groups.h"
 #include "words/word_extraction.h"
 #include "words/word_ids.h"
@@ -73,7 +75,15 @@ RunStep Prepare(const WorkArea& area, RunState& state, Console& console,
       ConvertTextsToPages(area, state.input_file_count, &converted,
                           state.code_page));
   state.number_pad = converted.number_pad;
-  state.kept_as_bytes = converted.kept_as_bytes;
+  // Named on standard error as soon as they are known, before any screen
+  // waits for a key (a console window may close after the last one); the
+  // console transcript stays as it is.
+  for (const std::string& name : converted.kept_as_bytes) {
+    const std::string warning =
+        MessageLine(name + ": not UTF-8, kept as bytes (see --encoding)",
+                    NativeShellTerms());
+    std::fputs(warning.c_str(), stderr);
+  }
   DOCBASE_RETURN_IF_STOPPED(ShowConvertedPages(
       converted, state.input_file_count, console, area.DirectoryPath()));
   DOCBASE_RETURN_IF_ERROR(FillInputPageSet(area));
@@ -204,13 +214,14 @@ RunStep RunDocbase(const WorkArea& area, RunState& state, Console& console) {
   // beside them.
   DOCBASE_RETURN_IF_ERROR(state.layout->WriteSharedFiles(area));
   report.Progress("processed 100%");
-  ShowResults(state, console);
-  // The final key ends a finished run; the run's own outcome stays ok.
-  (void)AnyKeyExit(console);
+  // Before the results screen and its final key, so that it is read.
   if (state.layout->PagesCanOutgrowBrowsers()) {
     const std::string hint = LargePageHint(area.Path(OutputFolder()));
     if (!hint.empty()) std::fputs(hint.c_str(), stderr);
   }
+  ShowResults(state, console);
+  // The final key ends a finished run; the run's own outcome stays ok.
+  (void)AnyKeyExit(console);
   return RunStep::GoOn();
 }
 

@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "driver/setting_choices.h"
 #include "html/layout.h"
@@ -42,9 +41,6 @@ struct RunState {
   std::string number_pad;
   // --encoding: the code page of texts that are not UTF-8, or null.
   const CodePage* code_page = nullptr;
-  // The file names of the texts that are not UTF-8 and were kept as bytes,
-  // named once the run has ended.
-  std::vector<std::string> kept_as_bytes;
   // The one generator of the run, for the search phrases of long lines.
   SplitMix64 random;
 };

@@ -10,10 +10,11 @@
 namespace docbase {
 
 // Called once at start: on Windows the console is switched to UTF-8 (code
-// page 65001) with escape sequences interpreted on output, and the standard
-// streams to binary; the code pages and console modes found are put back
-// on every way out (the end of the process, Ctrl+C, Ctrl+Break, a closed
-// window). Nothing on POSIX.
+// page 65001) with escape sequences interpreted on output, the standard
+// streams to binary, and standard error to unbuffered (as on POSIX); the
+// code pages and console modes found are put back on every way out (the
+// end of the process, Ctrl+C, Ctrl+Break, a closed window). Nothing on
+// POSIX.
 void PrepareConsole();
 
 bool StdinIsTerminal();

@@ -114,6 +114,9 @@ void PrepareConsole() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  // The C runtime buffers standard error when it is not a console; each
+  // line must come out when it is written, among the console's lines.
+  std::setvbuf(stderr, nullptr, _IONBF, 0);
 }
 
 bool StdinIsTerminal() { return IsConsole(Input()); }

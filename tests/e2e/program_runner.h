@@ -96,11 +96,17 @@ inline bool Exchange(int& to_child, int& from_out, int& from_err,
 
 }  // namespace internal
 
+// Where the program's standard error goes: apart, to ProgramOutcome::err,
+// or together with standard output into ProgramOutcome::out, in the order
+// the two were written (one pipe, as a console window shows them).
+enum class ErrorStream { kApart, kWithOutput };
+
 // Runs `binary` with `arguments` (argument 0 excluded) in `folder`.
 inline ProgramOutcome RunProgram(
     const std::string& binary, const std::vector<std::string>& arguments,
     const std::filesystem::path& folder, std::string_view input,
-    std::chrono::seconds timeout = std::chrono::seconds(120)) {
+    std::chrono::seconds timeout = std::chrono::seconds(120),
+    ErrorStream error_stream = ErrorStream::kApart) {
   ProgramOutcome outcome;
   // A write to a program that has already ended must not end the tests.
   ::signal(SIGPIPE, SIG_IGN);
@@ -130,8 +136,11 @@ inline ProgramOutcome RunProgram(
     struct sigaction default_action = {};
     default_action.sa_handler = SIG_DFL;
     ::sigaction(SIGPIPE, &default_action, nullptr);
+    const int error_to = error_stream == ErrorStream::kWithOutput
+                             ? out_pipe[1]
+                             : err_pipe[1];
     if (::dup2(in_pipe[0], 0) < 0 || ::dup2(out_pipe[1], 1) < 0 ||
-        ::dup2(err_pipe[1], 2) < 0 || ::chdir(directory.c_str()) != 0) {
+        ::dup2(error_to, 2) < 0 || ::chdir(directory.c_str()) != 0) {
       ::_exit(127);
     }
     ::execv(binary.c_str(), argv.data());

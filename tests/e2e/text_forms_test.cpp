@@ -100,7 +100,7 @@ TEST_F(TextFormsTest, EveryFormGivesThePagesOfPlainUtf8) {
   EXPECT_EQ(ReadFile(saved / "txt_in" / "little.txt"), saved_in);
 
   // Without a code page the Windows-1252 text keeps its bytes and is named
-  // after the run; the console says what it always said.
+  // on standard error; the console says what it always said.
   ProgramOutcome kept = Run(saved, {});
   EXPECT_EQ(kept.err,
             "docbase: western.txt: not UTF-8, kept as bytes (see --encoding)\n");
@@ -110,6 +110,22 @@ TEST_F(TextFormsTest, EveryFormGivesThePagesOfPlainUtf8) {
   EXPECT_NE(index.find("cr\xC3\xA8me"), std::string::npos);   // UTF-16 LE
   EXPECT_NE(index.find("\xC3\xBC" "ber"), std::string::npos);  // UTF-16 BE
   EXPECT_EQ(index.find("\xEF\xBB\xBF"), std::string::npos);    // no mark
+}
+
+TEST_F(TextFormsTest, TextKeptAsBytesIsNamedBeforeTheRunGoesOn) {
+  WriteTexts(folder_.path(), true);
+  // Answers through the pipe, so every screen that waits shows its prompt;
+  // a console window closes after the last one, so the name comes as soon
+  // as the texts are read, before the indexing and the final key.
+  ProgramOutcome outcome = RunProgram(
+      DOCBASE_BINARY, {}, folder_.path(), "1\n1\n1\n1\n\n",
+      std::chrono::seconds(120), ErrorStream::kWithOutput);
+  EXPECT_EQ(outcome.exit_status, 0);
+  const size_t named = outcome.out.find(
+      "docbase: western.txt: not UTF-8, kept as bytes (see --encoding)\n");
+  ASSERT_NE(named, std::string::npos) << outcome.out;
+  EXPECT_LT(named, outcome.out.find("processed 1%")) << outcome.out;
+  EXPECT_LT(named, outcome.out.find("any key")) << outcome.out;
 }
 
 TEST_F(TextFormsTest, UnknownCodePageIsRefusedBeforeAnythingIsTouched) {
