@@ -324,6 +324,7 @@ async function wordBox(browser) {
       return {
         found: found ? found.querySelector('b').textContent : null,
         note: note ? note.textContent : null,
+        nearest: note ? note.querySelectorAll('a[href^="#id"]').length : 0,
         hash: location.hash,
       };
     });
@@ -332,8 +333,10 @@ async function wordBox(browser) {
             result.note === null,
             'word box: "' + typed + '" is found (' + result.hash + ')');
     } else {
-      check(result.note !== null && result.note.includes('not in this document base'),
-            'word box: "' + typed + '": ' + result.note);
+      check(result.note !== null && result.note.includes('not in this document base') &&
+            result.nearest > 0,
+            'word box: "' + typed + '": ' + result.note + ' (' + result.nearest +
+            ' links to the nearest words)');
     }
   }
   await context.close();
