@@ -2,7 +2,7 @@
 # Makes docs/screenshot.png: the sample corpus's document base, an annotated
 # page opened at a word (highlighted, with its navigation strip shown), as
 # headless Chromium renders it; and docs/screenshot_modern.png, the same in
-# the modern layout (page 2 at the first occurrence of "Lindmoor").
+# the modern layout (page 2 at the word "Lindmoor", its first occurrence there).
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 index="$("$repo/scripts/demo.sh")"
@@ -27,8 +27,8 @@ cp -r "$repo/examples/txt_in" "$modern/txt_in"
 "$(dirname "$(dirname "$out")")/docbase" -C "$modern" --yes \
   --address www.example.org --layout modern >/dev/null
 page="$modern/htm_out/page_02.htm"
-id="$(grep -o '<span id="id[0-9]*_[0-9]*">Lindmoor</span>' "$page" | head -1 |
-      sed 's/^<span id="\([^"]*\)".*/\1/')"
+id="$(grep -o '<b id="id[0-9]*">Lindmoor</b>' "$page" | head -1 |
+      sed 's/^<b id="\([^"]*\)".*/\1/')"
 chromium --headless --no-sandbox --disable-gpu --no-first-run \
   --disable-background-networking --disable-component-update --disable-sync \
   --disable-quic --user-data-dir="$profile" --hide-scrollbars \

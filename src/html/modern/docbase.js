@@ -707,11 +707,13 @@
         var main = document.querySelector('main');
         main.insertBefore(note, main.firstChild);
       }
-      var nearest = [words[low - 1], words[low]].filter(function (word) {
-        return word !== undefined;
-      });
+      // The words on either side, as links to their entries: a word of the
+      // index may end in a comma or a full stop of its own.
       note.textContent = '\u201c' + typed + '\u201d is not in this document ' +
-          'base. Nearest: ' + nearest.join(', ') + '.';
+          'base. Nearest:';
+      [low - 1, low].forEach(function (at) {
+        if (at >= 0) note.append(' ', link('#' + entries[at].id, words[at]));
+      });
     } else if (note) {
       note.remove();
     }

@@ -17,6 +17,10 @@ void WriteModernHead(LineWriter& out, std::string_view title) {
   out.Write("<title>");
   WriteEscaped(out, title);
   out.WriteLine("</title>");
+  // An empty icon: without one, every browser asks the server for
+  // /favicon.ico, which a document base does not have (a failed request,
+  // logged as an error, on every site that serves it).
+  out.WriteLine("<link rel=\"icon\" href=\"data:,\">");
   out.Write("<link rel=\"stylesheet\" href=\"");
   out.Write(StyleSheetName());
   out.WriteLine("\">");

@@ -1,7 +1,8 @@
 // The head, the navigation and the end that the pages of the modern layout
 // share: an HTML5 document in UTF-8 with a viewport for phones, a real
-// title, the shared stylesheet and (deferred, so that nothing waits for it)
-// the shared script. Nothing in a modern page needs the script to be read.
+// title, an empty icon, the shared stylesheet and (deferred, so that
+// nothing waits for it) the shared script. Nothing in a modern page needs
+// the script to be read.
 #pragma once
 
 #include <string>
