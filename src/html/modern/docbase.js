@@ -588,6 +588,7 @@
       var numbered = numberUpTo(index);
       if (numbered.rendered) return;
       numbered.rendered = true;
+      block.classList.add('done');
       numbered.lines.forEach(function (line) {
         var p = line.p;
         var phrase = p.getAttribute('data-e') ||
@@ -635,6 +636,7 @@
 
   function wordIndexPage(data, blocks) {
     function render(block) {
+      block.classList.add('done');
       var paragraphs = block.querySelectorAll('p[id]');
       for (var i = 0; i < paragraphs.length; i++) {
         var p = paragraphs[i];
@@ -663,6 +665,7 @@
 
   function mainIndexPage(blocks) {
     function render(block) {
+      block.classList.add('done');
       var paragraphs = block.querySelectorAll('p[id]');
       for (var i = 0; i < paragraphs.length; i++) {
         var p = paragraphs[i];
