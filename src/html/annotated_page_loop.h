@@ -1,7 +1,7 @@
 // The walk that makes the annotated pages of a group, the same in both page
 // layouts: the occurrences come page by page, each page's in document
-// order, and drive a page writer (html/page_rewriter.h for the classic
-// layout, the modern writer in html/modern_pages.cpp) that opens each page
+// order, and drive a page writer (html/classic/page_rewriter.h for the classic
+// layout, the modern writer in html/modern/annotated_pages.cpp) that opens each page
 // from its origin, copies its lines up to each occurrence and writes the
 // occurrence in the place of the word.
 #pragma once

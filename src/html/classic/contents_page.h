@@ -1,7 +1,7 @@
 // The contents page files_list.htm: one link per page that holds indexed
 // words, in page-name order, each page name also an element id. Written
 // once, by the output pass, in the classic layout (the modern layout's has
-// a writer of its own, html/modern_contents_page.h).
+// a writer of its own, html/modern/contents_page.h).
 #pragma once
 
 #include <string>

@@ -1,24 +1,26 @@
 // The annotated pages of the modern layout: the same occurrences as the
-// classic pages, written so that a browser lays out only what is on screen.
+// classic pages, written small, so that a browser lays out only what is on
+// screen and a site of them can be published.
 //
 // A page is an HTML5 document titled with the name of the text it was made
-// from. Its lines are kept as the page set cleaned them, cut into blocks of
-// a bounded number of lines and bytes (the shared stylesheet gives them
-// `content-visibility: auto`); a block never ends inside a table. Every
-// occurrence is a plain span whose id is the classic occurrence anchor,
-// "IDxxxxxxxx_K"; the first occurrence of a word on the page sits in a span
-// with the word id itself, so "page.htm#ID" and "page.htm#ID_K" land as in
-// the classic layout. No occurrence carries a handler or a hidden strip:
-// the page ends with one compact record per distinct word that has a strip
-// (the number of its last occurrence on the page and the next page holding
-// it), from which the shared script builds the strip of the one occurrence
-// the reader double-clicked or arrived at, with the classic strip's links.
+// from: a header (the title, a line of the classic title's words, so that
+// their anchors exist, and a key hint the script shows), the navigation
+// bar, the text in `main` cut into blocks of a bounded number of lines and
+// bytes (the shared stylesheet gives them `content-visibility: auto`), the
+// bar again, and one record for the script.
 //
-// The lines before the body line (the page's own head) are not copied;
-// words found there (the classic title) are kept, as spans, in a header
-// line, so their anchors exist too. The tags that would open a second
-// document inside the body (html, head, body, title, meta, doctype) are
-// left out of the copied text, and a bare "&" is written as "&amp;".
+// A page made from a text shows the text as written: every byte escaped,
+// the page set's own markup left out (the "<br>" and "&nbsp;" it puts in
+// front of lines, the document's head and closing lines), lines kept. The
+// program's own pages keep their markup, without the tags that would open
+// a second document, their bold as <strong>, a bare "&" as "&amp;".
+//
+// Every occurrence is <b>WORD</b>; the first on the page carries the word
+// id ("page.htm#ID" lands without the script), and the record gives each
+// word the number of that first occurrence, its next page and whether it
+// has a strip. From it the script numbers the others in the page's order
+// and gives the one a link or the reader picks its classic anchor
+// "ID_K"; an occurrence that count would miss carries "ID_K" itself.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 // The main index of the modern layout: the entries of the classic main
-// index (every word in word-id order, shown as first spelled, with one link
-// per group that holds it and its number of occurrences there), cut into
+// index (every word in word-id order, shown as first spelled, with each
+// group that holds it and its number of occurrences there, "i_G (N)", which
+// the shared script links to the word-index page), cut into
 // the pages index_1.htm, index_2.htm, ... as MainIndexParts plans, each
 // entry a paragraph carrying the word id, in blocks of bounded size. Then
 // index.htm, a small front page: the totals, a word box that opens the page

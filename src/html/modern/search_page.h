@@ -1,16 +1,22 @@
 // The search page s_G.htm of the modern layout: the group's text reduced to
-// its indexed words, one paragraph per line of a page, each word a link to
-// the word-index page carrying the id "ID_K" of its occurrence (what the
-// "s" links of the other pages point to; the stylesheet marks it with
-// :target). After each line come its links: the word-index page and the
-// main index for the line's first word, the contents page, and web
-// searches for the line's words restricted to the target address and the
-// target site, plus one unrestricted.
+// its indexed words, one paragraph per line of a page (a new one wherever
+// the page or the line changes), the words as text, escaped, under a
+// heading per page; blocks of bounded size that also end with each page.
 //
-// The lines are those of the pages, a new one wherever the page or the line
-// changes, and each line's links name its own first word and its own page.
-// The phrases are built and drawn as on the classic page, with the same
-// generator in the same order of lines.
+// The shared script makes the links the classic page carries: each word a
+// link to the word-index page with the anchor "ID_K" of its occurrence
+// (what the "s" links of the other pages point to), and after each line the
+// word index and the main index at its first word, the contents page, and
+// the web searches of its phrase restricted to the target address and the
+// target site, plus one unrestricted. It works from a record per page (the
+// pages' names, the search host and addresses, the main index's cut) and
+// per block (the words first met on their page there, "N.K": word id
+// number and the number of that occurrence; it numbers the others on). An
+// occurrence out of that count, or whose bytes are not all text, carries
+// its own "N.K"; a line whose phrase was drawn at random (more than 28
+// words, with the run's generator, in the classic order of lines) carries
+// it ("data-q"), and a phrase of bytes that are not all text its encoded
+// query ("data-e").
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,13 @@
 // The word-index page i_G.htm of the modern layout: the entries of the
-// classic page (a word on a page of the group, with its count there and its
-// links to the page, the search page, the main index, the contents page and
-// the web search on the target site), gathered by word: one paragraph per
-// word, carrying the word id (so "i_G.htm#ID" lands on the word, as on the
-// classic page), with the links that depend on the word alone (the part of
-// the main index that holds it, the web search) written once and then a
-// line per page. The paragraphs stand in blocks of bounded size.
+// classic page (a word on a page of the group, with its count there),
+// gathered by word: one paragraph per word carrying the word id (so
+// "i_G.htm#ID" lands on the word, as on the classic page) and the number of
+// its first occurrence on each page, then the word and its pages with their
+// counts, as text. The shared script makes the classic entry's links from
+// them and the page's record: the pages, the search page, the contents
+// page, and once per word the part of the main index that holds it and the
+// web search on the target site. The paragraphs stand in blocks of bounded
+// size.
 #pragma once
 
 #include <cstdint>
