@@ -121,9 +121,16 @@ failures=0
 echo "== the console's code page before and after a run"
 # Through a pseudo-terminal (script), so that Wine gives cmd a console of
 # its own: without one every code page reads 0.
-pages="$(cd "$win_build" && timeout 120 script -qc \
-  'wine cmd /c "chcp & docbase.exe --version & chcp"' /dev/null </dev/null |
-  tr -d '\r' | grep -o 'code page: [0-9]*' || true)"
+# A console that Wine has not finished making can give no output at all (seen
+# once in a fresh prefix): up to three tries for the two lines; the code
+# pages in them must still agree.
+for try in 1 2 3; do
+  pages="$(cd "$win_build" && timeout 120 script -qc \
+    'wine cmd /c "chcp & docbase.exe --version & chcp"' /dev/null </dev/null |
+    tr -d '\r' | grep -o 'code page: [0-9]*' || true)"
+  [ "$(echo "$pages" | grep -c 'code page')" -eq 2 ] && break
+  echo "(no console output on try $try)"
+done
 echo "$pages"
 if [ "$(echo "$pages" | wc -l)" -ne 2 ] ||
    [ "$(echo "$pages" | sort -u | wc -l)" -ne 1 ]; then
