@@ -62,6 +62,23 @@ inline std::vector<WordPageEntry> EntriesOfRuns(
   return entries;
 }
 
+// An occurrence at the start (column 1) of line `line` of `page`, its
+// number `k` given in decimal, for the search pages' tests.
+inline OccurrenceRecord LineOccurrence(std::string_view page, uint64_t line,
+                                       std::string_view word,
+                                       std::string_view id,
+                                       std::string_view k) {
+  OccurrenceRecord record;
+  record.page = page;
+  record.line = line;
+  record.column = 1;
+  record.word = word;
+  record.id = id;
+  record.k_text = k;
+  record.k = std::stoull(std::string(k));
+  return record;
+}
+
 class GeneratedPageTest : public ::testing::Test {
  protected:
   void SetUp() override {

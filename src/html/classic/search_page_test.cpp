@@ -37,19 +37,6 @@ std::string ExpectedScript(bool find_word) {
          "</script>\r\n";
 }
 
-OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
-                            std::string_view word, std::string_view id,
-                            std::string_view k) {
-  OccurrenceRecord record;
-  record.page = page;
-  record.line = line;
-  record.column = 1;
-  record.word = word;
-  record.id = id;
-  record.k_text = k;
-  return record;
-}
-
 class SearchPageTest : public GeneratedPageTest {
  protected:
   std::string WritePage(int64_t group,
@@ -68,8 +55,8 @@ TEST_F(SearchPageTest, EmptyGroupHasHeadScriptAndClosing) {
 
 TEST_F(SearchPageTest, PageWithOneWordLine) {
   const std::vector<OccurrenceRecord> records = {
-      Occurrence("page_2.htm", 3, "Hello", "id00000005", "00000001"),
-      Occurrence("page_2.htm", 3, "World", "id00000009", "00000002")};
+      LineOccurrence("page_2.htm", 3, "Hello", "id00000005", "00000001"),
+      LineOccurrence("page_2.htm", 3, "World", "id00000009", "00000002")};
   EXPECT_EQ(
       WritePage(1, records),
       ExpectedPageHead(kTitle) + ExpectedScript(true) +
@@ -96,11 +83,11 @@ TEST_F(SearchPageTest, PageWithOneWordLine) {
 TEST_F(SearchPageTest, LinesBlocksAndRawQueriesWithoutTargetAddress) {
   state_.target_address.clear();
   const std::vector<OccurrenceRecord> records = {
-      Occurrence("page_1.htm", 1, "Ab&c", "id00000001", "00000001"),
-      Occurrence("page_1.htm", 1, "caf\xc3\xa9", "id00000002", "00000001"),
-      Occurrence("page_1.htm", 2, "  pad ", "id00000003", "00000002"),
-      Occurrence("page_2.htm", 2, "next", "id00000004", "00000001"),
-      Occurrence("page_2.htm", 5, "last", "id00000005", "00000001")};
+      LineOccurrence("page_1.htm", 1, "Ab&c", "id00000001", "00000001"),
+      LineOccurrence("page_1.htm", 1, "caf\xc3\xa9", "id00000002", "00000001"),
+      LineOccurrence("page_1.htm", 2, "  pad ", "id00000003", "00000002"),
+      LineOccurrence("page_2.htm", 2, "next", "id00000004", "00000001"),
+      LineOccurrence("page_2.htm", 5, "last", "id00000005", "00000001")};
   auto block = [](std::string_view first_id, std::string_view page,
                   std::string_view phrase) {
     std::string id(first_id);
@@ -133,8 +120,8 @@ TEST_F(SearchPageTest, LinesBlocksAndRawQueriesWithoutTargetAddress) {
 
 TEST_F(SearchPageTest, LineHoldingAClosingHtmlTagIsLeftOut) {
   const std::vector<OccurrenceRecord> records = {
-      Occurrence("page_1.htm", 1, "</HTML>", "id00000001", "00000001"),
-      Occurrence("page_1.htm", 2, "b", "id00000002", "00000001")};
+      LineOccurrence("page_1.htm", 1, "</HTML>", "id00000001", "00000001"),
+      LineOccurrence("page_1.htm", 2, "b", "id00000002", "00000001")};
   std::string page = WritePage(1, records);
   EXPECT_EQ(page.find("</HTML></a></span>"), std::string::npos);
   // Its link block is written all the same, with its words as the phrase.
@@ -157,9 +144,9 @@ TEST_F(SearchPageTest, ClosingHtmlTagIsLookedForInTheRecordData) {
         Case{"</htm", false}, Case{"x</hTmL>y", true}}) {
     // The case's record continues the first line, after a plain word.
     const std::vector<OccurrenceRecord> records = {
-        Occurrence("page_1.htm", 1, "first", "id00000009", "00000001"),
-        Occurrence("page_1.htm", 1, c.word, "id00000001", "00000001"),
-        Occurrence("page_1.htm", 2, "b", "id00000002", "00000001")};
+        LineOccurrence("page_1.htm", 1, "first", "id00000009", "00000001"),
+        LineOccurrence("page_1.htm", 1, c.word, "id00000001", "00000001"),
+        LineOccurrence("page_1.htm", 2, "b", "id00000002", "00000001")};
     const std::string page = WritePage(1, records);
     const bool written =
         page.find("<a href=\"i_1.htm#id00000009\">first</a></span>") !=
@@ -176,7 +163,7 @@ TEST_F(SearchPageTest, TwentyEightWordsAllTwentyNineDrawn) {
     for (int i = 1; i <= 27 + line; ++i) {
       char word[16];
       std::snprintf(word, sizeof word, "w%02d", i);
-      records.push_back(Occurrence("page_1.htm", line, Keep(word),
+      records.push_back(LineOccurrence("page_1.htm", line, Keep(word),
                                    Keep(std::string(WordIdText(i).view())),
                                    Keep(ZeroPadded(line, 8))));
     }

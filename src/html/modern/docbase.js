@@ -632,26 +632,35 @@
     onScreen(blocks, render);
   }
 
+  // Each entry of a list block (a paragraph with the word id, its word in
+  // <b> and the text after it) whose links are not made yet, given to
+  // `make`; the block and the entry are marked done.
+  function eachNewEntry(block, make) {
+    block.classList.add('done');
+    var paragraphs = block.querySelectorAll('p[id]');
+    for (var i = 0; i < paragraphs.length; i++) {
+      var p = paragraphs[i];
+      var word = p.querySelector('b');
+      var rest = word && word.nextSibling;
+      if (!rest || rest.nodeType !== 3 || p.hasAttribute('data-done')) continue;
+      p.setAttribute('data-done', '');
+      make(p, word, rest);
+    }
+  }
+
   /* Word-index pages ------------------------------------------------- */
 
   function wordIndexPage(data, blocks) {
     function render(block) {
-      block.classList.add('done');
-      var paragraphs = block.querySelectorAll('p[id]');
-      for (var i = 0; i < paragraphs.length; i++) {
-        var p = paragraphs[i];
-        var word = p.querySelector('b');
-        if (!word || p.hasAttribute('data-done')) continue;
-        p.setAttribute('data-done', '');
+      eachNewEntry(block, function (p, word, rest) {
         var id = p.id;
         var numbers = (p.getAttribute('data-k') || '').split(' ');
-        var entries = parseEntries(word.nextSibling ? word.nextSibling.data || '' : '');
         var phrase = p.getAttribute('data-e') || queryEncode(word.textContent);
         var content = build(wordIndexPieces(data, id, word.textContent, numbers,
-                                            entries, phrase));
+                                            parseEntries(rest.data), phrase));
         p.textContent = '';
         p.appendChild(content);
-      }
+      });
     }
     var target = parseHash(location.hash);
     if (target) {
@@ -665,17 +674,11 @@
 
   function mainIndexPage(blocks) {
     function render(block) {
-      block.classList.add('done');
-      var paragraphs = block.querySelectorAll('p[id]');
-      for (var i = 0; i < paragraphs.length; i++) {
-        var p = paragraphs[i];
-        var word = p.querySelector('b');
-        var rest = word && word.nextSibling;
-        if (!rest || rest.nodeType !== 3) continue;
+      eachNewEntry(block, function (p, word, rest) {
         var content = build(mainIndexPieces(p.id, rest.data));
         rest.remove();
         p.appendChild(content);
-      }
+      });
     }
     onScreen(blocks, render);
     findOnPage();

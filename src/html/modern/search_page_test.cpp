@@ -14,19 +14,6 @@ namespace {
 
 class ModernSearchPageTest : public GeneratedPageTest {};
 
-OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
-                            std::string_view word, std::string_view id,
-                            std::string_view k) {
-  OccurrenceRecord record;
-  record.page = page;
-  record.line = line;
-  record.word = word;
-  record.id = id;
-  record.k_text = k;
-  record.k = std::stoull(std::string(k));
-  return record;
-}
-
 // A paragraph per line holding its words, escaped; a block ends with each
 // page and names, for each word first met on its page, its number and the
 // number of that occurrence; a word whose bytes are not all text, or out of
@@ -34,14 +21,14 @@ OccurrenceRecord Occurrence(std::string_view page, uint64_t line,
 TEST_F(ModernSearchPageTest, LinesOfWordsAndTheNumbersOfFirstOccurrences) {
   const MainIndexParts parts({0, 5});
   VectorSource<OccurrenceRecord> source({
-      Occurrence("p1.htm", 1, "alpha", "id00000001", "1"),
-      Occurrence("p1.htm", 1, "x&y", "id00000002", "1"),
+      LineOccurrence("p1.htm", 1, "alpha", "id00000001", "1"),
+      LineOccurrence("p1.htm", 1, "x&y", "id00000002", "1"),
       // One line numbered by spelling first: the second one is out of the
       // count.
-      Occurrence("p1.htm", 2, "alpha", "id00000001", "3"),
-      Occurrence("p1.htm", 2, "ALPHA", "id00000001", "2"),
-      Occurrence("p2.htm", 1, "Alpha", "id00000001", "4"),
-      Occurrence("p2.htm", 1, "b\x01t", "id00000060", "1"),
+      LineOccurrence("p1.htm", 2, "alpha", "id00000001", "3"),
+      LineOccurrence("p1.htm", 2, "ALPHA", "id00000001", "2"),
+      LineOccurrence("p2.htm", 1, "Alpha", "id00000001", "4"),
+      LineOccurrence("p2.htm", 1, "b\x01t", "id00000060", "1"),
   });
   ASSERT_TRUE(
       WriteModernSearchPage(area_, state_, parts, random_, 2, source).ok());
@@ -60,7 +47,7 @@ TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
   const MainIndexParts parts({0});
   std::vector<OccurrenceRecord> records;
   for (int word = 0; word < 30; ++word) {
-    records.push_back(Occurrence("p1.htm", 1,
+    records.push_back(LineOccurrence("p1.htm", 1,
                                  Keep("w" + std::to_string(100 + word)),
                                  Keep("id" + std::to_string(10000000 + word)),
                                  "1"));
