@@ -337,20 +337,32 @@
   }
 
   // Runs `render` for each block as it comes near the screen (all at once
-  // where the browser cannot tell).
+  // where the browser cannot tell). The blocks near the screen when the
+  // page starts are rendered at once, before the page is first drawn: an
+  // observer reports only after a frame, and until then they would stay
+  // hidden. Their boxes are all read before any is rendered, so the page is
+  // laid out once for them.
   function onScreen(blocks, render) {
     if (typeof IntersectionObserver !== 'function') {
       for (var i = 0; i < blocks.length; i++) render(blocks[i]);
       return;
     }
+    var margin = 600;
+    var near = blocks.filter(function (block) {
+      var box = block.getBoundingClientRect();
+      return box.bottom > -margin && box.top < window.innerHeight + margin;
+    });
+    near.forEach(render);
     var observer = new IntersectionObserver(function (seen) {
       seen.forEach(function (entry) {
         if (!entry.isIntersecting) return;
         observer.unobserve(entry.target);
         render(entry.target);
       });
-    }, { rootMargin: '600px 0px' });
-    for (var j = 0; j < blocks.length; j++) observer.observe(blocks[j]);
+    }, { rootMargin: margin + 'px 0px' });
+    for (var j = 0; j < blocks.length; j++) {
+      if (near.indexOf(blocks[j]) < 0) observer.observe(blocks[j]);
+    }
   }
 
   function scrollTo(element) {
