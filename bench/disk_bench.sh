@@ -53,12 +53,7 @@ while [ $# -gt 0 ]; do
 done
 mkdir -p "$bench"
 
-if [ -z "$program" ]; then
-  echo "building docbase (Release) in $bench/build"
-  build_release_docbase "$repo" "$bench"
-  program="$bench/build/docbase"
-fi
-program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
+program="$(docbase_program "$repo" "$bench" "$program")"
 echo "program: $program"
 
 # corpus SIZE: the folder of the real-text corpus of SIZE MB, made once.
@@ -94,12 +89,8 @@ PY
 
 disk_root="$bench/runs"
 mkdir -p "$disk_root"
-disk_type="$(stat -f -c %T "$disk_root")"
+disk_type="$(require_disk "$disk_root")"
 echo "disk folder: $disk_root (file system: $disk_type)"
-if [ "$disk_type" = tmpfs ] || [ "$disk_type" = ramfs ]; then
-  echo "refusing to call $disk_root a disk: it is on $disk_type" >&2
-  exit 2
-fi
 shm_root=""
 if [ "$tmpfs" = 1 ]; then
   shm_root="/dev/shm/docbase-bench-$$"

@@ -76,12 +76,7 @@ if [ "$browser" != firefox ] && [ ! -x /usr/bin/chromium ]; then
   exit 2
 fi
 mkdir -p "$bench"
-if [ -z "$program" ]; then
-  echo "building docbase (Release) in $bench/build"
-  build_release_docbase "$repo" "$bench"
-  program="$bench/build/docbase"
-fi
-program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
+program="$(docbase_program "$repo" "$bench" "$program")"
 
 playwright="$bench/playwright"
 if [ "$browser" != firefox ] &&
