@@ -15,6 +15,11 @@
 //   aside).
 //
 // Prints what does not hold, then "N passed, M failed"; exits 1 on any.
+//
+// Two passes over the pages, so that a large base fits in memory: the
+// first learns what each page offers to land on (an occurrence anchor
+// "idN_K" kept as a number), the second makes each page's links and checks
+// them at once.
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
@@ -41,16 +46,53 @@ function json(page, id) {
                            '">([^<]*)</script>').exec(page);
   return found ? JSON.parse(found[1]) : null;
 }
+// The names a page offers to land on: "idN_K" as the number N * 2^26 + K
+// (exact below 2^53), any other name as it is.
+class Names {
+  constructor() { this.numbers = new Set(); this.others = new Set(); }
+  static number(name) {
+    const parts = /^id([0-9]+)_([0-9]+)$/.exec(name);
+    if (!parts || parts[1].length > 8 || Number(parts[2]) >= 2 ** 26) return null;
+    return Number(parts[1]) * 2 ** 26 + Number(parts[2]);
+  }
+  add(name) {
+    const number = Names.number(name);
+    if (number === null) this.others.add(name); else this.numbers.add(number);
+  }
+  has(name) {
+    const number = Names.number(name);
+    return number === null ? this.others.has(name) : this.numbers.has(number);
+  }
+}
+
 function nativeIds(page) {
-  const ids = new Set();
+  const ids = new Names();
+  if (!learning) return ids;
   for (const found of page.matchAll(/\sid="([^"]*)"/g)) ids.add(unescape(found[1]));
   return ids;
 }
 
-// What each page offers to land on, and the links found or made.
-const landable = new Map();  // page -> Set of names
-const links = [];            // [from, href]
-const strips = new Map();    // page -> Map(name -> links)
+// The first pass learns the names, the second checks the links.
+let learning = true;
+let local = 0;
+const landable = new Map();  // page -> Names
+const strips = new Map();    // page -> Map(name -> links), with the classic pages
+
+// A link found or made on page `from`, checked in the second pass.
+function link(from, href) {
+  if (learning || /^[a-z]+:/.test(href)) return;  // web searches, details link
+  local++;
+  const hash = href.indexOf('#');
+  const target = hash < 0 ? href : href.slice(0, hash) || from;
+  const fragment = hash < 0 ? '' : href.slice(hash + 1);
+  if (target === 'docbase.css' || target === 'docbase.js') {
+    check(fs.existsSync(path.join(modernDir, target)), from + ': ' + href);
+    return;
+  }
+  const names = landable.get(target);
+  check(names !== undefined && (fragment === '' || names.has(fragment)),
+        from + ': ' + href + ' does not land');
+}
 
 function annotated(name, page) {
   const data = json(page, 'page-words');
@@ -77,13 +119,19 @@ function annotated(name, page) {
   let words = 0;
   places.forEach((place, i) => {
     // A page of the program's own markup may have a <b> of its own.
-    check(place !== null || (!textPage && !items[i].id),
-          name + ': occurrence ' + i + ' not numbered');
+    if (!learning) {
+      check(place !== null || (!textPage && !items[i].id),
+            name + ': occurrence ' + i + ' not numbered');
+    }
     if (!place) return;
-    names.add(place.id + '_' + place.k);
+    if (learning) names.add(place.id + '_' + place.k);
     if (!(place.id in last) || place.k > last[place.id]) last[place.id] = place.k;
     if (!(place.id in order)) order[place.id] = words++;
   });
+  if (learning) {
+    landable.set(name, names);
+    return;
+  }
   const pageStrips = new Map();
   places.forEach((place) => {
     if (!place) return;
@@ -91,11 +139,10 @@ function annotated(name, page) {
     if (!record.strip) return;
     const next = record.next >= 0 ? data.n[record.next] : '';
     const made = script.stripLinks(data, place.id, place.k, last[place.id], next);
-    pageStrips.set(place.id + '_' + place.k, made.map((l) => l[0]));
-    for (const [href] of made) links.push([name, href]);
+    if (classicDir) pageStrips.set(place.id + '_' + place.k, made.map((l) => l[0]));
+    for (const [href] of made) link(name, href);
   });
-  strips.set(name, pageStrips);
-  landable.set(name, names);
+  if (classicDir) strips.set(name, pageStrips);
 }
 
 function searchPage(name, page) {
@@ -124,12 +171,12 @@ function searchPage(name, page) {
           line[3] ? unescape(line[4]) : numbered.map((w) => w.text).join(' ') + ' ');
       for (const piece of script.searchLinePieces(data, numbered, linePage, phrase)) {
         if (!Array.isArray(piece)) continue;
-        links.push([name, piece[0]]);
-        if (piece[3]) names.add(piece[3]);
+        link(name, piece[0]);
+        if (piece[3] && learning) names.add(piece[3]);
       }
     }
   }
-  landable.set(name, names);
+  if (learning) landable.set(name, names);
 }
 
 function wordIndexPage(name, page) {
@@ -138,48 +185,39 @@ function wordIndexPage(name, page) {
     const word = unescape(p[5]);
     const phrase = p[4] || script.queryEncode(word);
     const entries = script.parseEntries(p[6]);
+    if (learning) continue;
     check(entries.length === p[2].split(' ').length, name + '#' + p[1] + ': entries and numbers');
     for (const piece of script.wordIndexPieces(data, p[1], word, p[2].split(' '), entries, phrase)) {
-      if (Array.isArray(piece)) links.push([name, piece[0]]);
+      if (Array.isArray(piece)) link(name, piece[0]);
     }
   }
-  landable.set(name, nativeIds(page));
+  if (learning) landable.set(name, nativeIds(page));
 }
 
 function mainIndexPage(name, page) {
   for (const p of page.matchAll(/<p id="([^"]*)"><b>[\s\S]*?<\/b>([^<]*)<\/p>/g)) {
+    if (learning) continue;
     for (const piece of script.mainIndexPieces(p[1], p[2])) {
-      if (Array.isArray(piece)) links.push([name, piece[0]]);
+      if (Array.isArray(piece)) link(name, piece[0]);
     }
   }
-  landable.set(name, nativeIds(page));
+  if (learning) landable.set(name, nativeIds(page));
 }
 
-for (const name of fs.readdirSync(modernDir).sort()) {
-  if (!name.endsWith('.htm')) continue;
-  const page = readText(modernDir, name);
-  for (const found of page.matchAll(/\shref="([^"]*)"/g)) links.push([name, unescape(found[1])]);
-  if (page.includes('id="page-words"')) annotated(name, page);
-  else if (page.includes('class="blk sp"')) searchPage(name, page);
-  else if (page.includes('id="list-data"')) wordIndexPage(name, page);
-  else if (page.includes('class="blk mi"')) mainIndexPage(name, page);
-  else landable.set(name, nativeIds(page));
-}
-
-let local = 0;
-for (const [from, href] of links) {
-  if (/^[a-z]+:/.test(href)) continue;  // web searches and the details link
-  local++;
-  const hash = href.indexOf('#');
-  const target = hash < 0 ? href : href.slice(0, hash) || from;
-  const fragment = hash < 0 ? '' : href.slice(hash + 1);
-  const names = landable.get(target);
-  if (target === 'docbase.css' || target === 'docbase.js') {
-    check(fs.existsSync(path.join(modernDir, target)), from + ': ' + href);
-    continue;
+const pageNames = fs.readdirSync(modernDir).filter((n) => n.endsWith('.htm')).sort();
+for (const pass of ['learn', 'check']) {
+  learning = pass === 'learn';
+  for (const name of pageNames) {
+    const page = readText(modernDir, name);
+    if (!learning) {
+      for (const found of page.matchAll(/\shref="([^"]*)"/g)) link(name, unescape(found[1]));
+    }
+    if (page.includes('id="page-words"')) annotated(name, page);
+    else if (page.includes('class="blk sp"')) searchPage(name, page);
+    else if (page.includes('id="list-data"')) wordIndexPage(name, page);
+    else if (page.includes('class="blk mi"')) mainIndexPage(name, page);
+    else if (learning) landable.set(name, nativeIds(page));
   }
-  check(names !== undefined && (fragment === '' || names.has(fragment)),
-        from + ': ' + href + ' does not land');
 }
 
 if (classicDir) {
@@ -187,7 +225,7 @@ if (classicDir) {
   for (const name of fs.readdirSync(classicDir)) {
     if (!/^page_.*\.htm$/.test(name)) continue;
     const classic = readText(classicDir, name);
-    const names = landable.get(name) || new Set();
+    const names = landable.get(name) || new Names();
     // The ids the program gives (a text's own markup is shown, not kept,
     // in the modern pages).
     for (const found of classic.matchAll(/id ?= ?"(id[0-9]+(?:_[0-9]+)?)"/g)) {
