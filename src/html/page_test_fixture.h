@@ -137,4 +137,17 @@ inline constexpr std::string_view kExpectedDateTime =
     "Date (mm-dd-yy) = 11-14-2023<br>\r\n"
     "Time (h:m:s)    = 22:13:20<br>\r\n";
 
+// The top of the contents page and the main index, up to their date and
+// time lines, with the fixture's settings.
+inline std::string ExpectedKeyWordsPageTop() {
+  return ExpectedPageHead("index of key words") + "<br>\r\n" +
+         std::string(kExpectedIntro) +
+         "Details:\r\n"
+         "<br>\r\n"
+         "<a href=\"http://www.example.com/info\">"
+         "http://www.example.com/info</a>\r\n"
+         "<br><br>\r\n" +
+         std::string(kExpectedDateTime);
+}
+
 }  // namespace docbase

@@ -15,11 +15,7 @@ Status WriteContentsPage(const WorkArea& area, const Settings& settings,
   LineWriter out;
   DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(ContentsPageName())));
 
-  WritePageHead(out, settings.display.code_page_name, "index of key words");
-  out.WriteLine("<br>");
-  WriteQuickSearchIntro(out);
-  WriteDetailsLink(out, settings);
-  WriteDateTimeLines(out, settings.run_moment);
+  WriteKeyWordsPageTop(out, settings);
   out.WriteLine("<br>");
 
   // <a href="PAGE"><span id = "PAGE" >PAGE</span></a><br>

@@ -14,14 +14,7 @@ TEST_F(ContentsPageTest, ListsEveryPageWithItsSpanId) {
       WriteContentsPage(area_, state_, {"page_01.htm", "page_02.htm"}).ok());
   EXPECT_EQ(
       Read("files_list.htm"),
-      ExpectedPageHead("index of key words") + "<br>\r\n" +
-          std::string(kExpectedIntro) +
-          "Details:\r\n"
-          "<br>\r\n"
-          "<a href=\"http://www.example.com/info\">"
-          "http://www.example.com/info</a>\r\n"
-          "<br><br>\r\n" +
-          std::string(kExpectedDateTime) +
+      ExpectedKeyWordsPageTop() +
           "<br>\r\n"
           "<a href=\"page_01.htm\"><span id = \"page_01.htm\" >page_01.htm"
           "</span></a><br>\r\n"

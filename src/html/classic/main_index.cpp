@@ -13,11 +13,7 @@ namespace docbase {
 namespace {
 
 void WriteHeader(LineWriter& out, const Settings& settings) {
-  WritePageHead(out, settings.display.code_page_name, "index of key words");
-  out.WriteLine("<br>");
-  WriteQuickSearchIntro(out);
-  WriteDetailsLink(out, settings);
-  WriteDateTimeLines(out, settings.run_moment);
+  WriteKeyWordsPageTop(out, settings);
   out.WriteLine("<br><br>");
   out.WriteLine("Use a combination of two keys (CTRL + F) to search.");
   out.WriteLine("<br><br>");

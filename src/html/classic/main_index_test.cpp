@@ -22,14 +22,7 @@ WordPageEntry Occurrence(std::string_view id, uint32_t group,
 }
 
 std::string ExpectedHeader() {
-  return ExpectedPageHead("index of key words") + "<br>\r\n" +
-         std::string(kExpectedIntro) +
-         "Details:\r\n"
-         "<br>\r\n"
-         "<a href=\"http://www.example.com/info\">"
-         "http://www.example.com/info</a>\r\n"
-         "<br><br>\r\n" +
-         std::string(kExpectedDateTime) +
+  return ExpectedKeyWordsPageTop() +
          "<br><br>\r\n"
          "Use a combination of two keys (CTRL + F) to search.\r\n"
          "<br><br>\r\n";

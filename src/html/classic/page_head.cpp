@@ -48,4 +48,12 @@ void WriteDateTimeLines(LineWriter& out, const DateTimeText& now) {
   out.WriteLine("Time (h:m:s)    = " + now.time + "<br>");
 }
 
+void WriteKeyWordsPageTop(LineWriter& out, const Settings& settings) {
+  WritePageHead(out, settings.display.code_page_name, "index of key words");
+  out.WriteLine("<br>");
+  WriteQuickSearchIntro(out);
+  WriteDetailsLink(out, settings);
+  WriteDateTimeLines(out, settings.run_moment);
+}
+
 }  // namespace docbase

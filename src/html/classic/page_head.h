@@ -28,4 +28,9 @@ void WriteDetailsLink(LineWriter& out, const Settings& settings);
 // "Date (mm-dd-yy) = ...<br>" and "Time (h:m:s)    = ...<br>".
 void WriteDateTimeLines(LineWriter& out, const DateTimeText& now);
 
+// The top of the two pages titled "index of key words" (the contents page
+// and the main index): the head, a "<br>" line, the introduction, the
+// information link and the date and time lines.
+void WriteKeyWordsPageTop(LineWriter& out, const Settings& settings);
+
 }  // namespace docbase
