@@ -60,6 +60,15 @@ bool SystemTakesNames(const std::filesystem::path& folder,
   return wanted.size() == names.size() && listed == wanted;
 }
 
+size_t CountOf(std::string_view text, std::string_view part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string_view::npos;
+       at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;

@@ -36,6 +36,8 @@ bool SystemTakesNames(const std::filesystem::path& folder,
                       std::initializer_list<std::string_view> names);
 
 std::string ReadFile(const std::filesystem::path& path);
+// How often `part` occurs in `text`, overlapping occurrences counted.
+size_t CountOf(std::string_view text, std::string_view part);
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Keeps every reported line, each ended by CR LF, and "<any key>" for the

@@ -180,6 +180,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   page_words.Close();
   std::vector<std::string> names;
   for (const PageTally& page : census.pages) names.push_back(page.listed_name);
+  for (std::string& part : layout.PagePartFiles()) names.push_back(std::move(part));
   return CollectOutput(area, names, groups.count(), index_parts);
 }
 

@@ -5,19 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "base/test_support.h"
 #include "driver/option_table.h"
 
 namespace docbase {
 namespace {
-
-size_t Count(const std::string& text, std::string_view part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos;
-       at = text.find(part, at + 1)) {
-    ++count;
-  }
-  return count;
-}
 
 TEST(UsageTextTest, CmdUsersSeeTheirQuotesFoldersAndLineEnds) {
   const std::string usage = UsageText(kCmdShellTerms);
@@ -28,7 +20,7 @@ TEST(UsageTextTest, CmdUsersSeeTheirQuotesFoldersAndLineEnds) {
   EXPECT_NE(usage.find("open htm_out\\index.htm"), std::string::npos);
   EXPECT_NE(usage.find("docbase -C C:\\mybase --yes"), std::string::npos);
   EXPECT_EQ(usage.find("printf"), std::string::npos);
-  EXPECT_EQ(Count(usage, "\n"), Count(usage, "\r\n"));
+  EXPECT_EQ(testing::CountOf(usage, "\n"), testing::CountOf(usage, "\r\n"));
   EXPECT_TRUE(usage.ends_with("and exit\r\n"));
 }
 
@@ -68,8 +60,8 @@ TEST(UsageTextTest, NoPlaceholderIsLeftInTheNativeTexts) {
 
 TEST(UsageTextTest, VersionLinesEndAsThePlatformsDo) {
   const std::string version = VersionText(kCmdShellTerms);
-  EXPECT_EQ(Count(version, "\r\n"), 4u);
-  EXPECT_EQ(Count(version, "\n"), 4u);
+  EXPECT_EQ(testing::CountOf(version, "\r\n"), 4u);
+  EXPECT_EQ(testing::CountOf(version, "\n"), 4u);
   EXPECT_EQ(VersionText(kPosixShellTerms).find('\r'), std::string::npos);
 }
 

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/status.h"
 #include "html/index_tables.h"
@@ -98,6 +100,10 @@ class Layout {
   // The files every page shares (a stylesheet, a script), written into the
   // output folder once it holds the run's pages.
   [[nodiscard]] virtual Status WriteSharedFiles(const WorkArea& area) const = 0;
+
+  // The files an annotated page was continued in, when a layout cuts long
+  // pages into parts; collected with the pages once the pass is done.
+  virtual std::vector<std::string> PagePartFiles() const { return {}; }
 
   // Whether the pages can grow too large for a browser, so that the run
   // should look for such pages and say what helps.

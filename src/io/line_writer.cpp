@@ -41,6 +41,7 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
     return status_ = opened.WithAction("cannot create");
   }
   used_ = 0;
+  flushed_ = 0;
   if (capacity_ == 0) {
     buffer_.reset(new char[kInitialBuffer]);  // not zero-filled
     capacity_ = kInitialBuffer;
@@ -76,6 +77,7 @@ void LineWriter::Flush() {
 }
 
 void LineWriter::WriteOut(const char* data, size_t left) {
+  flushed_ += left;
   if (left == 0 || !file_.is_open() || !status_.ok()) return;
   status_ = file_.Write(data, left).WithAction("cannot write");
 }

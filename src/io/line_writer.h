@@ -7,6 +7,7 @@
 // Close has returned ok.
 #pragma once
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -47,6 +48,8 @@ class LineWriter {
 
   Status Close();
   bool is_open() const { return file_.is_open(); }
+  // The bytes written since Open, buffered ones included.
+  uint64_t written() const { return flushed_ + used_; }
   const std::string& path() const { return path_; }
 
  private:
@@ -59,6 +62,7 @@ class LineWriter {
   std::unique_ptr<char[]> buffer_;
   size_t capacity_ = 0;
   size_t used_ = 0;
+  uint64_t flushed_ = 0;  // handed to the file since Open
   Status status_;
 };
 

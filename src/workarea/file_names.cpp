@@ -89,6 +89,13 @@ std::string_view MainIndexPageName() { return "index.htm"; }
 std::string MainIndexPartName(int64_t part) {
   return Joined("index_", std::to_string(part), PageExtension());
 }
+std::string PagePartName(std::string_view page, int64_t part) {
+  std::string_view stem = TrimBlanks(page);
+  if (stem.ends_with(PageExtension())) {
+    stem.remove_suffix(PageExtension().size());
+  }
+  return Joined(stem, Joined("_", std::to_string(part)), PageExtension());
+}
 std::string_view StyleSheetName() { return "docbase.css"; }
 std::string_view ScriptName() { return "docbase.js"; }
 

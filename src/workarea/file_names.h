@@ -155,6 +155,11 @@ std::string SearchPageStem(std::string_view group);
 // OutputFolder(): they carry no clean-up extension, so a copy beside
 // txt_in would outlive a killed run, or replace a user's file of that name.
 std::string MainIndexPartName(int64_t part);  // "index_N.htm"
+// Part `part` (2, 3, ...) of a modern annotated page cut into parts to keep
+// each file small: "page_N.htm" gives "page_N_2.htm", .... A numbered page
+// name is "page_" and digits, so a part's name is never a page's. Written
+// by the output pass, moved into htm_out with its page.
+std::string PagePartName(std::string_view page, int64_t part);
 std::string_view StyleSheetName();            // "docbase.css"
 std::string_view ScriptName();                // "docbase.js"
 // The output files as the results screen names them.

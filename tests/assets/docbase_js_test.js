@@ -24,8 +24,8 @@ const items = [
 ];
 
 test('an annotated page numbers its occurrences from the records', () => {
-  assert.deepEqual(records, [{ k: 4, next: 0, strip: true },
-                             { k: 9, next: -1, strip: false }]);
+  assert.deepEqual(records, [{ k: 4, next: 0, more: false, strip: true },
+                             { k: 9, next: -1, more: false, strip: false }]);
   assert.deepEqual(script.numberOccurrences(items, records), [
     { id: 'id00000012', k: 4 }, { id: 'id00000012', k: 5 },
     { id: 'id00000040', k: 9 }, { id: 'id00000012', k: 3 },
@@ -47,6 +47,17 @@ test('the strip: next occurrence, indexes, contents, next page', () => {
   // The last occurrence on the page, on no further page.
   assert.deepEqual(script.stripLinks(data, 'id12', 5, 5, '').map((l) => l[1]),
                    ['i', 's', 'c']);
+});
+
+test('a page in parts: the last occurrence of a part leads on to the next', () => {
+  assert.deepEqual(script.parseWordRecords('4.1+- 9+'), [
+    { k: 4, next: 1, more: true, strip: false },
+    { k: 9, next: -1, more: true, strip: true }]);
+  const data = { i: 'i_1.htm', s: 's_1.htm', c: 'files_list.htm', p: 'page_03_2.htm' };
+  assert.deepEqual(script.stripLinks(data, 'id12', 5, 5, '', true)[0],
+                   ['page_03_2.htm#id12_6', '>']);
+  assert.deepEqual(script.stripLinks(data, 'id12', 4, 5, '', true)[0], ['#id12_5', '>']);
+  assert.equal(script.stripLinks(data, 'id12', 5, 5, '', false)[0][1], 'i');
 });
 
 test('a fragment names a word, an occurrence, or nothing', () => {

@@ -29,9 +29,12 @@ class ModernPagesTest : public ::testing::Test {
   void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1); }
   void TearDown() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
 
-  // Runs on the sample corpus in `folder` with `options` added.
-  static void Run(const TempFolder& folder, std::vector<std::string> options) {
-    fs::copy(fs::path(DOCBASE_SOURCE_DIR) / "examples" / "txt_in",
+  // Runs on the texts of `texts` (the sample corpus when empty) in `folder`
+  // with `options` added.
+  static void Run(const TempFolder& folder, std::vector<std::string> options,
+                  const fs::path& texts = {}) {
+    fs::copy(texts.empty() ? fs::path(DOCBASE_SOURCE_DIR) / "examples" / "txt_in"
+                           : texts,
              folder.path() / "txt_in", fs::copy_options::recursive);
     options.insert(options.begin(),
                    {"-C", folder.path().string(), "--yes", "--address", "",
@@ -55,6 +58,21 @@ std::set<std::string> IdsOf(const std::string& page) {
   return ids;
 }
 
+// Every classic anchor and strip, made by the modern pages' script.
+void ExpectSiteCheckPasses(const fs::path& modern_out,
+                           const fs::path& classic_out) {
+  const fs::path node = "/usr/bin/node";
+  if (!fs::exists(node)) return;
+  ProgramOutcome outcome = RunProgram(
+      node.string(),
+      {(fs::path(DOCBASE_SOURCE_DIR) / "tests" / "e2e" / "modern_site_check.js")
+           .string(),
+       modern_out.string(), classic_out.string()},
+      modern_out, "");
+  EXPECT_EQ(outcome.exit_status, 0) << outcome.out << outcome.err;
+  EXPECT_NE(outcome.out.find(" 0 failed"), std::string::npos) << outcome.out;
+}
+
 TEST_F(ModernPagesTest, KeepEveryClassicIdAndTheLinksOfEveryStrip) {
   Run(classic_, {});
   Run(modern_, {"--layout", "modern"});
@@ -62,19 +80,7 @@ TEST_F(ModernPagesTest, KeepEveryClassicIdAndTheLinksOfEveryStrip) {
   const fs::path modern_out = modern_.path() / "htm_out";
   EXPECT_TRUE(fs::exists(modern_out / "docbase.css"));
   EXPECT_TRUE(fs::exists(modern_out / "docbase.js"));
-
-  // Every classic anchor and strip, made by the page's script.
-  const fs::path node = "/usr/bin/node";
-  if (fs::exists(node)) {
-    ProgramOutcome outcome = RunProgram(
-        node.string(),
-        {(fs::path(DOCBASE_SOURCE_DIR) / "tests" / "e2e" /
-          "modern_site_check.js").string(),
-         modern_out.string(), classic_out.string()},
-        modern_.path(), "");
-    EXPECT_EQ(outcome.exit_status, 0) << outcome.out << outcome.err;
-    EXPECT_NE(outcome.out.find(" 0 failed"), std::string::npos) << outcome.out;
-  }
+  ExpectSiteCheckPasses(modern_out, classic_out);
 
   // The modern title is the text's own name; the contents page keeps
   // every page's id and shows the text's name beside it.
@@ -89,6 +95,32 @@ TEST_F(ModernPagesTest, KeepEveryClassicIdAndTheLinksOfEveryStrip) {
                                  "page_06.htm</a> <span class=\"text-name\">"
                                  "travellers.txt</span></li>"),
             std::string::npos);
+}
+
+// A text of 1.6 MB: its annotated page goes on in parts, each under 2 MB
+// and each in htm_out, and every classic anchor and strip still lands.
+TEST_F(ModernPagesTest, LongTextGoesOnInPartsThatAreAllCollected) {
+  TempFolder texts;
+  std::string text;
+  for (int line = 0; text.size() < 1'600'000; ++line) {
+    text += "line " + std::to_string(line) + " of a long story, told word" +
+            std::to_string(line % 997) + " by word" +
+            std::to_string(line % 89) + "\n";
+  }
+  docbase::testing::WriteFile(texts.path() / "long.txt", text);
+  docbase::testing::WriteFile(texts.path() / "short.txt", "one word more\n");
+  Run(classic_, {}, texts.path());
+  Run(modern_, {"--layout", "modern"}, texts.path());
+  const fs::path modern_out = modern_.path() / "htm_out";
+  int parts = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(modern_out)) {
+    if (!entry.path().filename().string().starts_with("page_")) continue;
+    EXPECT_LT(entry.file_size(), 2'000'000u) << entry.path();
+    if (entry.path().filename().string().starts_with("page_02_")) ++parts;
+  }
+  EXPECT_GE(parts, 1);
+  EXPECT_FALSE(fs::exists(modern_.path() / "page_02_2.htm"));
+  ExpectSiteCheckPasses(modern_out, classic_.path() / "htm_out");
 }
 
 }  // namespace

@@ -14,6 +14,11 @@
 //   links (the classic strip's link of the last occurrence to itself
 //   aside).
 //
+// A long annotated page may go on in parts ("page_N_2.htm", ...): the
+// script passes a word or occurrence a part does not hold on to the next
+// part, and so does this check; with the classic pages, a page's parts are
+// compared as one page.
+//
 // Prints what does not hold, then "N passed, M failed"; exits 1 on any.
 //
 // Two passes over the pages, so that a large base fits in memory: the
@@ -77,6 +82,15 @@ let learning = true;
 let local = 0;
 const landable = new Map();  // page -> Names
 const strips = new Map();    // page -> Map(name -> links), with the classic pages
+const nextPart = new Map();  // part of a page -> the part after it
+
+// The names a page offers over all its parts.
+function landsOnPage(name, fragment) {
+  for (let part = name; part; part = nextPart.get(part)) {
+    if (landable.get(part).has(fragment)) return true;
+  }
+  return false;
+}
 
 // A link found or made on page `from`, checked in the second pass.
 function link(from, href) {
@@ -89,7 +103,14 @@ function link(from, href) {
     check(fs.existsSync(path.join(modernDir, target)), from + ': ' + href);
     return;
   }
-  const names = landable.get(target);
+  // A word or occurrence a part does not hold is looked for in the parts
+  // after it, as the script does.
+  let part = target;
+  while (fragment !== '' && landable.has(part) && !landable.get(part).has(fragment) &&
+         /^id[0-9]+(_[0-9]+)?$/.test(fragment) && nextPart.has(part)) {
+    part = nextPart.get(part);
+  }
+  const names = landable.get(part);
   check(names !== undefined && (fragment === '' || names.has(fragment)),
         from + ': ' + href + ' does not land');
 }
@@ -130,19 +151,29 @@ function annotated(name, page) {
   });
   if (learning) {
     landable.set(name, names);
+    if (data.p) nextPart.set(name, data.p);
     return;
   }
-  const pageStrips = new Map();
+  // Part N of page_M.htm is page_M_N.htm.
+  const whole = name.replace(/^(page_[0-9]+)_[0-9]+\.htm$/, '$1.htm');
+  if (!strips.has(whole)) strips.set(whole, new Map());
+  const pageStrips = strips.get(whole);
   places.forEach((place) => {
     if (!place) return;
     const record = records[order[place.id]];
     if (!record.strip) return;
     const next = record.next >= 0 ? data.n[record.next] : '';
-    const made = script.stripLinks(data, place.id, place.k, last[place.id], next);
-    if (classicDir) pageStrips.set(place.id + '_' + place.k, made.map((l) => l[0]));
+    const made = script.stripLinks(data, place.id, place.k, last[place.id], next,
+                                   record.more);
+    // The next occurrence in a later part is, for the classic page, on the
+    // same page.
+    if (classicDir) {
+      pageStrips.set(place.id + '_' + place.k,
+                     made.map((l) => data.p && l[0].startsWith(data.p + '#')
+                                   ? l[0].slice(data.p.length) : l[0]));
+    }
     for (const [href] of made) link(name, href);
   });
-  if (classicDir) strips.set(name, pageStrips);
 }
 
 function searchPage(name, page) {
@@ -225,11 +256,11 @@ if (classicDir) {
   for (const name of fs.readdirSync(classicDir)) {
     if (!/^page_.*\.htm$/.test(name)) continue;
     const classic = readText(classicDir, name);
-    const names = landable.get(name) || new Names();
     // The ids the program gives (a text's own markup is shown, not kept,
     // in the modern pages).
     for (const found of classic.matchAll(/id ?= ?"(id[0-9]+(?:_[0-9]+)?)"/g)) {
-      check(names.has(found[1]), name + ': classic id ' + found[1] + ' missing');
+      check(landable.has(name) && landsOnPage(name, found[1]),
+            name + ': classic id ' + found[1] + ' missing');
     }
     const made = strips.get(name) || new Map();
     const stripPattern = /<span hidden id="(id[0-9]+)">\r\n\(([0-9]+)\)([\s\S]*?)<\/span>/g;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/test_support.h"
 #include "base/text.h"
 #include "html/page_test_fixture.h"
 
@@ -66,14 +67,7 @@ std::string ExpectedHead() {
          "<br><br>\r\n";
 }
 
-size_t CountOf(const std::string& text, std::string_view part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos;
-       at = text.find(part, at + 1)) {
-    ++count;
-  }
-  return count;
-}
+using testing::CountOf;
 
 TEST_F(WordIndexPageTest, SingleRunIsOneLineWithoutLinks) {
   WordIndexPages pages;

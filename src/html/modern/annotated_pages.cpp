@@ -1,5 +1,7 @@
 #include "html/modern/annotated_pages.h"
 
+#include <algorithm>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -101,10 +103,6 @@ void WriteModernBar(LineWriter& out, std::string_view label,
 // is quick, large enough that the blocks stay few.
 constexpr Blocks::Limits kBlockLimits{120, 24 * 1024};
 
-void WriteBlockStart(LineWriter& out, uint64_t) {
-  out.Write("<div class=\"blk\">");
-}
-
 // A line of a page made from a text, as the text had it: without the
 // "<br>" the page set put in front of it and the "&nbsp;" that announce its
 // leading blanks (the blanks themselves follow them and stay).
@@ -135,10 +133,11 @@ bool IsClosingLine(std::string_view line) {
 class ModernPage : public AnnotatedPageFile {
  public:
   ModernPage(const WorkArea& area, const DisplayParameters& display,
-             const PageNeighbours& neighbours, int64_t group)
+             const PageNeighbours& neighbours, PageParts& parts, int64_t group)
       : AnnotatedPageFile(area),
         display_(display),
         neighbours_(neighbours),
+        parts_(parts),
         index_page_(WordIndexPageName(group)),
         search_page_(SearchPageName(group)) {}
 
@@ -151,13 +150,24 @@ class ModernPage : public AnnotatedPageFile {
 
  private:
   struct WordOnPage {
-    uint64_t first_k;  // of its first occurrence in the page's order
-    uint64_t seen = 0;  // occurrences written so far
+    uint64_t first_k;  // of its first occurrence in the part's order
+    uint64_t seen = 0;  // occurrences written so far in the part
     std::string next;
     bool has_strip;
+    uint64_t highest_k;  // of its occurrences in the part
+    uint64_t last_on_page;
   };
 
+  // The opening of the part's page, up to its header's title.
+  void WriteTop();
   void EnterBody();
+  // Opens a block of the body, after starting the next part when this one
+  // is full.
+  void OpenBlock();
+  // Ends this part, with a link on to the next, and opens the next.
+  void StartNextPart();
+  // The end of the part's page: the bars after the text and the record.
+  void WriteBottom(bool next_part);
   // A line of the body is about to be written: opens a block, ending the
   // one before when it is full.
   void BeginLine();
@@ -167,10 +177,11 @@ class ModernPage : public AnnotatedPageFile {
   // `line` has been written whole, in one or more pieces.
   void EndLine(std::string_view line);
   void CopyLine(std::string_view line);
-  void WriteWordRecords();
+  void WriteWordRecords(bool next_part);
 
   const DisplayParameters& display_;
   const PageNeighbours& neighbours_;
+  PageParts& parts_;
   const std::string index_page_;
   const std::string search_page_;
 
@@ -178,6 +189,12 @@ class ModernPage : public AnnotatedPageFile {
   // escaped, the page set's own markup left out. The program's own pages
   // keep their markup.
   bool text_page_ = false;
+  std::string title_;
+  // The part being written (1: the page's own file) and the first error
+  // met in closing or opening one, reported when the page ends.
+  int64_t part_ = 1;
+  uint64_t blocks_in_part_ = 0;
+  Status part_status_;
   bool body_found_ = false;
   bool body_ended_ = false;
   bool head_words_open_ = false;
@@ -186,7 +203,7 @@ class ModernPage : public AnnotatedPageFile {
   bool block_fresh_ = false;  // no line of the open block written yet
   bool in_table_ = false;
 
-  // The page's words, in order of first occurrence, and where each is.
+  // The part's words, in order of first occurrence, and where each is.
   std::vector<WordOnPage> words_;
   std::unordered_map<std::string, size_t> word_at_;
   std::vector<std::string> next_pages_;
@@ -197,14 +214,24 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   DOCBASE_RETURN_IF_ERROR(Open(page, origin));
   text_page_ = origin.kind == PageOrigin::Kind::kCleanedText;
   body_found_ = body_ended_ = head_words_open_ = false;
-  blocks_.emplace(out_, kBlockLimits, WriteBlockStart);
+  blocks_.emplace(out_, kBlockLimits,
+                  [this](LineWriter&, uint64_t) { OpenBlock(); });
   block_fresh_ = in_table_ = false;
   words_.clear();
   word_at_.clear();
   next_pages_.clear();
   next_page_at_.clear();
+  title_ = ModernPageTitle(page_, &origin);
+  part_ = 1;
+  blocks_in_part_ = 0;
+  part_status_ = Status::Ok();
+  WriteTop();
+  return Status::Ok();
+}
 
-  const std::string title = ModernPageTitle(page_, &origin);
+void ModernPage::WriteTop() {
+  std::string title = title_;
+  if (part_ > 1) title += ", part " + std::to_string(part_);
   WriteModernHead(out_, title);
   out_.Write(text_page_ ? "<div class=\"page text\" style=\"--mark-colour:"
                         : "<div class=\"page\" style=\"--mark-colour:");
@@ -215,7 +242,15 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   out_.Write("<header class=\"page-head\"><h1>");
   WriteEscaped(out_, title);
   out_.Write("</h1>");
-  return Status::Ok();
+  if (part_ > 1) {
+    out_.Write("<p class=\"part\">Continued from <a href=\"");
+    WriteEscaped(out_, part_ == 2 ? std::string(TrimBlanks(page_))
+                                  : PagePartName(page_, part_ - 1));
+    out_.Write("\">");
+    out_.Write(part_ == 2 ? "the page's start"
+                          : "part " + std::to_string(part_ - 1));
+    out_.Write("</a>.</p>");
+  }
 }
 
 void ModernPage::EnterBody() {
@@ -241,6 +276,39 @@ Status ModernPage::AdvanceTo(uint64_t line_number) {
     }
     if (before) CopyLine(line);
   });
+}
+
+void ModernPage::OpenBlock() {
+  // A part holds at least one block, however long.
+  if (blocks_in_part_ > 0 && out_.written() >= parts_.bytes()) {
+    StartNextPart();
+  }
+  ++blocks_in_part_;
+  out_.Write("<div class=\"blk\">");
+}
+
+void ModernPage::StartNextPart() {
+  const std::string next = PagePartName(page_, part_ + 1);
+  out_.WriteLine("</main>");
+  out_.Write("<p class=\"part\"><a href=\"");
+  WriteEscaped(out_, next);
+  out_.Write("\">Continued in part ");
+  out_.Write(DecimalText(static_cast<uint64_t>(part_ + 1)).view());
+  out_.WriteLine("</a></p>");
+  WriteBottom(true);
+  Status closed = out_.Close();
+  if (part_status_.ok()) part_status_ = closed;
+  ++part_;
+  blocks_in_part_ = 0;
+  Status opened = out_.Open(area_.Path(next));
+  if (part_status_.ok()) part_status_ = opened;
+  parts_.Add(next);
+  words_.clear();
+  word_at_.clear();
+  next_pages_.clear();
+  next_page_at_.clear();
+  WriteTop();
+  EnterBody();
 }
 
 void ModernPage::BeginLine() {
@@ -319,7 +387,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
       next_pages_.emplace_back(record.next);
     }
     words_.push_back(WordOnPage{record.k, 0, std::string(record.next),
-                                has_strip});
+                                has_strip, record.k, record.last_on_page});
     out_.Write("<b id=\"");
     out_.Write(record.id);
     out_.Write(opaque ? "\" class=\"o\">" : "\">");
@@ -338,7 +406,9 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
       out_.Write("<b>");
     }
   }
-  ++words_[at->second].seen;
+  WordOnPage& word = words_[at->second];
+  ++word.seen;
+  word.highest_k = std::max(word.highest_k, record.k);
   if (text_page_) {
     WriteEscaped(out_, record.word);
   } else {
@@ -349,12 +419,13 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
 
 // The record the script builds strips and anchors from:
 //   {"i":"i_G.htm","s":"s_G.htm","c":"files_list.htm","n":[NEXT,...],
-//    "w":"K K.N K- ..."}
+//    "p":NEXT_PART,"w":"K K.N K+ K- ..."}
 // One entry of "w" per word, in the order of the words' first occurrences
-// (the elements with a word id): K, the number of that first occurrence;
-// ".N" when the word is on a later page, n[N]; "-" when the word
-// gets no strip.
-void ModernPage::WriteWordRecords() {
+// in the part (the elements with a word id): K, the number of that first
+// occurrence; ".N" when the word is on a later page, n[N]; "+" when it
+// occurs again in a later part of the page, "p" (only there when the page
+// goes on); "-" when the word gets no strip.
+void ModernPage::WriteWordRecords(bool next_part) {
   out_.Write("<script type=\"application/json\" id=\"page-words\">{\"i\":");
   WriteJsonString(out_, index_page_);
   out_.Write(",\"s\":");
@@ -366,7 +437,12 @@ void ModernPage::WriteWordRecords() {
     if (at > 0) out_.Write(",");
     WriteJsonString(out_, next_pages_[at]);
   }
-  out_.Write("],\"w\":\"");
+  out_.Write("]");
+  if (next_part) {
+    out_.Write(",\"p\":");
+    WriteJsonString(out_, PagePartName(page_, part_ + 1));
+  }
+  out_.Write(",\"w\":\"");
   for (size_t at = 0; at < words_.size(); ++at) {
     const WordOnPage& word = words_[at];
     if (at > 0) out_.Write(" ");
@@ -375,6 +451,7 @@ void ModernPage::WriteWordRecords() {
       out_.Write(".");
       out_.Write(DecimalText(next_page_at_[word.next]).view());
     }
+    if (word.highest_k < word.last_on_page) out_.Write("+");
     if (!word.has_strip) out_.Write("-");
   }
   out_.WriteLine("\"}</script>");
@@ -417,14 +494,31 @@ Status ModernPage::Finish() {
   if (!body_found_) EnterBody();
   blocks_->Finish();
   out_.WriteLine("</main>");
+  WriteBottom(false);
+  Status closed = out_.Close();
+  return part_status_.ok() ? closed : part_status_;
+}
+
+void ModernPage::WriteBottom(bool next_part) {
   WriteModernBar(out_, "Pages, again", neighbours_.Find(page_));
   out_.WriteLine("</div>");
-  WriteWordRecords();
+  WriteWordRecords(next_part);
   WriteModernEnd(out_);
-  return out_.Close();
 }
 
 }  // namespace
+
+PageParts::PageParts(uint64_t bytes) : bytes_(bytes) {}
+
+void PageParts::Add(std::string name) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  names_.push_back(std::move(name));
+}
+
+std::vector<std::string> PageParts::Names() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return names_;
+}
 
 std::string ModernPageTitle(std::string_view page, const PageOrigin* origin) {
   if (origin == nullptr || origin->from.empty()) {
@@ -437,16 +531,17 @@ Status WriteModernPageWithoutWords(const WorkArea& area,
                                    const DisplayParameters& display,
                                    const PageNeighbours& neighbours,
                                    std::string_view page,
-                                   const PageOrigin& origin) {
-  ModernPage writer(area, display, neighbours, 0);
+                                   const PageOrigin& origin,
+                                   PageParts& parts) {
+  ModernPage writer(area, display, neighbours, parts, 0);
   DOCBASE_RETURN_IF_ERROR(writer.Start(page, origin));
   return writer.Finish();
 }
 
 Status WriteModernPages(const WorkArea& area, const DisplayParameters& display,
                         const PageNeighbours& neighbours, int64_t group,
-                        OccurrenceSource& source) {
-  ModernPage page(area, display, neighbours, group);
+                        OccurrenceSource& source, PageParts& parts) {
+  ModernPage page(area, display, neighbours, parts, group);
   return WriteOccurrencePages(
       page, source,
       [&](const OccurrenceRecord& occurrence) {

@@ -21,11 +21,19 @@
 // has a strip. From it the script numbers the others in the page's order
 // and gives the one a link or the reader picks its classic anchor
 // "ID_K"; an occurrence that count would miss carries "ID_K" itself.
+//
+// A long page is cut into parts between two blocks, each a page of its own
+// with its own record, so that no file grows past what a host takes or a
+// phone loads at once. The first keeps the page's name, so every link to
+// the page lands there; the script passes a word or occurrence it does not
+// find on to the next part.
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/status.h"
 #include "html/occurrence_record.h"
@@ -36,12 +44,32 @@
 
 namespace docbase {
 
+// How large a part of a page may grow before the next one starts, and the
+// names of the parts after the first, for the collection. One for the run,
+// shared by the tasks that write pages at once.
+class PageParts {
+ public:
+  // A part ends at the first block boundary past `bytes`: with a block and
+  // the part's record after it, a file stays well under 2 MB.
+  static constexpr uint64_t kBytes = 1400 * 1000;
+
+  explicit PageParts(uint64_t bytes = kBytes);
+  uint64_t bytes() const { return bytes_; }
+  void Add(std::string name);
+  std::vector<std::string> Names() const;
+
+ private:
+  const uint64_t bytes_;
+  mutable std::mutex mutex_;
+  std::vector<std::string> names_;
+};
+
 // Writes the pages of group `group` named by the records of `source` (the
 // records of one page together, in document order, each with its next page
 // and last occurrence number on the page) in the modern layout.
 Status WriteModernPages(const WorkArea& area, const DisplayParameters& display,
                         const PageNeighbours& neighbours, int64_t group,
-                        OccurrenceSource& source);
+                        OccurrenceSource& source, PageParts& parts);
 
 // A page of the page set that holds no indexed word, in the modern layout:
 // its text in blocks between the bars, and an empty word record.
@@ -49,7 +77,8 @@ Status WriteModernPageWithoutWords(const WorkArea& area,
                                    const DisplayParameters& display,
                                    const PageNeighbours& neighbours,
                                    std::string_view page,
-                                   const PageOrigin& origin);
+                                   const PageOrigin& origin,
+                                   PageParts& parts);
 
 // The title of a modern annotated page: the file name of the text or page
 // it was made from; the page name itself when no origin is known (null).

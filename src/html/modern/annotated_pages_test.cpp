@@ -46,8 +46,10 @@ TEST_F(ModernAnnotatedPagesTest, TextAsWrittenWordsAndTheirRecords) {
   for (OccurrenceRecord& record : records) record.origin = &input.origin;
   VectorSource<OccurrenceRecord> source(std::move(records));
   const PageNeighbours neighbours({"page_1.htm", "page_2.htm", "page_3.htm"});
+  PageParts parts;
   ASSERT_TRUE(
-      WriteModernPages(area_, state_.display, neighbours, 4, source).ok());
+      WriteModernPages(area_, state_.display, neighbours, 4, source, parts).ok());
+  EXPECT_TRUE(parts.Names().empty());
   const std::string page = Read("page_2.htm");
   const std::string bar =
       "<a rel=\"prev\" href=\"page_1.htm\">Before</a> <a rel=\"next\" "
@@ -67,6 +69,53 @@ TEST_F(ModernAnnotatedPagesTest, TextAsWrittenWordsAndTheirRecords) {
             std::string::npos)
       << page;
   EXPECT_NE(page.find("<h1>a.txt</h1>"), std::string::npos);
+}
+
+// A long page goes on in parts, cut between blocks: each part a page with
+// its own record, the first occurrence of a word in each part carrying the
+// word id, "+" on the words that come again in a later part, and "p"
+// naming the next part, which links back to the one before.
+TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
+  std::string text;
+  for (int line = 0; line < 250; ++line) text += "sun\n";
+  const NumberedPage input =
+      testing::TextPage(area_, "page_2.htm", "a.txt", text);
+  std::vector<OccurrenceRecord> records;
+  for (uint64_t k = 1; k <= 250; ++k) {
+    records.push_back(Occurrence(8 + k, 5, "sun", "id00000003", k, 250, ""));
+    records.back().origin = &input.origin;
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  const PageNeighbours neighbours({"page_1.htm", "page_2.htm"});
+  PageParts parts(1);  // every block past the first starts a part
+  ASSERT_TRUE(
+      WriteModernPages(area_, state_.display, neighbours, 4, source, parts).ok());
+  EXPECT_EQ(parts.Names(),
+            (std::vector<std::string>{"page_2_2.htm", "page_2_3.htm"}));
+  const std::string first = Read("page_2.htm");
+  const std::string second = Read("page_2_2.htm");
+  const std::string third = Read("page_2_3.htm");
+  EXPECT_NE(first.find("<a href=\"page_2_2.htm\">Continued in part 2</a>"),
+            std::string::npos);
+  EXPECT_NE(first.find("\"n\":[],\"p\":\"page_2_2.htm\",\"w\":\"1+\"}"),
+            std::string::npos)
+      << first;
+  EXPECT_NE(second.find("<title>a.txt, part 2</title>"), std::string::npos);
+  EXPECT_NE(second.find("Continued from <a href=\"page_2.htm\">"),
+            std::string::npos);
+  EXPECT_NE(second.find("<div class=\"blk\"><b id=\"id00000003\">sun</b>"),
+            std::string::npos);
+  EXPECT_NE(second.find("\"p\":\"page_2_3.htm\",\"w\":\"121+\"}"),
+            std::string::npos)
+      << second;
+  EXPECT_NE(third.find("Continued from <a href=\"page_2_2.htm\">part 2</a>"),
+            std::string::npos);
+  EXPECT_NE(third.find("\"n\":[],\"w\":\"241\"}"), std::string::npos)
+      << third;
+  EXPECT_EQ(third.find("Continued in"), std::string::npos) << third;
+  // 120 lines a block: the parts hold 120, 120 and 10 occurrences.
+  EXPECT_EQ(testing::CountOf(second, "<b>sun</b>"), 119u);
+  EXPECT_EQ(testing::CountOf(third, "<b>sun</b>"), 9u);
 }
 
 }  // namespace

@@ -73,18 +73,20 @@
     return { name: name, id: parts[1], k: parts[2] ? Number(parts[2]) : 0 };
   }
 
-  // The word records of an annotated page, "K K.N K- ...": one per word in
-  // the order of the words' first occurrences, each with the number of that
-  // occurrence, the index in the page's list of next pages (-1: none) and
+  // The word records of an annotated page, "K K.N K+ K- ...": one per word
+  // in the order of the words' first occurrences, each with the number of
+  // that occurrence, the index in the page's list of next pages (-1: none),
+  // whether it occurs again in a later part of a page cut into parts, and
   // whether the word has a strip.
   function parseWordRecords(text) {
     if (!text) return [];
     return text.split(' ').map(function (entry) {
-      var parts = /^([0-9]+)(?:\.([0-9]+))?(-?)$/.exec(entry) || [0, '0'];
+      var parts = /^([0-9]+)(?:\.([0-9]+))?(\+?)(-?)$/.exec(entry) || [0, '0'];
       return {
         k: Number(parts[1]),
         next: parts[2] === undefined ? -1 : Number(parts[2]),
-        strip: parts[3] !== '-'
+        more: parts[3] === '+',
+        strip: parts[4] !== '-'
       };
     });
   }
@@ -122,11 +124,12 @@
 
   // The links of the strip of occurrence k of a word, as [href, text]
   // pairs: the next occurrence on the page (below `last`, the word's last
-  // there), the word index, the search page, the contents page and the
-  // next page holding the word.
-  function stripLinks(data, id, k, last, nextPage) {
+  // there, or in the next part, data.p, when `more`), the word index, the
+  // search page, the contents page and the next page holding the word.
+  function stripLinks(data, id, k, last, nextPage, more) {
     var links = [];
     if (k < last) links.push(['#' + id + '_' + (k + 1), '>']);
+    else if (more && data.p) links.push([data.p + '#' + id + '_' + (k + 1), '>']);
     links.push([data.i + '#' + id, 'i'], [data.s + '#' + id + '_' + k, 's'],
                [data.c, 'c']);
     if (nextPage) links.push([nextPage + '#' + id, '>>']);
@@ -459,7 +462,7 @@
       }
       var nextPage = record.next >= 0 && data.n ? data.n[record.next] : '';
       var links = stripLinks(data, place.id, place.k, n.last[place.id],
-                             nextPage);
+                             nextPage, record.more);
       strip = document.createElement('span');
       strip.className = 'strip';
       strip.setAttribute('role', 'group');
@@ -476,12 +479,16 @@
       if (focusStrip) strip.querySelector('a').focus();
     }
 
-    // The page at the fragment: the occurrence or word it names.
+    // The page at the fragment: the occurrence or word it names. One this
+    // part of a long page does not hold is in a later part: passed on.
     function showHash() {
       var place = parseHash(location.hash);
       if (!place) { closeStrip(); return; }
       var i = number().byName[place.k ? place.name : place.id];
-      if (i === undefined) return;
+      if (i === undefined) {
+        if (data.p) location.replace(data.p + location.hash);
+        return;
+      }
       showAt(i, false);
       scrollTo(number().elements[i]);
     }

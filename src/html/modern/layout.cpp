@@ -32,14 +32,15 @@ class ModernLayout final : public Layout {
                              const PageStretch& stretch,
                              OccurrenceSource& source) const override {
     return WriteModernPages(area, settings.display, neighbours, stretch.group,
-                            source);
+                            source, page_parts_);
   }
 
   Status WritePageWithoutWords(const WorkArea& area, const Settings& settings,
                                const PageNeighbours& neighbours,
                                const PageTally& page) const override {
     return WriteModernPageWithoutWords(area, settings.display, neighbours,
-                                       page.listed_name, page.origin);
+                                       page.listed_name, page.origin,
+                                       page_parts_);
   }
 
   std::unique_ptr<WordIndexPageWriter> NewWordIndexPages() const override {
@@ -70,11 +71,17 @@ class ModernLayout final : public Layout {
     return WriteModernAssets(area);
   }
 
+  std::vector<std::string> PagePartFiles() const override {
+    return page_parts_.Names();
+  }
+
   // Every page is cut into blocks of bounded size.
   bool PagesCanOutgrowBrowsers() const override { return false; }
 
  private:
   std::optional<MainIndexParts> parts_;
+  // Written from the tasks of the output pass.
+  mutable PageParts page_parts_;
 };
 
 }  // namespace
