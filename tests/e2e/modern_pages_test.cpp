@@ -97,8 +97,9 @@ TEST_F(ModernPagesTest, KeepEveryClassicIdAndTheLinksOfEveryStrip) {
             std::string::npos);
 }
 
-// A text of 1.6 MB: its annotated page goes on in parts, each under 2 MB
-// and each in htm_out, and every classic anchor and strip still lands.
+// A text of 1.6 MB: its annotated page, and the word-index and search pages
+// of its group, go on in parts, each under 2 MB and each in htm_out, and
+// every link and every classic anchor and strip still lands.
 TEST_F(ModernPagesTest, LongTextGoesOnInPartsThatAreAllCollected) {
   TempFolder texts;
   std::string text;
@@ -112,14 +113,15 @@ TEST_F(ModernPagesTest, LongTextGoesOnInPartsThatAreAllCollected) {
   Run(classic_, {}, texts.path());
   Run(modern_, {"--layout", "modern"}, texts.path());
   const fs::path modern_out = modern_.path() / "htm_out";
-  int parts = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(modern_out)) {
-    if (!entry.path().filename().string().starts_with("page_")) continue;
     EXPECT_LT(entry.file_size(), 2'000'000u) << entry.path();
-    if (entry.path().filename().string().starts_with("page_02_")) ++parts;
   }
-  EXPECT_GE(parts, 1);
-  EXPECT_FALSE(fs::exists(modern_.path() / "page_02_2.htm"));
+  for (const char* part : {"page_02_2.htm", "i_1_2.htm", "s_1_2.htm"}) {
+    EXPECT_TRUE(fs::exists(modern_out / part)) << part;
+  }
+  for (const fs::directory_entry& entry : fs::directory_iterator(modern_.path())) {
+    EXPECT_NE(entry.path().extension(), ".htm") << entry.path();
+  }
   ExpectSiteCheckPasses(modern_out, classic_.path() / "htm_out");
 }
 

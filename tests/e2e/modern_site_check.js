@@ -151,7 +151,6 @@ function annotated(name, page) {
   });
   if (learning) {
     landable.set(name, names);
-    if (data.p) nextPart.set(name, data.p);
     return;
   }
   // Part N of page_M.htm is page_M_N.htm.
@@ -240,6 +239,8 @@ for (const pass of ['learn', 'check']) {
   learning = pass === 'learn';
   for (const name of pageNames) {
     const page = readText(modernDir, name);
+    const next = /<a id="next-part" href="([^"]*)"/.exec(page);
+    if (learning && next) nextPart.set(name, unescape(next[1]));
     if (!learning) {
       for (const found of page.matchAll(/\shref="([^"]*)"/g)) link(name, unescape(found[1]));
     }

@@ -1,7 +1,6 @@
 #include "html/modern/annotated_pages.h"
 
 #include <algorithm>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -242,15 +241,7 @@ void ModernPage::WriteTop() {
   out_.Write("<header class=\"page-head\"><h1>");
   WriteEscaped(out_, title);
   out_.Write("</h1>");
-  if (part_ > 1) {
-    out_.Write("<p class=\"part\">Continued from <a href=\"");
-    WriteEscaped(out_, part_ == 2 ? std::string(TrimBlanks(page_))
-                                  : PagePartName(page_, part_ - 1));
-    out_.Write("\">");
-    out_.Write(part_ == 2 ? "the page's start"
-                          : "part " + std::to_string(part_ - 1));
-    out_.Write("</a>.</p>");
-  }
+  if (part_ > 1) WriteContinuedFrom(out_, page_, part_);
 }
 
 void ModernPage::EnterBody() {
@@ -290,11 +281,7 @@ void ModernPage::OpenBlock() {
 void ModernPage::StartNextPart() {
   const std::string next = PagePartName(page_, part_ + 1);
   out_.WriteLine("</main>");
-  out_.Write("<p class=\"part\"><a href=\"");
-  WriteEscaped(out_, next);
-  out_.Write("\">Continued in part ");
-  out_.Write(DecimalText(static_cast<uint64_t>(part_ + 1)).view());
-  out_.WriteLine("</a></p>");
+  WriteContinuedIn(out_, page_, part_);
   WriteBottom(true);
   Status closed = out_.Close();
   if (part_status_.ok()) part_status_ = closed;
@@ -507,18 +494,6 @@ void ModernPage::WriteBottom(bool next_part) {
 }
 
 }  // namespace
-
-PageParts::PageParts(uint64_t bytes) : bytes_(bytes) {}
-
-void PageParts::Add(std::string name) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  names_.push_back(std::move(name));
-}
-
-std::vector<std::string> PageParts::Names() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return names_;
-}
 
 std::string ModernPageTitle(std::string_view page, const PageOrigin* origin) {
   if (origin == nullptr || origin->from.empty()) {

@@ -30,12 +30,11 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "base/status.h"
+#include "html/modern/page_parts.h"
 #include "html/occurrence_record.h"
 #include "html/page_neighbours.h"
 #include "pages/page_origin.h"
@@ -43,26 +42,6 @@
 #include "workarea/work_area.h"
 
 namespace docbase {
-
-// How large a part of a page may grow before the next one starts, and the
-// names of the parts after the first, for the collection. One for the run,
-// shared by the tasks that write pages at once.
-class PageParts {
- public:
-  // A part ends at the first block boundary past `bytes`: with a block and
-  // the part's record after it, a file stays well under 2 MB.
-  static constexpr uint64_t kBytes = 1400 * 1000;
-
-  explicit PageParts(uint64_t bytes = kBytes);
-  uint64_t bytes() const { return bytes_; }
-  void Add(std::string name);
-  std::vector<std::string> Names() const;
-
- private:
-  const uint64_t bytes_;
-  mutable std::mutex mutex_;
-  std::vector<std::string> names_;
-};
 
 // Writes the pages of group `group` named by the records of `source` (the
 // records of one page together, in document order, each with its next page

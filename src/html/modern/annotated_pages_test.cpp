@@ -95,7 +95,7 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
   const std::string first = Read("page_2.htm");
   const std::string second = Read("page_2_2.htm");
   const std::string third = Read("page_2_3.htm");
-  EXPECT_NE(first.find("<a href=\"page_2_2.htm\">Continued in part 2</a>"),
+  EXPECT_NE(first.find("<a id=\"next-part\" href=\"page_2_2.htm\">Continued in part 2</a>"),
             std::string::npos);
   EXPECT_NE(first.find("\"n\":[],\"p\":\"page_2_2.htm\",\"w\":\"1+\"}"),
             std::string::npos)

@@ -368,6 +368,14 @@
     }
   }
 
+  // A page cut into parts ends each but its last with a link to the next:
+  // a word or occurrence a part does not hold is passed on to it (forward
+  // only, so a fragment no part holds ends at the last).
+  function passOn() {
+    var next = document.getElementById('next-part');
+    if (next) location.replace(next.getAttribute('href') + location.hash);
+  }
+
   function scrollTo(element) {
     if (element && element.scrollIntoView) {
       element.scrollIntoView({ block: 'center' });
@@ -485,10 +493,7 @@
       var place = parseHash(location.hash);
       if (!place) { closeStrip(); return; }
       var i = number().byName[place.k ? place.name : place.id];
-      if (i === undefined) {
-        if (data.p) location.replace(data.p + location.hash);
-        return;
-      }
+      if (i === undefined) { passOn(); return; }
       showAt(i, false);
       scrollTo(number().elements[i]);
     }
@@ -637,7 +642,7 @@
       var place = parseHash(location.hash);
       if (!place || !place.k || document.getElementById(place.name)) return;
       var block = find(place.name);
-      if (!block) return;
+      if (!block) { passOn(); return; }
       render(block);
       var target = document.getElementById(place.name);
       if (target) {
@@ -684,7 +689,7 @@
     var target = parseHash(location.hash);
     if (target) {
       var p = document.getElementById(target.name);
-      if (p) render(p.closest('.blk'));
+      if (p) render(p.closest('.blk')); else passOn();
     }
     onScreen(blocks, render);
   }

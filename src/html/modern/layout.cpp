@@ -44,14 +44,14 @@ class ModernLayout final : public Layout {
   }
 
   std::unique_ptr<WordIndexPageWriter> NewWordIndexPages() const override {
-    return std::make_unique<ModernWordIndexPages>(*parts_);
+    return std::make_unique<ModernWordIndexPages>(*parts_, page_parts_);
   }
 
   Status WriteSearchPage(const WorkArea& area, const Settings& settings,
                          SplitMix64& random, int64_t group,
                          OccurrenceSource& source) const override {
-    return WriteModernSearchPage(area, settings, *parts_, random, group,
-                                 source);
+    return WriteModernSearchPage(area, settings, *parts_, page_parts_, random,
+                                 group, source);
   }
 
   Status WriteContentsPage(const WorkArea& area, const Settings& settings,

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "base/text.h"
+#include "html/modern/list_page_file.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
 #include "html/piece_buffer.h"
@@ -19,14 +20,18 @@ namespace {
 // words that first occur in it, known only once its lines are made.
 class ModernSearchWriter {
  public:
-  ModernSearchWriter(LineWriter& out, SplitMix64& random)
-      : out_(out), random_(random) {}
+  ModernSearchWriter(ListPageFile& file, SplitMix64& random)
+      : file_(file), out_(file.out()), random_(random) {}
 
   void Add(const OccurrenceRecord& record) {
     const bool new_page = !started_ || record.page != page_;
     if (started_ && (new_page || record.line != line_number_)) EndLine();
     if (new_page || lines_in_block_ >= kSearchLinesPerBlock) EndBlock();
-    if (new_page) {
+    // A part of the page that starts inside a page's lines names that page
+    // again, and its words are numbered afresh from the block's record.
+    const bool block_starts = !in_line_ && lines_in_block_ == 0 && block_.empty();
+    const bool new_part = block_starts && file_.BeforeBlock();
+    if (new_page || new_part) {
       page_.assign(record.page);
       next_k_of_page_.clear();
       block_.append("<h2><a href=\"");
@@ -139,6 +144,7 @@ class ModernSearchWriter {
     lines_in_block_ = 0;
   }
 
+  ListPageFile& file_;
   LineWriter& out_;
   SplitMix64& random_;
 
@@ -163,30 +169,27 @@ class ModernSearchWriter {
 }  // namespace
 
 Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
-                             const MainIndexParts& parts, SplitMix64& random,
+                             const MainIndexParts& parts,
+                             PageParts& page_parts, SplitMix64& random,
                              int64_t group, OccurrenceSource& source) {
   const std::string g = std::to_string(group);
-  LineWriter out;
-  DOCBASE_RETURN_IF_ERROR(out.Open(area.Path(SearchPageName(g))));
-  WriteListPageTop(
-      out, settings, "Search page, group " + g,
-      {{std::string(MainIndexPageName()), "Main index"},
-       {std::string(ContentsPageName()), "Contents"},
-       {WordIndexPageName(g), "Word index " + WordIndexPageStem(g)}},
-      "The words of the pages of this group, line by line, each line with "
-      "web searches for its words.");
-  WriteListPageData(out, settings, parts, group);
-  out.WriteLine("<main>");
+  ListPageFile file(
+      area, SearchPageName(g), page_parts,
+      ListPageTop(
+          settings, parts, group, "Search page, group " + g,
+          {{std::string(MainIndexPageName()), "Main index"},
+           {std::string(ContentsPageName()), "Contents"},
+           {WordIndexPageName(g), "Word index " + WordIndexPageStem(g)}},
+          "The words of the pages of this group, line by line, each line "
+          "with web searches for its words."));
+  DOCBASE_RETURN_IF_ERROR(file.Open());
 
-  ModernSearchWriter writer(out, random);
+  ModernSearchWriter writer(file, random);
   OccurrenceRecord record;
   while (source.Next(&record)) writer.Add(record);
   DOCBASE_RETURN_IF_ERROR(source.status());
   writer.Finish();
-
-  out.WriteLine("</main>");
-  WriteModernEnd(out);
-  return out.Close();
+  return file.Finish();
 }
 
 }  // namespace docbase

@@ -23,6 +23,7 @@
 
 #include "base/status.h"
 #include "html/modern/main_index_parts.h"
+#include "html/modern/page_parts.h"
 #include "html/occurrence_record.h"
 #include "run/settings.h"
 #include "run/split_mix.h"
@@ -34,7 +35,8 @@ namespace docbase {
 inline constexpr int64_t kSearchLinesPerBlock = 50;
 
 Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
-                             const MainIndexParts& parts, SplitMix64& random,
+                             const MainIndexParts& parts,
+                             PageParts& page_parts, SplitMix64& random,
                              int64_t group, OccurrenceSource& source);
 
 }  // namespace docbase

@@ -12,7 +12,10 @@
 namespace docbase {
 namespace {
 
-class ModernSearchPageTest : public GeneratedPageTest {};
+class ModernSearchPageTest : public GeneratedPageTest {
+ protected:
+  PageParts page_parts_;
+};
 
 // A paragraph per line holding its words, escaped; a block ends with each
 // page and names, for each word first met on its page, its number and the
@@ -31,7 +34,8 @@ TEST_F(ModernSearchPageTest, LinesOfWordsAndTheNumbersOfFirstOccurrences) {
       LineOccurrence("p2.htm", 1, "b\x01t", "id00000060", "1"),
   });
   ASSERT_TRUE(
-      WriteModernSearchPage(area_, state_, parts, random_, 2, source).ok());
+      WriteModernSearchPage(area_, state_, parts, page_parts_, random_, 2,
+                            source).ok());
   EXPECT_EQ(MainOf(Read("s_2.htm")),
             "<div class=\"blk sp\" data-w=\"1.1 2.1\"><h2><a href=\"p1.htm\">"
             "p1.htm</a></h2>\r\n<p>alpha x&amp;y</p>\r\n<p><b data-w=\"1.3\">alpha</b> "
@@ -54,7 +58,8 @@ TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
   }
   VectorSource<OccurrenceRecord> source(std::move(records));
   ASSERT_TRUE(
-      WriteModernSearchPage(area_, state_, parts, random_, 1, source).ok());
+      WriteModernSearchPage(area_, state_, parts, page_parts_, random_, 1,
+                            source).ok());
   const std::string main = MainOf(Read("s_1.htm"));
   const size_t phrase = main.find("<p data-q=\"");
   ASSERT_NE(phrase, std::string::npos) << main;
@@ -62,6 +67,29 @@ TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
   const std::string drawn =
       main.substr(phrase + 11, main.find('"', phrase + 11) - phrase - 11);
   EXPECT_LT(std::count(drawn.begin(), drawn.end(), ' '), 30) << drawn;
+}
+
+// A part that starts inside a page's lines names the page again and
+// numbers its words afresh: the first of each word there is in the block's
+// record.
+TEST_F(ModernSearchPageTest, APartStartingInsideAPageNamesItAgain) {
+  const MainIndexParts parts({0});
+  PageParts small_parts(1);
+  std::vector<OccurrenceRecord> records;
+  for (uint64_t line = 1; line <= 51; ++line) {
+    records.push_back(LineOccurrence("p1.htm", line, "sun", "id00000003",
+                                     Keep(std::to_string(line))));
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
+                                    1, source)
+                  .ok());
+  EXPECT_EQ(small_parts.Names(), std::vector<std::string>{"s_1_2.htm"});
+  EXPECT_NE(Read("s_1.htm").find("href=\"s_1_2.htm\">Continued in part 2"),
+            std::string::npos);
+  EXPECT_EQ(MainOf(Read("s_1_2.htm")),
+            "<div class=\"blk sp\" data-w=\"3.51\"><h2><a href=\"p1.htm\">"
+            "p1.htm</a></h2>\r\n<p>sun</p>\r\n</div>\r\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "html/modern/word_index_page.h"
 
 #include <string>
+#include <utility>
 
 #include "html/decimal_text.h"
 #include "html/modern/markup.h"
@@ -13,15 +14,15 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
                                        const Settings& settings,
                                        int64_t group) {
   const std::string g = std::to_string(group);
-  DOCBASE_RETURN_IF_ERROR(page_.Open(area.Path(WordIndexPageName(g))));
-  WriteListPageTop(
-      page_, settings, "Word index, group " + g,
-      {{std::string(MainIndexPageName()), "Main index"},
-       {std::string(ContentsPageName()), "Contents"},
-       {SearchPageName(g), "Search page " + SearchPageStem(g)}},
-      "Every word of the pages of this group, page by page, with the number "
-      "of its occurrences there.");
-  return Status::Ok();
+  page_.emplace(
+      area, WordIndexPageName(g), page_parts_,
+      ListPageTop(settings, parts_, group, "Word index, group " + g,
+                  {{std::string(MainIndexPageName()), "Main index"},
+                   {std::string(ContentsPageName()), "Contents"},
+                   {SearchPageName(g), "Search page " + SearchPageStem(g)}},
+                  "Every word of the pages of this group, page by page, with "
+                  "the number of its occurrences there."));
+  return page_->Open();
 }
 
 // One paragraph per word, carrying the word id (so "i_G.htm#ID" lands on
@@ -31,34 +32,37 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
 // ("data-e": the encoded query of a word whose bytes are not all text).
 // The script makes the links of the classic entries from them: the pages,
 // the search page, the contents page, the main index and the web search.
-Status ModernWordIndexPages::WriteEntries(const Settings& settings,
+Status ModernWordIndexPages::WriteEntries(const Settings&,
                                           int64_t group,
                                           WordPageSource& source) {
-  if (!page_.is_open()) {
+  if (!page_ || !page_->out().is_open()) {
     return Status::IoError(WordIndexPageName(group),
                            "the page head was not written");
   }
-  WriteListPageData(page_, settings, parts_, group);
-  page_.WriteLine("<main>");
-  Blocks blocks(page_, "wi", kWordIndexEntriesPerBlock);
+  LineWriter& out = page_->out();
+  Blocks blocks(out, Blocks::Limits{kWordIndexEntriesPerBlock},
+                [this](LineWriter& to, uint64_t) {
+                  page_->BeforeBlock();
+                  to.WriteLine("<div class=\"blk wi\">");
+                });
   // A paragraph is written once its word's entries are all known.
   std::string last_id, numbers, pages;
   std::string word, encoded_word;
   auto write_paragraph = [&] {
     blocks.Entry();
-    page_.Write("<p id=\"");
-    page_.Write(last_id);
-    page_.Write("\" data-k=\"");
-    page_.Write(numbers);
+    out.Write("<p id=\"");
+    out.Write(last_id);
+    out.Write("\" data-k=\"");
+    out.Write(numbers);
     if (!encoded_word.empty()) {
-      page_.Write("\" data-e=\"");
-      page_.Write(encoded_word);
+      out.Write("\" data-e=\"");
+      out.Write(encoded_word);
     }
-    page_.Write("\"><b>");
-    page_.Write(word);
-    page_.Write("</b> ");
-    page_.Write(pages);
-    page_.WriteLine("</p>");
+    out.Write("\"><b>");
+    out.Write(word);
+    out.Write("</b> ");
+    out.Write(pages);
+    out.WriteLine("</p>");
   };
   WordPageEntry entry;
   while (source.Next(&entry)) {
@@ -88,9 +92,9 @@ Status ModernWordIndexPages::WriteEntries(const Settings& settings,
   DOCBASE_RETURN_IF_ERROR(source.status());
   if (!last_id.empty()) write_paragraph();
   blocks.Finish();
-  page_.WriteLine("</main>");
-  WriteModernEnd(page_);
-  return page_.Close();
+  const Status finished = page_->Finish();
+  page_.reset();
+  return finished;
 }
 
 }  // namespace docbase

@@ -11,10 +11,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/status.h"
 #include "html/layout.h"
+#include "html/modern/list_page_file.h"
 #include "html/modern/main_index_parts.h"
+#include "html/modern/page_parts.h"
 #include "html/occurrence_record.h"
 #include "io/line_writer.h"
 #include "run/settings.h"
@@ -24,8 +27,9 @@ namespace docbase {
 
 class ModernWordIndexPages : public WordIndexPageWriter {
  public:
-  // `parts` must outlive the object.
-  explicit ModernWordIndexPages(const MainIndexParts& parts) : parts_(parts) {}
+  // `parts` and `page_parts` must outlive the object.
+  ModernWordIndexPages(const MainIndexParts& parts, PageParts& page_parts)
+      : parts_(parts), page_parts_(page_parts) {}
 
   // Creates i_G.htm and writes its head.
   Status WriteHead(const WorkArea& area, const Settings& settings,
@@ -37,7 +41,8 @@ class ModernWordIndexPages : public WordIndexPageWriter {
 
  private:
   const MainIndexParts& parts_;
-  LineWriter page_;
+  PageParts& page_parts_;
+  std::optional<ListPageFile> page_;
 };
 
 // Words per block of a modern word-index page.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "html/modern/list_page_test_support.h"
 #include "html/page_test_fixture.h"
@@ -10,7 +11,18 @@
 namespace docbase {
 namespace {
 
-class ModernWordIndexPageTest : public GeneratedPageTest {};
+class ModernWordIndexPageTest : public GeneratedPageTest {
+ protected:
+  // Words id10000000 .. id10000100, each once on page_1.htm.
+  std::vector<WordPageEntry> HundredAndOneWords() {
+    std::vector<WordPageEntry> entries;
+    for (int word = 0; word < 101; ++word) {
+      entries.push_back({Keep("id" + std::to_string(10000000 + word)),
+                         "page_1.htm", 1, "w", "1", 1});
+    }
+    return entries;
+  }
+};
 
 // A word on two pages is one paragraph: its id, the number of its first
 // occurrence on each page (for the links the script makes), the word and
@@ -18,7 +30,8 @@ class ModernWordIndexPageTest : public GeneratedPageTest {};
 // brings its web search query, encoded.
 TEST_F(ModernWordIndexPageTest, OneParagraphPerWordWithItsPagesAndNumbers) {
   const MainIndexParts parts({0, 5});
-  ModernWordIndexPages pages(parts);
+  PageParts page_parts;
+  ModernWordIndexPages pages(parts, page_parts);
   VectorSource<WordPageEntry> source({
       {"id00000001", "p&1.htm", 3, "a<b", "1", 2},
       {"id00000001", "page_2.htm", 3, "a<b", "4", 1},
@@ -46,18 +59,41 @@ TEST_F(ModernWordIndexPageTest, OneParagraphPerWordWithItsPagesAndNumbers) {
 // Every 100 words a new block.
 TEST_F(ModernWordIndexPageTest, BlocksOfAHundredWords) {
   const MainIndexParts parts({0});
-  ModernWordIndexPages pages(parts);
-  std::vector<WordPageEntry> entries;
-  for (int word = 0; word < 101; ++word) {
-    entries.push_back({Keep("id" + std::to_string(10000000 + word)),
-                       "page_1.htm", 1, "w", "1", 1});
-  }
-  VectorSource<WordPageEntry> source(std::move(entries));
+  PageParts page_parts;
+  ModernWordIndexPages pages(parts, page_parts);
+  VectorSource<WordPageEntry> source(HundredAndOneWords());
   ASSERT_TRUE(pages.WriteHead(area_, state_, 1).ok());
   ASSERT_TRUE(pages.WriteEntries(state_, 1, source).ok());
   const std::string main = MainOf(Read("i_1.htm"));
   EXPECT_EQ(main.rfind("<div class=\"blk wi\">\r\n<p id=\"id10000100\""),
             main.find("<div class=\"blk wi\">", 1));
+  EXPECT_TRUE(page_parts.Names().empty());
+}
+
+// Past the bound of a part, the next block starts the page's next part,
+// linked from the one before, with the page's top and record again.
+TEST_F(ModernWordIndexPageTest, PastTheBoundABlockStartsTheNextPart) {
+  const MainIndexParts parts({0});
+  PageParts page_parts(1);
+  ModernWordIndexPages pages(parts, page_parts);
+  VectorSource<WordPageEntry> source(HundredAndOneWords());
+  ASSERT_TRUE(pages.WriteHead(area_, state_, 1).ok());
+  ASSERT_TRUE(pages.WriteEntries(state_, 1, source).ok());
+  EXPECT_EQ(page_parts.Names(), std::vector<std::string>{"i_1_2.htm"});
+  const std::string first = Read("i_1.htm");
+  EXPECT_NE(first.find("</main>\r\n<p class=\"part\"><a id=\"next-part\" "
+                       "href=\"i_1_2.htm\">Continued in part 2</a></p>\r\n"
+                       "</body>"),
+            std::string::npos);
+  const std::string second = Read("i_1_2.htm");
+  EXPECT_EQ(MainOf(second),
+            "<div class=\"blk wi\">\r\n<p id=\"id10000100\" data-k=\"1\">"
+            "<b>w</b> page_1.htm (1)</p>\r\n</div>\r\n");
+  EXPECT_NE(second.find("<h1>Word index, group 1, part 2</h1>"),
+            std::string::npos);
+  EXPECT_NE(second.find("id=\"list-data\""), std::string::npos);
+  EXPECT_NE(second.find("Continued from <a href=\"i_1.htm\">"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+#include "html/modern/list_page_file.h"
+
+#include <utility>
+
+#include "base/text.h"
+#include "html/modern/markup.h"
+#include "html/modern/page_head.h"
+#include "workarea/file_names.h"
+
+namespace docbase {
+
+ListPageFile::TopWriter ListPageTop(const Settings& settings,
+                                    const MainIndexParts& parts, int64_t group,
+                                    std::string title,
+                                    std::vector<NavigationLink> links,
+                                    std::string about) {
+  return [&settings, &parts, group, title = std::move(title),
+          links = std::move(links),
+          about = std::move(about)](LineWriter& out, int64_t part) {
+    WriteListPageTop(
+        out, settings,
+        part == 1 ? title : title + ", part " + std::to_string(part), links,
+        about);
+    WriteListPageData(out, settings, parts, group);
+  };
+}
+
+ListPageFile::ListPageFile(const WorkArea& area, std::string_view page,
+                           PageParts& parts, TopWriter top)
+    : area_(area), page_(page), parts_(parts), top_(std::move(top)) {}
+
+Status ListPageFile::Open() {
+  part_ = 1;
+  StartPart();
+  return status_;
+}
+
+void ListPageFile::StartPart() {
+  const std::string name =
+      part_ == 1 ? std::string(TrimBlanks(page_)) : PagePartName(page_, part_);
+  Status opened = out_.Open(area_.Path(name));
+  if (status_.ok()) status_ = opened;
+  if (part_ > 1) parts_.Add(name);
+  blocks_in_part_ = 0;
+  top_(out_, part_);
+  if (part_ > 1) {
+    WriteContinuedFrom(out_, page_, part_);
+    out_.WriteLine("");
+  }
+  out_.WriteLine("<main>");
+}
+
+bool ListPageFile::BeforeBlock() {
+  const bool full = blocks_in_part_ > 0 && out_.written() >= parts_.bytes();
+  if (full) {
+    out_.WriteLine("</main>");
+    WriteContinuedIn(out_, page_, part_);
+    WriteModernEnd(out_);
+    Status closed = out_.Close();
+    if (status_.ok()) status_ = closed;
+    ++part_;
+    StartPart();
+  }
+  ++blocks_in_part_;
+  return full;
+}
+
+Status ListPageFile::Finish() {
+  out_.WriteLine("</main>");
+  WriteModernEnd(out_);
+  Status closed = out_.Close();
+  return status_.ok() ? closed : status_;
+}
+
+}  // namespace docbase

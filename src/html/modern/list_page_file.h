@@ -1,0 +1,69 @@
+// A list page of the modern layout (a word-index or search page) written
+// entry by entry, in parts once it grows long (html/modern/page_parts.h):
+// each part a page with the list page's top, its own title ("..., part
+// N"), a link back to the part before, and a link on to the next part,
+// which the script follows for an entry its part does not hold.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/status.h"
+#include "html/modern/main_index_parts.h"
+#include "html/modern/page_head.h"
+#include "html/modern/page_parts.h"
+#include "io/line_writer.h"
+#include "run/settings.h"
+#include "workarea/work_area.h"
+
+namespace docbase {
+
+class ListPageFile {
+ public:
+  // Writes the top of a part up to the page's data, before "<main>":
+  // `part` is 1 for the page itself.
+  using TopWriter = std::function<void(LineWriter& out, int64_t part)>;
+
+  // `parts` and the area must outlive the object.
+  ListPageFile(const WorkArea& area, std::string_view page, PageParts& parts,
+               TopWriter top);
+
+  // Creates the page and writes its top.
+  [[nodiscard]] Status Open();
+  LineWriter& out() { return out_; }
+  // Called before the first entry of each block: ends the part and starts
+  // the next when this one is full and holds a block already. True when a
+  // part was started.
+  bool BeforeBlock();
+  // Ends the main part and the page and closes it; the first error met in
+  // any part.
+  [[nodiscard]] Status Finish();
+
+ private:
+  // Opens part `part_` and writes its top.
+  void StartPart();
+
+  const WorkArea& area_;
+  const std::string page_;
+  PageParts& parts_;
+  TopWriter top_;
+  LineWriter out_;
+  int64_t part_ = 1;
+  uint64_t blocks_in_part_ = 0;
+  Status status_;
+};
+
+// The top of a part of the list page of group `group`: the page's top
+// (WriteListPageTop, with ", part N" after `title` past the first) and its
+// record for the script (WriteListPageData). `settings` and `parts` must
+// outlive the writer.
+ListPageFile::TopWriter ListPageTop(const Settings& settings,
+                                    const MainIndexParts& parts, int64_t group,
+                                    std::string title,
+                                    std::vector<NavigationLink> links,
+                                    std::string about);
+
+}  // namespace docbase

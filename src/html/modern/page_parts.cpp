@@ -1,0 +1,39 @@
+#include "html/modern/page_parts.h"
+
+#include "base/text.h"
+#include "html/modern/markup.h"
+#include "workarea/file_names.h"
+
+namespace docbase {
+
+PageParts::PageParts(uint64_t bytes) : bytes_(bytes) {}
+
+void PageParts::Add(std::string name) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  names_.push_back(std::move(name));
+}
+
+std::vector<std::string> PageParts::Names() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return names_;
+}
+
+void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part) {
+  out.Write("<p class=\"part\">Continued from <a href=\"");
+  WriteEscaped(out, part == 2 ? std::string(TrimBlanks(page))
+                              : PagePartName(page, part - 1));
+  out.Write("\">");
+  out.Write(part == 2 ? "the page's start"
+                      : "part " + std::to_string(part - 1));
+  out.Write("</a>.</p>");
+}
+
+void WriteContinuedIn(LineWriter& out, std::string_view page, int64_t part) {
+  out.Write("<p class=\"part\"><a id=\"next-part\" href=\"");
+  WriteEscaped(out, PagePartName(page, part + 1));
+  out.Write("\">Continued in part ");
+  out.Write(std::to_string(part + 1));
+  out.WriteLine("</a></p>");
+}
+
+}  // namespace docbase

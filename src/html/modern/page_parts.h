@@ -1,0 +1,49 @@
+// The parts a modern page is cut into when it grows long: an annotated page
+// of a long text, or the word-index and search pages of a group that holds
+// one. A part ends at the first block boundary past a bound, so that no
+// file outgrows what a static host takes or a phone loads at once. The
+// first part keeps the page's name, so every link to the page lands there;
+// the later ones are named by PagePartName (workarea/file_names.h), and
+// each ends with a link to the next, which the script follows for a word
+// or occurrence its part does not hold.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "io/line_writer.h"
+
+namespace docbase {
+
+// How large a part of a page may grow before the next one starts, and the
+// names of the parts after the first, for the collection. One for the run,
+// shared by the tasks that write pages at once.
+class PageParts {
+ public:
+  // A part ends at the first block boundary past `bytes`: with a block and
+  // the part's record after it, a file stays well under 2 MB.
+  static constexpr uint64_t kBytes = 1400 * 1000;
+
+  explicit PageParts(uint64_t bytes = kBytes);
+  uint64_t bytes() const { return bytes_; }
+  void Add(std::string name);
+  std::vector<std::string> Names() const;
+
+ private:
+  const uint64_t bytes_;
+  mutable std::mutex mutex_;
+  std::vector<std::string> names_;
+};
+
+// <p class="part">Continued from <a href="PREVIOUS">...</a>.</p>, at the
+// top of part `part` (2, 3, ...) of `page`, without a line end.
+void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part);
+// <p class="part"><a id="next-part" href="NEXT">Continued in part N</a></p>,
+// a line of its own at the end of part `part` of `page`: the script passes
+// on from it what the part does not hold.
+void WriteContinuedIn(LineWriter& out, std::string_view page, int64_t part);
+
+}  // namespace docbase
