@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,29 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
   // 120 lines a block: the parts hold 120, 120 and 10 occurrences.
   EXPECT_EQ(testing::CountOf(second, "<b>sun</b>"), 119u);
   EXPECT_EQ(testing::CountOf(third, "<b>sun</b>"), 9u);
+}
+
+// A part that cannot be made fails the page, naming the part, even when
+// the parts after it can be: no page links to a part that is not there.
+TEST_F(ModernAnnotatedPagesTest, APartThatCannotBeMadeIsAnError) {
+  std::string text;
+  for (int line = 0; line < 250; ++line) text += "sun\n";
+  const NumberedPage input =
+      testing::TextPage(area_, "page_2.htm", "a.txt", text);
+  std::vector<OccurrenceRecord> records;
+  for (uint64_t k = 1; k <= 250; ++k) {
+    records.push_back(Occurrence(8 + k, 5, "sun", "id00000003", k, 250, ""));
+    records.back().origin = &input.origin;
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  std::filesystem::create_directory(area_.Path("page_2_2.htm"));
+  std::filesystem::create_directory(area_.Path("page_2_2.htm") / "taken");
+  PageParts parts(1);
+  const Status status = WriteModernPages(
+      area_, state_.display, PageNeighbours({"page_2.htm"}), 4, source, parts);
+  EXPECT_FALSE(status.ok());
+  EXPECT_NE(status.ToString().find("page_2_2.htm"), std::string::npos)
+      << status.ToString();
 }
 
 }  // namespace
