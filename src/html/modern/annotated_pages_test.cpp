@@ -12,7 +12,30 @@
 namespace docbase {
 namespace {
 
-class ModernAnnotatedPagesTest : public GeneratedPageTest {};
+OccurrenceRecord Occurrence(uint64_t line, uint64_t column,
+                            std::string_view word, std::string_view id,
+                            uint64_t k, uint64_t last, std::string_view next);
+
+class ModernAnnotatedPagesTest : public GeneratedPageTest {
+ protected:
+  // page_2.htm of group 4, after page_1.htm: 250 lines of "sun", the word
+  // of id 3, numbered 1 to 250.
+  Status WriteSunPage(PageParts& parts) {
+    std::string text;
+    for (int line = 0; line < 250; ++line) text += "sun\n";
+    const NumberedPage input =
+        testing::TextPage(area_, "page_2.htm", "a.txt", text);
+    std::vector<OccurrenceRecord> records;
+    for (uint64_t k = 1; k <= 250; ++k) {
+      records.push_back(Occurrence(8 + k, 5, "sun", "id00000003", k, 250, ""));
+      records.back().origin = &input.origin;
+    }
+    VectorSource<OccurrenceRecord> source(std::move(records));
+    return WriteModernPages(area_, state_.display,
+                            PageNeighbours({"page_1.htm", "page_2.htm"}), 4,
+                            source, parts);
+  }
+};
 
 OccurrenceRecord Occurrence(uint64_t line, uint64_t column,
                             std::string_view word, std::string_view id,
@@ -77,20 +100,8 @@ TEST_F(ModernAnnotatedPagesTest, TextAsWrittenWordsAndTheirRecords) {
 // word id, "+" on the words that come again in a later part, and "p"
 // naming the next part, which links back to the one before.
 TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
-  std::string text;
-  for (int line = 0; line < 250; ++line) text += "sun\n";
-  const NumberedPage input =
-      testing::TextPage(area_, "page_2.htm", "a.txt", text);
-  std::vector<OccurrenceRecord> records;
-  for (uint64_t k = 1; k <= 250; ++k) {
-    records.push_back(Occurrence(8 + k, 5, "sun", "id00000003", k, 250, ""));
-    records.back().origin = &input.origin;
-  }
-  VectorSource<OccurrenceRecord> source(std::move(records));
-  const PageNeighbours neighbours({"page_1.htm", "page_2.htm"});
   PageParts parts(1);  // every block past the first starts a part
-  ASSERT_TRUE(
-      WriteModernPages(area_, state_.display, neighbours, 4, source, parts).ok());
+  ASSERT_TRUE(WriteSunPage(parts).ok());
   EXPECT_EQ(parts.Names(),
             (std::vector<std::string>{"page_2_2.htm", "page_2_3.htm"}));
   const std::string first = Read("page_2.htm");
@@ -122,21 +133,10 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
 // A part that cannot be made fails the page, naming the part, even when
 // the parts after it can be: no page links to a part that is not there.
 TEST_F(ModernAnnotatedPagesTest, APartThatCannotBeMadeIsAnError) {
-  std::string text;
-  for (int line = 0; line < 250; ++line) text += "sun\n";
-  const NumberedPage input =
-      testing::TextPage(area_, "page_2.htm", "a.txt", text);
-  std::vector<OccurrenceRecord> records;
-  for (uint64_t k = 1; k <= 250; ++k) {
-    records.push_back(Occurrence(8 + k, 5, "sun", "id00000003", k, 250, ""));
-    records.back().origin = &input.origin;
-  }
-  VectorSource<OccurrenceRecord> source(std::move(records));
   std::filesystem::create_directory(area_.Path("page_2_2.htm"));
   std::filesystem::create_directory(area_.Path("page_2_2.htm") / "taken");
   PageParts parts(1);
-  const Status status = WriteModernPages(
-      area_, state_.display, PageNeighbours({"page_2.htm"}), 4, source, parts);
+  const Status status = WriteSunPage(parts);
   EXPECT_FALSE(status.ok());
   EXPECT_NE(status.ToString().find("page_2_2.htm"), std::string::npos)
       << status.ToString();
