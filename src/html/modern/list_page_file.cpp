@@ -26,8 +26,13 @@ ListPageFile::TopWriter ListPageTop(const Settings& settings,
 }
 
 ListPageFile::ListPageFile(const WorkArea& area, std::string_view page,
-                           PageParts& parts, TopWriter top)
-    : area_(area), page_(page), parts_(parts), top_(std::move(top)) {}
+                           PageParts& parts, uint64_t part_bytes,
+                           TopWriter top)
+    : area_(area),
+      page_(page),
+      parts_(parts),
+      part_bytes_(part_bytes),
+      top_(std::move(top)) {}
 
 Status ListPageFile::Open() {
   part_ = 1;
@@ -51,7 +56,7 @@ void ListPageFile::StartPart() {
 }
 
 bool ListPageFile::BeforeBlock() {
-  const bool full = blocks_in_part_ > 0 && out_.written() >= parts_.bytes();
+  const bool full = blocks_in_part_ > 0 && out_.written() >= part_bytes_;
   if (full) {
     out_.WriteLine("</main>");
     WriteContinuedIn(out_, page_, part_);

@@ -27,9 +27,10 @@ class ListPageFile {
   // `part` is 1 for the page itself.
   using TopWriter = std::function<void(LineWriter& out, int64_t part)>;
 
-  // `parts` and the area must outlive the object.
+  // A part ends at the first block boundary past `part_bytes`. `parts` and
+  // the area must outlive the object.
   ListPageFile(const WorkArea& area, std::string_view page, PageParts& parts,
-               TopWriter top);
+               uint64_t part_bytes, TopWriter top);
 
   // Creates the page and writes its top.
   [[nodiscard]] Status Open();
@@ -49,6 +50,7 @@ class ListPageFile {
   const WorkArea& area_;
   const std::string page_;
   PageParts& parts_;
+  const uint64_t part_bytes_;
   TopWriter top_;
   LineWriter out_;
   int64_t part_ = 1;

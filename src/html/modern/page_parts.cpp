@@ -6,7 +6,8 @@
 
 namespace docbase {
 
-PageParts::PageParts(uint64_t bytes) : bytes_(bytes) {}
+PageParts::PageParts(uint64_t bytes, uint64_t search_bytes)
+    : bytes_(bytes), search_bytes_(search_bytes) {}
 
 void PageParts::Add(std::string name) {
   std::lock_guard<std::mutex> lock(mutex_);

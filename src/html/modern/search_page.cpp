@@ -174,7 +174,7 @@ Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
                              int64_t group, OccurrenceSource& source) {
   const std::string g = std::to_string(group);
   ListPageFile file(
-      area, SearchPageName(g), page_parts,
+      area, SearchPageName(g), page_parts, page_parts.search_bytes(),
       ListPageTop(
           settings, parts, group, "Search page, group " + g,
           {{std::string(MainIndexPageName()), "Main index"},

@@ -74,7 +74,7 @@ TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
 // record.
 TEST_F(ModernSearchPageTest, APartStartingInsideAPageNamesItAgain) {
   const MainIndexParts parts({0});
-  PageParts small_parts(1);
+  PageParts small_parts(1, 1);
   std::vector<OccurrenceRecord> records;
   for (uint64_t line = 1; line <= 51; ++line) {
     records.push_back(LineOccurrence("p1.htm", line, "sun", "id00000003",

@@ -15,7 +15,7 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
                                        int64_t group) {
   const std::string g = std::to_string(group);
   page_.emplace(
-      area, WordIndexPageName(g), page_parts_,
+      area, WordIndexPageName(g), page_parts_, page_parts_.bytes(),
       ListPageTop(settings, parts_, group, "Word index, group " + g,
                   {{std::string(MainIndexPageName()), "Main index"},
                    {std::string(ContentsPageName()), "Contents"},

@@ -74,7 +74,7 @@ TEST_F(ModernWordIndexPageTest, BlocksOfAHundredWords) {
 // linked from the one before, with the page's top and record again.
 TEST_F(ModernWordIndexPageTest, PastTheBoundABlockStartsTheNextPart) {
   const MainIndexParts parts({0});
-  PageParts page_parts(1);
+  PageParts page_parts(1, 1);
   ModernWordIndexPages pages(parts, page_parts);
   VectorSource<WordPageEntry> source(HundredAndOneWords());
   ASSERT_TRUE(pages.WriteHead(area_, state_, 1).ok());
