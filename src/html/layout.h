@@ -101,8 +101,8 @@ class Layout {
   // output folder once it holds the run's pages.
   [[nodiscard]] virtual Status WriteSharedFiles(const WorkArea& area) const = 0;
 
-  // The files an annotated page was continued in, when a layout cuts long
-  // pages into parts; collected with the pages once the pass is done.
+  // The files the long pages of the pass were continued in, when a layout
+  // cuts them into parts; collected with the pages once the pass is done.
   virtual std::vector<std::string> PagePartFiles() const { return {}; }
 
   // Whether the pages can grow too large for a browser, so that the run

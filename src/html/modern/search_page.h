@@ -17,6 +17,10 @@
 // words, with the run's generator, in the classic order of lines) carries
 // it ("data-q"), and a phrase of bytes that are not all text its encoded
 // query ("data-e").
+//
+// A long search page goes on in parts (html/modern/page_parts.h); a part
+// that starts inside a page's lines names the page again and numbers its
+// words afresh, as at the start of a page.
 #pragma once
 
 #include <cstdint>

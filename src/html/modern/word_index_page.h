@@ -7,7 +7,7 @@
 // them and the page's record: the pages, the search page, the contents
 // page, and once per word the part of the main index that holds it and the
 // web search on the target site. The paragraphs stand in blocks of bounded
-// size.
+// size; a long page goes on in parts (html/modern/page_parts.h).
 #pragma once
 
 #include <cstdint>
