@@ -20,21 +20,25 @@ std::vector<std::string> PageParts::Names() const {
 }
 
 void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part) {
-  out.Write("<p class=\"part\">Continued from <a href=\"");
+  out.Write(
+      "<nav class=\"part\" aria-label=\"Part before\">Continued from "
+      "<a href=\"");
   WriteEscaped(out, part == 2 ? std::string(TrimBlanks(page))
                               : PagePartName(page, part - 1));
   out.Write("\">");
   out.Write(part == 2 ? "the page's start"
                       : "part " + std::to_string(part - 1));
-  out.Write("</a>.</p>");
+  out.Write("</a>.</nav>");
 }
 
 void WriteContinuedIn(LineWriter& out, std::string_view page, int64_t part) {
-  out.Write("<p class=\"part\"><a id=\"next-part\" href=\"");
+  out.Write(
+      "<nav class=\"part\" aria-label=\"Part after\"><a id=\"next-part\" "
+      "href=\"");
   WriteEscaped(out, PagePartName(page, part + 1));
   out.Write("\">Continued in part ");
   out.Write(std::to_string(part + 1));
-  out.WriteLine("</a></p>");
+  out.WriteLine("</a></nav>");
 }
 
 }  // namespace docbase

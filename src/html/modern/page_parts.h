@@ -46,12 +46,15 @@ class PageParts {
   std::vector<std::string> names_;
 };
 
-// <p class="part">Continued from <a href="PREVIOUS">...</a>.</p>, at the
-// top of part `part` (2, 3, ...) of `page`, without a line end.
+// <nav class="part" aria-label="Part before">Continued from <a
+// href="PREVIOUS">...</a>.</nav>, at the top of part `part` (2, 3, ...) of
+// `page`, without a line end: a landmark, as every line of a page is in
+// one.
 void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part);
-// <p class="part"><a id="next-part" href="NEXT">Continued in part N</a></p>,
-// a line of its own at the end of part `part` of `page`: the script passes
-// on from it what the part does not hold.
+// <nav class="part" aria-label="Part after"><a id="next-part" href="NEXT">
+// Continued in part N</a></nav>, a line of its own at the end of part
+// `part` of `page`: the script passes on from it what the part does not
+// hold.
 void WriteContinuedIn(LineWriter& out, std::string_view page, int64_t part);
 
 }  // namespace docbase

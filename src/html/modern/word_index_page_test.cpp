@@ -81,9 +81,9 @@ TEST_F(ModernWordIndexPageTest, PastTheBoundABlockStartsTheNextPart) {
   ASSERT_TRUE(pages.WriteEntries(state_, 1, source).ok());
   EXPECT_EQ(page_parts.Names(), std::vector<std::string>{"i_1_2.htm"});
   const std::string first = Read("i_1.htm");
-  EXPECT_NE(first.find("</main>\r\n<p class=\"part\"><a id=\"next-part\" "
-                       "href=\"i_1_2.htm\">Continued in part 2</a></p>\r\n"
-                       "</body>"),
+  EXPECT_NE(first.find("</main>\r\n<nav class=\"part\" aria-label=\"Part "
+                       "after\"><a id=\"next-part\" href=\"i_1_2.htm\">"
+                       "Continued in part 2</a></nav>\r\n</body>"),
             std::string::npos);
   const std::string second = Read("i_1_2.htm");
   EXPECT_EQ(MainOf(second),
