@@ -6,8 +6,10 @@
 # ROUNDS times, each measured by bench/measure_run.py after a sync (so that
 # the bytes one run left in the page cache are not written during the
 # next), and the sync after each run timed too: the time until the
-# document base is on the disk. Ends with bench/modern_targets.py: the
-# modern htm_out by kind of page (MB, files, largest), and the targets with
+# document base is on the disk. Then one modern run on a long text: the
+# 10 MB corpus with its first 40 texts joined into one of about 4 MB, whose
+# pages go on in parts. Ends with bench/modern_targets.py: the modern
+# htm_out by kind of page (MB, files, largest), and the targets with
 # PASS/FAIL (exit 1 when one fails).
 #
 #   bench/modern_bench.sh [--sizes "10 100"] [--rounds N] [--program PATH]
@@ -47,14 +49,16 @@ echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 results="$bench/modern.jsonl"
 : >"$results"
 
-# synced_run SIZE LAYOUT: one measured run, then the sync after it timed
-# and added to its line of results as "sync_seconds".
+# synced_run SIZE LAYOUT [CORPUS FOLDER LABEL]: one measured run (of the
+# real corpus of SIZE MB, unless CORPUS is given), then the sync after it
+# timed and added to its line of results as "sync_seconds".
 synced_run() {
-  local folder="$runs/${2}_${1}mb"
+  local corpus="${3:-$(real_corpus "$repo" "$bench" "$1")}"
+  local folder="${4:-$runs/${2}_${1}mb}"
   rm -rf "$folder"
   sync
-  python3 "$repo/bench/measure_run.py" "$program" "$(real_corpus "$repo" "$bench" "$1")" \
-    "$folder" --label "$2 $1 MB" --args "--layout $2" --json "$results" |
+  python3 "$repo/bench/measure_run.py" "$program" "$corpus" \
+    "$folder" --label "${5:-$2 $1 MB}" --args "--layout $2" --json "$results" |
     grep -E "^==|wall time" || true
   python3 - "$results" <<'PY'
 import json, os, sys, time
@@ -83,4 +87,17 @@ for size in $sizes; do
     synced_run "$size" modern
   done
 done
+
+# The long text, made once from the 10 MB corpus.
+long_corpus="$bench/corpus/long_text"
+if [ ! -d "$long_corpus" ]; then
+  source_corpus="$(real_corpus "$repo" "$bench" 10)"
+  rm -rf "$long_corpus.tmp"
+  mkdir -p "$long_corpus.tmp"
+  mapfile -t texts < <(ls "$source_corpus" | sort)
+  (cd "$source_corpus" && cat "${texts[@]:0:40}") >"$long_corpus.tmp/long.txt"
+  (cd "$source_corpus" && cp "${texts[@]:40}" "$long_corpus.tmp/")
+  mv "$long_corpus.tmp" "$long_corpus"
+fi
+synced_run 10 modern "$long_corpus" "$runs/modern_long" "modern long text"
 python3 "$repo/bench/modern_targets.py" "$results" "$runs"
