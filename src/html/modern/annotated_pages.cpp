@@ -283,13 +283,9 @@ void ModernPage::StartNextPart() {
   out_.WriteLine("</main>");
   WriteContinuedIn(out_, page_, part_);
   WriteBottom(true);
-  Status closed = out_.Close();
-  if (part_status_.ok()) part_status_ = closed;
+  OpenNextPart(out_, area_, next, parts_, &part_status_);
   ++part_;
   blocks_in_part_ = 0;
-  Status opened = out_.Open(area_.Path(next));
-  if (part_status_.ok()) part_status_ = opened;
-  parts_.Add(next);
   words_.clear();
   word_at_.clear();
   next_pages_.clear();

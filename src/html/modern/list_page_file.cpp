@@ -36,16 +36,12 @@ ListPageFile::ListPageFile(const WorkArea& area, std::string_view page,
 
 Status ListPageFile::Open() {
   part_ = 1;
-  StartPart();
+  status_ = out_.Open(area_.Path(std::string(TrimBlanks(page_))));
+  WriteTop();
   return status_;
 }
 
-void ListPageFile::StartPart() {
-  const std::string name =
-      part_ == 1 ? std::string(TrimBlanks(page_)) : PagePartName(page_, part_);
-  Status opened = out_.Open(area_.Path(name));
-  if (status_.ok()) status_ = opened;
-  if (part_ > 1) parts_.Add(name);
+void ListPageFile::WriteTop() {
   blocks_in_part_ = 0;
   top_(out_, part_);
   if (part_ > 1) {
@@ -61,10 +57,9 @@ bool ListPageFile::BeforeBlock() {
     out_.WriteLine("</main>");
     WriteContinuedIn(out_, page_, part_);
     WriteModernEnd(out_);
-    Status closed = out_.Close();
-    if (status_.ok()) status_ = closed;
+    OpenNextPart(out_, area_, PagePartName(page_, part_ + 1), parts_, &status_);
     ++part_;
-    StartPart();
+    WriteTop();
   }
   ++blocks_in_part_;
   return full;

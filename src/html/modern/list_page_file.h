@@ -44,8 +44,8 @@ class ListPageFile {
   [[nodiscard]] Status Finish();
 
  private:
-  // Opens part `part_` and writes its top.
-  void StartPart();
+  // The top of part `part_`, up to "<main>".
+  void WriteTop();
 
   const WorkArea& area_;
   const std::string page_;

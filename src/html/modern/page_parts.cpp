@@ -19,6 +19,16 @@ std::vector<std::string> PageParts::Names() const {
   return names_;
 }
 
+void OpenNextPart(LineWriter& out, const WorkArea& area,
+                  const std::string& next, PageParts& parts,
+                  Status* first_error) {
+  Status closed = out.Close();
+  if (first_error->ok()) *first_error = closed;
+  Status opened = out.Open(area.Path(next));
+  if (first_error->ok()) *first_error = opened;
+  parts.Add(next);
+}
+
 void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part) {
   out.Write(
       "<nav class=\"part\" aria-label=\"Part before\">Continued from "

@@ -14,7 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/status.h"
 #include "io/line_writer.h"
+#include "workarea/work_area.h"
 
 namespace docbase {
 
@@ -45,6 +47,13 @@ class PageParts {
   mutable std::mutex mutex_;
   std::vector<std::string> names_;
 };
+
+// Closes `out`, the file of one part of a page, and creates `next` in
+// `area` for the part after it, noting the name in `parts`. `*first_error`
+// keeps the first error of either, for the page to report when it ends.
+void OpenNextPart(LineWriter& out, const WorkArea& area,
+                  const std::string& next, PageParts& parts,
+                  Status* first_error);
 
 // <nav class="part" aria-label="Part before">Continued from <a
 // href="PREVIOUS">...</a>.</nav>, at the top of part `part` (2, 3, ...) of

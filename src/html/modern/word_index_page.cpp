@@ -1,7 +1,6 @@
 #include "html/modern/word_index_page.h"
 
 #include <string>
-#include <utility>
 
 #include "html/decimal_text.h"
 #include "html/modern/markup.h"
