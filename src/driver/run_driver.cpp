@@ -111,29 +111,25 @@ size_t WordPageBudget() {
   return 16 << 20;
 }
 
-// Passes on the records of `source` and reports `line` (when not empty)
-// once the first one has been read: the caller decides the line, the
-// reader when it is due.
+// Passes on the records of `source` and notes whether one has been read:
+// the main index is written alongside the output pass, and its progress
+// line is printed once the pass is done.
 template <typename Record>
-class ProgressAtFirstRecord : public RecordSource<Record> {
+class FirstRecordNoted : public RecordSource<Record> {
  public:
-  ProgressAtFirstRecord(RecordSource<Record>& source, RunReport& report,
-                        std::string_view line)
-      : source_(source), report_(report), line_(line) {}
+  explicit FirstRecordNoted(RecordSource<Record>& source) : source_(source) {}
 
   bool Next(Record* record) override {
     if (!source_.Next(record)) return false;
-    if (!reported_ && !line_.empty()) report_.Progress(line_);
-    reported_ = true;
+    read_one_ = true;
     return true;
   }
   Status status() const override { return source_.status(); }
+  bool read_one() const { return read_one_; }
 
  private:
   RecordSource<Record>& source_;
-  RunReport& report_;
-  std::string_view line_;
-  bool reported_ = false;
+  bool read_one_ = false;
 };
 
 Status Index(const WorkArea& area, RunState& state, Console& console,
@@ -162,19 +158,32 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
                            word_pages, occurrences, page_words};
   Layout& layout = *state.layout;
   layout.Prepare(tables);
-  DOCBASE_RETURN_IF_ERROR(
-      WriteGroupOutputs(area, settings, layout, tables, state.random));
+  // The main index reads only the tables, so it is written on a thread of
+  // the output pass rather than after it. What the console shows stays in
+  // the run's order: its lines come once the pass is done, and a failure
+  // of the pass is reported before anything of the main index.
+  TableWordPages all_groups(tables);
+  FirstRecordNoted<WordPageEntry> entries(all_groups);
+  int64_t index_parts = 0;  // main-index pages besides index.htm
+  Status main_index;
+  const Task write_main_index = [&] {
+    main_index = all_groups.Open();
+    if (main_index.ok()) {
+      main_index =
+          layout.WriteMainIndex(area, settings, entries, &index_parts);
+    }
+    return Status::Ok();  // kept apart, so that the pass goes on
+  };
+  DOCBASE_RETURN_IF_ERROR(WriteGroupOutputs(area, settings, layout, tables,
+                                            state.random, write_main_index));
   report.Progress("processed 60%");
   report.Progress("processed 70%");
-  TableWordPages all_groups(tables);
-  DOCBASE_RETURN_IF_ERROR(all_groups.Open());
-  // "processed 80%" comes once the main index has read its first entry,
-  // and only in a run of more than two occurrences.
-  ProgressAtFirstRecord<WordPageEntry> entries(
-      all_groups, report, census.occurrences > 2 ? "processed 80%" : "");
-  int64_t index_parts = 0;  // main-index pages besides index.htm
-  DOCBASE_RETURN_IF_ERROR(
-      layout.WriteMainIndex(area, settings, entries, &index_parts));
+  // "processed 80%" stands for the main index having read its first entry,
+  // and shows only in a run of more than two occurrences.
+  if (entries.read_one() && census.occurrences > 2) {
+    report.Progress("processed 80%");
+  }
+  DOCBASE_RETURN_IF_ERROR(main_index);
   report.Progress("processed 90%");
   occurrences.Close();
   page_words.Close();

@@ -8,7 +8,6 @@
 #include "html/page_neighbours.h"
 #include "html/table_sources.h"
 #include "html/word_folder.h"
-#include "run/parallel_tasks.h"
 #include "words/word_pages_by_group.h"
 #include "workarea/file_names.h"
 
@@ -100,7 +99,7 @@ Status WritePagesWithoutWords(const WorkArea& area, const Settings& settings,
 
 Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
                          const Layout& layout, const IndexTables& tables,
-                         SplitMix64& random) {
+                         SplitMix64& random, const Task& alongside) {
   DOCBASE_RETURN_IF_ERROR(PrepareWordFolder(area, tables.groups.count()));
   const PageNeighbours neighbours(tables.groups.sorted_names);
   // The two long chains first, so that the stretches fill in around them;
@@ -111,6 +110,7 @@ Status WriteGroupOutputs(const WorkArea& area, const Settings& settings,
       [&] { return WriteIndexPages(area, settings, layout, tables); });
   tasks.push_back(
       [&] { return WriteSearchPages(area, settings, layout, tables, random); });
+  if (alongside) tasks.push_back(alongside);
   tasks.push_back([&] {
     return WritePagesWithoutWords(area, settings, layout, neighbours, tables);
   });
