@@ -60,6 +60,20 @@ test('a page in parts: the last occurrence of a part leads on to the next', () =
   assert.equal(script.stripLinks(data, 'id12', 5, 5, '', false)[0][1], 'i');
 });
 
+test('a part with a piece of a cut line: a next occurrence it lacks is sought from the first part', () => {
+  const data = { i: 'i_1.htm', s: 's_1.htm', c: 'files_list.htm', p: 'page_03_3.htm',
+                 f: 'page_03.htm' };
+  const held = (anchor) => anchor === 'id12_5';
+  assert.deepEqual(script.stripLinks(data, 'id12', 4, 9, '', true, held)[0], ['#id12_5', '>']);
+  // Occurrence 7 is in an earlier part or a later one: either is reached
+  // from the first part on.
+  assert.deepEqual(script.stripLinks(data, 'id12', 6, 9, '', false, held)[0],
+                   ['page_03.htm#id12_7', '>']);
+  assert.deepEqual(script.stripLinks(data, 'id12', 9, 9, '', true, held)[0],
+                   ['page_03.htm#id12_10', '>']);
+  assert.equal(script.stripLinks(data, 'id12', 9, 9, '', false, held)[0][1], 'i');
+});
+
 test('a fragment names a word, an occurrence, or nothing', () => {
   assert.deepEqual(script.parseHash('#id12'), { name: 'id12', id: 'id12', k: 0 });
   assert.deepEqual(script.parseHash('#%69d12_3'), { name: 'id12_3', id: 'id12', k: 3 });

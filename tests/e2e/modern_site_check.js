@@ -157,19 +157,21 @@ function annotated(name, page) {
   const whole = name.replace(/^(page_[0-9]+)_[0-9]+\.htm$/, '$1.htm');
   if (!strips.has(whole)) strips.set(whole, new Map());
   const pageStrips = strips.get(whole);
+  const held = new Set(places.filter(Boolean).map((place) => place.id + '_' + place.k));
   places.forEach((place) => {
     if (!place) return;
     const record = records[order[place.id]];
     if (!record.strip) return;
     const next = record.next >= 0 ? data.n[record.next] : '';
     const made = script.stripLinks(data, place.id, place.k, last[place.id], next,
-                                   record.more);
-    // The next occurrence in a later part is, for the classic page, on the
+                                   record.more, (anchor) => held.has(anchor));
+    // The next occurrence in another part is, for the classic page, on the
     // same page.
     if (classicDir) {
+      const inPart = (href, part) => part && href.startsWith(part + '#');
       pageStrips.set(place.id + '_' + place.k,
-                     made.map((l) => data.p && l[0].startsWith(data.p + '#')
-                                   ? l[0].slice(data.p.length) : l[0]));
+                     made.map((l) => inPart(l[0], data.p) || inPart(l[0], data.f)
+                                   ? l[0].slice(l[0].indexOf('#')) : l[0]));
     }
     for (const [href] of made) link(name, href);
   });

@@ -102,6 +102,11 @@ void WriteModernBar(LineWriter& out, std::string_view label,
 // is quick, large enough that the blocks stay few.
 constexpr Blocks::Limits kBlockLimits{120, 24 * 1024};
 
+// A line of a text that runs this far past the end of its part (a whole
+// text without line breaks, say) is cut between two of its words, and goes
+// on in the next part; every shorter line ends its block first.
+constexpr uint64_t kLineCutSlack = 64 * 1024;
+
 // A line of a page made from a text, as the text had it: without the
 // "<br>" the page set put in front of it and the "&nbsp;" that announce its
 // leading blanks (the blanks themselves follow them and stay).
@@ -165,6 +170,9 @@ class ModernPage : public AnnotatedPageFile {
   void OpenBlock();
   // Ends this part, with a link on to the next, and opens the next.
   void StartNextPart();
+  // Ends the block and the part inside a long line of a text, before the
+  // word about to be written, and opens the next part's first block.
+  void CutLine();
   // The end of the part's page: the bars after the text and the record.
   void WriteBottom(bool next_part);
   // A line of the body is about to be written: opens a block, ending the
@@ -193,6 +201,10 @@ class ModernPage : public AnnotatedPageFile {
   // met in closing or opening one, reported when the page ends.
   int64_t part_ = 1;
   uint64_t blocks_in_part_ = 0;
+  // The part holds a piece of a line cut between parts (CutLine): a line
+  // numbers its words by spelling first, so the next occurrence of a word
+  // may be in any part, even an earlier one.
+  bool holds_cut_line_ = false;
   Status part_status_;
   bool body_found_ = false;
   bool body_ended_ = false;
@@ -223,6 +235,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   title_ = ModernPageTitle(page_, &origin);
   part_ = 1;
   blocks_in_part_ = 0;
+  holds_cut_line_ = false;
   part_status_ = Status::Ok();
   WriteTop();
   return Status::Ok();
@@ -283,6 +296,7 @@ void ModernPage::StartNextPart() {
   out_.WriteLine("</main>");
   WriteContinuedIn(out_, page_, part_);
   WriteBottom(true);
+  holds_cut_line_ = false;
   OpenNextPart(out_, area_, next, parts_, &part_status_);
   ++part_;
   blocks_in_part_ = 0;
@@ -335,8 +349,21 @@ void ModernPage::CopyLine(std::string_view line) {
 
 void ModernPage::WriteTextBefore(uint64_t column) {
   const bool line_start = !lines_.has_word();
-  if (line_start) BeginLine();
+  if (line_start) {
+    BeginLine();
+  } else if (text_page_ && body_found_ &&
+             out_.written() >= parts_.bytes() + kLineCutSlack) {
+    CutLine();
+  }
   WriteText(lines_.TextBefore(column), line_start);
+}
+
+void ModernPage::CutLine() {
+  blocks_->Finish();
+  holds_cut_line_ = true;
+  StartNextPart();
+  holds_cut_line_ = true;
+  blocks_->Entry();
 }
 
 void ModernPage::LeaveWordLine() {
@@ -402,12 +429,14 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
 
 // The record the script builds strips and anchors from:
 //   {"i":"i_G.htm","s":"s_G.htm","c":"files_list.htm","n":[NEXT,...],
-//    "p":NEXT_PART,"w":"K K.N K+ K- ..."}
+//    "p":NEXT_PART,"f":FIRST_PART,"w":"K K.N K+ K- ..."}
 // One entry of "w" per word, in the order of the words' first occurrences
 // in the part (the elements with a word id): K, the number of that first
 // occurrence; ".N" when the word is on a later page, n[N]; "+" when it
 // occurs again in a later part of the page, "p" (only there when the page
-// goes on); "-" when the word gets no strip.
+// goes on); "-" when the word gets no strip. "f", the page's first part, is
+// there when the part holds a piece of a cut line: the next occurrence
+// of a word that the part does not hold is looked for from there on.
 void ModernPage::WriteWordRecords(bool next_part) {
   out_.Write("<script type=\"application/json\" id=\"page-words\">{\"i\":");
   WriteJsonString(out_, index_page_);
@@ -424,6 +453,10 @@ void ModernPage::WriteWordRecords(bool next_part) {
   if (next_part) {
     out_.Write(",\"p\":");
     WriteJsonString(out_, PagePartName(page_, part_ + 1));
+  }
+  if (holds_cut_line_) {
+    out_.Write(",\"f\":");
+    WriteJsonString(out_, TrimBlanks(page_));
   }
   out_.Write(",\"w\":\"");
   for (size_t at = 0; at < words_.size(); ++at) {

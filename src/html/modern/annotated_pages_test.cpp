@@ -130,6 +130,40 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
   EXPECT_EQ(testing::CountOf(third, "<b>sun</b>"), 9u);
 }
 
+// A text line far longer than a part (a text without line breaks) is cut
+// between two of its words: each part stays near the bound, every word is
+// in one part, whole, and each record names the first part ("f"), from
+// where the script looks for a next occurrence the part does not hold.
+TEST_F(ModernAnnotatedPagesTest, LongLineIsCutBetweenWords) {
+  constexpr uint64_t kWords = 20000;
+  std::string text;
+  for (uint64_t word = 0; word < kWords; ++word) text += "sun ";
+  const NumberedPage input =
+      testing::TextPage(area_, "page_2.htm", "a.txt", text + "\n");
+  std::vector<OccurrenceRecord> records;
+  for (uint64_t k = 1; k <= kWords; ++k) {
+    records.push_back(
+        Occurrence(9, 5 + 4 * (k - 1), "sun", "id00000003", k, kWords, ""));
+    records.back().origin = &input.origin;
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  PageParts parts(1);
+  ASSERT_TRUE(WriteModernPages(area_, state_.display,
+                               PageNeighbours({"page_1.htm", "page_2.htm"}), 4,
+                               source, parts)
+                  .ok());
+  ASSERT_GE(parts.Names().size(), 2u);
+  std::vector<std::string> pages = {Read("page_2.htm")};
+  for (const std::string& name : parts.Names()) pages.push_back(Read(name));
+  uint64_t words = 0;
+  for (const std::string& page : pages) {
+    EXPECT_LT(page.size(), 100u * 1024);
+    EXPECT_NE(page.find(",\"f\":\"page_2.htm\""), std::string::npos);
+    words += testing::CountOf(page, "sun</b>");
+  }
+  EXPECT_EQ(words, kWords);
+}
+
 // A part that cannot be made fails the page, naming the part, even when
 // the parts after it can be: no page links to a part that is not there.
 TEST_F(ModernAnnotatedPagesTest, APartThatCannotBeMadeIsAnError) {

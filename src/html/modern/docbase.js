@@ -124,12 +124,20 @@
 
   // The links of the strip of occurrence k of a word, as [href, text]
   // pairs: the next occurrence on the page (below `last`, the word's last
-  // there, or in the next part, data.p, when `more`), the word index, the
-  // search page, the contents page and the next page holding the word.
-  function stripLinks(data, id, k, last, nextPage, more) {
+  // there, or in the next part, data.p, when `more`; in a part that holds a
+  // piece of a line cut between parts, data.f, the page's first part,
+  // when `held(anchor)` says this part does not hold it), the word index,
+  // the search page, the contents page and the next page holding the word.
+  function stripLinks(data, id, k, last, nextPage, more, held) {
     var links = [];
-    if (k < last) links.push(['#' + id + '_' + (k + 1), '>']);
-    else if (more && data.p) links.push([data.p + '#' + id + '_' + (k + 1), '>']);
+    var next = id + '_' + (k + 1);
+    if (data.f && (k < last || more) && !(held && held(next))) {
+      links.push([data.f + '#' + next, '>']);
+    } else if (k < last) {
+      links.push(['#' + next, '>']);
+    } else if (more && data.p) {
+      links.push([data.p + '#' + next, '>']);
+    }
     links.push([data.i + '#' + id, 'i'], [data.s + '#' + id + '_' + k, 's'],
                [data.c, 'c']);
     if (nextPage) links.push([nextPage + '#' + id, '>>']);
@@ -470,7 +478,8 @@
       }
       var nextPage = record.next >= 0 && data.n ? data.n[record.next] : '';
       var links = stripLinks(data, place.id, place.k, n.last[place.id],
-                             nextPage, record.more);
+                             nextPage, record.more,
+                             function (name) { return name in n.byName; });
       strip = document.createElement('span');
       strip.className = 'strip';
       strip.setAttribute('role', 'group');
