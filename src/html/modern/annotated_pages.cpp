@@ -168,8 +168,9 @@ class ModernPage : public AnnotatedPageFile {
   // Opens a block of the body, after starting the next part when this one
   // is full.
   void OpenBlock();
-  // Ends this part, with a link on to the next, and opens the next.
-  void StartNextPart();
+  // Ends this part, with a link on to the next, and opens the next;
+  // `in_line`: a line goes on from one to the other (CutLine).
+  void StartNextPart(bool in_line = false);
   // Ends the block and the part inside a long line of a text, before the
   // word about to be written, and opens the next part's first block.
   void CutLine();
@@ -291,12 +292,12 @@ void ModernPage::OpenBlock() {
   out_.Write("<div class=\"blk\">");
 }
 
-void ModernPage::StartNextPart() {
+void ModernPage::StartNextPart(bool in_line) {
   const std::string next = PagePartName(page_, part_ + 1);
   out_.WriteLine("</main>");
   WriteContinuedIn(out_, page_, part_);
   WriteBottom(true);
-  holds_cut_line_ = false;
+  holds_cut_line_ = in_line;
   OpenNextPart(out_, area_, next, parts_, &part_status_);
   ++part_;
   blocks_in_part_ = 0;
@@ -360,9 +361,8 @@ void ModernPage::WriteTextBefore(uint64_t column) {
 
 void ModernPage::CutLine() {
   blocks_->Finish();
-  holds_cut_line_ = true;
-  StartNextPart();
-  holds_cut_line_ = true;
+  holds_cut_line_ = true;  // for the record of the part it ends
+  StartNextPart(true);
   blocks_->Entry();
 }
 
