@@ -66,6 +66,11 @@ bool ListPageFile::BeforeBlock() {
 }
 
 Status ListPageFile::Finish() {
+  // A group whose pages hold no indexed word still says so, rather than
+  // showing an empty page.
+  if (part_ == 1 && blocks_in_part_ == 0) {
+    out_.WriteLine("<p>The pages of this group hold no indexed word.</p>");
+  }
   out_.WriteLine("</main>");
   WriteModernEnd(out_);
   Status closed = out_.Close();

@@ -47,13 +47,25 @@ TEST_F(ModernSearchPageTest, LinesOfWordsAndTheNumbersOfFirstOccurrences) {
 }
 
 // A line of more than 28 words carries the phrase drawn for it.
+// A group whose pages hold no indexed word says so (a page of nothing but
+// its top reads as broken, and an empty <main> is not valid).
+TEST_F(ModernSearchPageTest, AGroupWithoutWordsSaysSo) {
+  const MainIndexParts parts({0});
+  VectorSource<OccurrenceRecord> source({});
+  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, page_parts_, random_,
+                                    3, source)
+                  .ok());
+  EXPECT_EQ(MainOf(Read("s_3.htm")),
+            "<p>The pages of this group hold no indexed word.</p>\r\n");
+}
+
 TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
   const MainIndexParts parts({0});
   std::vector<OccurrenceRecord> records;
   for (int word = 0; word < 30; ++word) {
     records.push_back(LineOccurrence("p1.htm", 1,
-                                 Keep("w" + std::to_string(100 + word)),
-                                 Keep("id" + std::to_string(10000000 + word)),
+                                 Keep(std::string("w") + std::to_string(100 + word)),
+                                 Keep(std::string("id") + std::to_string(10000000 + word)),
                                  "1"));
   }
   VectorSource<OccurrenceRecord> source(std::move(records));
