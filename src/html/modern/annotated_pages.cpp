@@ -171,8 +171,8 @@ class ModernPage : public AnnotatedPageFile {
   // Ends this part, with a link on to the next, and opens the next;
   // `in_line`: a line goes on from one to the other (CutLine).
   void StartNextPart(bool in_line = false);
-  // Ends the block and the part inside a long line of a text, before the
-  // word about to be written, and opens the next part's first block.
+  // Ends the block and the part inside a long line of a text, just before
+  // the word about to be written, and opens the next part's first block.
   void CutLine();
   // The end of the part's page: the bars after the text and the record.
   void WriteBottom(bool next_part);
@@ -350,13 +350,13 @@ void ModernPage::CopyLine(std::string_view line) {
 
 void ModernPage::WriteTextBefore(uint64_t column) {
   const bool line_start = !lines_.has_word();
-  if (line_start) {
-    BeginLine();
-  } else if (text_page_ && body_found_ &&
-             out_.written() >= parts_.bytes() + kLineCutSlack) {
+  if (line_start) BeginLine();
+  WriteText(lines_.TextBefore(column), line_start);
+  // The blanks before the word stay with the part they end.
+  if (!line_start && text_page_ && body_found_ &&
+      out_.written() >= parts_.bytes() + kLineCutSlack) {
     CutLine();
   }
-  WriteText(lines_.TextBefore(column), line_start);
 }
 
 void ModernPage::CutLine() {
