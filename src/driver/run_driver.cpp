@@ -141,7 +141,7 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   DOCBASE_RETURN_IF_ERROR(
       ExtractWords(area, std::move(pages), settings.jobs, &census));
   report.Progress("processed 10%");
-  const WordIds ids = NumberWords(census);
+  const WordIds ids = NumberWords(census, settings.jobs);
   report.Progress("processed 20%");
   report.Progress("processed 30%");
   const PageGroups groups = BuildPageGroups(census, GroupSize(state, census));

@@ -85,6 +85,23 @@ TEST_F(IndexPhasesTest, WordIdsFollowFieldOrderAndCounts) {
   EXPECT_EQ(census_.occurrences, 8u);
 }
 
+// A vocabulary large enough to be sorted on two threads gets the numbers
+// one thread gives.
+TEST_F(IndexPhasesTest, WordIdsTheSameOnTwoThreads) {
+  std::string page;
+  for (int i = 0; i < 70000; ++i) {
+    // Words that share their first eight bytes, and spellings of one word.
+    page += i % 3 == 0 ? "Prefixed" : "prefixed";
+    page += std::to_string(i * 7919 % 70001);
+    page += i % 10 == 9 ? "\r\n" : " ";
+  }
+  Index({page});
+  const WordIds one = NumberWords(census_, 1);
+  const WordIds two = NumberWords(census_, 2);
+  EXPECT_EQ(one.rank_of_word, two.rank_of_word);
+  EXPECT_EQ(one.number_of_word, two.number_of_word);
+}
+
 // Spellings of one word on one line are numbered in field order, then by
 // column; the next line goes on from there. Columns count the "<br>" the
 // cleaned page puts in front of each line.

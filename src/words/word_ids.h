@@ -21,6 +21,8 @@ struct WordIds {
   std::vector<uint32_t> number_of_word;
 };
 
-WordIds NumberWords(const WordCensus& census);
+// With `jobs` above 1 a large vocabulary is sorted on two threads; the
+// numbers are the same.
+WordIds NumberWords(const WordCensus& census, int jobs = 1);
 
 }  // namespace docbase

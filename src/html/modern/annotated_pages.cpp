@@ -13,6 +13,7 @@
 #include "html/decimal_text.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
+#include "html/short_key_map.h"
 #include "io/line_writer.h"
 #include "platform/path.h"
 #include "workarea/file_names.h"
@@ -217,7 +218,7 @@ class ModernPage : public AnnotatedPageFile {
 
   // The part's words, in order of first occurrence, and where each is.
   std::vector<WordOnPage> words_;
-  std::unordered_map<std::string, size_t> word_at_;
+  ShortKeyMap word_at_;  // by word id
   std::vector<std::string> next_pages_;
   std::unordered_map<std::string, size_t> next_page_at_;
 };
@@ -230,7 +231,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
                   [this](LineWriter&, uint64_t) { OpenBlock(); });
   block_fresh_ = in_table_ = false;
   words_.clear();
-  word_at_.clear();
+  word_at_.Clear();
   next_pages_.clear();
   next_page_at_.clear();
   title_ = ModernPageTitle(page_, &origin);
@@ -302,7 +303,7 @@ void ModernPage::StartNextPart(bool in_line) {
   ++part_;
   blocks_in_part_ = 0;
   words_.clear();
-  word_at_.clear();
+  word_at_.Clear();
   next_pages_.clear();
   next_page_at_.clear();
   WriteTop();
@@ -389,7 +390,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
     out_.Write(" ");
   }
   const bool opaque = !SurvivesAsText(record.word);
-  auto [at, first] = word_at_.try_emplace(std::string(record.id), words_.size());
+  auto [at, first] = word_at_.TryEmplace(record.id, words_.size());
   if (first) {
     if (!record.next.empty() &&
         next_page_at_.try_emplace(std::string(record.next), next_pages_.size())
@@ -402,7 +403,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
     out_.Write(record.id);
     out_.Write(opaque ? "\" class=\"o\">" : "\">");
   } else {
-    const WordOnPage& word = words_[at->second];
+    const WordOnPage& word = words_[*at];
     // On the program's own pages a word may stand in the page's own <b>,
     // which the script would take for a word: every occurrence says which
     // it is.
@@ -416,7 +417,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
       out_.Write("<b>");
     }
   }
-  WordOnPage& word = words_[at->second];
+  WordOnPage& word = words_[*at];
   ++word.seen;
   word.highest_k = std::max(word.highest_k, record.k);
   if (text_page_) {

@@ -1,5 +1,7 @@
 #include "html/modern/markup.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -19,10 +21,38 @@ struct StringSink {
   void Write(std::string_view bytes) { text.append(bytes); }
 };
 
+// Eight bytes at a time: a word with each byte set to `byte`, and whether
+// any byte of `bytes` is zero (exact for the word as a whole).
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t Spread(unsigned char byte) { return kOnes * byte; }
+constexpr bool HasZeroByte(uint64_t bytes) {
+  return ((bytes - kOnes) & ~bytes & (kOnes << 7)) != 0;
+}
+uint64_t LoadEight(const char* at) {
+  uint64_t bytes;
+  std::memcpy(&bytes, at, sizeof bytes);
+  return bytes;
+}
+
+// Where the first byte that Escape replaces stands in `text` from `from`
+// on, or a place at most seven bytes before it: the eight-byte steps only
+// skip stretches that hold none of &, <, > and ".
+size_t SkipPlainBytes(std::string_view text, size_t from) {
+  while (from + 8 <= text.size()) {
+    const uint64_t bytes = LoadEight(text.data() + from);
+    if (HasZeroByte(bytes ^ Spread('&')) || HasZeroByte(bytes ^ Spread('<')) ||
+        HasZeroByte(bytes ^ Spread('>')) || HasZeroByte(bytes ^ Spread('"'))) {
+      break;
+    }
+    from += 8;
+  }
+  return from;
+}
+
 template <typename Sink>
 void Escape(Sink sink, std::string_view text) {
   size_t start = 0;
-  for (size_t at = 0; at < text.size(); ++at) {
+  for (size_t at = SkipPlainBytes(text, 0); at < text.size(); ++at) {
     std::string_view reference;
     switch (text[at]) {
       case '&': reference = "&amp;"; break;
@@ -34,6 +64,7 @@ void Escape(Sink sink, std::string_view text) {
     sink.Write(text.substr(start, at - start));
     sink.Write(reference);
     start = at + 1;
+    at = SkipPlainBytes(text, start) - 1;
   }
   sink.Write(text.substr(start));
 }
@@ -92,6 +123,25 @@ void AppendQueryEncoded(std::string* to, std::string_view text) {
 }
 
 bool SurvivesAsText(std::string_view text) {
+  // Most words are printable ASCII, which always survives: eight bytes at
+  // a time, none below a blank and none with the high bit set or 0x7f.
+  size_t at = 0;
+  while (at + 8 <= text.size()) {
+    const uint64_t bytes = LoadEight(text.data() + at);
+    const uint64_t below_blank = (bytes - Spread(0x20)) & ~bytes;
+    const uint64_t delete_byte = bytes ^ Spread(0x7f);
+    if (((below_blank | bytes) & (kOnes << 7)) != 0 ||
+        HasZeroByte(delete_byte)) {
+      break;
+    }
+    at += 8;
+  }
+  while (at < text.size()) {
+    const unsigned char byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x20 || byte >= 0x7f) break;
+    ++at;
+  }
+  if (at == text.size()) return true;
   for (char c : text) {
     const unsigned char byte = static_cast<unsigned char>(c);
     if ((byte < 0x20 && byte != '\t') || byte == 0x7f) return false;

@@ -39,6 +39,38 @@ TEST(ModernMarkupTest, DataIsEscapedAndQueriesEncodedByteForByte) {
             "www.x.org</a>");
 }
 
+// The escaper and the text check step over plain bytes eight at a time:
+// a byte that matters must be found at every place of a long text, and
+// next to another one.
+TEST(ModernMarkupTest, EveryByteThatMattersIsFoundWhereverItStands) {
+  const std::string plain(21, 'w');
+  for (size_t at = 0; at < plain.size(); ++at) {
+    for (const char* special : {"&", "<", ">", "\"", "&<"}) {
+      std::string text = plain;
+      text.insert(at, special);
+      std::string expected;
+      for (char c : text) {
+        if (c == '&') expected += "&amp;";
+        else if (c == '<') expected += "&lt;";
+        else if (c == '>') expected += "&gt;";
+        else if (c == '"') expected += "&quot;";
+        else expected += c;
+      }
+      std::string escaped;
+      AppendEscaped(&escaped, text);
+      EXPECT_EQ(escaped, expected) << text;
+    }
+    for (const char* odd : {"\x01", "\x1f", "\x7f", "\xff", "\xc3"}) {
+      std::string text = plain;
+      text.insert(at, odd);
+      EXPECT_FALSE(SurvivesAsText(text)) << at;
+    }
+    std::string text = plain;
+    EXPECT_TRUE(SurvivesAsText(text.insert(at, "\t")));
+    EXPECT_TRUE(SurvivesAsText(text.insert(at, "\xc3\xa9 ~")));
+  }
+}
+
 TEST(ModernMarkupTest, BlocksHoldAtMostTheirNumberOfEntries) {
   EXPECT_EQ(Written([](LineWriter& out) {
               Blocks blocks(out, "wi", 2);

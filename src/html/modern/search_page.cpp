@@ -2,12 +2,12 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "base/text.h"
 #include "html/modern/list_page_file.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
+#include "html/short_key_map.h"
 #include "html/piece_buffer.h"
 #include "html/search_phrase.h"
 #include "io/line_writer.h"
@@ -33,7 +33,7 @@ class ModernSearchWriter {
     const bool new_part = block_starts && file_.BeforeBlock();
     if (new_page || new_part) {
       page_.assign(record.page);
-      next_k_of_page_.clear();
+      next_k_of_page_.Clear();
       block_.append("<h2><a href=\"");
       AppendEscaped(&block_, record.page);
       block_.append("\">");
@@ -49,13 +49,12 @@ class ModernSearchWriter {
     const bool opaque = !SurvivesAsText(record.word);
     bool own_number = opaque;
     if (!opaque) {
-      auto [next, first] =
-          next_k_of_page_.try_emplace(std::string(record.id), record.k + 1);
+      auto [next, first] = next_k_of_page_.TryEmplace(record.id, record.k + 1);
       if (first) {
         if (!first_words_.empty()) first_words_.push_back(' ');
         AppendWordAndNumber(&first_words_, record.id, record.k_text);
-      } else if (next->second == record.k) {
-        ++next->second;
+      } else if (*next == record.k) {
+        ++*next;
       } else {
         own_number = true;
       }
@@ -154,7 +153,7 @@ class ModernSearchWriter {
   uint64_t line_number_ = 0;
   // The number the script gives the next occurrence of each word met on
   // the page so far.
-  std::unordered_map<std::string, uint64_t> next_k_of_page_;
+  ShortKeyMap next_k_of_page_;  // by word id
   std::string block_;
   std::string first_words_;
   int64_t lines_in_block_ = 0;
