@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/prefetch.h"
 #include "words/table_order.h"
 
 namespace docbase {
@@ -70,6 +71,23 @@ bool GroupOccurrences::Next(OccurrenceRecord* record) {
   record->id = id_.view();
   record->k_text = k_.view();
   return true;
+}
+
+void WordPageEntries::PrefetchEntry(const StoredWordPage& record) const {
+  const Vocabulary& vocabulary = tables_.census.vocabulary;
+  if (record.first_spelling < vocabulary.spelling_count()) {
+    vocabulary.PrefetchEntry(record.first_spelling);
+  }
+  if (record.word < tables_.ids.number_of_word.size()) {
+    Prefetch(&tables_.ids.number_of_word[record.word]);
+  }
+}
+
+void WordPageEntries::PrefetchText(const StoredWordPage& record) const {
+  const Vocabulary& vocabulary = tables_.census.vocabulary;
+  if (record.first_spelling < vocabulary.spelling_count()) {
+    vocabulary.PrefetchText(record.first_spelling);
+  }
 }
 
 Status WordPageEntries::Fill(const StoredWordPage& record,

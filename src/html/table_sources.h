@@ -75,11 +75,32 @@ class WordPageEntries {
   explicit WordPageEntries(const IndexTables& tables) : tables_(tables) {}
 
   // The next record of `reader` as `entry`, whose views stay valid until
-  // the next call; false at the end or on an error (see status()).
+  // the next call; false at the end or on an error (see status()). One
+  // instance reads from one reader.
   template <typename Reader>
   bool Next(Reader& reader, WordPageEntry* entry) {
-    StoredWordPage record;
-    if (!status_.ok() || !reader.Next(&record)) return false;
+    if (!status_.ok()) return false;
+    // The records come in word order, and a word's spelling and number
+    // lie anywhere in tables larger than the caches: the records are read
+    // kAhead on, and what each one looks up is fetched in two steps while
+    // the ones before it are written (the spelling's entry as it is read,
+    // the text the entry points to half way).
+    while (!reader_ended_ && ahead_ < kAhead) {
+      StoredWordPage& next = held_[(first_ + ahead_) % kAhead];
+      if (!reader.Next(&next)) {
+        reader_ended_ = true;
+        break;
+      }
+      PrefetchEntry(next);
+      ++ahead_;
+    }
+    if (ahead_ == 0) return false;
+    if (ahead_ > kAhead / 2) {
+      PrefetchText(held_[(first_ + kAhead / 2) % kAhead]);
+    }
+    const StoredWordPage record = held_[first_];
+    first_ = (first_ + 1) % kAhead;
+    --ahead_;
     status_ = Fill(record, entry);
     return status_.ok();
   }
@@ -89,12 +110,19 @@ class WordPageEntries {
   }
 
  private:
+  static constexpr size_t kAhead = 16;
+  void PrefetchEntry(const StoredWordPage& record) const;
+  void PrefetchText(const StoredWordPage& record) const;
   Status Fill(const StoredWordPage& record, WordPageEntry* entry);
 
   const IndexTables& tables_;
   Status status_;
   WordIdText id_{0};
   DecimalText first_k_{0};
+  StoredWordPage held_[kAhead];
+  size_t first_ = 0;
+  size_t ahead_ = 0;
+  bool reader_ended_ = false;
 };
 
 // The word-and-page records of all groups in word-id order, then page
