@@ -2,7 +2,8 @@
 """Runs docbase once on a corpus in a fresh program folder and measures
 what the run costs the machine:
 
-- wall time, and the time of each phase: from one console line
+- wall time, the processor time the program used (user and system), and
+  the time of each phase: from one console line
   "processed N%" to the next, taken as the lines arrive on stdout;
 - peak memory: VmHWM of /proc/PID/status, polled;
 - the most files at any moment in the program folder and its work folders
@@ -133,6 +134,7 @@ def measure(program, corpus, folder, timeout, program_args=()):
     input_bytes = folder_bytes(corpus)
     input_files = len(os.listdir(corpus))
     env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000")
+    children_before = resource.getrusage(resource.RUSAGE_CHILDREN)
     start = time.monotonic()
     process = subprocess.Popen(["docbase", *program_args],
                                executable=os.path.abspath(program),
@@ -163,6 +165,9 @@ def measure(program, corpus, folder, timeout, program_args=()):
         time.sleep(max(SAMPLE_SECONDS, BACKOFF * counting))
     status = process.wait()
     wall = time.monotonic() - start
+    children_after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    user_seconds = children_after.ru_utime - children_before.ru_utime
+    system_seconds = children_after.ru_stime - children_before.ru_stime
     reader.join(timeout=10)
     if run.final_peak_kib:
         peak_kib = max(peak_kib, run.final_peak_kib)
@@ -181,6 +186,7 @@ def measure(program, corpus, folder, timeout, program_args=()):
         "status": status, "timed_out": timed_out,
         "saw_final_line": run.final_seconds is not None,
         "wall_seconds": wall, "phases": phases,
+        "user_seconds": user_seconds, "system_seconds": system_seconds,
         "peak_bytes": peak_kib * 1024, "most_files": most_files,
         "samples": samples, "counting_seconds": counting_seconds,
         "input_bytes": input_bytes,
@@ -204,9 +210,11 @@ def report(label, result, folder):
     print("  input: %s in %d files; htm_out: %s, %d pages"
           % (human(result["input_bytes"]), result["input_files"],
              human(result["htm_out_bytes"]), result["pages"]))
-    print("  exit status %d%s; wall time %.2f s"
+    print("  exit status %d%s; wall time %.2f s (CPU: user %.2f s, "
+          "system %.2f s)"
           % (result["status"], ", KILLED after the timeout"
-             if result["timed_out"] else "", result["wall_seconds"]))
+             if result["timed_out"] else "", result["wall_seconds"],
+             result["user_seconds"], result["system_seconds"]))
     if not result["saw_final_line"]:
         print("  the final line never came; console ends with:")
         print("    " + result["console_tail"].replace("\n", "\n    "))

@@ -13,11 +13,19 @@
 # PASS/FAIL (exit 1 when one fails).
 #
 #   bench/modern_bench.sh [--sizes "10 100"] [--rounds N] [--program PATH]
+#                         [--settle SECONDS]
 #
 # --sizes    corpus sizes in MB (default "10 100")
 # --rounds   runs of each layout per size, alternated (default 3); the
-#            table takes each layout's fastest
+#            targets take each layout's median run
 # --program  measure this docbase binary instead of building one
+# --settle   wait this long after the folders of earlier runs are removed,
+#            before each run (default 0). On ext4 without a journal, files
+#            made within a minute of many deletions cost far more: the file
+#            system passes over every recently freed inode (hundreds of
+#            microseconds a file, seen as kernel time). 65 lets that minute
+#            pass, so each run sees the disk as a first run in its folder
+#            does; 0 measures right after the removal.
 # Results go to build-bench/modern.jsonl (replaced on every run); the
 # program folders to build-bench/modern_runs/ (the last modern htm_out of
 # each size is kept there for the table).
@@ -28,12 +36,14 @@ bench="$repo/build-bench"
 sizes="10 100"
 rounds=3
 program=""
+settle=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --sizes) sizes="$2"; shift 2 ;;
     --rounds) rounds="$2"; shift 2 ;;
     --program) program="$2"; shift 2 ;;
-    -h|--help) sed -n '2,22s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    --settle) settle="$2"; shift 2 ;;
+    -h|--help) sed -n '2,31s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -45,6 +55,7 @@ runs="$bench/modern_runs"
 mkdir -p "$runs"
 disk_type="$(require_disk "$runs")"
 echo "disk folder: $runs (file system: $disk_type)"
+echo "settle: ${settle} s before each run"
 echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 results="$bench/modern.jsonl"
 : >"$results"
@@ -57,6 +68,7 @@ synced_run() {
   local folder="${4:-$runs/${2}_${1}mb}"
   rm -rf "$folder"
   sync
+  if [ "$settle" != 0 ]; then sleep "$settle"; fi
   python3 "$repo/bench/measure_run.py" "$program" "$corpus" \
     "$folder" --label "${5:-$2 $1 MB}" --args "--layout $2" --json "$results" |
     grep -E "^==|wall time" || true

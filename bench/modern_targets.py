@@ -141,6 +141,9 @@ def main():
             "the fastest runs (no target)", "-", fastest_modern,
             fastest_classic, fastest_modern / max(fastest_classic, 1e-9)))
         compare("run + sync, medians (no target)", synced, None)
+        if all("system_seconds" in r for r in classic + modern):
+            compare("processor time in the kernel, medians (no target)",
+                    lambda r: r["system_seconds"], None)
         print("  every run: classic %s s; modern %s s" % (
             " ".join("%.2f" % r["wall_seconds"] for r in classic),
             " ".join("%.2f" % r["wall_seconds"] for r in modern)))

@@ -19,7 +19,8 @@
 // part, and so does this check; with the classic pages, a page's parts are
 // compared as one page.
 //
-// Prints what does not hold, then "N passed, M failed"; exits 1 on any.
+// Prints what does not hold, the link that walks over the most parts, then
+// "N passed, M failed"; exits 1 on any.
 //
 // Two passes over the pages, so that a large base fits in memory: the
 // first learns what each page offers to land on (an occurrence anchor
@@ -83,6 +84,8 @@ let local = 0;
 const landable = new Map();  // page -> Names
 const strips = new Map();    // page -> Map(name -> links), with the classic pages
 const nextPart = new Map();  // part of a page -> the part after it
+// The link that passes over the most parts before it lands.
+let longestWalk = { parts: 0, from: '', href: '' };
 
 // The names a page offers over all its parts.
 function landsOnPage(name, fragment) {
@@ -106,10 +109,13 @@ function link(from, href) {
   // A word or occurrence a part does not hold is looked for in the parts
   // after it, as the script does.
   let part = target;
+  let passedOn = 0;
   while (fragment !== '' && landable.has(part) && !landable.get(part).has(fragment) &&
          /^id[0-9]+(_[0-9]+)?$/.test(fragment) && nextPart.has(part)) {
     part = nextPart.get(part);
+    passedOn++;
   }
+  if (passedOn > longestWalk.parts) longestWalk = { parts: passedOn, from, href };
   const names = landable.get(part);
   check(names !== undefined && (fragment === '' || names.has(fragment)),
         from + ': ' + href + ' does not land');
@@ -285,5 +291,9 @@ check(local > 0, 'no local link');
 
 for (const failure of failures.slice(0, 50)) console.log('FAIL: ' + failure);
 if (failures.length > 50) console.log('... and ' + (failures.length - 50) + ' more');
+if (longestWalk.parts > 0) {
+  console.log('longest walk over parts: ' + longestWalk.parts + ' (' + longestWalk.from +
+              ': ' + longestWalk.href + ')');
+}
 console.log(local + ' local links; ' + passed + ' passed, ' + failures.length + ' failed');
 process.exit(failures.length > 0 ? 1 : 0);
