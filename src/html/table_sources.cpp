@@ -15,7 +15,10 @@ GroupOccurrences::GroupOccurrences(const IndexTables& tables, int64_t group,
 GroupOccurrences::GroupOccurrences(const IndexTables& tables,
                                    std::span<const uint32_t> pages, Order order,
                                    NextPages next_pages)
-    : tables_(tables), pages_(pages), order_(order), next_pages_(next_pages) {}
+    : tables_(tables),
+      pages_(pages),
+      order_(order),
+      next_pages_(order == Order::kTable ? NextPages::kLeftOut : next_pages) {}
 
 bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
   while (status_.ok()) {
@@ -29,34 +32,45 @@ bool GroupOccurrences::NextInDocumentOrder(OccurrenceRecord* record) {
   return false;
 }
 
+void GroupOccurrences::Hold(const OccurrenceRecord& record,
+                            uint32_t id_number) {
+  // Every number fits: the run stops short of 2^32 occurrences, and the
+  // work files keep columns in 32 bits.
+  line_.push_back(Held{record.word.data(),
+                       static_cast<uint32_t>(record.word.size()),
+                       static_cast<uint32_t>(record.column),
+                       static_cast<uint32_t>(record.k), id_number});
+}
+
 // Reads the records of the next line (same page, same line) into line_.
 bool GroupOccurrences::FillLine() {
   line_.clear();
   line_next_ = 0;
-  OccurrenceRecord record;
   if (!have_ahead_) {
-    if (!NextInDocumentOrder(&record)) return false;
-    ahead_ = Held{record, tables_.ids.number_of_word[page_->word()]};
+    if (!NextInDocumentOrder(&ahead_)) return false;
+    ahead_id_number_ = tables_.ids.number_of_word[page_->word()];
   }
   have_ahead_ = false;
-  line_.push_back(ahead_);
+  line_start_ = ahead_;
+  Hold(ahead_, ahead_id_number_);
+  OccurrenceRecord record;
   while (NextInDocumentOrder(&record)) {
-    Held held{record, tables_.ids.number_of_word[page_->word()]};
-    if (held.record.page.data() != line_.back().record.page.data() ||
-        held.record.line != line_.back().record.line) {
-      ahead_ = held;
+    const uint32_t id_number = tables_.ids.number_of_word[page_->word()];
+    if (record.page.data() != line_start_.page.data() ||
+        record.line != line_start_.line) {
+      ahead_ = record;
+      ahead_id_number_ = id_number;
       have_ahead_ = true;
       break;
     }
-    line_.push_back(held);
+    Hold(record, id_number);
   }
   // Only a line past 999,999 bytes can be out of the tables' order.
-  if (line_.back().record.column >= 1000000) {
-    std::stable_sort(
-        line_.begin(), line_.end(), [](const Held& a, const Held& b) {
-          return ColumnLess(static_cast<uint32_t>(a.record.column),
-                            static_cast<uint32_t>(b.record.column));
-        });
+  if (line_.back().column >= 1000000) {
+    std::stable_sort(line_.begin(), line_.end(),
+                     [](const Held& a, const Held& b) {
+                       return ColumnLess(a.column, b.column);
+                     });
   }
   return true;
 }
@@ -65,9 +79,14 @@ bool GroupOccurrences::Next(OccurrenceRecord* record) {
   if (order_ == Order::kDocument) return NextInDocumentOrder(record);
   if (line_next_ == line_.size() && !FillLine()) return false;
   const Held& held = line_[line_next_++];
-  *record = held.record;
+  *record = line_start_;
+  record->column = held.column;
+  record->word = std::string_view(held.word, held.word_size);
+  record->k = held.k;
+  record->next = {};
+  record->last_on_page = 0;
   id_ = WordIdText(held.id_number);
-  k_ = DecimalText(held.record.k);
+  k_ = DecimalText(held.k);
   record->id = id_.view();
   record->k_text = k_.view();
   return true;

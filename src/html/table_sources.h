@@ -29,7 +29,7 @@ class GroupOccurrences : public OccurrenceSource {
   };
   // Whether each record carries its next page and the last occurrence
   // number on its page (the rewritten pages link on to them; the search
-  // pages do not).
+  // pages, read in table order, do not: that order never carries them).
   enum class NextPages { kLeftOut, kCarried };
   GroupOccurrences(const IndexTables& tables, int64_t group, Order order,
                    NextPages next_pages);
@@ -53,16 +53,24 @@ class GroupOccurrences : public OccurrenceSource {
   std::vector<uint32_t> word_lookup_;  // shared by the pages
   Status status_;
 
-  // Table order: one line's records, with the numbers of their id and
-  // occurrence number, sorted; the texts are made as they are handed out.
+  // Table order: one line's records, sorted; the texts are made as they
+  // are handed out. A line may be a whole text of many megabytes, so each
+  // record is held small: what the line's records share (page, line,
+  // origin) is kept once, in line_start_.
   struct Held {
-    OccurrenceRecord record;
-    uint64_t id_number;
+    const char* word;  // the word as found, in the vocabulary
+    uint32_t word_size;
+    uint32_t column;
+    uint32_t k;
+    uint32_t id_number;
   };
+  void Hold(const OccurrenceRecord& record, uint32_t id_number);
+  OccurrenceRecord line_start_;
   std::vector<Held> line_;
   size_t line_next_ = 0;
   bool have_ahead_ = false;
-  Held ahead_;
+  OccurrenceRecord ahead_;  // its id and k_text are not kept
+  uint32_t ahead_id_number_ = 0;
   WordIdText id_{0};
   DecimalText k_{0};
 };
