@@ -112,6 +112,13 @@ test('the links of the list pages', () => {
     ['http://www.google.com/search?q=x%26y%20%20site%3Awww.a.org', 'www.a.org', 'web'],
     ['http://www.google.com/search?q=x%26y%20%20site%3Aa.org', 'a.org', 'web'],
     ['http://www.google.com/search?q=x%26y%20', 'web search', 'web']]);
+  // The pieces of a long line: words only, then the line's links at its
+  // first word.
+  assert.deepEqual(script.searchLinePieces(data, words, 'p1.htm', phrase, { goesOn: true })
+      .filter(Array.isArray), [['i_2.htm#id00000060', 'x&y', '', 'id00000060_2']]);
+  assert.deepEqual(script.searchLinePieces(data, words, 'p1.htm', phrase, { first: '7' })
+      .filter(Array.isArray).slice(1, 3), [
+    ['i_2.htm#id00000007', 'i_2', 'l'], ['index_1.htm#id00000007', 'index']]);
   const entries = script.parseEntries(' p1.htm (3), p2.htm (1)');
   assert.deepEqual(entries, [{ page: 'p1.htm', count: '3' }, { page: 'p2.htm', count: '1' }]);
   assert.deepEqual(script.wordIndexPieces(data, 'id00000007', 'r\u00e9', ['5', '9'],

@@ -197,17 +197,21 @@ function searchPage(name, page) {
     }
     state.records = block[1].split(' ');
     state.next = 0;
-    for (const line of body.matchAll(/<p( data-e="([^"]*)")?( data-q="([^"]*)")?>([\s\S]*?)<\/p>/g)) {
+    const linePattern =
+        /<p( data-c)?( data-f="([^"]*)")?( data-e="([^"]*)")?( data-q="([^"]*)")?>([\s\S]*?)<\/p>/g;
+    for (const line of body.matchAll(linePattern)) {
       const words = [];
-      for (const piece of line[5].matchAll(/<b data-w="([^"]*)">([\s\S]*?)<\/b>|([^ <]+)/g)) {
+      for (const piece of line[8].matchAll(/<b data-w="([^"]*)">([\s\S]*?)<\/b>|([^ <]+)/g)) {
         if (piece[1]) words.push({ text: unescape(piece[2]), explicit: piece[1] });
         else words.push({ text: unescape(piece[3]) });
       }
       const places = script.numberSearchWords(words, state);
       const numbered = words.map((w, i) => ({ text: w.text, id: places[i].id, k: places[i].k }));
-      const phrase = line[2] || script.queryEncode(
-          line[3] ? unescape(line[4]) : numbered.map((w) => w.text).join(' ') + ' ');
-      for (const piece of script.searchLinePieces(data, numbered, linePage, phrase)) {
+      const phrase = line[5] || script.queryEncode(
+          line[6] ? unescape(line[7]) : numbered.map((w) => w.text).join(' ') + ' ');
+      const pieces = script.searchLinePieces(data, numbered, linePage, phrase,
+                                             { goesOn: Boolean(line[1]), first: line[3] });
+      for (const piece of pieces) {
         if (!Array.isArray(piece)) continue;
         link(name, piece[0]);
         if (piece[3] && learning) names.add(piece[3]);

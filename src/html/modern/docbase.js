@@ -185,14 +185,19 @@
   // A search-page line: its words, each a link to the word index carrying
   // the occurrence's anchor, then the links of the line: the word index and
   // the main index at its first word, the contents page at its page, and
-  // the web searches of its phrase (`phrase`, encoded).
-  function searchLinePieces(data, words, page, phrase) {
+  // the web searches of its phrase (`phrase`, encoded). A long line may
+  // come in pieces (`line`): those before its last (goesOn) have their
+  // words only, and the last names the line's first word (first, "N").
+  function searchLinePieces(data, words, page, phrase, line) {
     var pieces = [];
     words.forEach(function (word) {
       pieces.push(' ', [data.i + '#' + word.id, word.text, '', word.id + '_' + word.k]);
     });
+    // A piece of a line that goes on in the next paragraph has its words
+    // only; the line's last piece names the line's first word.
+    if (line && line.goesOn) return pieces;
     if (words.length > 0) {
-      var first = words[0].id;
+      var first = line && line.first ? wordId(line.first) : words[0].id;
       pieces.push(' ', [data.i + '#' + first, data.i.replace(/\.htm$/, ''), 'l'],
           ' ', [data.mp[partOf(data.mf, Number(first.slice(2)))] + '#' + first, 'index'],
           ' ', [data.c + '#' + page, 'Content (' + page + ')']);
@@ -627,7 +632,9 @@
         var phrase = p.getAttribute('data-e') ||
             queryEncode(p.hasAttribute('data-q') ? p.getAttribute('data-q') :
                 line.words.map(function (w) { return w.text; }).join(' ') + ' ');
-        var content = build(searchLinePieces(data, line.words, line.page, phrase));
+        var content = build(searchLinePieces(data, line.words, line.page, phrase, {
+          goesOn: p.hasAttribute('data-c'), first: p.getAttribute('data-f')
+        }));
         p.textContent = '';
         p.appendChild(content);
       });

@@ -25,11 +25,17 @@ class ModernSearchWriter {
 
   void Add(const OccurrenceRecord& record) {
     const bool new_page = !started_ || record.page != page_;
-    if (started_ && (new_page || record.line != line_number_)) EndLine();
+    if (started_ && (new_page || record.line != line_number_)) {
+      EndLine();
+    } else if (in_line_ && line_.size() >= kLinePieceBytes) {
+      EndPiece();
+    }
     if (new_page || lines_in_block_ >= kSearchLinesPerBlock) EndBlock();
     // A part of the page that starts inside a page's lines names that page
     // again, and its words are numbered afresh from the block's record.
-    const bool block_starts = !in_line_ && lines_in_block_ == 0 && block_.empty();
+    const bool block_starts = (!in_line_ || piece_ended_) &&
+                              lines_in_block_ == 0 && block_.empty();
+    piece_ended_ = false;
     const bool new_part = block_starts && file_.BeforeBlock();
     if (new_page || new_part) {
       page_.assign(record.page);
@@ -41,7 +47,8 @@ class ModernSearchWriter {
       block_.append("</a></h2>\r\n");
     }
     if (!in_line_) StartLine(record);
-    if (in_line_words_ > 0) line_.push_back(' ');
+    if (in_line_words_ == 0) first_word_.assign(record.id);
+    if (!line_.empty()) line_.push_back(' ');
     // The script numbers a word's occurrences on a page on from its first
     // one, in the page's order; a word whose bytes are not all text, and an
     // occurrence that count would miss (words of one line numbered by
@@ -83,11 +90,15 @@ class ModernSearchWriter {
   // number K of an occurrence.
   static void AppendWordAndNumber(std::string* to, std::string_view id,
                                   std::string_view k) {
+    AppendWordNumber(to, id);
+    to->push_back('.');
+    to->append(k);
+  }
+  // "N" of id "idN", without its leading zeros.
+  static void AppendWordNumber(std::string* to, std::string_view id) {
     std::string_view number = id.substr(2);
     while (number.size() > 1 && number.front() == '0') number.remove_prefix(1);
     to->append(number);
-    to->push_back('.');
-    to->append(k);
   }
 
   void StartLine(const OccurrenceRecord& record) {
@@ -95,6 +106,8 @@ class ModernSearchWriter {
     in_line_ = true;
     line_number_ = record.line;
     line_.clear();
+    line_pieces_ = 0;
+    first_word_.clear();
     line_opaque_ = false;
     phrase_words_.Clear();
     in_line_words_ = 0;
@@ -110,21 +123,48 @@ class ModernSearchWriter {
       drawn_phrase_ = SearchPhrase(phrase, in_line_words_, draw_limit_, random_);
       phrase = drawn_phrase_;
     }
+    if (line_pieces_ > 0) {
+      // The end of a line cut into pieces: the links after the words are
+      // the whole line's, made from its first word.
+      block_.append("<p data-f=\"");
+      AppendWordNumber(&block_, first_word_);
+      block_.append("\"");
+    } else {
+      block_.append("<p");
+    }
     if (line_opaque_ || !SurvivesAsText(phrase)) {
-      block_.append("<p data-e=\"");
+      block_.append(" data-e=\"");
       AppendQueryEncoded(&block_, phrase);
       block_.append("\">");
     } else if (in_line_words_ > kPhraseSlots) {
-      block_.append("<p data-q=\"");
+      block_.append(" data-q=\"");
       AppendEscaped(&block_, phrase);
       block_.append("\">");
     } else {
-      block_.append("<p>");
+      block_.append(">");
     }
     block_.append(line_);
     block_.append("</p>\r\n");
     in_line_ = false;
     ++lines_in_block_;
+  }
+
+  // A line whose words fill kLinePieceBytes (a text without line breaks,
+  // say) ends its paragraph and its block there, so that the page can go
+  // on in its next part: <p data-c> holds a piece of a line that goes on,
+  // with the words only. The phrase of its web searches is still drawn
+  // from the whole line, at its end.
+  void EndPiece() {
+    block_.append("<p data-c>");
+    block_.append(line_);
+    block_.append("</p>\r\n");
+    line_.clear();
+    ++line_pieces_;
+    ++lines_in_block_;
+    // A block of pieces is bounded by its bytes too: its words become
+    // links all at once when it comes on screen.
+    if (block_.size() >= kPieceBlockBytes) EndBlock();
+    piece_ended_ = true;
   }
 
   // <div class="blk sp" data-w="N.K ...">: the words that first occur on
@@ -149,6 +189,11 @@ class ModernSearchWriter {
 
   bool started_ = false;
   bool in_line_ = false;
+  // The pieces of the current line ended so far (EndPiece), whether the
+  // last one ended just now, and the id of the line's first word.
+  int64_t line_pieces_ = 0;
+  bool piece_ended_ = false;
+  std::string first_word_;
   std::string page_;
   uint64_t line_number_ = 0;
   // The number the script gives the next occurrence of each word met on

@@ -23,6 +23,7 @@
 // words afresh, as at the start of a page.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/status.h"
@@ -37,6 +38,13 @@ namespace docbase {
 
 // Lines per block of a modern search page (a block also ends with a page).
 inline constexpr int64_t kSearchLinesPerBlock = 50;
+// The words of one line fill at most about this many bytes of a paragraph:
+// a longer line (a long paragraph, a text without line breaks) goes on in
+// the next, so that a browser lays out no huge paragraph and the page can
+// go on in its next part between two pieces of a line. Pieces of lines
+// make a block of at most about kPieceBlockBytes.
+inline constexpr size_t kLinePieceBytes = 16 * 1024;
+inline constexpr size_t kPieceBlockBytes = 64 * 1024;
 
 Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
                              const MainIndexParts& parts,

@@ -46,7 +46,6 @@ TEST_F(ModernSearchPageTest, LinesOfWordsAndTheNumbersOfFirstOccurrences) {
             "<b data-w=\"60.1\">b\x01t</b></p>\r\n</div>\r\n");
 }
 
-// A line of more than 28 words carries the phrase drawn for it.
 // A group whose pages hold no indexed word says so (a page of nothing but
 // its top reads as broken, and an empty <main> is not valid).
 TEST_F(ModernSearchPageTest, AGroupWithoutWordsSaysSo) {
@@ -59,6 +58,7 @@ TEST_F(ModernSearchPageTest, AGroupWithoutWordsSaysSo) {
             "<p>The pages of this group hold no indexed word.</p>\r\n");
 }
 
+// A line of more than 28 words carries the phrase drawn for it.
 TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
   const MainIndexParts parts({0});
   std::vector<OccurrenceRecord> records;
@@ -102,6 +102,40 @@ TEST_F(ModernSearchPageTest, APartStartingInsideAPageNamesItAgain) {
   EXPECT_EQ(MainOf(Read("s_1_2.htm")),
             "<div class=\"blk sp\" data-w=\"3.51\"><h2><a href=\"p1.htm\">"
             "p1.htm</a></h2>\r\n<p>sun</p>\r\n</div>\r\n");
+}
+
+// A line whose words fill more than a piece goes on in pieces, words
+// only, and in the next part once a part is full, there under its page's
+// name again and numbered afresh; its last piece names the line's first
+// word, for the links of the whole line.
+TEST_F(ModernSearchPageTest, AVeryLongLineGoesOnInPiecesAndParts) {
+  const MainIndexParts parts({0});
+  PageParts small_parts(1, 1);
+  std::vector<OccurrenceRecord> records;
+  records.push_back(LineOccurrence("p1.htm", 1, "moon", "id00000002", "1"));
+  const uint64_t suns = kPieceBlockBytes / 4 * 2;  // "sun ": two blocks
+  for (uint64_t k = 1; k <= suns; ++k) {
+    records.push_back(LineOccurrence("p1.htm", 1, "sun", "id00000003",
+                                     Keep(std::to_string(k))));
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
+                                    1, source)
+                  .ok());
+  std::string all = MainOf(Read("s_1.htm"));
+  for (const std::string& name : small_parts.Names()) {
+    const std::string part = MainOf(Read(name));
+    EXPECT_EQ(part.find("<div class=\"blk sp\" data-w=\"3."), 0u) << name;
+    EXPECT_NE(part.find("<h2><a href=\"p1.htm\">"), std::string::npos);
+    all += part;
+  }
+  EXPECT_GE(small_parts.Names().size(), 1u);
+  EXPECT_GE(testing::CountOf(all, "<p data-c>"), 2u);
+  const size_t last = all.find("<p data-f=\"2\" data-q=\"");
+  ASSERT_NE(last, std::string::npos);
+  const std::string phrase = all.substr(last, all.find('>', last) - last);
+  EXPECT_EQ(testing::CountOf(all, "sun") - testing::CountOf(phrase, "sun"),
+            suns);
 }
 
 }  // namespace
