@@ -266,6 +266,13 @@ async function markupPages(browser) {
   for (const name of pages) {
     const page = await context.newPage();
     await page.goto(fileUrl(markupDir, name));
+    // innerText leaves out what the browser skips as off screen
+    // (content-visibility: auto), which it decides at its first rendering:
+    // on a busy machine the text may not be shown yet when the page has
+    // loaded. Wait for it (a page that never shows it fails below).
+    await page.waitForFunction(
+        () => document.querySelector('main').innerText.trim() !== '',
+        null, { timeout: 10000 }).catch(() => {});
     const seen = await page.evaluate(() => ({
       title: document.title,
       text: document.querySelector('main').innerText,
