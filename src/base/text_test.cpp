@@ -12,6 +12,13 @@ TEST(TextTest, OnlyAsciiLettersChangeCase) {
   EXPECT_EQ(ToLowerAscii("PARIS \xC3\x89t\xC3\xA9"), "paris \xC3\x89t\xC3\xA9");
   EXPECT_EQ(FindIgnoreCase("a.TXT", ".txt"), 1u);
   EXPECT_TRUE(ContainsIgnoreCase("Foo.Htm", ".htm"));
+  // A part that starts with no letter: tried at each of its first bytes,
+  // up to the last place it fits.
+  EXPECT_EQ(FindIgnoreCase("<<b <TaBlE x", "<table "), 4u);
+  EXPECT_EQ(FindIgnoreCase("x </TABLE", "</table"), 2u);
+  EXPECT_EQ(FindIgnoreCase("x </TABL", "</table"), std::string_view::npos);
+  EXPECT_EQ(FindIgnoreCase("ab<", "<"), 2u);
+  EXPECT_EQ(FindIgnoreCase("Table", "table"), 0u);
 }
 
 TEST(TextTest, TrimmingRemovesBlanksButNotTabs) {
