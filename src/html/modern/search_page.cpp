@@ -150,10 +150,11 @@ class ModernSearchWriter {
   }
 
   // A line whose words fill kLinePieceBytes (a text without line breaks,
-  // say) ends its paragraph and its block there, so that the page can go
-  // on in its next part: <p data-c> holds a piece of a line that goes on,
-  // with the words only. The phrase of its web searches is still drawn
-  // from the whole line, at its end.
+  // say) ends its paragraph there, and the block once it holds
+  // kPieceBlockBytes, so that the page can go on in its next part:
+  // <p data-c> holds a piece of a line that goes on, with the words only.
+  // The phrase of its web searches is still drawn from the whole line, at
+  // its end.
   void EndPiece() {
     block_.append("<p data-c>");
     block_.append(line_);
