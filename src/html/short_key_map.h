@@ -73,7 +73,7 @@ class ShortKeyMap {
     // The bytes, then the length in the last byte, which tells "ab" from
     // "ab\0".
     char bytes[kPacked + 1] = {};
-    std::memcpy(bytes, key.data(), key.size());
+    if (!key.empty()) std::memcpy(bytes, key.data(), key.size());
     bytes[kPacked] = static_cast<char>(key.size());
     Packed packed;
     std::memcpy(&packed.low, bytes, 8);
