@@ -29,7 +29,7 @@ class ShortKeyMap {
     }
     if (2 * (size_ + 1) > slots_.size()) Grow();
     const Packed packed = Pack(key);
-    Slot* slot = Find(packed);
+    Slot* slot = &slots_[SlotOf(packed)];
     if (slot->generation == generation_) return {&slot->value, false};
     *slot = Slot{packed, value, generation_};
     ++size_;
@@ -43,7 +43,7 @@ class ShortKeyMap {
       return at == long_keys_.end() ? nullptr : &at->second;
     }
     if (slots_.empty()) return nullptr;
-    const Slot* slot = const_cast<ShortKeyMap*>(this)->Find(Pack(key));
+    const Slot* slot = &slots_[SlotOf(Pack(key))];
     return slot->generation == generation_ ? &slot->value : nullptr;
   }
 
@@ -81,7 +81,7 @@ class ShortKeyMap {
     return packed;
   }
   // The slot holding `key`, or the empty slot where it would go.
-  Slot* Find(const Packed& key) {
+  size_t SlotOf(const Packed& key) const {
     const uint64_t mixed =
         (key.low ^ (key.high * 0x9E3779B97F4A7C15ull)) * 0xC2B2AE3D27D4EB4Full;
     const size_t mask = slots_.size() - 1;
@@ -89,13 +89,13 @@ class ShortKeyMap {
     while (slots_[at].generation == generation_ && !(slots_[at].key == key)) {
       at = (at + 1) & mask;
     }
-    return &slots_[at];
+    return at;
   }
   void Grow() {
     std::vector<Slot> old = std::move(slots_);
     slots_.assign(old.empty() ? 64 : 2 * old.size(), Slot{});
     for (const Slot& slot : old) {
-      if (slot.generation == generation_) *Find(slot.key) = slot;
+      if (slot.generation == generation_) slots_[SlotOf(slot.key)] = slot;
     }
   }
 

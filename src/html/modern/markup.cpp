@@ -141,13 +141,15 @@ bool SurvivesAsText(std::string_view text) {
     if (byte < 0x20 || byte >= 0x7f) break;
     ++at;
   }
-  if (at == text.size()) return true;
-  for (char c : text) {
+  // The rest is checked byte by byte; the printable ASCII before it is
+  // whole UTF-8 already.
+  const std::string_view rest = text.substr(at);
+  for (char c : rest) {
     const unsigned char byte = static_cast<unsigned char>(c);
     if ((byte < 0x20 && byte != '\t') || byte == 0x7f) return false;
   }
   Utf8Check check;
-  check.Add(text);
+  check.Add(rest);
   return check.valid();
 }
 
