@@ -24,8 +24,8 @@ namespace docbase {
 
 class MainIndexParts {
  public:
-  static constexpr uint64_t kWordsPerPart = 2500;
-  static constexpr uint64_t kLinksPerPart = 10000;
+  static constexpr uint64_t kWordsPerPart = 10000;
+  static constexpr uint64_t kLinksPerPart = 40000;
 
   // The cut for the words of `census` numbered by `ids`, in a run of
   // `group_count` groups.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/text.h"
+
 namespace docbase {
 namespace {
 
@@ -32,11 +34,12 @@ TEST(MainIndexPartsTest, RareWordsFillPagesByTheirNumber) {
   const MainIndexParts parts =
       PlanFor(std::vector<uint32_t>(2 * MainIndexParts::kWordsPerPart + 1, 1),
               50);
+  const uint64_t per_part = MainIndexParts::kWordsPerPart;
   EXPECT_EQ(parts.count(), 3);
   EXPECT_EQ(parts.PartOf("id00000000"), 1);
-  EXPECT_EQ(parts.PartOf("id00002499"), 1);
-  EXPECT_EQ(parts.PageOf("id00002500"), "index_2.htm");
-  EXPECT_EQ(parts.PageOf("id00005000"), "index_3.htm");
+  EXPECT_EQ(parts.PartOfNumber(per_part - 1), 1);
+  EXPECT_EQ(parts.PageOf(WordIdText(per_part).view()), "index_2.htm");
+  EXPECT_EQ(parts.PageOf(WordIdText(2 * per_part).view()), "index_3.htm");
 }
 
 // A word in many groups has many links: such words close a page sooner,
