@@ -146,7 +146,8 @@ Status Index(const WorkArea& area, RunState& state, Console& console,
   report.Progress("processed 30%");
   const PageGroups groups = BuildPageGroups(census, GroupSize(state, census));
   report.Progress("processed 40%");
-  WordPageTable word_pages(WordPageRunFile(area), WordPageBudget());
+  WordPageTable word_pages(WordPageRunFile(area), WordPageBudget(),
+                           settings.jobs > 1);
   DOCBASE_RETURN_IF_ERROR(SplitWordsByGroup(area, &census, ids, &word_pages));
   report.Progress("processed 50%");
   RecordFile occurrences, page_words;

@@ -12,7 +12,11 @@
 //
 // Memory: `budget_bytes` bounds what the sorter holds. While adding, the
 // buffer takes two thirds of it and the scratch space of std::stable_sort
-// (half the buffer in libstdc++) the rest. A pass divides the budget among
+// (half the buffer in libstdc++) the rest. A sorter made with
+// `sort_aside` sorts and writes a full buffer on a thread of its own while
+// the next one fills, so that adding never waits for a sort; its budget
+// then holds two buffers and one sort's scratch space, and its runs are
+// smaller. The order it gives is the same. A pass divides the budget among
 // the read buffers of the runs. With a budget of 8-32 MB and up to about
 // 5e7 records of 24 bytes there are at most about 225 runs, each read in
 // blocks of 35 KB or more. Should more than kMaxMergeWidth runs be written
@@ -52,6 +56,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -238,12 +243,15 @@ class RecordSorter {
   // only when there are too many runs. `budget_bytes`: see above; a budget
   // smaller than a few records still works, with buffers of one record.
   RecordSorter(std::filesystem::path run_path, std::filesystem::path merge_path,
-               size_t budget_bytes, Less less = Less())
+               size_t budget_bytes, Less less = Less(), bool sort_aside = false)
       : files_{SortRunFile(std::move(run_path)),
                SortRunFile(std::move(merge_path))},
         budget_(budget_bytes),
-        run_records_(std::max<size_t>(1, budget_bytes / (sizeof(T) * 3 / 2))),
-        less_(std::move(less)) {}
+        run_records_(std::max<size_t>(
+            1, budget_bytes / (sizeof(T) * (sort_aside ? 5 : 3) / 2))),
+        less_(std::move(less)),
+        sort_aside_(sort_aside) {}
+  ~RecordSorter() { (void)WaitForAsideRun(); }
   RecordSorter(const RecordSorter&) = delete;
   RecordSorter& operator=(const RecordSorter&) = delete;
 
@@ -273,8 +281,11 @@ class RecordSorter {
  private:
   // The buffer is full: grows it up to run_records_, or writes it as a run.
   Status MakeRoom();
-  // Sorts the buffer and appends it to the run file as a run.
-  Status WriteRun();
+  // Sorts `records` and appends them to the run file as a run; clears them.
+  Status WriteRun(std::vector<T>& records);
+  // Waits for the run being written on the side, if any, and gives its
+  // outcome (kept in status_).
+  Status WaitForAsideRun();
   // Merges groups of consecutive runs into the other work file until at
   // most kMaxMergeWidth runs are left.
   Status MergeLevels();
@@ -288,7 +299,13 @@ class RecordSorter {
   size_t budget_;
   size_t run_records_;  // records per run
   Less less_;
+  bool sort_aside_;
   std::vector<T> buffer_;
+  // With sort_aside_: the full buffer being written by aside_writer_, which
+  // alone touches it, files_ and runs_ until it is joined.
+  std::vector<T> aside_;
+  std::thread aside_writer_;
+  Status aside_status_;
   std::vector<RecordRun> runs_;
   uint64_t size_ = 0;
   size_t runs_written_ = 0;
@@ -305,25 +322,36 @@ Status RecordSorter<T, Less>::MakeRoom() {
         std::min(run_records_, std::max<size_t>(1024, 2 * buffer_.capacity())));
     return Status::Ok();
   }
-  return WriteRun();
+  if (!sort_aside_) return status_ = WriteRun(buffer_);
+  DOCBASE_RETURN_IF_ERROR(WaitForAsideRun());
+  std::swap(buffer_, aside_);
+  buffer_.reserve(run_records_);
+  aside_writer_ = std::thread([this] { aside_status_ = WriteRun(aside_); });
+  return Status::Ok();
 }
 
 template <typename T, typename Less>
-Status RecordSorter<T, Less>::WriteRun() {
-  SortRunFile& file = files_[current_];
-  if (!file.is_open()) {
-    status_ = file.Create();
-    DOCBASE_RETURN_IF_ERROR(status_);
+Status RecordSorter<T, Less>::WaitForAsideRun() {
+  if (aside_writer_.joinable()) {
+    aside_writer_.join();
+    if (status_.ok()) status_ = aside_status_;
   }
-  std::stable_sort(buffer_.begin(), buffer_.end(), less_);
+  return status_;
+}
+
+template <typename T, typename Less>
+Status RecordSorter<T, Less>::WriteRun(std::vector<T>& records) {
+  SortRunFile& file = files_[current_];
+  if (!file.is_open()) DOCBASE_RETURN_IF_ERROR(file.Create());
+  std::stable_sort(records.begin(), records.end(), less_);
   uint64_t offset = file.size();
-  status_ = file.Append(buffer_.data(), buffer_.size() * sizeof(T));
-  DOCBASE_RETURN_IF_ERROR(status_);
+  DOCBASE_RETURN_IF_ERROR(
+      file.Append(records.data(), records.size() * sizeof(T)));
   RecordChecksum checksum;
-  checksum.Add(buffer_.data(), buffer_.size());
-  runs_.push_back({offset, buffer_.size(), checksum.value()});
+  checksum.Add(records.data(), records.size());
+  runs_.push_back({offset, records.size(), checksum.value()});
   ++runs_written_;
-  buffer_.clear();
+  records.clear();
   return Status::Ok();
 }
 
@@ -331,13 +359,18 @@ template <typename T, typename Less>
 Status RecordSorter<T, Less>::Finish() {
   assert(!finished_);
   finished_ = true;
-  DOCBASE_RETURN_IF_ERROR(status_);
+  DOCBASE_RETURN_IF_ERROR(WaitForAsideRun());
   if (runs_.empty()) {
     std::stable_sort(buffer_.begin(), buffer_.end(), less_);
     return Status::Ok();
   }
-  if (!buffer_.empty()) DOCBASE_RETURN_IF_ERROR(WriteRun());
-  std::vector<T>().swap(buffer_);  // the passes need the memory
+  if (!buffer_.empty()) {
+    status_ = WriteRun(buffer_);
+    DOCBASE_RETURN_IF_ERROR(status_);
+  }
+  // The passes need the memory.
+  std::vector<T>().swap(buffer_);
+  std::vector<T>().swap(aside_);
   status_ = MergeLevels();
   return status_;
 }

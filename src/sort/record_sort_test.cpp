@@ -125,6 +125,28 @@ TEST_F(RecordSorterTest, MergesStablyFromEveryLayoutOfRuns) {
   }
 }
 
+// Runs sorted and written on the side while the next buffer fills give the
+// same order; a run file that cannot be made fails an Add or Finish.
+TEST_F(RecordSorterTest, SortingAsideGivesTheSameOrder) {
+  for (size_t records : {size_t{20000}, size_t{3000}}) {
+    std::vector<Record> input = RandomRecords(records, records);
+    Sorter sorter(RunPath(), MergePath(), BudgetFor(5), KeyLess(), true);
+    AddAll(sorter, input);
+    EXPECT_GT(sorter.runs_written(), 512u);  // a merge in levels as well
+    ExpectSortedTwiceThenRemoved(sorter, input);
+  }
+  fs::path path = folder_.path() / "missing" / "runs.bin";
+  Sorter failing(path, MergePath(), BudgetFor(10), KeyLess(), true);
+  Status status;
+  for (const Record& record : RandomRecords(100, 7)) {
+    status = failing.Add(record);
+    if (!status.ok()) break;
+  }
+  if (status.ok()) status = failing.Finish();
+  EXPECT_TRUE(status.io_error());
+  EXPECT_EQ(status.path(), path.string());
+}
+
 TEST_F(RecordSorterTest, EmptyInputMakesNoFile) {
   Sorter sorter(RunPath(), MergePath(), BudgetFor(10));
   ASSERT_TRUE(sorter.Finish().ok());

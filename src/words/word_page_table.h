@@ -28,9 +28,13 @@ class WordPageTable {
   using Sorter = RecordSorter<StoredWordPage, WordPageOrder>;
   using Reader = Sorter::Reader;
 
-  WordPageTable(std::filesystem::path run_path, size_t budget_bytes)
+  // With `sort_aside`, full buffers are sorted on a thread of their own
+  // while the next one fills (RecordSorter); the records come out the same.
+  WordPageTable(std::filesystem::path run_path, size_t budget_bytes,
+                bool sort_aside = false)
       : path_(Utf8FromPath(run_path)),
-        sorter_(run_path, MergeRunFile(run_path), budget_bytes) {}
+        sorter_(run_path, MergeRunFile(run_path), budget_bytes,
+                WordPageOrder(), sort_aside) {}
 
   // The work file of the runs, for messages.
   const std::string& path() const { return path_; }
