@@ -133,7 +133,7 @@ TEST_F(WordIndexPageTest, PromotionFollowsEvery101stEntryAcrossGroups) {
       std::string_view id =
           Keep(std::string(WordIdText(static_cast<uint64_t>(i)).view()));
       occurrences.push_back(Occurrence(
-          id, "page_1.htm", Keep("w" + std::string(id)), "00000001"));
+          id, "page_1.htm", Keep(std::string("w").append(id)), "00000001"));
     }
     return occurrences;
   };
