@@ -37,24 +37,25 @@ inline std::string ScanPage(PageWordScanner& scanner, std::string_view page,
     if (!scanned && !hits.empty()) return "words from a dropped line";
     size_t next_free = 1;  // first column after the previous word
     for (const WordHit& hit : hits) {
-      const std::string where = " in line " + Shown(line) + " at column " +
-                                std::to_string(hit.column) + ": " +
-                                Shown(hit.word);
-      if (hit.word.size() < kMinimumWordBytes) return "short word" + where;
-      if (hit.column < next_free) return "overlapping word" + where;
-      if (hit.column - 1 + hit.word.size() > line.size()) {
+      std::string where = " in line " + Shown(line) + " at column " +
+                          std::to_string(hit.column);
+      if (hit.column < 1 || hit.column - 1 + size_t{hit.size} > line.size()) {
         return "word past the end" + where;
       }
-      for (size_t i = 0; i < hit.word.size(); ++i) {
+      std::string word;
+      AppendWordText(line, hit, &word);
+      where += ": " + Shown(word);
+      if (word.size() < kMinimumWordBytes) return "short word" + where;
+      if (hit.column < next_free) return "overlapping word" + where;
+      for (size_t i = 0; i < word.size(); ++i) {
         char in_line = line[hit.column - 1 + i];
-        if (hit.word[i] != in_line &&
-            !(hit.word[i] == '\'' && in_line == '"')) {
+        if (word[i] != in_line && !(word[i] == '\'' && in_line == '"')) {
           return "word is not the line's bytes" + where;
         }
       }
-      next_free = hit.column + hit.word.size();
+      next_free = hit.column + word.size();
       words->push_back(std::to_string(line_number) + ":" +
-                       std::to_string(hit.column) + ":" + hit.word);
+                       std::to_string(hit.column) + ":" + word);
     }
   }
   return "";

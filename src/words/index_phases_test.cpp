@@ -110,6 +110,26 @@ TEST_F(IndexPhasesTest, MixedSpellingsOnOneLineNumberedBySpelling) {
   EXPECT_EQ(Numbers(), "paris@5:3 PARIS@11:1 Paris@17:2 paris@23:4 Paris@5:5 ");
 }
 
+// A line with more words than a batch of the scan holds is numbered as one
+// line all the same.
+TEST_F(IndexPhasesTest, ALineOfManyBatchesIsNumberedAsOne) {
+  const char* const spellings[] = {"paris", "PARIS", "Paris"};
+  const uint32_t n = 40000;  // of each spelling: 720 KB of words
+  std::string line;
+  for (uint32_t i = 0; i < 3 * n; ++i) {
+    line += spellings[i % 3];
+    line += ' ';
+  }
+  Index({line + "\r\nParis\r\n"});
+  ASSERT_EQ(occurrences_.size(), 3 * n + 1);
+  // By spelling in field order (PARIS, Paris, paris), then by column.
+  const uint32_t first_k[] = {2 * n + 1, 1, n + 1};
+  for (uint32_t i = 0; i < 3 * n; ++i) {
+    ASSERT_EQ(occurrences_[i].k, first_k[i % 3] + i / 3) << i;
+  }
+  EXPECT_EQ(occurrences_.back().k, 3 * n + 1);
+}
+
 // Past column 999,999 the tables order columns as text: 1000045 before
 // 100005. Numbers and the first occurrence of a page follow that order.
 TEST_F(IndexPhasesTest, ColumnsPastAMillionFollowTextOrder) {

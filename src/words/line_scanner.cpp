@@ -101,11 +101,17 @@ void FinishWord(std::string_view candidate, size_t column, size_t scan_position,
   }
   if (!candidate.empty() && candidate.back() == '"') candidate.remove_suffix(1);
   if (candidate.size() < kMinimumWordBytes) return;
-  WordHit& hit = hits->emplace_back();
-  hit.word.assign(candidate);
-  std::replace(hit.word.begin(), hit.word.end(), '"', '\'');
-  hit.column = column;
-  hit.scan_position = scan_position;
+  hits->push_back(WordHit{static_cast<uint32_t>(column),
+                          static_cast<uint32_t>(candidate.size()),
+                          static_cast<uint32_t>(scan_position)});
+}
+
+void AppendWordText(std::string_view line, const WordHit& hit,
+                    std::string* out) {
+  const size_t start = out->size();
+  out->append(line.substr(hit.column - 1, hit.size));
+  std::replace(out->begin() + static_cast<std::ptrdiff_t>(start), out->end(),
+               '"', '\'');
 }
 
 void ScanWords(std::string_view line, const std::vector<Tag>& tags,

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +18,19 @@
 
 namespace docbase {
 
-// One word taken from a line.
+// One word taken from a line, as a place in the line: a long line's words
+// then take a few bytes each, not a copy. Its bytes are those of the line
+// from `column` on, with every double quote read as an apostrophe
+// (AppendWordText); at least kMinimumWordBytes of them.
 struct WordHit {
-  std::string word;      // after the quote handling; at least 3 bytes
-  size_t column;         // 1-based byte position of the word's first byte
-  size_t scan_position;  // 1-based position of the delimiter that ended it
+  uint32_t column;         // 1-based byte position of the word's first byte
+  uint32_t size;           // in bytes
+  uint32_t scan_position;  // 1-based position of the delimiter that ended it
 };
+
+// Appends the bytes of `hit`, a word of `line`, to `*out`.
+void AppendWordText(std::string_view line, const WordHit& hit,
+                    std::string* out);
 
 // Words shorter than this many bytes are dropped.
 inline constexpr size_t kMinimumWordBytes = 3;
@@ -44,9 +52,9 @@ void ScanWords(std::string_view line, const std::vector<Tag>& tags,
                size_t first_link, std::vector<WordHit>* hits);
 
 // Finishes a candidate word found at 1-based `column`: an opening double
-// quote is removed (the column moves on by one), then a closing one, and
-// the remaining double quotes become apostrophes. Appends the word to
-// `*hits` when it is at least kMinimumWordBytes long.
+// quote is removed (the column moves on by one), then a closing one (the
+// remaining double quotes are read as apostrophes: AppendWordText).
+// Appends the word to `*hits` when it is at least kMinimumWordBytes long.
 void FinishWord(std::string_view candidate, size_t column, size_t scan_position,
                 std::vector<WordHit>* hits);
 

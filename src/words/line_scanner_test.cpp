@@ -24,8 +24,9 @@ std::string Scan(std::string_view line, bool continued = false) {
   std::string text;
   for (const WordHit& hit : Hits(line, continued)) {
     if (!text.empty()) text += ' ';
-    text += hit.word + "@" + std::to_string(hit.column) + "/" +
-            std::to_string(hit.scan_position);
+    AppendWordText(line, hit, &text);
+    text.append("@").append(std::to_string(hit.column));
+    text.append("/").append(std::to_string(hit.scan_position));
   }
   return text;
 }
@@ -64,7 +65,7 @@ TEST(LineScannerTest, LineWithoutDelimitersIsOneWord) {
   std::string long_line(5'000'000, 'x');
   std::vector<WordHit> hits = Hits(long_line);
   ASSERT_EQ(hits.size(), 1u);
-  EXPECT_EQ(hits[0].word.size(), long_line.size());
+  EXPECT_EQ(hits[0].size, long_line.size());
   EXPECT_EQ(hits[0].column, 1u);
 }
 
@@ -111,7 +112,7 @@ TEST(LineScannerTest, FinishWordMovesTheColumnPastAnOpeningQuote) {
   FinishWord("\"abc\"", 7, 12, &hits);
   FinishWord("\"ab\"", 1, 5, &hits);
   ASSERT_EQ(hits.size(), 1u);
-  EXPECT_EQ(hits[0].word, "abc");
+  EXPECT_EQ(hits[0].size, 3u);
   EXPECT_EQ(hits[0].column, 8u);
   EXPECT_EQ(hits[0].scan_position, 12u);
 }

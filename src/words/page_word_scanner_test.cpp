@@ -23,7 +23,8 @@ std::string Feed(PageWordScanner* scanner,
     text += '[';
     for (size_t i = 0; i < hits.size(); ++i) {
       if (i > 0) text += ' ';
-      text += hits[i].word + "@" + std::to_string(hits[i].column);
+      AppendWordText(line, hits[i], &text);
+      text.append("@").append(std::to_string(hits[i].column));
     }
     text += ']';
   }

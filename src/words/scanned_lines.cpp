@@ -17,20 +17,11 @@ bool PageSetScanner::Next(ScannedBatch* batch) {
       scanner_.BeginPage();
       page_open_ = true;
     }
-    std::string_view line;
-    while (batch->bytes.size() < kBatchBytes && reader_.Next(&line)) {
-      if (!scanner_.ScanLine(line, &hits_) || hits_.empty()) continue;
-      batch->lines.push_back(
-          ScannedBatch::Line{static_cast<uint32_t>(scanner_.line_number()),
-                             static_cast<uint32_t>(batch->words.size()),
-                             static_cast<uint32_t>(hits_.size())});
-      for (const WordHit& hit : hits_) {
-        batch->words.push_back(ScannedBatch::Word{
-            static_cast<uint32_t>(batch->bytes.size()),
-            static_cast<uint32_t>(hit.word.size()),
-            static_cast<uint32_t>(hit.column), Vocabulary::Hash(hit.word)});
-        batch->bytes.append(hit.word);
-      }
+    if (next_hit_ < hits_.size() && !HandOnLine(batch)) return true;
+    while (batch->bytes.size() < kBatchBytes && reader_.Next(&line_)) {
+      if (!scanner_.ScanLine(line_, &hits_) || hits_.empty()) continue;
+      next_hit_ = 0;
+      if (!HandOnLine(batch)) return true;
     }
     if (batch->bytes.size() >= kBatchBytes) return true;
     batch->status = reader_.status();
@@ -45,6 +36,28 @@ bool PageSetScanner::Next(ScannedBatch* batch) {
     return false;
   }
   return !batch->lines.empty();
+}
+
+bool PageSetScanner::HandOnLine(ScannedBatch* batch) {
+  ScannedBatch::Line& line = batch->lines.emplace_back(ScannedBatch::Line{
+      static_cast<uint32_t>(scanner_.line_number()),
+      static_cast<uint32_t>(batch->words.size()), 0});
+  const size_t first = next_hit_;
+  for (; next_hit_ < hits_.size(); ++next_hit_) {
+    if (next_hit_ > first && batch->bytes.size() >= kBatchBytes) {
+      line.go_on = true;
+      break;
+    }
+    const WordHit& hit = hits_[next_hit_];
+    const size_t offset = batch->bytes.size();
+    AppendWordText(line_, hit, &batch->bytes);
+    const std::string_view word = std::string_view(batch->bytes).substr(offset);
+    batch->words.push_back(ScannedBatch::Word{static_cast<uint32_t>(offset),
+                                              hit.size, hit.column,
+                                              Vocabulary::Hash(word)});
+  }
+  line.word_count = static_cast<uint32_t>(next_hit_ - first);
+  return !line.go_on;
 }
 
 }  // namespace docbase

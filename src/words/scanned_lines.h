@@ -5,7 +5,8 @@
 // words are seen too. The batches carry no state of the numbering, so the
 // scan can run on a thread of its own, ahead of the phase that numbers the
 // words; a batch holds about kBatchBytes of words, which bounds the memory
-// between the two.
+// between the two. A line with more words than that goes on over several
+// batches.
 #pragma once
 
 #include <cstdint>
@@ -27,11 +28,14 @@ struct ScannedBatch {
     uint32_t column;
     uint64_t hash;  // Vocabulary::Hash
   };
-  // A line with words, or (line_number 0) the end of a page.
+  // A line with words, or (line_number 0) the end of a page. A line whose
+  // words `go_on` has more of them in the next Line, of this batch or the
+  // next one.
   struct Line {
     uint32_t line_number;
     uint32_t first_word;
     uint32_t word_count;
+    bool go_on = false;
   };
   std::string bytes;
   std::vector<Word> words;
@@ -62,13 +66,21 @@ class PageSetScanner {
   bool Next(ScannedBatch* batch);
 
  private:
+  // Hands on the words of line_ from next_hit_ on, until the batch is full;
+  // false when the line goes on in the next batch.
+  bool HandOnLine(ScannedBatch* batch);
+
   const std::vector<PageTally>& pages_;
   size_t page_ = 0;
   bool page_open_ = false;
   bool failed_ = false;
   PageReader reader_;
   PageWordScanner scanner_;
+  // The line being handed on (a view into reader_'s buffer, kept until its
+  // last word is), its words and the first not handed on yet.
+  std::string_view line_;
   std::vector<WordHit> hits_;
+  size_t next_hit_ = 0;
 };
 
 }  // namespace docbase

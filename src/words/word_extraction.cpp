@@ -56,7 +56,10 @@ class Extraction {
   OccurrenceNumbering numbering_;
   LineWriter occurrences_;
   LineWriter page_words_;
+  // The words of the line being taken; a line whose words go on over
+  // several batches keeps them here until its last one.
   std::vector<LineHit> line_hits_;
+  bool line_goes_on_ = false;
   uint32_t page_number_ = 0;  // of the page the next line belongs to
 
   // The words of the current page: their records and the line and column
@@ -106,7 +109,8 @@ Status Extraction::TakeLine(const ScannedBatch& batch,
                             const ScannedBatch::Line& line) {
   const uint32_t line_number = line.line_number;
   Vocabulary& vocabulary = census_.vocabulary;
-  line_hits_.clear();
+  if (!line_goes_on_) line_hits_.clear();
+  line_goes_on_ = line.go_on;
   const ScannedBatch::Word* words = batch.words.data() + line.first_word;
   for (uint32_t i = 0; i < line.word_count; ++i) {
     vocabulary.PrefetchSlot(words[i].hash);
@@ -119,7 +123,7 @@ Status Extraction::TakeLine(const ScannedBatch& batch,
     if (word == Vocabulary::kNoWord) continue;
     line_hits_.push_back(LineHit{word, spelling, words[i].column});
   }
-  if (line_hits_.empty()) return Status::Ok();
+  if (line_goes_on_ || line_hits_.empty()) return Status::Ok();
   numbering_.NumberLine(vocabulary, &line_hits_);
   for (const LineHit& hit : line_hits_) {
     const StoredOccurrence occurrence{hit.spelling, hit.k, line_number,
