@@ -24,7 +24,7 @@ fi
 
 work="$(mktemp -d /tmp/docbase_lighthouse_XXXXXX)"
 if [ $# -ge 1 ]; then
-  cp -r "$1" "$work/txt_in"
+  cp -rL "$1" "$work/txt_in"
 else
   python3 "$repo/bench/make_real_corpus.py" "$work/txt_in" 10 >/dev/null
 fi
@@ -42,7 +42,9 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-largest() { ls -S "$out" | grep -E "^$1\$" | head -1; }
+# awk reads the whole listing: a reader that stopped at the first match
+# would end ls with SIGPIPE, which pipefail makes fatal in a large folder.
+largest() { ls -S "$out" | awk -v re="^$1\$" '!found && $0 ~ re { print; found = 1 }'; }
 printf '%-32s %11s %13s %14s\n' page performance accessibility best-practices
 for pattern in 'index\.htm' 'index_[0-9]+\.htm' 'i_[0-9]+\.htm' 's_[0-9]+\.htm' \
                'page_.*\.htm' 'files_list\.htm'; do
