@@ -159,6 +159,15 @@ function annotated(name, page) {
     landable.set(name, names);
     return;
   }
+  // A word that goes on in a later part names its last occurrence in this
+  // one, where the script passes a link to a later occurrence on.
+  for (const id of Object.keys(order)) {
+    const record = records[order[id]];
+    if (!record || !record.more) continue;
+    check(record.highest === last[id],
+          name + ': ' + id + ' ends at ' + last[id] + ' here, its record says ' +
+          record.highest);
+  }
   // Part N of page_M.htm is page_M_N.htm.
   const whole = name.replace(/^(page_[0-9]+)_[0-9]+\.htm$/, '$1.htm');
   if (!strips.has(whole)) strips.set(whole, new Map());

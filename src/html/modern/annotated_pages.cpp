@@ -430,12 +430,14 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
 
 // The record the script builds strips and anchors from:
 //   {"i":"i_G.htm","s":"s_G.htm","c":"files_list.htm","n":[NEXT,...],
-//    "p":NEXT_PART,"f":FIRST_PART,"w":"K K.N K+ K- ..."}
+//    "p":NEXT_PART,"f":FIRST_PART,"w":"K K.N K+H K- ..."}
 // One entry of "w" per word, in the order of the words' first occurrences
 // in the part (the elements with a word id): K, the number of that first
-// occurrence; ".N" when the word is on a later page, n[N]; "+" when it
+// occurrence; ".N" when the word is on a later page, n[N]; "+H" when it
 // occurs again in a later part of the page, "p" (only there when the page
-// goes on); "-" when the word gets no strip. "f", the page's first part, is
+// goes on), H the number of its last occurrence in this part, so that a
+// link to a later one is passed on without numbering the part; "-" when
+// the word gets no strip. "f", the page's first part, is
 // there when the part holds a piece of a cut line: the next occurrence
 // of a word that the part does not hold is looked for from there on.
 void ModernPage::WriteWordRecords(bool next_part) {
@@ -468,7 +470,10 @@ void ModernPage::WriteWordRecords(bool next_part) {
       out_.Write(".");
       out_.Write(DecimalText(next_page_at_[word.next]).view());
     }
-    if (word.highest_k < word.last_on_page) out_.Write("+");
+    if (word.highest_k < word.last_on_page) {
+      out_.Write("+");
+      out_.Write(DecimalText(word.highest_k).view());
+    }
     if (!word.has_strip) out_.Write("-");
   }
   out_.WriteLine("\"}</script>");

@@ -109,7 +109,7 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
   const std::string third = Read("page_2_3.htm");
   EXPECT_NE(first.find("<a id=\"next-part\" href=\"page_2_2.htm\">Continued in part 2</a>"),
             std::string::npos);
-  EXPECT_NE(first.find("\"n\":[],\"p\":\"page_2_2.htm\",\"w\":\"1+\"}"),
+  EXPECT_NE(first.find("\"n\":[],\"p\":\"page_2_2.htm\",\"w\":\"1+120\"}"),
             std::string::npos)
       << first;
   EXPECT_NE(second.find("<title>a.txt, part 2</title>"), std::string::npos);
@@ -117,7 +117,7 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
             std::string::npos);
   EXPECT_NE(second.find("<div class=\"blk\"><b id=\"id00000003\">sun</b>"),
             std::string::npos);
-  EXPECT_NE(second.find("\"p\":\"page_2_3.htm\",\"w\":\"121+\"}"),
+  EXPECT_NE(second.find("\"p\":\"page_2_3.htm\",\"w\":\"121+240\"}"),
             std::string::npos)
       << second;
   EXPECT_NE(third.find("Continued from <a href=\"page_2_2.htm\">part 2</a>"),

@@ -73,19 +73,22 @@
     return { name: name, id: parts[1], k: parts[2] ? Number(parts[2]) : 0 };
   }
 
-  // The word records of an annotated page, "K K.N K+ K- ...": one per word
+  // The word records of an annotated page, "K K.N K+H K- ...": one per word
   // in the order of the words' first occurrences, each with the number of
   // that occurrence, the index in the page's list of next pages (-1: none),
-  // whether it occurs again in a later part of a page cut into parts, and
-  // whether the word has a strip.
+  // whether it occurs again in a later part of a page cut into parts and
+  // then the number of its last occurrence in this part (highest; 0 when
+  // not given), and whether the word has a strip.
   function parseWordRecords(text) {
     if (!text) return [];
     return text.split(' ').map(function (entry) {
-      var parts = /^([0-9]+)(?:\.([0-9]+))?(\+?)(-?)$/.exec(entry) || [0, '0'];
+      var parts = /^([0-9]+)(?:\.([0-9]+))?(?:\+([0-9]*))?(-?)$/.exec(entry) ||
+          [0, '0'];
       return {
         k: Number(parts[1]),
         next: parts[2] === undefined ? -1 : Number(parts[2]),
-        more: parts[3] === '+',
+        more: parts[3] !== undefined,
+        highest: parts[3] ? Number(parts[3]) : 0,
         strip: parts[4] !== '-'
       };
     });
@@ -409,6 +412,19 @@
     var current = null;
     var marked = [];
 
+    // The record of the word of id `id`: the words' first occurrences carry
+    // their ids, in the order of the records.
+    function recordOf(id) {
+      var firsts = page.querySelectorAll('b[id]');
+      var at = 0;
+      for (var i = 0; i < firsts.length; i++) {
+        if (!/^id[0-9]+$/.test(firsts[i].id)) continue;
+        if (firsts[i].id === id) return records[at];
+        at++;
+      }
+      return null;
+    }
+
     function number() {
       if (numbered) return numbered;
       var elements = Array.prototype.slice.call(page.querySelectorAll('b'));
@@ -506,6 +522,16 @@
     function showHash() {
       var place = parseHash(location.hash);
       if (!place) { closeStrip(); return; }
+      // A word's first occurrence in a part carries its id: a part without
+      // it, or whose last occurrence of it comes before the one looked
+      // for, is passed over before its words are numbered.
+      if (!document.getElementById(place.id)) { passOn(); return; }
+      var record = place.k ? recordOf(place.id) : null;
+      if (record && record.more && record.highest > 0 &&
+          place.k > record.highest) {
+        passOn();
+        return;
+      }
       var i = number().byName[place.k ? place.name : place.id];
       if (i === undefined) { passOn(); return; }
       showAt(i, false);
@@ -654,9 +680,23 @@
       return null;
     }
 
+    // Whether the word of id `id` is on this page (or part): every word of
+    // a part has a record of its own there, in a block's or a word's
+    // data-w ("N.K", N the id's number).
+    function holdsWord(id) {
+      var token = Number(id.slice(2)) + '.';
+      for (var i = 0; i < blocks.length; i++) {
+        var records = ' ' + (blocks[i].getAttribute('data-w') || '');
+        if (records.indexOf(' ' + token) >= 0) return true;
+      }
+      return document.querySelector('[data-w^="' + token + '"]') !== null;
+    }
+
     function showHash() {
       var place = parseHash(location.hash);
       if (!place || !place.k || document.getElementById(place.name)) return;
+      // A part without the word is passed over before it is numbered.
+      if (!holdsWord(place.id)) { passOn(); return; }
       var block = find(place.name);
       if (!block) { passOn(); return; }
       render(block);
