@@ -24,8 +24,8 @@ const items = [
 ];
 
 test('an annotated page numbers its occurrences from the records', () => {
-  assert.deepEqual(records, [{ k: 4, next: 0, more: false, strip: true },
-                             { k: 9, next: -1, more: false, strip: false }]);
+  assert.deepEqual(records, [{ k: 4, next: 0, more: false, highest: 0, strip: true },
+                             { k: 9, next: -1, more: false, highest: 0, strip: false }]);
   assert.deepEqual(script.numberOccurrences(items, records), [
     { id: 'id00000012', k: 4 }, { id: 'id00000012', k: 5 },
     { id: 'id00000040', k: 9 }, { id: 'id00000012', k: 3 },
@@ -50,9 +50,11 @@ test('the strip: next occurrence, indexes, contents, next page', () => {
 });
 
 test('a page in parts: the last occurrence of a part leads on to the next', () => {
-  assert.deepEqual(script.parseWordRecords('4.1+- 9+'), [
-    { k: 4, next: 1, more: true, strip: false },
-    { k: 9, next: -1, more: true, strip: true }]);
+  // "+H": on in a later part, H its last occurrence in this one.
+  assert.deepEqual(script.parseWordRecords('4.1+5- 9+12 7+'), [
+    { k: 4, next: 1, more: true, highest: 5, strip: false },
+    { k: 9, next: -1, more: true, highest: 12, strip: true },
+    { k: 7, next: -1, more: true, highest: 0, strip: true }]);
   const data = { i: 'i_1.htm', s: 's_1.htm', c: 'files_list.htm', p: 'page_03_2.htm' };
   assert.deepEqual(script.stripLinks(data, 'id12', 5, 5, '', true)[0],
                    ['page_03_2.htm#id12_6', '>']);
