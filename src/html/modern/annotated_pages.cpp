@@ -108,6 +108,13 @@ constexpr Blocks::Limits kBlockLimits{120, 24 * 1024};
 // on in the next part; every shorter line ends its block first.
 constexpr uint64_t kLineCutSlack = 64 * 1024;
 
+// Within a part, a line goes on in a new block between two of its words
+// once its block holds this many bytes: a browser lays out only the blocks
+// on screen, and a block of a megabyte of words takes it most of a second.
+constexpr uint64_t kLineBlockBytes = 64 * 1024;
+
+constexpr std::string_view kBlockOpening = "<div class=\"blk\">";
+
 // A line of a page made from a text, as the text had it: without the
 // "<br>" the page set put in front of it and the "&nbsp;" that announce its
 // leading blanks (the blanks themselves follow them and stay).
@@ -203,6 +210,7 @@ class ModernPage : public AnnotatedPageFile {
   // met in closing or opening one, reported when the page ends.
   int64_t part_ = 1;
   uint64_t blocks_in_part_ = 0;
+  uint64_t block_opened_at_ = 0;  // out_.written() at the open block's start
   // The part holds a piece of a line cut between parts (CutLine): a line
   // numbers its words by spelling first, so the next occurrence of a word
   // may be in any part, even an earlier one.
@@ -290,7 +298,8 @@ void ModernPage::OpenBlock() {
     StartNextPart();
   }
   ++blocks_in_part_;
-  out_.Write("<div class=\"blk\">");
+  out_.Write(kBlockOpening);
+  block_opened_at_ = out_.written();
 }
 
 void ModernPage::StartNextPart(bool in_line) {
@@ -353,10 +362,17 @@ void ModernPage::WriteTextBefore(uint64_t column) {
   const bool line_start = !lines_.has_word();
   if (line_start) BeginLine();
   WriteText(lines_.TextBefore(column), line_start);
-  // The blanks before the word stay with the part they end.
-  if (!line_start && text_page_ && body_found_ &&
-      out_.written() >= parts_.bytes() + kLineCutSlack) {
+  // The blanks before the word stay with the part or block they end.
+  if (line_start || !text_page_ || !body_found_) return;
+  if (out_.written() >= parts_.bytes() + kLineCutSlack) {
     CutLine();
+  } else if (out_.written() >= block_opened_at_ + kLineBlockBytes) {
+    // The block stays open for the Blocks that count the lines: only its
+    // tags are written, and the line goes on in the new one.
+    out_.WriteLine("</div>");
+    out_.Write(kBlockOpening);
+    ++blocks_in_part_;
+    block_opened_at_ = out_.written();
   }
 }
 

@@ -35,6 +35,24 @@ class ModernAnnotatedPagesTest : public GeneratedPageTest {
                             PageNeighbours({"page_1.htm", "page_2.htm"}), 4,
                             source, parts);
   }
+
+  // page_2.htm of one line of `words` times "sun ", numbered 1 on.
+  Status WriteOneLinePage(uint64_t words, PageParts& parts) {
+    std::string text;
+    for (uint64_t word = 0; word < words; ++word) text += "sun ";
+    const NumberedPage input =
+        testing::TextPage(area_, "page_2.htm", "a.txt", text + "\n");
+    std::vector<OccurrenceRecord> records;
+    for (uint64_t k = 1; k <= words; ++k) {
+      records.push_back(
+          Occurrence(9, 5 + 4 * (k - 1), "sun", "id00000003", k, words, ""));
+      records.back().origin = &input.origin;
+    }
+    VectorSource<OccurrenceRecord> source(std::move(records));
+    return WriteModernPages(area_, state_.display,
+                            PageNeighbours({"page_1.htm", "page_2.htm"}), 4,
+                            source, parts);
+  }
 };
 
 OccurrenceRecord Occurrence(uint64_t line, uint64_t column,
@@ -136,22 +154,8 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
 // where the script looks for a next occurrence the part does not hold.
 TEST_F(ModernAnnotatedPagesTest, LongLineIsCutBetweenWords) {
   constexpr uint64_t kWords = 20000;
-  std::string text;
-  for (uint64_t word = 0; word < kWords; ++word) text += "sun ";
-  const NumberedPage input =
-      testing::TextPage(area_, "page_2.htm", "a.txt", text + "\n");
-  std::vector<OccurrenceRecord> records;
-  for (uint64_t k = 1; k <= kWords; ++k) {
-    records.push_back(
-        Occurrence(9, 5 + 4 * (k - 1), "sun", "id00000003", k, kWords, ""));
-    records.back().origin = &input.origin;
-  }
-  VectorSource<OccurrenceRecord> source(std::move(records));
   PageParts parts(1);
-  ASSERT_TRUE(WriteModernPages(area_, state_.display,
-                               PageNeighbours({"page_1.htm", "page_2.htm"}), 4,
-                               source, parts)
-                  .ok());
+  ASSERT_TRUE(WriteOneLinePage(kWords, parts).ok());
   ASSERT_GE(parts.Names().size(), 2u);
   std::vector<std::string> pages = {Read("page_2.htm")};
   for (const std::string& name : parts.Names()) pages.push_back(Read(name));
@@ -162,6 +166,27 @@ TEST_F(ModernAnnotatedPagesTest, LongLineIsCutBetweenWords) {
     words += testing::CountOf(page, "sun</b>");
   }
   EXPECT_EQ(words, kWords);
+}
+
+// Within a part, a long line goes on in new blocks between its words, so
+// that no block holds much more than 64 KB; the text loses nothing.
+TEST_F(ModernAnnotatedPagesTest, LongLineGoesOnInBlocks) {
+  constexpr uint64_t kWords = 40000;
+  PageParts parts;
+  ASSERT_TRUE(WriteOneLinePage(kWords, parts).ok());
+  ASSERT_TRUE(parts.Names().empty());
+  const std::string page = Read("page_2.htm");
+  const std::string_view opening = "<div class=\"blk\">";
+  size_t blocks = 0;
+  for (size_t at = page.find(opening); at != std::string::npos;
+       at = page.find(opening, at + 1)) {
+    const size_t end = page.find("</div>", at);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_LT(end - at, 66u * 1024);
+    ++blocks;
+  }
+  EXPECT_GE(blocks, 5u);
+  EXPECT_EQ(testing::CountOf(page, "sun</b>"), kWords);
 }
 
 // A part that cannot be made fails the page, naming the part, even when
