@@ -42,6 +42,7 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
   }
   used_ = 0;
   flushed_ = 0;
+  holding_ = false;
   if (capacity_ == 0) {
     buffer_.reset(new char[kInitialBuffer]);  // not zero-filled
     capacity_ = kInitialBuffer;
@@ -52,10 +53,10 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
 void LineWriter::WriteSlow(std::string_view bytes) {
   // Grow the buffer while it is small, then flush it when it is full.
   size_t needed = used_ + bytes.size();
-  if (capacity_ < kBufferSize && needed <= kBufferSize) {
+  if (holding_ || (capacity_ < kBufferSize && needed <= kBufferSize)) {
     size_t grown = std::max(capacity_ * 2, kInitialBuffer);
     while (grown < needed) grown *= 2;
-    grown = std::min(grown, kBufferSize);
+    if (!holding_) grown = std::min(grown, kBufferSize);
     std::unique_ptr<char[]> larger(new char[grown]);
     if (used_ > 0) std::memcpy(larger.get(), buffer_.get(), used_);
     buffer_ = std::move(larger);
@@ -71,6 +72,17 @@ void LineWriter::WriteSlow(std::string_view bytes) {
   used_ += bytes.size();
 }
 
+void LineWriter::Hold() {
+  Flush();
+  holding_ = true;
+}
+
+void LineWriter::MoveToHoldStart(uint64_t from) {
+  // The hold began with an empty buffer, so the held bytes are all of it.
+  char* start = buffer_.get();
+  std::rotate(start, start + (from - flushed_), start + used_);
+}
+
 void LineWriter::Flush() {
   WriteOut(buffer_.get(), used_);
   used_ = 0;
@@ -84,6 +96,7 @@ void LineWriter::WriteOut(const char* data, size_t left) {
 
 Status LineWriter::Close() {
   if (!file_.is_open()) return status_;
+  holding_ = false;
   Flush();
   Status closed = file_.Close();
   if (status_.ok()) status_ = closed.WithAction("cannot write");

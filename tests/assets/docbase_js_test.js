@@ -62,6 +62,19 @@ test('a page in parts: the last occurrence of a part leads on to the next', () =
   assert.equal(script.stripLinks(data, 'id12', 5, 5, '', false)[0][1], 'i');
 });
 
+test('a part that goes on passes on what its head says it lacks', () => {
+  // Word 12 occurs again later (its last here is 5); word 40 ends here.
+  const words = '40 12+5 7';
+  assert.equal(script.partPassesOn(words, '#id00000012_5'), false);
+  assert.equal(script.partPassesOn(words, '#id00000012_6'), true);
+  assert.equal(script.partPassesOn(words, '#id00000012'), false);
+  assert.equal(script.partPassesOn(words, '#id00000040_99'), false);
+  // Word 1 and word 120 are not here, though "12" and "40" hold their digits.
+  assert.equal(script.partPassesOn(words, '#id00000001_3'), true);
+  assert.equal(script.partPassesOn(words, '#id00000120'), true);
+  assert.equal(script.partPassesOn(words, '#find=x'), false);
+});
+
 test('a part with a piece of a cut line: a next occurrence it lacks is sought from the first part', () => {
   const data = { i: 'i_1.htm', s: 's_1.htm', c: 'files_list.htm', p: 'page_03_3.htm',
                  f: 'page_03.htm' };

@@ -17,7 +17,9 @@
 // A long annotated page may go on in parts ("page_N_2.htm", ...): the
 // script passes a word or occurrence a part does not hold on to the next
 // part, and so does this check; with the classic pages, a page's parts are
-// compared as one page.
+// compared as one page. The script passes a link on from the words a
+// part's head names, before it reads the part: it must stop where the
+// link lands.
 //
 // Prints what does not hold, the link that walks over the most parts, then
 // "N passed, M failed"; exits 1 on any.
@@ -84,6 +86,7 @@ let local = 0;
 const landable = new Map();  // page -> Names
 const strips = new Map();    // page -> Map(name -> links), with the classic pages
 const nextPart = new Map();  // part of a page -> the part after it
+const partWords = new Map();  // part that goes on -> the words its head names
 // The link that passes over the most parts before it lands.
 let longestWalk = { parts: 0, from: '', href: '' };
 
@@ -116,6 +119,15 @@ function link(from, href) {
     passedOn++;
   }
   if (passedOn > longestWalk.parts) longestWalk = { parts: passedOn, from, href };
+  // The script passes the link on from the heads of the parts, before it
+  // reads them: it must stop at the same part.
+  if (fragment !== '' && partWords.has(target)) {
+    let early = target;
+    while (partWords.has(early) && script.partPassesOn(partWords.get(early), '#' + fragment)) {
+      early = nextPart.get(early);
+    }
+    check(early === part, from + ': ' + href + ' is passed on to ' + early + ', not ' + part);
+  }
   const names = landable.get(part);
   check(names !== undefined && (fragment === '' || names.has(fragment)),
         from + ': ' + href + ' does not land');
@@ -262,6 +274,12 @@ for (const pass of ['learn', 'check']) {
     const page = readText(modernDir, name);
     const next = /<a id="next-part" href="([^"]*)"/.exec(page);
     if (learning && next) nextPart.set(name, unescape(next[1]));
+    if (learning && next && page.includes('id="page-words"')) {
+      const head = json(page.slice(0, page.indexOf('</head>')), 'part-words');
+      check(head !== null && head.x === nextPart.get(name),
+            name + ': the head does not name the words and the next part');
+      if (head) partWords.set(name, head.w);
+    }
     if (!learning) {
       for (const found of page.matchAll(/\shref="([^"]*)"/g)) link(name, unescape(found[1]));
     }

@@ -162,6 +162,7 @@ class ModernPage : public AnnotatedPageFile {
 
  private:
   struct WordOnPage {
+    uint64_t id_number;  // the digits of its id
     uint64_t first_k;  // of its first occurrence in the part's order
     uint64_t seen = 0;  // occurrences written so far in the part
     std::string next;
@@ -182,8 +183,16 @@ class ModernPage : public AnnotatedPageFile {
   // Ends the block and the part inside a long line of a text, just before
   // the word about to be written, and opens the next part's first block.
   void CutLine();
-  // The end of the part's page: the bars after the text and the record.
+  // The end of the part's page: the bars after the text and the record,
+  // then the rest of its head (WriteHeadEnd).
   void WriteBottom(bool next_part);
+  // The script element, and before it, when the page goes on in a next
+  // part, the words the part holds (WritePartWords): written last, when
+  // they are known, and moved up to the head, where the part's bytes have
+  // been held since its top.
+  void WriteHeadEnd(bool next_part);
+  void WritePartWords();
+  uint64_t PartBytes() const { return out_.written() + records_bytes_; }
   // A line of the body is about to be written: opens a block, ending the
   // one before when it is full.
   void BeginLine();
@@ -211,6 +220,10 @@ class ModernPage : public AnnotatedPageFile {
   int64_t part_ = 1;
   uint64_t blocks_in_part_ = 0;
   uint64_t block_opened_at_ = 0;  // out_.written() at the open block's start
+  // The most the part's two word records (the one at its end, the one in
+  // its head) can take: counted in the part's size, so that a part of
+  // many words and few repeats still ends well under the bound of a file.
+  uint64_t records_bytes_ = 0;
   // The part holds a piece of a line cut between parts (CutLine): a line
   // numbers its words by spelling first, so the next occurrence of a word
   // may be in any part, even an earlier one.
@@ -245,6 +258,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
   title_ = ModernPageTitle(page_, &origin);
   part_ = 1;
   blocks_in_part_ = 0;
+  records_bytes_ = 0;
   holds_cut_line_ = false;
   part_status_ = Status::Ok();
   WriteTop();
@@ -254,7 +268,9 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
 void ModernPage::WriteTop() {
   std::string title = title_;
   if (part_ > 1) title += ", part " + std::to_string(part_);
-  WriteModernHead(out_, title);
+  WriteModernHeadOpening(out_, title);
+  out_.Hold();
+  WriteModernHeadClosing(out_);
   out_.Write(text_page_ ? "<div class=\"page text\" style=\"--mark-colour:"
                         : "<div class=\"page\" style=\"--mark-colour:");
   WriteEscaped(out_, display_.font_colour);
@@ -294,7 +310,7 @@ Status ModernPage::AdvanceTo(uint64_t line_number) {
 
 void ModernPage::OpenBlock() {
   // A part holds at least one block, however long.
-  if (blocks_in_part_ > 0 && out_.written() >= parts_.bytes()) {
+  if (blocks_in_part_ > 0 && PartBytes() >= parts_.bytes()) {
     StartNextPart();
   }
   ++blocks_in_part_;
@@ -311,6 +327,7 @@ void ModernPage::StartNextPart(bool in_line) {
   OpenNextPart(out_, area_, next, parts_, &part_status_);
   ++part_;
   blocks_in_part_ = 0;
+  records_bytes_ = 0;
   words_.clear();
   word_at_.Clear();
   next_pages_.clear();
@@ -364,7 +381,7 @@ void ModernPage::WriteTextBefore(uint64_t column) {
   WriteText(lines_.TextBefore(column), line_start);
   // The blanks before the word stay with the part or block they end.
   if (line_start || !text_page_ || !body_found_) return;
-  if (out_.written() >= parts_.bytes() + kLineCutSlack) {
+  if (PartBytes() >= parts_.bytes() + kLineCutSlack) {
     CutLine();
   } else if (out_.written() >= block_opened_at_ + kLineBlockBytes) {
     // The block stays open for the Blocks that count the lines: only its
@@ -412,9 +429,19 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
         next_page_at_.try_emplace(std::string(record.next), next_pages_.size())
             .second) {
       next_pages_.emplace_back(record.next);
+      records_bytes_ += record.next.size() + 3;
     }
-    words_.push_back(WordOnPage{record.k, 0, std::string(record.next),
-                                has_strip, record.k, record.last_on_page});
+    uint64_t id_number = 0;
+    for (char c : record.id.substr(2)) id_number = id_number * 10 + (c - '0');
+    // "K.N+H-" at the end, "N+H" in the head, each after a blank.
+    const size_t last_digits = DecimalText(record.last_on_page).view().size();
+    records_bytes_ += DecimalText(record.k).view().size() + 1 +
+                      DecimalText(next_page_at_.size()).view().size() + 1 +
+                      last_digits + 2 + DecimalText(id_number).view().size() +
+                      1 + last_digits + 1;
+    words_.push_back(WordOnPage{id_number, record.k, 0,
+                                std::string(record.next), has_strip, record.k,
+                                record.last_on_page});
     out_.Write("<b id=\"");
     out_.Write(record.id);
     out_.Write(opaque ? "\" class=\"o\">" : "\">");
@@ -542,6 +569,39 @@ void ModernPage::WriteBottom(bool next_part) {
   out_.WriteLine("</div>");
   WriteWordRecords(next_part);
   WriteModernEnd(out_);
+  WriteHeadEnd(next_part);
+}
+
+void ModernPage::WriteHeadEnd(bool next_part) {
+  const uint64_t from = out_.written();
+  if (next_part) WritePartWords();
+  // A part that goes on has its script run at once, so that a link to what
+  // the part does not hold is passed on before the browser reads the rest.
+  WriteModernScript(out_, !next_part);
+  out_.MoveToHoldStart(from);
+  out_.Release();
+}
+
+// The words a part that goes on holds, in its head:
+//   <script type="application/json" id="part-words">{"x":NEXT_PART,
+//    "w":"N N+H ..."}</script>
+// One entry per word, in the order of "w" in the part's record: N, the
+// number of the word's id; "+H" when the word occurs again in a later part
+// of the page, H the number of its last occurrence in this one.
+void ModernPage::WritePartWords() {
+  out_.Write("<script type=\"application/json\" id=\"part-words\">{\"x\":");
+  WriteJsonString(out_, PagePartName(page_, part_ + 1));
+  out_.Write(",\"w\":\"");
+  for (size_t at = 0; at < words_.size(); ++at) {
+    const WordOnPage& word = words_[at];
+    if (at > 0) out_.Write(" ");
+    out_.Write(DecimalText(word.id_number).view());
+    if (word.highest_k < word.last_on_page) {
+      out_.Write("+");
+      out_.Write(DecimalText(word.highest_k).view());
+    }
+  }
+  out_.WriteLine("\"}</script>");
 }
 
 }  // namespace

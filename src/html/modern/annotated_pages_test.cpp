@@ -143,9 +143,58 @@ TEST_F(ModernAnnotatedPagesTest, LongPageGoesOnInParts) {
   EXPECT_NE(third.find("\"n\":[],\"w\":\"241\"}"), std::string::npos)
       << third;
   EXPECT_EQ(third.find("Continued in"), std::string::npos) << third;
+  // A part that goes on names in its head the words it holds and the next
+  // part, and has the script run before its body is read.
+  EXPECT_NE(first.find("<script type=\"application/json\" id=\"part-words\">"
+                       "{\"x\":\"page_2_2.htm\",\"w\":\"3+120\"}</script>\r\n"
+                       "<script src=\"docbase.js\"></script>\r\n</head>"),
+            std::string::npos)
+      << first;
+  EXPECT_NE(second.find("{\"x\":\"page_2_3.htm\",\"w\":\"3+240\"}"),
+            std::string::npos);
+  EXPECT_EQ(third.find("part-words"), std::string::npos);
+  EXPECT_NE(third.find("<script defer src=\"docbase.js\"></script>\r\n</head>"),
+            std::string::npos);
   // 120 lines a block: the parts hold 120, 120 and 10 occurrences.
   EXPECT_EQ(testing::CountOf(second, "<b>sun</b>"), 119u);
   EXPECT_EQ(testing::CountOf(third, "<b>sun</b>"), 9u);
+}
+
+// A part of many words, each of them again in a later part, counts its two
+// word records in its size: no file grows much past the bound.
+TEST_F(ModernAnnotatedPagesTest, PartsOfManyWordsKeepTheirRecordsWithinTheBound) {
+  constexpr uint64_t kBound = 100 * 1000;
+  constexpr uint64_t kWords = 20000;
+  std::string text;
+  std::vector<std::string> words, ids;
+  for (uint64_t at = 0; at < kWords; ++at) {
+    words.push_back("w" + std::to_string(at));
+    std::string digits = std::to_string(100000 + at);
+    ids.push_back("id" + std::string(8 - digits.size(), '0') + digits);
+  }
+  for (int round = 0; round < 2; ++round) {
+    for (const std::string& word : words) text += word + "\n";
+  }
+  const NumberedPage input = testing::TextPage(area_, "page_2.htm", "a.txt", text);
+  std::vector<OccurrenceRecord> records;
+  for (uint64_t round = 0; round < 2; ++round) {
+    for (uint64_t at = 0; at < kWords; ++at) {
+      records.push_back(Occurrence(9 + round * kWords + at, 5, words[at],
+                                   ids[at], round + 1, 2, ""));
+      records.back().origin = &input.origin;
+    }
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  PageParts parts(kBound);
+  ASSERT_TRUE(WriteModernPages(area_, state_.display,
+                               PageNeighbours({"page_1.htm", "page_2.htm"}), 4,
+                               source, parts)
+                  .ok());
+  ASSERT_GE(parts.Names().size(), 5u);
+  EXPECT_LT(Read("page_2.htm").size(), kBound + 30 * 1024);
+  for (const std::string& name : parts.Names()) {
+    EXPECT_LT(Read(name).size(), kBound + 30 * 1024) << name;
+  }
 }
 
 // A text line far longer than a part (a text without line breaks) is cut

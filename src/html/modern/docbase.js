@@ -73,6 +73,20 @@
     return { name: name, id: parts[1], k: parts[2] ? Number(parts[2]) : 0 };
   }
 
+  // Whether a part of a long page that goes on passes the link to `hash`
+  // on to the next part before it is read: its head names the words it
+  // holds, "N N+H ...", N the number of a word's id and "+H" when the word
+  // occurs again in a later part, H its last occurrence in this one. A word
+  // the part lacks, or an occurrence after its last one here, is further on.
+  function partPassesOn(words, hash) {
+    var place = parseHash(hash);
+    if (!place) return false;
+    var found = new RegExp('(?:^| )' + Number(place.id.slice(2)) +
+                           '(?:\\+([0-9]+))?(?= |$)').exec(words);
+    if (!found) return true;
+    return place.k > 0 && found[1] !== undefined && place.k > Number(found[1]);
+  }
+
   // The word records of an annotated page, "K K.N K+H K- ...": one per word
   // in the order of the words' first occurrences, each with the number of
   // that occurrence, the index in the page's list of next pages (-1: none),
@@ -293,7 +307,7 @@
     module.exports = {
       asciiLower: asciiLower, wordId: wordId, queryEncode: queryEncode,
       webSearchHref: webSearchHref, partOf: partOf, parseHash: parseHash,
-      parseWordRecords: parseWordRecords,
+      partPassesOn: partPassesOn, parseWordRecords: parseWordRecords,
       numberOccurrences: numberOccurrences, stripLinks: stripLinks,
       numberSearchWords: numberSearchWords, parseEntries: parseEntries,
       searchLinePieces: searchLinePieces, wordIndexPieces: wordIndexPieces,
@@ -303,6 +317,14 @@
     };
   }
   if (typeof document !== 'object') return;
+
+  // A part that goes on runs the script before its body is read: a link it
+  // cannot land is passed on at once.
+  var partWords = readJson('part-words');
+  if (partWords && location.hash && partPassesOn(partWords.w, location.hash)) {
+    location.replace(partWords.x + location.hash);
+    return;
+  }
 
   /* ---------------------------------------------------------------------
    * On a page

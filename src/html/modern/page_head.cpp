@@ -7,6 +7,12 @@
 namespace docbase {
 
 void WriteModernHead(LineWriter& out, std::string_view title) {
+  WriteModernHeadOpening(out, title);
+  WriteModernScript(out, true);
+  WriteModernHeadClosing(out);
+}
+
+void WriteModernHeadOpening(LineWriter& out, std::string_view title) {
   out.WriteLine("<!DOCTYPE html>");
   out.WriteLine("<html lang=\"en\">");
   out.WriteLine("<head>");
@@ -24,9 +30,15 @@ void WriteModernHead(LineWriter& out, std::string_view title) {
   out.Write("<link rel=\"stylesheet\" href=\"");
   out.Write(StyleSheetName());
   out.WriteLine("\">");
-  out.Write("<script defer src=\"");
+}
+
+void WriteModernScript(LineWriter& out, bool deferred) {
+  out.Write(deferred ? "<script defer src=\"" : "<script src=\"");
   out.Write(ScriptName());
   out.WriteLine("\"></script>");
+}
+
+void WriteModernHeadClosing(LineWriter& out) {
   out.WriteLine("</head>");
   out.WriteLine("<body>");
 }

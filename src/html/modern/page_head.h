@@ -1,8 +1,9 @@
 // The head, the navigation and the end that the pages of the modern layout
 // share: an HTML5 document in UTF-8 with a viewport for phones, a real
 // title, an empty icon, the shared stylesheet and (deferred, so that
-// nothing waits for it) the shared script. Nothing in a modern page needs
-// the script to be read.
+// nothing waits for it) the shared script; only a part of a long page that
+// goes on has it run at once, to pass a link on before the part is read.
+// Nothing in a modern page needs the script to be read.
 #pragma once
 
 #include <string>
@@ -17,6 +18,15 @@ namespace docbase {
 
 // "<!DOCTYPE html>" .. "<body>", with `title` escaped.
 void WriteModernHead(LineWriter& out, std::string_view title);
+
+// The same head in three pieces, for a page that writes its script element
+// last (after a record the script must find in the head): the opening up
+// to the stylesheet, the script element, and "</head>" with "<body>".
+// `deferred`: the script runs once the page is read; otherwise at once,
+// before the body is read.
+void WriteModernHeadOpening(LineWriter& out, std::string_view title);
+void WriteModernScript(LineWriter& out, bool deferred);
+void WriteModernHeadClosing(LineWriter& out);
 
 // "</body>" and "</html>".
 void WriteModernEnd(LineWriter& out);
