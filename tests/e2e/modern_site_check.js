@@ -87,6 +87,7 @@ const landable = new Map();  // page -> Names
 const strips = new Map();    // page -> Map(name -> links), with the classic pages
 const nextPart = new Map();  // part of a page -> the part after it
 const partWords = new Map();  // part that goes on -> the words its head names
+const cutLineParts = new Set();  // parts holding a piece of a cut line
 // The link that passes over the most parts before it lands.
 let longestWalk = { parts: 0, from: '', href: '' };
 
@@ -120,13 +121,21 @@ function link(from, href) {
   }
   if (passedOn > longestWalk.parts) longestWalk = { parts: passedOn, from, href };
   // The script passes the link on from the heads of the parts, before it
-  // reads them: it must stop at the same part.
+  // reads them. It never passes over the part where the link lands, and
+  // keeps a part it does not land in only when the part holds a piece of a
+  // cut line: a line numbers a word's spellings apart, so its occurrences
+  // in a part are not one run, and the script passes on once it has
+  // numbered the part's words.
   if (fragment !== '' && partWords.has(target)) {
-    let early = target;
-    while (partWords.has(early) && script.partPassesOn(partWords.get(early), '#' + fragment)) {
-      early = nextPart.get(early);
+    for (let at = target; at !== undefined; at = nextPart.get(at)) {
+      const passes = partWords.has(at) && script.partPassesOn(partWords.get(at), '#' + fragment);
+      if (at === part) {
+        check(!passes, from + ': ' + href + ' is passed on from ' + part + ', where it lands');
+        break;
+      }
+      check(passes || cutLineParts.has(at),
+            from + ': ' + href + ' is kept in ' + at + ', not passed on to ' + part);
     }
-    check(early === part, from + ': ' + href + ' is passed on to ' + early + ', not ' + part);
   }
   const names = landable.get(part);
   check(names !== undefined && (fragment === '' || names.has(fragment)),
@@ -169,6 +178,7 @@ function annotated(name, page) {
   });
   if (learning) {
     landable.set(name, names);
+    if (data.f) cutLineParts.add(name);
     return;
   }
   // A word that goes on in a later part names its last occurrence in this

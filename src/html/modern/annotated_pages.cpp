@@ -193,6 +193,11 @@ class ModernPage : public AnnotatedPageFile {
   void WriteHeadEnd(bool next_part);
   void WritePartWords();
   uint64_t PartBytes() const { return out_.written() + records_bytes_; }
+  // The most "+H" can take in a record: H is at most the word's last
+  // occurrence on the page.
+  static uint64_t GoesOnBytes(const OccurrenceRecord& record) {
+    return 1 + DecimalText(record.last_on_page).view().size();
+  }
   // A line of the body is about to be written: opens a block, ending the
   // one before when it is full.
   void BeginLine();
@@ -425,20 +430,23 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
   const bool opaque = !SurvivesAsText(record.word);
   auto [at, first] = word_at_.TryEmplace(record.id, words_.size());
   if (first) {
-    if (!record.next.empty() &&
-        next_page_at_.try_emplace(std::string(record.next), next_pages_.size())
-            .second) {
-      next_pages_.emplace_back(record.next);
-      records_bytes_ += record.next.size() + 3;
+    if (!record.next.empty()) {
+      auto [next, added] = next_page_at_.try_emplace(std::string(record.next),
+                                                     next_pages_.size());
+      if (added) {
+        next_pages_.emplace_back(record.next);
+        records_bytes_ += record.next.size() + 3;  // "NAME",
+      }
+      records_bytes_ += 1 + DecimalText(next->second).view().size();  // .N
     }
     uint64_t id_number = 0;
     for (char c : record.id.substr(2)) id_number = id_number * 10 + (c - '0');
-    // "K.N+H-" at the end, "N+H" in the head, each after a blank.
-    const size_t last_digits = DecimalText(record.last_on_page).view().size();
-    records_bytes_ += DecimalText(record.k).view().size() + 1 +
-                      DecimalText(next_page_at_.size()).view().size() + 1 +
-                      last_digits + 2 + DecimalText(id_number).view().size() +
-                      1 + last_digits + 1;
+    // "K.N-" at the end, "N" in the head, each after a blank; both "+H"
+    // until the word's last occurrence on the page is written here.
+    records_bytes_ += 1 + DecimalText(record.k).view().size() +
+                      (has_strip ? 0 : 1) + 1 +
+                      DecimalText(id_number).view().size() +
+                      2 * GoesOnBytes(record);
     words_.push_back(WordOnPage{id_number, record.k, 0,
                                 std::string(record.next), has_strip, record.k,
                                 record.last_on_page});
@@ -461,6 +469,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
     }
   }
   WordOnPage& word = words_[*at];
+  if (record.k == word.last_on_page) records_bytes_ -= 2 * GoesOnBytes(record);
   ++word.seen;
   word.highest_k = std::max(word.highest_k, record.k);
   if (text_page_) {
