@@ -64,7 +64,7 @@ test('a page in parts: the last occurrence of a part leads on to the next', () =
 
 test('a part that goes on passes on what its head says it lacks', () => {
   // Word 12 occurs again later (its last here is 5); word 40 ends here.
-  const words = '40 12+5 7';
+  const words = { x: 'page_03_2.htm', w: '40 12+5 7' };
   assert.equal(script.partPassesOn(words, '#id00000012_5'), false);
   assert.equal(script.partPassesOn(words, '#id00000012_6'), true);
   assert.equal(script.partPassesOn(words, '#id00000012'), false);
@@ -73,6 +73,9 @@ test('a part that goes on passes on what its head says it lacks', () => {
   assert.equal(script.partPassesOn(words, '#id00000001_3'), true);
   assert.equal(script.partPassesOn(words, '#id00000120'), true);
   assert.equal(script.partPassesOn(words, '#find=x'), false);
+  // A word-index part ends at word 40.
+  assert.equal(script.partPassesOn({ x: 'i_1_2.htm', l: 40 }, '#id00000040'), false);
+  assert.equal(script.partPassesOn({ x: 'i_1_2.htm', l: 40 }, '#id00000041'), true);
 });
 
 test('a part with a piece of a cut line: a next occurrence it lacks is sought from the first part', () => {

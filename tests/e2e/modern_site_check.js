@@ -284,11 +284,11 @@ for (const pass of ['learn', 'check']) {
     const page = readText(modernDir, name);
     const next = /<a id="next-part" href="([^"]*)"/.exec(page);
     if (learning && next) nextPart.set(name, unescape(next[1]));
-    if (learning && next && page.includes('id="page-words"')) {
+    if (learning && next && !page.includes('class="blk sp"')) {
       const head = json(page.slice(0, page.indexOf('</head>')), 'part-words');
       check(head !== null && head.x === nextPart.get(name),
             name + ': the head does not name the words and the next part');
-      if (head) partWords.set(name, head.w);
+      if (head) partWords.set(name, head);
     }
     if (!learning) {
       for (const found of page.matchAll(/\shref="([^"]*)"/g)) link(name, unescape(found[1]));

@@ -582,25 +582,16 @@ void ModernPage::WriteBottom(bool next_part) {
 }
 
 void ModernPage::WriteHeadEnd(bool next_part) {
-  const uint64_t from = out_.written();
-  if (next_part) WritePartWords();
-  // A part that goes on has its script run at once, so that a link to what
-  // the part does not hold is passed on before the browser reads the rest.
-  WriteModernScript(out_, !next_part);
-  out_.MoveToHoldStart(from);
-  out_.Release();
+  EndHeldHead(out_, next_part ? PagePartName(page_, part_ + 1) : "",
+              [this] { WritePartWords(); });
 }
 
-// The words a part that goes on holds, in its head:
-//   <script type="application/json" id="part-words">{"x":NEXT_PART,
-//    "w":"N N+H ..."}</script>
-// One entry per word, in the order of "w" in the part's record: N, the
-// number of the word's id; "+H" when the word occurs again in a later part
-// of the page, H the number of its last occurrence in this one.
+// The words a part that goes on holds, in its head: "w":"N N+H ...", one
+// entry per word, in the order of "w" in the part's record: N, the number
+// of the word's id; "+H" when the word occurs again in a later part of the
+// page, H the number of its last occurrence in this one.
 void ModernPage::WritePartWords() {
-  out_.Write("<script type=\"application/json\" id=\"part-words\">{\"x\":");
-  WriteJsonString(out_, PagePartName(page_, part_ + 1));
-  out_.Write(",\"w\":\"");
+  out_.Write("\"w\":\"");
   for (size_t at = 0; at < words_.size(); ++at) {
     const WordOnPage& word = words_[at];
     if (at > 0) out_.Write(" ");
@@ -610,7 +601,7 @@ void ModernPage::WritePartWords() {
       out_.Write(DecimalText(word.highest_k).view());
     }
   }
-  out_.WriteLine("\"}</script>");
+  out_.Write("\"");
 }
 
 }  // namespace

@@ -74,15 +74,20 @@
   }
 
   // Whether a part of a long page that goes on passes the link to `hash`
-  // on to the next part before it is read: its head names the words it
-  // holds, "N N+H ...", N the number of a word's id and "+H" when the word
-  // occurs again in a later part, H its last occurrence in this one. A word
-  // the part lacks, or an occurrence after its last one here, is further on.
-  function partPassesOn(words, hash) {
+  // on to the next part before it is read, from what its head says it
+  // holds (`part`). A word-index part names its last word ("l", the number
+  // of its id): a word after it is further on. An annotated part names its
+  // words ("w": "N N+H ...", N the number of a word's id and "+H" when the
+  // word occurs again in a later part, H its last occurrence in this one):
+  // a word it lacks, or an occurrence after its last one here, is further
+  // on.
+  function partPassesOn(part, hash) {
     var place = parseHash(hash);
     if (!place) return false;
-    var found = new RegExp('(?:^| )' + Number(place.id.slice(2)) +
-                           '(?:\\+([0-9]+))?(?= |$)').exec(words);
+    var number = Number(place.id.slice(2));
+    if (part.l !== undefined) return number > part.l;
+    var found = new RegExp('(?:^| )' + number +
+                           '(?:\\+([0-9]+))?(?= |$)').exec(part.w || '');
     if (!found) return true;
     return place.k > 0 && found[1] !== undefined && place.k > Number(found[1]);
   }
@@ -321,7 +326,7 @@
   // A part that goes on runs the script before its body is read: a link it
   // cannot land is passed on at once.
   var partWords = readJson('part-words');
-  if (partWords && location.hash && partPassesOn(partWords.w, location.hash)) {
+  if (partWords && location.hash && partPassesOn(partWords, location.hash)) {
     location.replace(partWords.x + location.hash);
     return;
   }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "html/decimal_text.h"
 #include "html/modern/markup.h"
 #include "html/modern/page_head.h"
 #include "workarea/file_names.h"
@@ -16,23 +17,25 @@ ListPageFile::TopWriter ListPageTop(const Settings& settings,
                                     std::string about) {
   return [&settings, &parts, group, title = std::move(title),
           links = std::move(links),
-          about = std::move(about)](LineWriter& out, int64_t part) {
+          about = std::move(about)](LineWriter& out, int64_t part,
+                                    bool hold_head) {
     WriteListPageTop(
         out, settings,
         part == 1 ? title : title + ", part " + std::to_string(part), links,
-        about);
+        about, hold_head);
     WriteListPageData(out, settings, parts, group);
   };
 }
 
 ListPageFile::ListPageFile(const WorkArea& area, std::string_view page,
                            PageParts& parts, uint64_t part_bytes,
-                           TopWriter top)
+                           TopWriter top, bool words_in_order)
     : area_(area),
       page_(page),
       parts_(parts),
       part_bytes_(part_bytes),
-      top_(std::move(top)) {}
+      top_(std::move(top)),
+      words_in_order_(words_in_order) {}
 
 Status ListPageFile::Open() {
   part_ = 1;
@@ -43,7 +46,7 @@ Status ListPageFile::Open() {
 
 void ListPageFile::WriteTop() {
   blocks_in_part_ = 0;
-  top_(out_, part_);
+  top_(out_, part_, words_in_order_);
   if (part_ > 1) {
     WriteContinuedFrom(out_, page_, part_);
     out_.WriteLine("");
@@ -57,12 +60,28 @@ bool ListPageFile::BeforeBlock() {
     out_.WriteLine("</main>");
     WriteContinuedIn(out_, page_, part_);
     WriteModernEnd(out_);
+    EndHead(true);
     OpenNextPart(out_, area_, PagePartName(page_, part_ + 1), parts_, &status_);
     ++part_;
     WriteTop();
   }
   ++blocks_in_part_;
   return full;
+}
+
+void ListPageFile::NoteWord(std::string_view id) {
+  last_word_ = 0;
+  for (char c : id.substr(2)) last_word_ = last_word_ * 10 + (c - '0');
+}
+
+// "l": the number of the last word id of the part; a link to a word of a
+// higher one is in a later part.
+void ListPageFile::EndHead(bool goes_on) {
+  if (!words_in_order_) return;
+  EndHeldHead(out_, goes_on ? PagePartName(page_, part_ + 1) : "", [this] {
+    out_.Write("\"l\":");
+    out_.Write(DecimalText(last_word_).view());
+  });
 }
 
 Status ListPageFile::Finish() {
@@ -73,6 +92,7 @@ Status ListPageFile::Finish() {
   }
   out_.WriteLine("</main>");
   WriteModernEnd(out_);
+  EndHead(false);
   Status closed = out_.Close();
   return status_.ok() ? closed : status_;
 }

@@ -110,8 +110,14 @@ void WriteListPageData(LineWriter& out, const Settings& settings,
 void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title,
                       const std::vector<NavigationLink>& links,
-                      std::string_view about) {
-  WriteModernHead(out, title);
+                      std::string_view about, bool hold_head) {
+  if (hold_head) {
+    WriteModernHeadOpening(out, title);
+    out.Hold();
+    WriteModernHeadClosing(out);
+  } else {
+    WriteModernHead(out, title);
+  }
   out.WriteLine("<header class=\"top\">");
   out.Write("<h1>");
   WriteEscaped(out, title);

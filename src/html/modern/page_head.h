@@ -48,11 +48,13 @@ void WriteNavigation(LineWriter& out, std::string_view nav_class,
 // The top of a list page (word index, search, main index): the head with
 // `title`, then the page's header: the heading (the title again), the
 // navigation line of `links`, and the made-on line: `about`, the run's
-// moment and the information link.
+// moment and the information link. `hold_head`: the head is left without
+// its script element, and what follows it held (LineWriter::Hold), for the
+// page to end its head once its body is written (EndHeldHead).
 void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title,
                       const std::vector<NavigationLink>& links,
-                      std::string_view about);
+                      std::string_view about, bool hold_head = false);
 
 // The record the script of a list page (word index, search page) builds its
 // links from, a line of its own:

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "html/modern/markup.h"
+#include "html/modern/page_head.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
@@ -27,6 +28,22 @@ void OpenNextPart(LineWriter& out, const WorkArea& area,
   Status opened = out.Open(area.Path(next));
   if (first_error->ok()) *first_error = opened;
   parts.Add(next);
+}
+
+void EndHeldHead(LineWriter& out, std::string_view next_part,
+                 const std::function<void()>& write_fields) {
+  const uint64_t from = out.written();
+  const bool goes_on = !next_part.empty();
+  if (goes_on) {
+    out.Write("<script type=\"application/json\" id=\"part-words\">{\"x\":");
+    WriteJsonString(out, next_part);
+    out.Write(",");
+    write_fields();
+    out.WriteLine("}</script>");
+  }
+  WriteModernScript(out, !goes_on);
+  out.MoveToHoldStart(from);
+  out.Release();
 }
 
 void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part) {

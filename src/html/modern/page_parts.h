@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -54,6 +55,17 @@ class PageParts {
 void OpenNextPart(LineWriter& out, const WorkArea& area,
                   const std::string& next, PageParts& parts,
                   Status* first_error);
+
+// Ends the head of a part whose bytes `out` has held since its head
+// (LineWriter::Hold) and releases them. When the page goes on in
+// `next_part`, the head gets what the part holds, for the script to pass a
+// link on before the browser reads the part:
+//   <script type="application/json" id="part-words">{"x":NEXT_PART,FIELDS}
+//   </script>
+// (`write_fields` writing FIELDS), and the script, run at once; in the
+// last part (`next_part` empty) only the script, deferred.
+void EndHeldHead(LineWriter& out, std::string_view next_part,
+                 const std::function<void()>& write_fields);
 
 // <nav class="part" aria-label="Part before">Continued from <a
 // href="PREVIOUS">...</a>.</nav>, at the top of part `part` (2, 3, ...) of

@@ -20,7 +20,8 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
                    {std::string(ContentsPageName()), "Contents"},
                    {SearchPageName(g), "Search page " + SearchPageStem(g)}},
                   "Every word of the pages of this group, page by page, with "
-                  "the number of its occurrences there."));
+                  "the number of its occurrences there."),
+      true);
   return page_->Open();
 }
 
@@ -62,6 +63,7 @@ Status ModernWordIndexPages::WriteEntries(const Settings&,
     out.Write("</b> ");
     out.Write(pages);
     out.WriteLine("</p>");
+    page_->NoteWord(last_id);
   };
   WordPageEntry entry;
   while (source.Next(&entry)) {
