@@ -93,11 +93,12 @@ TEST(LineWriterTest, HeldBytesTakeATailInFrontOfThem) {
   ASSERT_TRUE(writer.Open(path).ok());
   writer.Write("top|");
   writer.Hold();
+  writer.Write("stand-in|");
   const std::string body(3 << 20, 'b');
   writer.Write(body);
   const uint64_t tail = writer.written();
   writer.Write("head|");
-  writer.MoveToHoldStart(tail);
+  writer.MoveToHoldStart(tail, std::string_view("stand-in|").size());
   writer.Release();
   writer.Write("end");
   ASSERT_TRUE(writer.Close().ok());

@@ -77,10 +77,14 @@ void LineWriter::Hold() {
   holding_ = true;
 }
 
-void LineWriter::MoveToHoldStart(uint64_t from) {
+void LineWriter::MoveToHoldStart(uint64_t from, size_t replaced) {
   // The hold began with an empty buffer, so the held bytes are all of it.
   char* start = buffer_.get();
+  const size_t moved = used_ - (from - flushed_);
   std::rotate(start, start + (from - flushed_), start + used_);
+  std::memmove(start + moved, start + moved + replaced,
+               used_ - moved - replaced);
+  used_ -= replaced;
 }
 
 void LineWriter::Flush() {

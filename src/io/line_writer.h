@@ -54,8 +54,9 @@ class LineWriter {
   // Release or Close.
   void Hold();
   // Moves the bytes written since `from` (a written() value, at or after
-  // Hold) in front of all the others held.
-  void MoveToHoldStart(uint64_t from);
+  // Hold) in front of all the others held, in place of the first
+  // `replaced` of them.
+  void MoveToHoldStart(uint64_t from, size_t replaced = 0);
   void Release() { holding_ = false; }
 
   Status Close();

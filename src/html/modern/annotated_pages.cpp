@@ -273,9 +273,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
 void ModernPage::WriteTop() {
   std::string title = title_;
   if (part_ > 1) title += ", part " + std::to_string(part_);
-  WriteModernHeadOpening(out_, title);
-  out_.Hold();
-  WriteModernHeadClosing(out_);
+  WriteModernHeadHeld(out_, title);
   out_.Write(text_page_ ? "<div class=\"page text\" style=\"--mark-colour:"
                         : "<div class=\"page\" style=\"--mark-colour:");
   WriteEscaped(out_, display_.font_colour);

@@ -6,13 +6,9 @@
 
 namespace docbase {
 
-void WriteModernHead(LineWriter& out, std::string_view title) {
-  WriteModernHeadOpening(out, title);
-  WriteModernScript(out, true);
-  WriteModernHeadClosing(out);
-}
+namespace {
 
-void WriteModernHeadOpening(LineWriter& out, std::string_view title) {
+void WriteHeadOpening(LineWriter& out, std::string_view title) {
   out.WriteLine("<!DOCTYPE html>");
   out.WriteLine("<html lang=\"en\">");
   out.WriteLine("<head>");
@@ -32,15 +28,39 @@ void WriteModernHeadOpening(LineWriter& out, std::string_view title) {
   out.WriteLine("\">");
 }
 
-void WriteModernScript(LineWriter& out, bool deferred) {
-  out.Write(deferred ? "<script defer src=\"" : "<script src=\"");
-  out.Write(ScriptName());
-  out.WriteLine("\"></script>");
-}
-
-void WriteModernHeadClosing(LineWriter& out) {
+void WriteHeadClosing(LineWriter& out) {
   out.WriteLine("</head>");
   out.WriteLine("<body>");
+}
+
+constexpr std::string_view kDeferredScriptOpening = "<script defer src=\"";
+constexpr std::string_view kScriptOpening = "<script src=\"";
+constexpr std::string_view kScriptClosing = "\"></script>\r\n";
+
+}  // namespace
+
+void WriteModernHead(LineWriter& out, std::string_view title) {
+  WriteHeadOpening(out, title);
+  WriteModernScript(out, true);
+  WriteHeadClosing(out);
+}
+
+void WriteModernHeadHeld(LineWriter& out, std::string_view title) {
+  WriteHeadOpening(out, title);
+  out.Hold();
+  WriteModernScript(out, true);
+  WriteHeadClosing(out);
+}
+
+void WriteModernScript(LineWriter& out, bool deferred) {
+  out.Write(deferred ? kDeferredScriptOpening : kScriptOpening);
+  out.Write(ScriptName());
+  out.Write(kScriptClosing);
+}
+
+size_t ModernScriptBytes(bool deferred) {
+  return (deferred ? kDeferredScriptOpening : kScriptOpening).size() +
+         ScriptName().size() + kScriptClosing.size();
 }
 
 void WriteModernEnd(LineWriter& out) {
@@ -112,9 +132,7 @@ void WriteListPageTop(LineWriter& out, const Settings& settings,
                       const std::vector<NavigationLink>& links,
                       std::string_view about, bool hold_head) {
   if (hold_head) {
-    WriteModernHeadOpening(out, title);
-    out.Hold();
-    WriteModernHeadClosing(out);
+    WriteModernHeadHeld(out, title);
   } else {
     WriteModernHead(out, title);
   }

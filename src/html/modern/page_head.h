@@ -19,14 +19,16 @@ namespace docbase {
 // "<!DOCTYPE html>" .. "<body>", with `title` escaped.
 void WriteModernHead(LineWriter& out, std::string_view title);
 
-// The same head in three pieces, for a page that writes its script element
-// last (after a record the script must find in the head): the opening up
-// to the stylesheet, the script element, and "</head>" with "<body>".
+// The same head, with every byte from its script element on held in `out`
+// (LineWriter::Hold), so that a page can still replace the element once
+// its body is written (EndHeldHead, html/modern/page_parts.h).
+void WriteModernHeadHeld(LineWriter& out, std::string_view title);
+
+// The script element, a line of its own, and its size in bytes.
 // `deferred`: the script runs once the page is read; otherwise at once,
 // before the body is read.
-void WriteModernHeadOpening(LineWriter& out, std::string_view title);
 void WriteModernScript(LineWriter& out, bool deferred);
-void WriteModernHeadClosing(LineWriter& out);
+size_t ModernScriptBytes(bool deferred);
 
 // "</body>" and "</html>".
 void WriteModernEnd(LineWriter& out);
@@ -48,9 +50,8 @@ void WriteNavigation(LineWriter& out, std::string_view nav_class,
 // The top of a list page (word index, search, main index): the head with
 // `title`, then the page's header: the heading (the title again), the
 // navigation line of `links`, and the made-on line: `about`, the run's
-// moment and the information link. `hold_head`: the head is left without
-// its script element, and what follows it held (LineWriter::Hold), for the
-// page to end its head once its body is written (EndHeldHead).
+// moment and the information link. `hold_head`: the head is written with
+// WriteModernHeadHeld.
 void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title,
                       const std::vector<NavigationLink>& links,

@@ -32,17 +32,16 @@ void OpenNextPart(LineWriter& out, const WorkArea& area,
 
 void EndHeldHead(LineWriter& out, std::string_view next_part,
                  const std::function<void()>& write_fields) {
-  const uint64_t from = out.written();
-  const bool goes_on = !next_part.empty();
-  if (goes_on) {
+  if (!next_part.empty()) {
+    const uint64_t from = out.written();
     out.Write("<script type=\"application/json\" id=\"part-words\">{\"x\":");
     WriteJsonString(out, next_part);
     out.Write(",");
     write_fields();
     out.WriteLine("}</script>");
+    WriteModernScript(out, false);
+    out.MoveToHoldStart(from, ModernScriptBytes(true));
   }
-  WriteModernScript(out, !goes_on);
-  out.MoveToHoldStart(from);
   out.Release();
 }
 

@@ -56,14 +56,14 @@ void OpenNextPart(LineWriter& out, const WorkArea& area,
                   const std::string& next, PageParts& parts,
                   Status* first_error);
 
-// Ends the head of a part whose bytes `out` has held since its head
-// (LineWriter::Hold) and releases them. When the page goes on in
-// `next_part`, the head gets what the part holds, for the script to pass a
-// link on before the browser reads the part:
+// Ends the head of a part written with WriteModernHeadHeld and releases
+// the bytes held. When the page goes on in `next_part`, the head's script
+// element is replaced by what the part holds, for the script to pass a
+// link on before the browser reads the part,
 //   <script type="application/json" id="part-words">{"x":NEXT_PART,FIELDS}
 //   </script>
-// (`write_fields` writing FIELDS), and the script, run at once; in the
-// last part (`next_part` empty) only the script, deferred.
+// (`write_fields` writing FIELDS), and the script, run at once. The last
+// part (`next_part` empty) keeps its head as written: the script deferred.
 void EndHeldHead(LineWriter& out, std::string_view next_part,
                  const std::function<void()>& write_fields);
 
