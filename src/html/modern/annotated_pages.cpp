@@ -186,10 +186,9 @@ class ModernPage : public AnnotatedPageFile {
   // The end of the part's page: the bars after the text and the record,
   // then the rest of its head (WriteHeadEnd).
   void WriteBottom(bool next_part);
-  // The script element, and before it, when the page goes on in a next
-  // part, the words the part holds (WritePartWords): written last, when
-  // they are known, and moved up to the head, where the part's bytes have
-  // been held since its top.
+  // Ends the part's held head (EndHeldHead): when the page goes on, the
+  // words the part holds (WritePartWords), known only now, and the script
+  // run at once take the place of the deferred script element.
   void WriteHeadEnd(bool next_part);
   void WritePartWords();
   uint64_t PartBytes() const { return out_.written() + records_bytes_; }
@@ -437,8 +436,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
       }
       records_bytes_ += 1 + DecimalText(next->second).view().size();  // .N
     }
-    uint64_t id_number = 0;
-    for (char c : record.id.substr(2)) id_number = id_number * 10 + (c - '0');
+    const uint64_t id_number = WordIdNumber(record.id);
     // "K.N-" at the end, "N" in the head, each after a blank; both "+H"
     // until the word's last occurrence on the page is written here.
     records_bytes_ += 1 + DecimalText(record.k).view().size() +

@@ -70,8 +70,7 @@ bool ListPageFile::BeforeBlock() {
 }
 
 void ListPageFile::NoteWord(std::string_view id) {
-  last_word_ = 0;
-  for (char c : id.substr(2)) last_word_ = last_word_ * 10 + (c - '0');
+  last_word_ = WordIdNumber(id);
 }
 
 // "l": the number of the last word id of the part; a link to a word of a

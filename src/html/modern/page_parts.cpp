@@ -30,6 +30,12 @@ void OpenNextPart(LineWriter& out, const WorkArea& area,
   parts.Add(next);
 }
 
+uint64_t WordIdNumber(std::string_view id) {
+  uint64_t number = 0;
+  for (char c : id.substr(2)) number = number * 10 + (c - '0');
+  return number;
+}
+
 void EndHeldHead(LineWriter& out, std::string_view next_part,
                  const std::function<void()>& write_fields) {
   if (!next_part.empty()) {

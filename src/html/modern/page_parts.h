@@ -56,6 +56,10 @@ void OpenNextPart(LineWriter& out, const WorkArea& area,
                   const std::string& next, PageParts& parts,
                   Status* first_error);
 
+// The number of word id `id` ("id" and its digits), as a part's head gives
+// it.
+uint64_t WordIdNumber(std::string_view id);
+
 // Ends the head of a part written with WriteModernHeadHeld and releases
 // the bytes held. When the page goes on in `next_part`, the head's script
 // element is replaced by what the part holds, for the script to pass a
