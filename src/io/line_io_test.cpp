@@ -83,28 +83,6 @@ TEST(LineWriterTest, WritesCrLfLinesAndAppends) {
   EXPECT_EQ(testing::ReadFile(path), "plain\r\n\"a,b\"\r\nmore\r\n");
 }
 
-// Held bytes stay in memory past the buffer's usual size, so that the last
-// ones written can still go in front of them; what came before the hold
-// is already in the file and stays first.
-TEST(LineWriterTest, HeldBytesTakeATailInFrontOfThem) {
-  TempFolder folder;
-  auto path = folder.path() / "held.txt";
-  LineWriter writer;
-  ASSERT_TRUE(writer.Open(path).ok());
-  writer.Write("top|");
-  writer.Hold();
-  writer.Write("stand-in|");
-  const std::string body(3 << 20, 'b');
-  writer.Write(body);
-  const uint64_t tail = writer.written();
-  writer.Write("head|");
-  writer.MoveToHoldStart(tail, std::string_view("stand-in|").size());
-  writer.Release();
-  writer.Write("end");
-  ASSERT_TRUE(writer.Close().ok());
-  EXPECT_EQ(testing::ReadFile(path), "top|head|" + body + "end");
-}
-
 // A file is written fresh at its name: a link there, or another name of a
 // file, is replaced and what it pointed to keeps its bytes. (A full disk is
 // tried end to end, on a small file system of its own.)

@@ -42,7 +42,6 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
   }
   used_ = 0;
   flushed_ = 0;
-  holding_ = false;
   if (capacity_ == 0) {
     buffer_.reset(new char[kInitialBuffer]);  // not zero-filled
     capacity_ = kInitialBuffer;
@@ -53,10 +52,10 @@ Status LineWriter::Open(const std::filesystem::path& path, Mode mode) {
 void LineWriter::WriteSlow(std::string_view bytes) {
   // Grow the buffer while it is small, then flush it when it is full.
   size_t needed = used_ + bytes.size();
-  if (holding_ || (capacity_ < kBufferSize && needed <= kBufferSize)) {
+  if (capacity_ < kBufferSize && needed <= kBufferSize) {
     size_t grown = std::max(capacity_ * 2, kInitialBuffer);
     while (grown < needed) grown *= 2;
-    if (!holding_) grown = std::min(grown, kBufferSize);
+    grown = std::min(grown, kBufferSize);
     std::unique_ptr<char[]> larger(new char[grown]);
     if (used_ > 0) std::memcpy(larger.get(), buffer_.get(), used_);
     buffer_ = std::move(larger);
@@ -72,21 +71,6 @@ void LineWriter::WriteSlow(std::string_view bytes) {
   used_ += bytes.size();
 }
 
-void LineWriter::Hold() {
-  Flush();
-  holding_ = true;
-}
-
-void LineWriter::MoveToHoldStart(uint64_t from, size_t replaced) {
-  // The hold began with an empty buffer, so the held bytes are all of it.
-  char* start = buffer_.get();
-  const size_t moved = used_ - (from - flushed_);
-  std::rotate(start, start + (from - flushed_), start + used_);
-  std::memmove(start + moved, start + moved + replaced,
-               used_ - moved - replaced);
-  used_ -= replaced;
-}
-
 void LineWriter::Flush() {
   WriteOut(buffer_.get(), used_);
   used_ = 0;
@@ -100,7 +84,6 @@ void LineWriter::WriteOut(const char* data, size_t left) {
 
 Status LineWriter::Close() {
   if (!file_.is_open()) return status_;
-  holding_ = false;
   Flush();
   Status closed = file_.Close();
   if (status_.ok()) status_ = closed.WithAction("cannot write");

@@ -2,10 +2,6 @@
 // WriteLine ends in CR LF, as every file of the run does; Write adds bytes
 // without a line end, for lines assembled from pieces.
 //
-// A writer may hold what it writes in memory for a while (Hold), to put
-// bytes it writes last in front of the others: a page's head that names
-// what its body holds.
-//
 // Write errors (a full disk, say) are kept and returned by Close, which
 // must be called and checked: a file is only known to be complete once
 // Close has returned ok.
@@ -50,15 +46,6 @@ class LineWriter {
     Write("\r\n");
   }
 
-  // Keeps every byte written from here on in memory, however many, until
-  // Release or Close.
-  void Hold();
-  // Moves the bytes written since `from` (a written() value, at or after
-  // Hold) in front of all the others held, in place of the first
-  // `replaced` of them.
-  void MoveToHoldStart(uint64_t from, size_t replaced = 0);
-  void Release() { holding_ = false; }
-
   Status Close();
   bool is_open() const { return file_.is_open(); }
   // The bytes written since Open, buffered ones included.
@@ -76,7 +63,6 @@ class LineWriter {
   size_t capacity_ = 0;
   size_t used_ = 0;
   uint64_t flushed_ = 0;  // handed to the file since Open
-  bool holding_ = false;  // the buffer grows instead of being flushed
   Status status_;
 };
 

@@ -96,6 +96,12 @@ std::string PagePartName(std::string_view page, int64_t part) {
   }
   return Joined(stem, Joined("_", std::to_string(part)), PageExtension());
 }
+std::string PartRecordName(std::string_view part) {
+  if (part.ends_with(PageExtension())) {
+    part.remove_suffix(PageExtension().size());
+  }
+  return Joined(part, ".js");
+}
 std::string_view StyleSheetName() { return "docbase.css"; }
 std::string_view ScriptName() { return "docbase.js"; }
 

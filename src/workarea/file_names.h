@@ -160,6 +160,10 @@ std::string MainIndexPartName(int64_t part);  // "index_N.htm"
 // name is "page_" and digits, so a part's name is never a page's. Written
 // by the output pass, moved into htm_out with its page.
 std::string PagePartName(std::string_view page, int64_t part);
+// The record file of a part of a long modern search page: what words the
+// part holds, read by the script of the part before it ("s_1_2.htm" gives
+// "s_1_2.js"). Moved into htm_out with the part.
+std::string PartRecordName(std::string_view part);
 std::string_view StyleSheetName();            // "docbase.css"
 std::string_view ScriptName();                // "docbase.js"
 // The output files as the results screen names them.

@@ -76,6 +76,14 @@ test('a part that goes on passes on what its head says it lacks', () => {
   // A word-index part ends at word 40.
   assert.equal(script.partPassesOn({ x: 'i_1_2.htm', l: 40 }, '#id00000040'), false);
   assert.equal(script.partPassesOn({ x: 'i_1_2.htm', l: 40 }, '#id00000041'), true);
+  // A search part's record: word 12 up to occurrence 5, word 40 up to 7.
+  const record = { s: '12.5 40.7' };
+  assert.equal(script.partPassesOn(record, '#id00000012_5'), false);
+  assert.equal(script.partPassesOn(record, '#id00000012_6'), true);
+  assert.equal(script.partPassesOn(record, '#id00000040_7'), false);
+  assert.equal(script.partPassesOn(record, '#id00000001_1'), true);
+  assert.equal(script.partPassesOn(record, '#id00000120_1'), true);
+  assert.equal(script.partPassesOn({ s: '' }, '#id00000012_1'), true);
 });
 
 test('a part with a piece of a cut line: a next occurrence it lacks is sought from the first part', () => {

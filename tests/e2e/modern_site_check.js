@@ -14,12 +14,12 @@
 //   links (the classic strip's link of the last occurrence to itself
 //   aside).
 //
-// A long annotated page may go on in parts ("page_N_2.htm", ...): the
+// A long page may go on in parts ("page_N_2.htm", "s_G_2.htm", ...): the
 // script passes a word or occurrence a part does not hold on to the next
 // part, and so does this check; with the classic pages, a page's parts are
-// compared as one page. The script passes a link on from the words a
-// part's head names, before it reads the part: it must stop where the
-// link lands.
+// compared as one page. The script passes a link over the parts whose
+// record files ("page_N_2.js", ...) say they do not hold it: it must stop
+// where the link lands.
 //
 // Prints what does not hold, the link that walks over the most parts, then
 // "N passed, M failed"; exits 1 on any.
@@ -86,8 +86,8 @@ let local = 0;
 const landable = new Map();  // page -> Names
 const strips = new Map();    // page -> Map(name -> links), with the classic pages
 const nextPart = new Map();  // part of a page -> the part after it
-const partWords = new Map();  // part that goes on -> the words its head names
 const cutLineParts = new Set();  // parts holding a piece of a cut line
+const recordOf = new Map();  // part after the first -> its record
 // The link that passes over the most parts before it lands.
 let longestWalk = { parts: 0, from: '', href: '' };
 
@@ -120,26 +120,62 @@ function link(from, href) {
     passedOn++;
   }
   if (passedOn > longestWalk.parts) longestWalk = { parts: passedOn, from, href };
-  // The script passes the link on from the heads of the parts, before it
-  // reads them. It never passes over the part where the link lands, and
-  // keeps a part it does not land in only when the part holds a piece of a
-  // cut line: a line numbers a word's spellings apart, so its occurrences
-  // in a part are not one run, and the script passes on once it has
-  // numbered the part's words.
-  if (fragment !== '' && partWords.has(target)) {
-    for (let at = target; at !== undefined; at = nextPart.get(at)) {
-      const passes = partWords.has(at) && script.partPassesOn(partWords.get(at), '#' + fragment);
-      if (at === part) {
-        check(!passes, from + ': ' + href + ' is passed on from ' + part + ', where it lands');
-        break;
+  // From a part that does not hold it, the script passes the link over
+  // the parts whose record files do not hold it either; the part it stops
+  // at looks again. It must end where the link lands, and stop short of it
+  // only in a part that holds a piece of a cut line: a line numbers a
+  // word's spellings apart, so its occurrences in a part are not one run.
+  if (/^id[0-9]+(_[0-9]+)?$/.test(fragment) && recordOf.has(nextPart.get(target))) {
+    let at = target;
+    for (let loads = 0; at !== part && loads <= 1000; loads++) {
+      if (at !== target) {
+        check(cutLineParts.has(at),
+              from + ': ' + href + ' is kept in ' + at + ', not passed on to ' + part);
       }
-      check(passes || cutLineParts.has(at),
-            from + ': ' + href + ' is kept in ' + at + ', not passed on to ' + part);
+      if (landable.get(at).has(fragment) || !nextPart.has(at)) break;
+      at = nextPart.get(at);
+      while (recordOf.get(at).x !== '' && recordPassesOn(recordOf.get(at), fragment)) {
+        at = recordOf.get(at).x;
+      }
     }
+    check(at === part, from + ': ' + href + ' is passed on to ' + at + ', not ' + part);
   }
   const names = landable.get(part);
   check(names !== undefined && (fragment === '' || names.has(fragment)),
         from + ': ' + href + ' does not land');
+}
+
+// The record file of a part after the first, {x: the next part or "",
+// holds: what it says the part holds}, as the script reads it; `held`, its
+// words read once: by the number of a word id, the highest occurrence the
+// part holds (Infinity: all that are left).
+function readRecord(part) {
+  const file = path.join(modernDir, part.replace(/\.htm$/, '.js'));
+  const found = fs.existsSync(file) &&
+      /^docbasePart\(("[^"]*"),(\{[^}]*\})\);\r\n$/.exec(fs.readFileSync(file, 'utf8'));
+  check(found, part + ': no record file');
+  const record = found ? { x: JSON.parse(found[1]), holds: JSON.parse(found[2]) }
+                       : { x: '', holds: {} };
+  record.held = new Map();
+  for (const entry of (record.holds.s || record.holds.w || '').split(' ')) {
+    const [, number, highest] = /^([0-9]+)(?:[.+]([0-9]+))?$/.exec(entry) || [];
+    if (number) record.held.set(Number(number), highest ? Number(highest) : Infinity);
+  }
+  return record;
+}
+// Whether the script passes "idN" or "idN_K" over a part by its record: as
+// partPassesOn decides, from the record read once (one link in a thousand
+// is asked of the script itself too).
+let recordLooks = 0;
+function recordPassesOn(record, fragment) {
+  const [, number, k] = /^id([0-9]+)(?:_([0-9]+))?$/.exec(fragment).map((n) => Number(n || 0));
+  const passes = record.holds.l !== undefined ? number > record.holds.l
+      : !record.held.has(number) || (k > 0 && k > record.held.get(number));
+  if (recordLooks++ % 1000 === 0) {
+    check(script.partPassesOn(record.holds, '#' + fragment) === passes,
+          'the script reads the record for ' + fragment + ' otherwise');
+  }
+  return passes;
 }
 
 function annotated(name, page) {
@@ -249,7 +285,10 @@ function searchPage(name, page) {
       }
     }
   }
-  if (learning) landable.set(name, names);
+  if (learning) {
+    landable.set(name, names);
+    if (/<p data-[cf]/.test(page)) cutLineParts.add(name);
+  }
 }
 
 function wordIndexPage(name, page) {
@@ -284,12 +323,7 @@ for (const pass of ['learn', 'check']) {
     const page = readText(modernDir, name);
     const next = /<a id="next-part" href="([^"]*)"/.exec(page);
     if (learning && next) nextPart.set(name, unescape(next[1]));
-    if (learning && next && !page.includes('class="blk sp"')) {
-      const head = json(page.slice(0, page.indexOf('</head>')), 'part-words');
-      check(head !== null && head.x === nextPart.get(name),
-            name + ': the head does not name the words and the next part');
-      if (head) partWords.set(name, head);
-    }
+    if (learning && next) recordOf.set(unescape(next[1]), readRecord(unescape(next[1])));
     if (!learning) {
       for (const found of page.matchAll(/\shref="([^"]*)"/g)) link(name, unescape(found[1]));
     }
@@ -298,6 +332,13 @@ for (const pass of ['learn', 'check']) {
     else if (page.includes('id="list-data"')) wordIndexPage(name, page);
     else if (page.includes('class="blk mi"')) mainIndexPage(name, page);
     else if (learning) landable.set(name, nativeIds(page));
+  }
+  // Each record names the part after its own, as the part does.
+  if (learning) {
+    for (const [part, record] of recordOf) {
+      check(record.x === (nextPart.get(part) || ''),
+            part + ': its record names ' + record.x + ' next');
+    }
   }
 }
 

@@ -183,14 +183,10 @@ class ModernPage : public AnnotatedPageFile {
   // Ends the block and the part inside a long line of a text, just before
   // the word about to be written, and opens the next part's first block.
   void CutLine();
-  // The end of the part's page: the bars after the text and the record,
-  // then the rest of its head (WriteHeadEnd).
+  // The end of the part's page: the bars after the text and the record;
+  // then, past the first part, the part's record file (WritePartWords).
   void WriteBottom(bool next_part);
-  // Ends the part's held head (EndHeldHead): when the page goes on, the
-  // words the part holds (WritePartWords), known only now, and the script
-  // run at once take the place of the deferred script element.
-  void WriteHeadEnd(bool next_part);
-  void WritePartWords();
+  void WritePartWords(LineWriter& out);
   uint64_t PartBytes() const { return out_.written() + records_bytes_; }
   // The most "+H" can take in a record: H is at most the word's last
   // occurrence on the page.
@@ -224,9 +220,9 @@ class ModernPage : public AnnotatedPageFile {
   int64_t part_ = 1;
   uint64_t blocks_in_part_ = 0;
   uint64_t block_opened_at_ = 0;  // out_.written() at the open block's start
-  // The most the part's two word records (the one at its end, the one in
-  // its head) can take: counted in the part's size, so that a part of
-  // many words and few repeats still ends well under the bound of a file.
+  // The most the part's word record at its end can take: counted in the
+  // part's size, so that a part of many words and few repeats still ends
+  // well under the bound of a file.
   uint64_t records_bytes_ = 0;
   // The part holds a piece of a line cut between parts (CutLine): a line
   // numbers its words by spelling first, so the next occurrence of a word
@@ -272,7 +268,7 @@ Status ModernPage::Start(std::string_view page, const PageOrigin& origin) {
 void ModernPage::WriteTop() {
   std::string title = title_;
   if (part_ > 1) title += ", part " + std::to_string(part_);
-  WriteModernHeadHeld(out_, title);
+  WriteModernHead(out_, title);
   out_.Write(text_page_ ? "<div class=\"page text\" style=\"--mark-colour:"
                         : "<div class=\"page\" style=\"--mark-colour:");
   WriteEscaped(out_, display_.font_colour);
@@ -437,12 +433,10 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
       records_bytes_ += 1 + DecimalText(next->second).view().size();  // .N
     }
     const uint64_t id_number = WordIdNumber(record.id);
-    // "K.N-" at the end, "N" in the head, each after a blank; both "+H"
-    // until the word's last occurrence on the page is written here.
+    // "K.N-" after a blank, and "+H" until the word's last occurrence on
+    // the page is written here.
     records_bytes_ += 1 + DecimalText(record.k).view().size() +
-                      (has_strip ? 0 : 1) + 1 +
-                      DecimalText(id_number).view().size() +
-                      2 * GoesOnBytes(record);
+                      (has_strip ? 0 : 1) + GoesOnBytes(record);
     words_.push_back(WordOnPage{id_number, record.k, 0,
                                 std::string(record.next), has_strip, record.k,
                                 record.last_on_page});
@@ -465,7 +459,7 @@ void ModernPage::WriteWord(const OccurrenceRecord& record, bool has_strip) {
     }
   }
   WordOnPage& word = words_[*at];
-  if (record.k == word.last_on_page) records_bytes_ -= 2 * GoesOnBytes(record);
+  if (record.k == word.last_on_page) records_bytes_ -= GoesOnBytes(record);
   ++word.seen;
   word.highest_k = std::max(word.highest_k, record.k);
   if (text_page_) {
@@ -574,30 +568,29 @@ void ModernPage::WriteBottom(bool next_part) {
   out_.WriteLine("</div>");
   WriteWordRecords(next_part);
   WriteModernEnd(out_);
-  WriteHeadEnd(next_part);
+  if (part_ > 1) {
+    WritePartRecord(area_, page_, part_, next_part, parts_,
+                    [this](LineWriter& out) { WritePartWords(out); },
+                    &part_status_);
+  }
 }
 
-void ModernPage::WriteHeadEnd(bool next_part) {
-  EndHeldHead(out_, next_part ? PagePartName(page_, part_ + 1) : "",
-              [this] { WritePartWords(); });
-}
-
-// The words a part that goes on holds, in its head: "w":"N N+H ...", one
-// entry per word, in the order of "w" in the part's record: N, the number
-// of the word's id; "+H" when the word occurs again in a later part of the
+// The words of a part in its record file: "w":"N N+H ...", one entry per
+// word, in the order of "w" in the part's page record: N, the number of
+// the word's id; "+H" when the word occurs again in a later part of the
 // page, H the number of its last occurrence in this one.
-void ModernPage::WritePartWords() {
-  out_.Write("\"w\":\"");
+void ModernPage::WritePartWords(LineWriter& out) {
+  out.Write("\"w\":\"");
   for (size_t at = 0; at < words_.size(); ++at) {
     const WordOnPage& word = words_[at];
-    if (at > 0) out_.Write(" ");
-    out_.Write(DecimalText(word.id_number).view());
+    if (at > 0) out.Write(" ");
+    out.Write(DecimalText(word.id_number).view());
     if (word.highest_k < word.last_on_page) {
-      out_.Write("+");
-      out_.Write(DecimalText(word.highest_k).view());
+      out.Write("+");
+      out.Write(DecimalText(word.highest_k).view());
     }
   }
-  out_.Write("\"");
+  out.Write("\"");
 }
 
 }  // namespace

@@ -26,10 +26,10 @@
 // with its own record, so that no file grows past what a host takes or a
 // phone loads at once. The first keeps the page's name, so every link to
 // the page lands there; the script passes a word or occurrence it does not
-// find on to the next part. A part that goes on also names in its head the
-// words it holds, and has the script run before its body: a link is passed
-// on without the browser reading the part, so a walk over many parts is
-// quick.
+// find on to the next part. Each part after the first also has a record
+// file of the words it holds (html/modern/page_parts.h): a link is passed
+// over the parts that do not hold it without the browser reading them, so
+// a walk over many parts is quick.
 #pragma once
 
 #include <cstdint>

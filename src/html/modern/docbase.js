@@ -73,19 +73,24 @@
     return { name: name, id: parts[1], k: parts[2] ? Number(parts[2]) : 0 };
   }
 
-  // Whether a part of a long page that goes on passes the link to `hash`
-  // on to the next part before it is read, from what its head says it
-  // holds (`part`). A word-index part names its last word ("l", the number
-  // of its id): a word after it is further on. An annotated part names its
-  // words ("w": "N N+H ...", N the number of a word's id and "+H" when the
-  // word occurs again in a later part, H its last occurrence in this one):
-  // a word it lacks, or an occurrence after its last one here, is further
-  // on.
+  // Whether the link to `hash` is passed over a part of a long page that
+  // goes on, from what its record file says the part holds (`part`),
+  // without the part being read. A word-index part names its last word
+  // ("l", the number of its id): a word after it is further on. An
+  // annotated part names its words ("w": "N N+H ...", N the number of a
+  // word's id and "+H" when the word occurs again in a later part, H its
+  // last occurrence in this one): a word it lacks, or an occurrence after
+  // its last one here, is further on. A search part names its words with
+  // the highest occurrence of each ("s": "N.H ..."): the same holds.
   function partPassesOn(part, hash) {
     var place = parseHash(hash);
     if (!place) return false;
     var number = Number(place.id.slice(2));
     if (part.l !== undefined) return number > part.l;
+    if (part.s !== undefined) {
+      var held = new RegExp('(?:^| )' + number + '\\.([0-9]+)(?= |$)').exec(part.s);
+      return !held || place.k > Number(held[1]);
+    }
     var found = new RegExp('(?:^| )' + number +
                            '(?:\\+([0-9]+))?(?= |$)').exec(part.w || '');
     if (!found) return true;
@@ -323,14 +328,6 @@
   }
   if (typeof document !== 'object') return;
 
-  // A part that goes on runs the script before its body is read: a link it
-  // cannot land is passed on at once.
-  var partWords = readJson('part-words');
-  if (partWords && location.hash && partPassesOn(partWords, location.hash)) {
-    location.replace(partWords.x + location.hash);
-    return;
-  }
-
   /* ---------------------------------------------------------------------
    * On a page
    * ------------------------------------------------------------------- */
@@ -414,9 +411,29 @@
   // A page cut into parts ends each but its last with a link to the next:
   // a word or occurrence a part does not hold is passed on to it (forward
   // only, so a fragment no part holds ends at the last).
+  // A link this part of a long page does not hold goes over the parts
+  // after it by their record files (partPassesOn), a few bytes each
+  // instead of a whole part, to the first that may hold it. A record that
+  // cannot be read (a file missing, scripts from files blocked) leaves the
+  // link to that part, which looks again.
   function passOn() {
     var next = document.getElementById('next-part');
-    if (next) location.replace(next.getAttribute('href') + location.hash);
+    if (!next) return;
+    var hash = location.hash;
+    (function follow(part) {
+      var element = document.createElement('script');
+      var answered = false;
+      var land = function () { location.replace(part + hash); };
+      window.docbasePart = function (after, holds) {
+        answered = true;
+        element.remove();
+        if (after && partPassesOn(holds, hash)) follow(after); else land();
+      };
+      element.onload = function () { if (!answered) land(); };
+      element.onerror = land;
+      element.src = part.replace(/\.htm$/, '.js');
+      document.head.appendChild(element);
+    })(next.getAttribute('href'));
   }
 
   function scrollTo(element) {

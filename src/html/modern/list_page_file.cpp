@@ -17,25 +17,24 @@ ListPageFile::TopWriter ListPageTop(const Settings& settings,
                                     std::string about) {
   return [&settings, &parts, group, title = std::move(title),
           links = std::move(links),
-          about = std::move(about)](LineWriter& out, int64_t part,
-                                    bool hold_head) {
+          about = std::move(about)](LineWriter& out, int64_t part) {
     WriteListPageTop(
         out, settings,
         part == 1 ? title : title + ", part " + std::to_string(part), links,
-        about, hold_head);
+        about);
     WriteListPageData(out, settings, parts, group);
   };
 }
 
 ListPageFile::ListPageFile(const WorkArea& area, std::string_view page,
                            PageParts& parts, uint64_t part_bytes,
-                           TopWriter top, bool words_in_order)
+                           TopWriter top, PartRecord record)
     : area_(area),
       page_(page),
       parts_(parts),
       part_bytes_(part_bytes),
       top_(std::move(top)),
-      words_in_order_(words_in_order) {}
+      record_(record) {}
 
 Status ListPageFile::Open() {
   part_ = 1;
@@ -46,7 +45,9 @@ Status ListPageFile::Open() {
 
 void ListPageFile::WriteTop() {
   blocks_in_part_ = 0;
-  top_(out_, part_, words_in_order_);
+  top_(out_, part_);
+  word_index_.Clear();
+  part_words_.clear();
   if (part_ > 1) {
     WriteContinuedFrom(out_, page_, part_);
     out_.WriteLine("");
@@ -60,7 +61,7 @@ bool ListPageFile::BeforeBlock() {
     out_.WriteLine("</main>");
     WriteContinuedIn(out_, page_, part_);
     WriteModernEnd(out_);
-    EndHead(true);
+    WriteRecord(true);
     OpenNextPart(out_, area_, PagePartName(page_, part_ + 1), parts_, &status_);
     ++part_;
     WriteTop();
@@ -73,14 +74,32 @@ void ListPageFile::NoteWord(std::string_view id) {
   last_word_ = WordIdNumber(id);
 }
 
-// "l": the number of the last word id of the part; a link to a word of a
-// higher one is in a later part.
-void ListPageFile::EndHead(bool goes_on) {
-  if (!words_in_order_) return;
-  EndHeldHead(out_, goes_on ? PagePartName(page_, part_ + 1) : "", [this] {
-    out_.Write("\"l\":");
-    out_.Write(DecimalText(last_word_).view());
-  });
+void ListPageFile::NoteOccurrenceInPart(std::string_view id, uint64_t k) {
+  auto [at, added] = word_index_.TryEmplace(id, part_words_.size());
+  if (added) {
+    part_words_.emplace_back(WordIdNumber(id), k);
+  } else if (k > part_words_[*at].second) {
+    part_words_[*at].second = k;
+  }
+}
+
+void ListPageFile::WriteRecord(bool goes_on) {
+  if (part_ == 1) return;
+  WritePartRecord(area_, page_, part_, goes_on, parts_, [this](LineWriter& out) {
+    if (record_ == PartRecord::kLastWord) {
+      out.Write("\"l\":");
+      out.Write(DecimalText(last_word_).view());
+      return;
+    }
+    out.Write("\"s\":\"");
+    for (size_t at = 0; at < part_words_.size(); ++at) {
+      if (at > 0) out.Write(" ");
+      out.Write(DecimalText(part_words_[at].first).view());
+      out.Write(".");
+      out.Write(DecimalText(part_words_[at].second).view());
+    }
+    out.Write("\"");
+  }, &status_);
 }
 
 Status ListPageFile::Finish() {
@@ -91,7 +110,7 @@ Status ListPageFile::Finish() {
   }
   out_.WriteLine("</main>");
   WriteModernEnd(out_);
-  EndHead(false);
+  WriteRecord(false);
   Status closed = out_.Close();
   return status_.ok() ? closed : status_;
 }

@@ -2,24 +2,24 @@
 // entry by entry, in parts once it grows long (html/modern/page_parts.h):
 // each part a page with the list page's top, its own title ("..., part
 // N"), a link back to the part before, and a link on to the next part,
-// which the script follows for an entry its part does not hold.
-//
-// A page whose entries are words in the order of their ids (a word index)
-// also names in the head of a part that goes on the last word the part
-// holds, and has the script run before the part's body: a link to a later
-// word is passed on without the browser reading the part.
+// which the script follows for an entry its part does not hold. Every part
+// after the first has a record file of what it holds (WritePartRecord), so
+// that the script passes a link over the parts that do not hold it without
+// reading them.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/status.h"
 #include "html/modern/main_index_parts.h"
 #include "html/modern/page_head.h"
 #include "html/modern/page_parts.h"
+#include "html/short_key_map.h"
 #include "io/line_writer.h"
 #include "run/settings.h"
 #include "workarea/work_area.h"
@@ -28,16 +28,25 @@ namespace docbase {
 
 class ListPageFile {
  public:
+  // What the record of a part says it holds.
+  enum class PartRecord {
+    // Words in the order of their ids, each noted with NoteWord: the
+    // part's last word ("l": the number of its id).
+    kLastWord,
+    // Occurrences, each noted with NoteOccurrence: the part's words, each
+    // with its highest occurrence number there ("s": "N.H ...", N the
+    // number of the word's id, in the order of their first occurrences).
+    kOccurrences,
+  };
+
   // Writes the top of a part up to the page's data, before "<main>":
-  // `part` is 1 for the page itself; `hold_head` as for WriteListPageTop.
-  using TopWriter =
-      std::function<void(LineWriter& out, int64_t part, bool hold_head)>;
+  // `part` is 1 for the page itself.
+  using TopWriter = std::function<void(LineWriter& out, int64_t part)>;
 
   // A part ends at the first block boundary past `part_bytes`. `parts` and
-  // the area must outlive the object. `words_in_order`: the entries are
-  // words in the order of their ids, each noted with NoteWord.
+  // the area must outlive the object.
   ListPageFile(const WorkArea& area, std::string_view page, PageParts& parts,
-               uint64_t part_bytes, TopWriter top, bool words_in_order = false);
+               uint64_t part_bytes, TopWriter top, PartRecord record);
 
   // Creates the page and writes its top.
   [[nodiscard]] Status Open();
@@ -46,8 +55,13 @@ class ListPageFile {
   // the next when this one is full and holds a block already. True when a
   // part was started.
   bool BeforeBlock();
-  // The word id ("idN") of the entry just written.
+  // The word id ("idN") of the entry just written (kLastWord).
   void NoteWord(std::string_view id);
+  // An occurrence (word id "idN" and number) of the block being made
+  // (kOccurrences). The first part has no record.
+  void NoteOccurrence(std::string_view id, uint64_t k) {
+    if (part_ > 1) NoteOccurrenceInPart(id, k);
+  }
   // Ends the main part and the page and closes it; the first error met in
   // any part.
   [[nodiscard]] Status Finish();
@@ -55,16 +69,21 @@ class ListPageFile {
  private:
   // The top of part `part_`, up to "<main>".
   void WriteTop();
-  // The end of a part's head, once the part is written (EndHeldHead).
-  void EndHead(bool goes_on);
+  void NoteOccurrenceInPart(std::string_view id, uint64_t k);
+  // The record file of the part just ended, past the first part.
+  void WriteRecord(bool goes_on);
 
   const WorkArea& area_;
   const std::string page_;
   PageParts& parts_;
   const uint64_t part_bytes_;
   TopWriter top_;
-  const bool words_in_order_;
+  const PartRecord record_;
   uint64_t last_word_ = 0;  // the number of the last id noted
+  // The words of the part (kOccurrences): by id, the index in part_words_
+  // of {the number of the id, its highest occurrence number}.
+  ShortKeyMap word_index_;
+  std::vector<std::pair<uint64_t, uint64_t>> part_words_;
   LineWriter out_;
   int64_t part_ = 1;
   uint64_t blocks_in_part_ = 0;

@@ -6,9 +6,7 @@
 
 namespace docbase {
 
-namespace {
-
-void WriteHeadOpening(LineWriter& out, std::string_view title) {
+void WriteModernHead(LineWriter& out, std::string_view title) {
   out.WriteLine("<!DOCTYPE html>");
   out.WriteLine("<html lang=\"en\">");
   out.WriteLine("<head>");
@@ -26,41 +24,11 @@ void WriteHeadOpening(LineWriter& out, std::string_view title) {
   out.Write("<link rel=\"stylesheet\" href=\"");
   out.Write(StyleSheetName());
   out.WriteLine("\">");
-}
-
-void WriteHeadClosing(LineWriter& out) {
+  out.Write("<script defer src=\"");
+  out.Write(ScriptName());
+  out.WriteLine("\"></script>");
   out.WriteLine("</head>");
   out.WriteLine("<body>");
-}
-
-constexpr std::string_view kDeferredScriptOpening = "<script defer src=\"";
-constexpr std::string_view kScriptOpening = "<script src=\"";
-constexpr std::string_view kScriptClosing = "\"></script>\r\n";
-
-}  // namespace
-
-void WriteModernHead(LineWriter& out, std::string_view title) {
-  WriteHeadOpening(out, title);
-  WriteModernScript(out, true);
-  WriteHeadClosing(out);
-}
-
-void WriteModernHeadHeld(LineWriter& out, std::string_view title) {
-  WriteHeadOpening(out, title);
-  out.Hold();
-  WriteModernScript(out, true);
-  WriteHeadClosing(out);
-}
-
-void WriteModernScript(LineWriter& out, bool deferred) {
-  out.Write(deferred ? kDeferredScriptOpening : kScriptOpening);
-  out.Write(ScriptName());
-  out.Write(kScriptClosing);
-}
-
-size_t ModernScriptBytes(bool deferred) {
-  return (deferred ? kDeferredScriptOpening : kScriptOpening).size() +
-         ScriptName().size() + kScriptClosing.size();
 }
 
 void WriteModernEnd(LineWriter& out) {
@@ -130,12 +98,8 @@ void WriteListPageData(LineWriter& out, const Settings& settings,
 void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title,
                       const std::vector<NavigationLink>& links,
-                      std::string_view about, bool hold_head) {
-  if (hold_head) {
-    WriteModernHeadHeld(out, title);
-  } else {
-    WriteModernHead(out, title);
-  }
+                      std::string_view about) {
+  WriteModernHead(out, title);
   out.WriteLine("<header class=\"top\">");
   out.Write("<h1>");
   WriteEscaped(out, title);

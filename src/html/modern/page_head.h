@@ -1,9 +1,8 @@
 // The head, the navigation and the end that the pages of the modern layout
 // share: an HTML5 document in UTF-8 with a viewport for phones, a real
 // title, an empty icon, the shared stylesheet and (deferred, so that
-// nothing waits for it) the shared script; only a part of a long page that
-// goes on has it run at once, to pass a link on before the part is read.
-// Nothing in a modern page needs the script to be read.
+// nothing waits for it) the shared script. Nothing in a modern page needs
+// the script to be read.
 #pragma once
 
 #include <string>
@@ -18,17 +17,6 @@ namespace docbase {
 
 // "<!DOCTYPE html>" .. "<body>", with `title` escaped.
 void WriteModernHead(LineWriter& out, std::string_view title);
-
-// The same head, with every byte from its script element on held in `out`
-// (LineWriter::Hold), so that a page can still replace the element once
-// its body is written (EndHeldHead, html/modern/page_parts.h).
-void WriteModernHeadHeld(LineWriter& out, std::string_view title);
-
-// The script element, a line of its own, and its size in bytes.
-// `deferred`: the script runs once the page is read; otherwise at once,
-// before the body is read.
-void WriteModernScript(LineWriter& out, bool deferred);
-size_t ModernScriptBytes(bool deferred);
 
 // "</body>" and "</html>".
 void WriteModernEnd(LineWriter& out);
@@ -50,12 +38,11 @@ void WriteNavigation(LineWriter& out, std::string_view nav_class,
 // The top of a list page (word index, search, main index): the head with
 // `title`, then the page's header: the heading (the title again), the
 // navigation line of `links`, and the made-on line: `about`, the run's
-// moment and the information link. `hold_head`: the head is written with
-// WriteModernHeadHeld.
+// moment and the information link.
 void WriteListPageTop(LineWriter& out, const Settings& settings,
                       std::string_view title,
                       const std::vector<NavigationLink>& links,
-                      std::string_view about, bool hold_head = false);
+                      std::string_view about);
 
 // The record the script of a list page (word index, search page) builds its
 // links from, a line of its own:

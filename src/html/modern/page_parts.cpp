@@ -2,7 +2,6 @@
 
 #include "base/text.h"
 #include "html/modern/markup.h"
-#include "html/modern/page_head.h"
 #include "workarea/file_names.h"
 
 namespace docbase {
@@ -36,19 +35,23 @@ uint64_t WordIdNumber(std::string_view id) {
   return number;
 }
 
-void EndHeldHead(LineWriter& out, std::string_view next_part,
-                 const std::function<void()>& write_fields) {
-  if (!next_part.empty()) {
-    const uint64_t from = out.written();
-    out.Write("<script type=\"application/json\" id=\"part-words\">{\"x\":");
-    WriteJsonString(out, next_part);
-    out.Write(",");
-    write_fields();
-    out.WriteLine("}</script>");
-    WriteModernScript(out, false);
-    out.MoveToHoldStart(from, ModernScriptBytes(true));
-  }
-  out.Release();
+void WritePartRecord(const WorkArea& area, std::string_view page,
+                     int64_t part, bool goes_on, PageParts& parts,
+                     const std::function<void(LineWriter&)>& write_fields,
+                     Status* first_error) {
+  const std::string name = PartRecordName(PagePartName(page, part));
+  LineWriter out;
+  Status status = out.Open(area.Path(name));
+  out.Write("docbasePart(");
+  WriteJsonString(out, goes_on ? PagePartName(page, part + 1) : "");
+  out.Write(",{");
+  // The last part's record says only that no part follows.
+  if (goes_on) write_fields(out);
+  out.WriteLine("});");
+  Status closed = out.Close();
+  if (status.ok()) status = closed;
+  if (first_error->ok()) *first_error = status;
+  parts.Add(name);
 }
 
 void WriteContinuedFrom(LineWriter& out, std::string_view page, int64_t part) {

@@ -4,8 +4,9 @@
 // file outgrows what a static host takes or a phone loads at once. The
 // first part keeps the page's name, so every link to the page lands there;
 // the later ones are named by PagePartName (workarea/file_names.h), and
-// each ends with a link to the next, which the script follows for a word
-// or occurrence its part does not hold.
+// each ends with a link to the next. A word or occurrence a part does not
+// hold is looked for in the parts after it by their record files
+// (WritePartRecord), and the browser reads only the part that holds it.
 #pragma once
 
 #include <cstdint>
@@ -56,20 +57,24 @@ void OpenNextPart(LineWriter& out, const WorkArea& area,
                   const std::string& next, PageParts& parts,
                   Status* first_error);
 
-// The number of word id `id` ("id" and its digits), as a part's head gives
-// it.
+// The number of word id `id` ("id" and its digits), as a part's record
+// gives it.
 uint64_t WordIdNumber(std::string_view id);
 
-// Ends the head of a part written with WriteModernHeadHeld and releases
-// the bytes held. When the page goes on in `next_part`, the head's script
-// element is replaced by what the part holds, for the script to pass a
-// link on before the browser reads the part,
-//   <script type="application/json" id="part-words">{"x":NEXT_PART,FIELDS}
-//   </script>
-// (`write_fields` writing FIELDS), and the script, run at once. The last
-// part (`next_part` empty) keeps its head as written: the script deferred.
-void EndHeldHead(LineWriter& out, std::string_view next_part,
-                 const std::function<void()>& write_fields);
+// Writes the record file of part `part` (2, 3, ...) of `page`: what the
+// part holds, read by the script of a part before it to pass a link over
+// the parts that cannot land it without the browser reading them,
+//   docbasePart("NEXT_PART",{FIELDS});
+// NEXT_PART empty for the last part, and FIELDS (`write_fields`, none for
+// the last part) as the kind of page tells: an annotated part's words and
+// the last occurrence of each that goes on ("w"), a word-index part's last
+// word ("l"), a search part's words and the highest occurrence of each
+// ("s"). The file is noted in `parts`; `*first_error` keeps the first
+// error.
+void WritePartRecord(const WorkArea& area, std::string_view page,
+                     int64_t part, bool goes_on, PageParts& parts,
+                     const std::function<void(LineWriter&)>& write_fields,
+                     Status* first_error);
 
 // <nav class="part" aria-label="Part before">Continued from <a
 // href="PREVIOUS">...</a>.</nav>, at the top of part `part` (2, 3, ...) of

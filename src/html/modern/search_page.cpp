@@ -37,6 +37,7 @@ class ModernSearchWriter {
                               lines_in_block_ == 0 && block_.empty();
     piece_ended_ = false;
     const bool new_part = block_starts && file_.BeforeBlock();
+    file_.NoteOccurrence(record.id, record.k);
     if (new_page || new_part) {
       page_.assign(record.page);
       next_k_of_page_.Clear();
@@ -226,7 +227,8 @@ Status WriteModernSearchPage(const WorkArea& area, const Settings& settings,
            {std::string(ContentsPageName()), "Contents"},
            {WordIndexPageName(g), "Word index " + WordIndexPageStem(g)}},
           "The words of the pages of this group, line by line, each line "
-          "with web searches for its words."));
+          "with web searches for its words."),
+      ListPageFile::PartRecord::kOccurrences);
   DOCBASE_RETURN_IF_ERROR(file.Open());
 
   ModernSearchWriter writer(file, random);

@@ -96,12 +96,40 @@ TEST_F(ModernSearchPageTest, APartStartingInsideAPageNamesItAgain) {
   ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
                                     1, source)
                   .ok());
-  EXPECT_EQ(small_parts.Names(), std::vector<std::string>{"s_1_2.htm"});
+  EXPECT_EQ(small_parts.Names(),
+            (std::vector<std::string>{"s_1_2.htm", "s_1_2.js"}));
   EXPECT_NE(Read("s_1.htm").find("href=\"s_1_2.htm\">Continued in part 2"),
             std::string::npos);
   EXPECT_EQ(MainOf(Read("s_1_2.htm")),
             "<div class=\"blk sp\" data-w=\"3.51\"><h2><a href=\"p1.htm\">"
             "p1.htm</a></h2>\r\n<p>sun</p>\r\n</div>\r\n");
+}
+
+// Each part after the first has a record of the words it holds, each with
+// its highest occurrence there (not the last one written: one line numbers
+// a word's spellings apart), and the part after it; the last part's record
+// says only that none follows.
+TEST_F(ModernSearchPageTest, PartsAfterTheFirstHaveRecordsOfTheirWords) {
+  const MainIndexParts parts({0});
+  PageParts small_parts(1, 1);
+  std::vector<OccurrenceRecord> records;
+  for (uint64_t line = 1; line <= 101; ++line) {
+    records.push_back(LineOccurrence("p1.htm", line, "sun", "id00000003",
+                                     Keep(std::to_string(line))));
+    if (line == 60) {
+      records.push_back(LineOccurrence("p1.htm", line, "Moon", "id00000012", "9"));
+      records.push_back(LineOccurrence("p1.htm", line, "moon", "id00000012", "8"));
+    }
+  }
+  VectorSource<OccurrenceRecord> source(std::move(records));
+  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
+                                    1, source)
+                  .ok());
+  EXPECT_EQ(small_parts.Names(),
+            (std::vector<std::string>{"s_1_2.htm", "s_1_2.js", "s_1_3.htm",
+                                      "s_1_3.js"}));
+  EXPECT_EQ(Read("s_1_2.js"), "docbasePart(\"s_1_3.htm\",{\"s\":\"3.100 12.9\"});\r\n");
+  EXPECT_EQ(Read("s_1_3.js"), "docbasePart(\"\",{});\r\n");
 }
 
 // A line whose words fill more than a piece goes on in pieces, words
@@ -124,6 +152,7 @@ TEST_F(ModernSearchPageTest, AVeryLongLineGoesOnInPiecesAndParts) {
                   .ok());
   std::string all = MainOf(Read("s_1.htm"));
   for (const std::string& name : small_parts.Names()) {
+    if (name.ends_with(".js")) continue;
     const std::string part = MainOf(Read(name));
     EXPECT_EQ(part.find("<div class=\"blk sp\" data-w=\"3."), 0u) << name;
     EXPECT_NE(part.find("<h2><a href=\"p1.htm\">"), std::string::npos);

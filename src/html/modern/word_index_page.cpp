@@ -21,7 +21,7 @@ Status ModernWordIndexPages::WriteHead(const WorkArea& area,
                    {SearchPageName(g), "Search page " + SearchPageStem(g)}},
                   "Every word of the pages of this group, page by page, with "
                   "the number of its occurrences there."),
-      true);
+      ListPageFile::PartRecord::kLastWord);
   return page_->Open();
 }
 

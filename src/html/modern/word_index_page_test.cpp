@@ -14,9 +14,9 @@ namespace {
 class ModernWordIndexPageTest : public GeneratedPageTest {
  protected:
   // Words id10000000 .. id10000100, each once on page_1.htm.
-  std::vector<WordPageEntry> HundredAndOneWords() {
+  std::vector<WordPageEntry> HundredAndOneWords(int words = 101) {
     std::vector<WordPageEntry> entries;
-    for (int word = 0; word < 101; ++word) {
+    for (int word = 0; word < words; ++word) {
       entries.push_back({Keep("id" + std::to_string(10000000 + word)),
                          "page_1.htm", 1, "w", "1", 1});
     }
@@ -76,19 +76,24 @@ TEST_F(ModernWordIndexPageTest, PastTheBoundABlockStartsTheNextPart) {
   const MainIndexParts parts({0});
   PageParts page_parts(1, 1);
   ModernWordIndexPages pages(parts, page_parts);
-  VectorSource<WordPageEntry> source(HundredAndOneWords());
+  VectorSource<WordPageEntry> source(HundredAndOneWords(201));
   ASSERT_TRUE(pages.WriteHead(area_, state_, 1).ok());
   ASSERT_TRUE(pages.WriteEntries(state_, 1, source).ok());
-  EXPECT_EQ(page_parts.Names(), std::vector<std::string>{"i_1_2.htm"});
+  EXPECT_EQ(page_parts.Names(),
+            (std::vector<std::string>{"i_1_2.htm", "i_1_2.js", "i_1_3.htm",
+                                      "i_1_3.js"}));
+  // A part's record names the last word it holds.
+  EXPECT_EQ(Read("i_1_2.js"), "docbasePart(\"i_1_3.htm\",{\"l\":10000199});\r\n");
   const std::string first = Read("i_1.htm");
   EXPECT_NE(first.find("</main>\r\n<nav class=\"part\" aria-label=\"Part "
                        "after\"><a id=\"next-part\" href=\"i_1_2.htm\">"
                        "Continued in part 2</a></nav>\r\n</body>"),
             std::string::npos);
   const std::string second = Read("i_1_2.htm");
-  EXPECT_EQ(MainOf(second),
-            "<div class=\"blk wi\">\r\n<p id=\"id10000100\" data-k=\"1\">"
-            "<b>w</b> page_1.htm (1)</p>\r\n</div>\r\n");
+  EXPECT_EQ(MainOf(second).find(
+                "<div class=\"blk wi\">\r\n<p id=\"id10000100\" data-k=\"1\">"
+                "<b>w</b> page_1.htm (1)</p>\r\n"),
+            0u);
   EXPECT_NE(second.find("<h1>Word index, group 1, part 2</h1>"),
             std::string::npos);
   EXPECT_NE(second.find("id=\"list-data\""), std::string::npos);
