@@ -408,14 +408,13 @@
     }
   }
 
-  // A page cut into parts ends each but its last with a link to the next:
-  // a word or occurrence a part does not hold is passed on to it (forward
-  // only, so a fragment no part holds ends at the last).
-  // A link this part of a long page does not hold goes over the parts
-  // after it by their record files (partPassesOn), a few bytes each
-  // instead of a whole part, to the first that may hold it. A record that
-  // cannot be read (a file missing, scripts from files blocked) leaves the
-  // link to that part, which looks again.
+  // A page cut into parts ends each but its last with a link to the next.
+  // A word or occurrence this part does not hold is passed on, forward
+  // only (a fragment no part holds ends at the last part), over the parts
+  // after it by their record files (partPassesOn), a few bytes each instead
+  // of a whole part, to the first that may hold it. A record that cannot be
+  // read (a file missing, scripts from files blocked) leaves the link to
+  // that part, which looks again.
   function passOn() {
     var next = document.getElementById('next-part');
     if (!next) return;
