@@ -14,7 +14,17 @@ namespace {
 
 class ModernSearchPageTest : public GeneratedPageTest {
  protected:
+  // Writes s_1.htm of `records`, with every page cut into parts of one
+  // block (`small_parts_`).
+  Status WriteInSmallParts(std::vector<OccurrenceRecord> records) {
+    const MainIndexParts parts({0});
+    VectorSource<OccurrenceRecord> source(std::move(records));
+    return WriteModernSearchPage(area_, state_, parts, small_parts_, random_,
+                                 1, source);
+  }
+
   PageParts page_parts_;
+  PageParts small_parts_{1, 1};
 };
 
 // A paragraph per line holding its words, escaped; a block ends with each
@@ -85,18 +95,13 @@ TEST_F(ModernSearchPageTest, ALongLineCarriesItsDrawnPhrase) {
 // numbers its words afresh: the first of each word there is in the block's
 // record.
 TEST_F(ModernSearchPageTest, APartStartingInsideAPageNamesItAgain) {
-  const MainIndexParts parts({0});
-  PageParts small_parts(1, 1);
   std::vector<OccurrenceRecord> records;
   for (uint64_t line = 1; line <= 51; ++line) {
     records.push_back(LineOccurrence("p1.htm", line, "sun", "id00000003",
                                      Keep(std::to_string(line))));
   }
-  VectorSource<OccurrenceRecord> source(std::move(records));
-  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
-                                    1, source)
-                  .ok());
-  EXPECT_EQ(small_parts.Names(),
+  ASSERT_TRUE(WriteInSmallParts(std::move(records)).ok());
+  EXPECT_EQ(small_parts_.Names(),
             (std::vector<std::string>{"s_1_2.htm", "s_1_2.js"}));
   EXPECT_NE(Read("s_1.htm").find("href=\"s_1_2.htm\">Continued in part 2"),
             std::string::npos);
@@ -110,8 +115,6 @@ TEST_F(ModernSearchPageTest, APartStartingInsideAPageNamesItAgain) {
 // a word's spellings apart), and the part after it; the last part's record
 // says only that none follows.
 TEST_F(ModernSearchPageTest, PartsAfterTheFirstHaveRecordsOfTheirWords) {
-  const MainIndexParts parts({0});
-  PageParts small_parts(1, 1);
   std::vector<OccurrenceRecord> records;
   for (uint64_t line = 1; line <= 101; ++line) {
     records.push_back(LineOccurrence("p1.htm", line, "sun", "id00000003",
@@ -121,11 +124,8 @@ TEST_F(ModernSearchPageTest, PartsAfterTheFirstHaveRecordsOfTheirWords) {
       records.push_back(LineOccurrence("p1.htm", line, "moon", "id00000012", "8"));
     }
   }
-  VectorSource<OccurrenceRecord> source(std::move(records));
-  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
-                                    1, source)
-                  .ok());
-  EXPECT_EQ(small_parts.Names(),
+  ASSERT_TRUE(WriteInSmallParts(std::move(records)).ok());
+  EXPECT_EQ(small_parts_.Names(),
             (std::vector<std::string>{"s_1_2.htm", "s_1_2.js", "s_1_3.htm",
                                       "s_1_3.js"}));
   EXPECT_EQ(Read("s_1_2.js"), "docbasePart(\"s_1_3.htm\",{\"s\":\"3.100 12.9\"});\r\n");
@@ -137,8 +137,6 @@ TEST_F(ModernSearchPageTest, PartsAfterTheFirstHaveRecordsOfTheirWords) {
 // name again and numbered afresh; its last piece names the line's first
 // word, for the links of the whole line.
 TEST_F(ModernSearchPageTest, AVeryLongLineGoesOnInPiecesAndParts) {
-  const MainIndexParts parts({0});
-  PageParts small_parts(1, 1);
   std::vector<OccurrenceRecord> records;
   records.push_back(LineOccurrence("p1.htm", 1, "moon", "id00000002", "1"));
   const uint64_t suns = kPieceBlockBytes / 4 * 2;  // "sun ": two blocks
@@ -146,19 +144,16 @@ TEST_F(ModernSearchPageTest, AVeryLongLineGoesOnInPiecesAndParts) {
     records.push_back(LineOccurrence("p1.htm", 1, "sun", "id00000003",
                                      Keep(std::to_string(k))));
   }
-  VectorSource<OccurrenceRecord> source(std::move(records));
-  ASSERT_TRUE(WriteModernSearchPage(area_, state_, parts, small_parts, random_,
-                                    1, source)
-                  .ok());
+  ASSERT_TRUE(WriteInSmallParts(std::move(records)).ok());
   std::string all = MainOf(Read("s_1.htm"));
-  for (const std::string& name : small_parts.Names()) {
+  for (const std::string& name : small_parts_.Names()) {
     if (name.ends_with(".js")) continue;
     const std::string part = MainOf(Read(name));
     EXPECT_EQ(part.find("<div class=\"blk sp\" data-w=\"3."), 0u) << name;
     EXPECT_NE(part.find("<h2><a href=\"p1.htm\">"), std::string::npos);
     all += part;
   }
-  EXPECT_GE(small_parts.Names().size(), 1u);
+  EXPECT_GE(small_parts_.Names().size(), 1u);
   EXPECT_GE(testing::CountOf(all, "<p data-c>"), 2u);
   const size_t last = all.find("<p data-f=\"2\" data-q=\"");
   ASSERT_NE(last, std::string::npos);
